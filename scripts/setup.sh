@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Installs what building and testing Quorvel needs on Debian 12; nothing when all is there.
+set -euo pipefail
+
+packages=(build-essential cmake ninja-build pkg-config qt6-base-dev libhidapi-dev
+          libgl-dev clang libclang-rt-14-dev xvfb xauth fonts-dejavu-core)
+if [[ -n "${QUORVEL_EXTRA_PACKAGES:-}" ]]; then
+    read -r -a extra <<<"$QUORVEL_EXTRA_PACKAGES"
+    packages+=("${extra[@]}")
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if ((${#missing[@]})); then
+    sudo=()
+    [[ $(id -u) -eq 0 ]] || sudo=(sudo)
+    echo "Installing: ${missing[*]}"
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi

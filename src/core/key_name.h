@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+namespace quorvel {
+
+// The name of a key code of the reader's keyboard interface, given as a code
+// text such as "&H1B" (read by readNumber). Codes outside 0..255 have no name.
+QString keyName(const QString& codeText);
+QString keyName(int code);
+
+// "&H" followed by the upper-case hexadecimal digits of the code, no leading zeros.
+QString codeText(int code);
+
+} // namespace quorvel

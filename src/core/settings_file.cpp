@@ -1,0 +1,107 @@
+#include "settings_file.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <memory>
+
+namespace quorvel {
+
+namespace {
+
+constexpr int kRows = 8;
+constexpr int kColumns = 16;
+constexpr int kLineLength = 51;
+
+int hexValue(char c) {
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+// Two characters read as hexadecimal; a non-digit ends the number ("1G" is 1, "G1" is 0).
+int fieldValue(char first, char second) {
+    const int a = hexValue(first);
+    if (a < 0)
+        return 0;
+    const int b = hexValue(second);
+    return b < 0 ? a : a * 16 + b;
+}
+
+} // namespace
+
+QByteArray composeSettingsText(const SettingsImage& image) {
+    static const char digits[] = "0123456789ABCDEF";
+    QByteArray text;
+    text.reserve(kSettingsTextLength);
+    for (int row = 0; row < kRows; ++row) {
+        for (int column = 0; column < kColumns; ++column) {
+            const int value = image[static_cast<std::size_t>(row * kColumns + column)];
+            text.append(column == 0 ? '>' : ',');
+            text.append(digits[value >> 4]);
+            text.append(digits[value & 0xF]);
+        }
+        text.append(",\r\n");
+    }
+    return text;
+}
+
+bool parseSettingsText(const QByteArray& text, SettingsImage& image) {
+    if (text.size() != kSettingsTextLength)
+        return false;
+    for (int row = 0; row < kRows; ++row) {
+        for (int column = 0; column < kColumns; ++column) {
+            const qsizetype at = kLineLength * row + 3 * column + 1;
+            image[static_cast<std::size_t>(row * kColumns + column)] =
+                static_cast<std::uint8_t>(fieldValue(text[at], text[at + 1]));
+        }
+    }
+    return true;
+}
+
+ReadOutcome readDataFile(const QString& path, SettingsImage& image) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {ReadResult::Error, file.errorString()};
+    const QByteArray text = file.read(kSettingsTextLength + 1);
+    if (file.error() != QFileDevice::NoError)
+        return {ReadResult::Error, file.errorString()};
+    if (text.isEmpty())
+        return {ReadResult::Error, QStringLiteral("The file is empty")};
+    if (!parseSettingsText(text, image))
+        return {ReadResult::WrongLength, {}};
+    return {ReadResult::Loaded, {}};
+}
+
+bool readDefaultFile(const QString& path, SettingsImage& image) {
+    return readDataFile(path, image).result == ReadResult::Loaded;
+}
+
+WriteOutcome writeDataFile(const QString& path, const SettingsImage& image,
+                           const OverwriteQuestion& askOverwrite, const DeviceWrapper& wrap) {
+    if (QFileInfo::exists(path) && !askOverwrite(path))
+        return {WriteResult::Declined, {}};
+
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return {WriteResult::Failed, file.errorString()};
+
+    const QByteArray text = composeSettingsText(image);
+    std::unique_ptr<QIODevice> wrapper(wrap ? wrap(&file) : nullptr);
+    QIODevice* target = wrapper ? wrapper.get() : &file;
+    if (target->write(text) != text.size()) {
+        const QString reason = target->errorString();
+        file.cancelWriting(); // the temporary file goes, the old file stays
+        return {WriteResult::Failed, reason};
+    }
+    if (!file.commit())
+        return {WriteResult::Failed, file.errorString()};
+    return {WriteResult::Written, {}};
+}
+
+} // namespace quorvel

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "core/settings_file.h"
+
+#include <QString>
+
+namespace quorvel {
+
+class Dialogs;
+class Session;
+
+enum class SaveStep {
+    Cancelled, // the dialog was cancelled
+    NoName,    // the dialog returned an empty name
+    Saved,
+    NotSaved, // declined overwrite or failed write
+};
+
+// The Save dialog with the proposed name, then the write with its overwrite question.
+SaveStep runSaveDialog(Session& session, Dialogs& dialogs);
+
+// The overwrite question, asked through the dialogs.
+bool askOverwrite(Dialogs& dialogs, const QString& path);
+
+} // namespace quorvel

@@ -1,0 +1,196 @@
+#include "main_window.h"
+
+#include "file_commands.h"
+#include "menu_window.h"
+#include "table_view.h"
+
+#include "core/session.h"
+#include "ui/dialogs.h"
+#include "ui/twips.h"
+
+#include <QCloseEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+namespace quorvel {
+
+MainWindow::MainWindow(Session& session, Dialogs& dialogs, QWidget* parent)
+    : QMainWindow(parent), m_session(session), m_dialogs(dialogs), m_area(new QMdiArea(this)) {
+    setObjectName(QStringLiteral("MDIfrmMain"));
+    setWindowTitle(tr("Quorvel for Brisk/Corda/Mallow Setting Application."));
+    m_area->setObjectName(QStringLiteral("MDIClient"));
+    m_area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_area->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_area->setActivationOrder(QMdiArea::StackingOrder);
+    setCentralWidget(m_area);
+    connect(m_area, &QMdiArea::subWindowActivated, this, &MainWindow::childActivated);
+    m_area->installEventFilter(this);
+
+    // The designed outer size; the frame takes its share of it on screen.
+    resize(twipsSize(10410, 6510));
+
+    m_menu = new MenuWindow(session, dialogs, *this);
+    m_menuWindow = addChild(m_menu);
+    m_menuWindow->setGeometry(0, 0, twips(2145), innerSize().height());
+    m_menuWindow->show();
+
+    m_table = new TableView(session);
+    m_tableWindow = addChild(m_table);
+    placeChild(m_tableWindow);
+    bringToFront(m_tableWindow);
+}
+
+MainWindow::~MainWindow() {
+    // The children outlive this object's own part of the destruction; they must not call back.
+    disconnect(m_area, nullptr, this, nullptr);
+    m_area->removeEventFilter(this);
+    for (QMdiSubWindow* window : m_area->subWindowList())
+        window->removeEventFilter(this);
+}
+
+QSize MainWindow::innerSize() const { return m_area->size(); }
+
+QMdiSubWindow* MainWindow::addChild(ChildWindow* child) {
+    QMdiSubWindow* window = m_area->addSubWindow(child, Qt::FramelessWindowHint);
+    window->setObjectName(child->objectName() + QStringLiteral("Window"));
+    window->setAttribute(Qt::WA_DeleteOnClose, false);
+    // Children live as long as the main window; only the program's end closes them.
+    window->installEventFilter(this);
+    return window;
+}
+
+void MainWindow::registerPage(int group, int item, PageFactory factory) {
+    m_pages[{group, item}].factory = std::move(factory);
+}
+
+QMdiSubWindow* MainWindow::existingPageWindow(int group, int item) const {
+    const auto slot = m_pages.find({group, item});
+    return slot == m_pages.end() ? nullptr : slot->second.window;
+}
+
+QMdiSubWindow* MainWindow::pageWindow(int group, int item) {
+    const auto slot = m_pages.find({group, item});
+    if (slot == m_pages.end())
+        return nullptr;
+    if (!slot->second.window) {
+        slot->second.window = addChild(slot->second.factory());
+        placeChild(slot->second.window);
+    }
+    return slot->second.window;
+}
+
+void MainWindow::showPage(int group, int item) {
+    const bool created = existingPageWindow(group, item) == nullptr;
+    QMdiSubWindow* window = pageWindow(group, item);
+    if (!window)
+        return;
+    if (!created)
+        placeChild(window);
+    bringToFront(window);
+}
+
+void MainWindow::showTableView() {
+    placeChild(m_tableWindow);
+    bringToFront(m_tableWindow);
+}
+
+void MainWindow::bringToFront(QMdiSubWindow* window) {
+    const bool alreadyActive = m_lastActivated == window;
+    window->show();
+    window->raise();
+    m_area->setActiveSubWindow(window);
+    if (alreadyActive) {
+        // Still the active one: the menu click means "show me the image as it is now".
+        if (auto* child = qobject_cast<ChildWindow*>(window->widget()))
+            child->activate();
+    } else {
+        childActivated(window);
+    }
+}
+
+void MainWindow::childActivated(QMdiSubWindow* window) {
+    // Returning from a message box re-activates the same child; that is no new activation.
+    if (!window || window == m_lastActivated)
+        return;
+    m_lastActivated = window;
+    if (auto* child = qobject_cast<ChildWindow*>(window->widget()))
+        child->activate();
+}
+
+void MainWindow::placeChild(QMdiSubWindow* window) {
+    const QRect menu = m_menuWindow->geometry();
+    const QSize inner = innerSize();
+    const int width = inner.width() - menu.width();
+    window->setGeometry(menu.x() + menu.width(), menu.y(),
+                        width > 0 ? width : m_tableWindow ? m_tableWindow->width() : window->width(),
+                        inner.height());
+}
+
+void MainWindow::fitAllChildren() {
+    if (m_tableWindow)
+        placeChild(m_tableWindow);
+    for (auto& [key, slot] : m_pages)
+        if (slot.window)
+            placeChild(slot.window);
+}
+
+bool MainWindow::confirmEnd() {
+    if (!m_session.changed)
+        return true;
+    const Answer answer = m_dialogs.ask({tr("Do you want to save your setting ? (Y/N) "),
+                                         programTitle(), Icon::Information, Buttons::YesNoCancel});
+    if (answer == Answer::No)
+        return true;
+    if (answer != Answer::Yes)
+        return false;
+    switch (runSaveDialog(m_session, m_dialogs)) {
+    case SaveStep::NoName:
+        return true;
+    case SaveStep::Saved:
+        m_dialogs.ask({tr("O.K."), tr("Save"), Icon::None, Buttons::Ok});
+        return true;
+    case SaveStep::NotSaved:
+        m_dialogs.ask({tr("Data not saved ! "), tr("Save"), Icon::Stop, Buttons::Ok});
+        return false;
+    case SaveStep::Cancelled:
+        break;
+    }
+    m_dialogs.ask({tr("Data not saved ! "), programTitle(), Icon::Information, Buttons::Ok});
+    return false;
+}
+
+void MainWindow::endProgram(int exitCode) {
+    if (m_ending)
+        return;
+    m_ending = true;
+    close();
+    emit programEnded(exitCode);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (m_ending) {
+        event->accept();
+        return;
+    }
+    if (!confirmEnd()) {
+        event->ignore();
+        return;
+    }
+    m_ending = true;
+    event->accept();
+    emit programEnded(0);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_area && event->type() == QEvent::Resize && m_menuWindow) {
+        // The menu window takes the full inner height; its own resize fits the rest.
+        m_menuWindow->resize(m_menuWindow->width(), innerSize().height());
+    } else if (event->type() == QEvent::Close && watched != this && !m_ending) {
+        // A child window cannot be closed on its own (Ctrl+F4 in the MDI area).
+        event->ignore();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+} // namespace quorvel

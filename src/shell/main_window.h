@@ -1,0 +1,85 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include <functional>
+#include <map>
+#include <utility>
+
+class QMdiArea;
+class QMdiSubWindow;
+
+namespace quorvel {
+
+class ChildWindow;
+class Dialogs;
+class MenuWindow;
+class Session;
+class TableView;
+
+// MDIfrmMain: the frame holding the menu window, the table view and the pages.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    using PageFactory = std::function<ChildWindow*()>;
+
+    MainWindow(Session& session, Dialogs& dialogs, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // A page plugs in here: created on first use from its menu item.
+    void registerPage(int group, int item, PageFactory factory);
+
+    // Creates the window of a menu item if needed, brings it to the front and activates it.
+    void showPage(int group, int item);
+    void showTableView();
+    // The window belonging to a menu item, created if needed but not brought to the front.
+    QMdiSubWindow* pageWindow(int group, int item);
+    QMdiSubWindow* existingPageWindow(int group, int item) const;
+
+    // Places a child window right of the menu, filling the rest of the main window.
+    void placeChild(QMdiSubWindow* window);
+    void fitAllChildren();
+
+    // The save question of the exit prompt and the Exit command; true when the program may end.
+    bool confirmEnd();
+    // Ends at once: no exit prompt, nothing saved.
+    void endProgram(int exitCode);
+    bool hasEnded() const { return m_ending; }
+
+    QMdiArea* area() const { return m_area; }
+    MenuWindow* menuWindow() const { return m_menu; }
+    TableView* tableView() const { return m_table; }
+    QMdiSubWindow* menuSubWindow() const { return m_menuWindow; }
+    QMdiSubWindow* tableSubWindow() const { return m_tableWindow; }
+    QSize innerSize() const;
+
+signals:
+    void programEnded(int exitCode);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    struct PageSlot {
+        PageFactory factory;
+        QMdiSubWindow* window = nullptr;
+    };
+
+    QMdiSubWindow* addChild(ChildWindow* child);
+    void bringToFront(QMdiSubWindow* window);
+    void childActivated(QMdiSubWindow* window);
+
+    Session& m_session;
+    Dialogs& m_dialogs;
+    QMdiArea* m_area;
+    MenuWindow* m_menu = nullptr;
+    TableView* m_table = nullptr;
+    QMdiSubWindow* m_menuWindow = nullptr;
+    QMdiSubWindow* m_tableWindow = nullptr;
+    QMdiSubWindow* m_lastActivated = nullptr;
+    std::map<std::pair<int, int>, PageSlot> m_pages;
+    bool m_ending = false;
+};
+
+} // namespace quorvel

@@ -1,0 +1,182 @@
+#include "menu_window.h"
+
+#include "file_commands.h"
+#include "main_window.h"
+#include "table_view.h"
+
+#include "core/session.h"
+#include "core/settings_file.h"
+#include "ui/dialogs.h"
+#include "ui/twips.h"
+#include "ui/vertical_menu.h"
+
+#include <QMdiSubWindow>
+#include <QStyle>
+#include <QTableWidget>
+
+namespace quorvel {
+
+class MenuWindow::FrontStep {
+public:
+    explicit FrontStep(MainWindow& main) : m_main(main) {
+        m_main.tableView()->grid()->setVisible(false);
+        m_main.showTableView();
+    }
+    // The grid comes back, showing the image as the command left it.
+    ~FrontStep() {
+        if (m_main.hasEnded())
+            return;
+        m_main.tableView()->grid()->setVisible(true);
+        m_main.tableView()->refresh();
+    }
+    FrontStep(const FrontStep&) = delete;
+    FrontStep& operator=(const FrontStep&) = delete;
+
+private:
+    MainWindow& m_main;
+};
+
+MenuWindow::MenuWindow(Session& session, Dialogs& dialogs, MainWindow& main)
+    : m_session(session), m_dialogs(dialogs), m_main(main), m_menu(new VerticalMenu(this)) {
+    setObjectName(QStringLiteral("frmMenu"));
+    m_menu->setObjectName(QStringLiteral("VerticalMenu1"));
+    m_menu->setGeometry(twipsRect(120, 180, 1890, 2685));
+
+    QStyle* s = style();
+    const int file = m_menu->addGroup(tr("File"));
+    m_menu->addItem(file, tr("Default"), s->standardIcon(QStyle::SP_BrowserReload));
+    m_menu->addItem(file, tr("Open"), s->standardIcon(QStyle::SP_DialogOpenButton));
+    m_menu->addItem(file, tr("Save"), s->standardIcon(QStyle::SP_DialogSaveButton));
+    m_menu->addItem(file, tr("Exit"), s->standardIcon(QStyle::SP_DialogCloseButton));
+    const int setting = m_menu->addGroup(tr("Setting"));
+    m_menu->addItem(setting, tr("InterCharacter Delay"), s->standardIcon(QStyle::SP_MediaSeekForward));
+    m_menu->addItem(setting, tr("Keyboard Language"), s->standardIcon(QStyle::SP_ComputerIcon));
+    m_menu->addItem(setting, tr("Terminator"), s->standardIcon(QStyle::SP_MediaStop));
+    m_menu->addItem(setting, tr("Magnetic Card"), s->standardIcon(QStyle::SP_DriveFDIcon));
+    m_menu->addItem(setting, tr("Preamble & Postamble"), s->standardIcon(QStyle::SP_FileDialogListView));
+    m_menu->addItem(setting, tr("General Parameter"), s->standardIcon(QStyle::SP_FileDialogDetailedView));
+    const int transmit = m_menu->addGroup(tr("Transmit"));
+    m_menu->addItem(transmit, tr("Transmit"), s->standardIcon(QStyle::SP_ArrowRight));
+
+    connect(m_menu, &VerticalMenu::itemClicked, this, &MenuWindow::dispatch);
+}
+
+void MenuWindow::dispatch(int group, int item) {
+    m_session.lastMenuItem = item;
+    if (group == 1) {
+        switch (item) {
+        case 1:
+            defaultCommand();
+            break;
+        case 2:
+            openCommand();
+            break;
+        case 3:
+            saveCommand();
+            break;
+        case 4:
+            exitCommand();
+            break;
+        default:
+            break;
+        }
+        return;
+    }
+    m_main.showPage(group, item);
+}
+
+void MenuWindow::defaultCommand() {
+    FrontStep front(m_main);
+    const QString title = tr("New");
+    if (m_session.changed) {
+        const Message question{
+            tr("Current Data will be changed to factory default value. Are you sure ? "), title,
+            Icon::Information, Buttons::YesNo};
+        if (m_dialogs.ask(question) != Answer::Yes)
+            return;
+    }
+    if (!readDefaultFile(m_session.factoryFile, m_session.image)) {
+        // The program goes on with its image; nothing is lost by a missing factory file.
+        m_dialogs.ask({tr("Can't change to default value."), programTitle(), Icon::Stop});
+        return;
+    }
+    if (m_session.changed) {
+        m_dialogs.ask({tr("All Data has been changed to factory default value ! "), title});
+    } else {
+        m_dialogs.ask({tr("All Data has been changed to default value ! "), title});
+        m_session.changed = false;
+    }
+}
+
+void MenuWindow::openCommand() {
+    FrontStep front(m_main);
+    const std::optional<QString> name = m_dialogs.openFileName();
+    if (name && name->isEmpty())
+        return;
+    ReadOutcome outcome;
+    if (name)
+        outcome = readDataFile(*name, m_session.image);
+    switch (outcome.result) {
+    case ReadResult::Loaded:
+        m_dialogs.ask({tr("O.K."), tr("Open")});
+        m_session.changed = false;
+        break;
+    case ReadResult::WrongLength:
+        m_dialogs.ask({tr("Can't open file ! "), tr("Open"), Icon::Stop});
+        break;
+    case ReadResult::Error:
+        m_dialogs.ask({tr("File not opened ! "), tr("Save"), Icon::Stop});
+        break;
+    }
+}
+
+void MenuWindow::saveCommand() {
+    FrontStep front(m_main);
+    switch (runSaveDialog(m_session, m_dialogs)) {
+    case SaveStep::NoName:
+        break;
+    case SaveStep::Saved:
+        m_dialogs.ask({tr("O.K."), tr("Save")});
+        m_session.changed = false;
+        break;
+    case SaveStep::NotSaved:
+    case SaveStep::Cancelled:
+        m_dialogs.ask({tr("Data not saved ! "), tr("Save"), Icon::Stop});
+        break;
+    }
+}
+
+void MenuWindow::exitCommand() {
+    // The same question as closing the window, so a failed save never loses edits.
+    if (m_main.confirmEnd())
+        m_main.endProgram(0);
+}
+
+void MenuWindow::resizeEvent(QResizeEvent* event) {
+    ChildWindow::resizeEvent(event);
+    const int group = m_menu->openGroup();
+    const int margin = twips(200);
+    const int innerHeight = height();
+    const int innerWidth = width();
+    m_menu->setGeometry(m_menu->x(), twips(100),
+                        innerWidth < margin ? innerWidth : innerWidth - margin,
+                        innerHeight < margin ? innerHeight : innerHeight - margin);
+    m_menu->setOpenGroup(group);
+    m_menu->setSelectedItem(m_session.lastMenuItem);
+    m_menu->update();
+
+    // Windows that exist follow the new size; the current selection's window is
+    // created if it does not exist yet.
+    if (!m_main.tableSubWindow())
+        return; // still being built
+    const int item = m_menu->selectedItem();
+    if (group == 1 && item >= 0 && item <= 3)
+        m_main.placeChild(m_main.tableSubWindow());
+    else if ((group == 2 && item >= 1 && item <= 6) || (group == 3 && item == 1))
+        m_main.pageWindow(group, item);
+    else if (group == 3 && item == 2)
+        m_main.placeChild(m_main.tableSubWindow());
+    m_main.fitAllChildren();
+}
+
+} // namespace quorvel

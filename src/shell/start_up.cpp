@@ -1,0 +1,25 @@
+#include "start_up.h"
+
+#include "main_window.h"
+
+#include "core/session.h"
+#include "core/settings_file.h"
+#include "ui/dialogs.h"
+
+namespace quorvel {
+
+std::unique_ptr<MainWindow> startUp(Session& session, Dialogs& dialogs) {
+    session.shiftLatch = false;
+    if (!readDefaultFile(session.factoryFile, session.image)) {
+        dialogs.ask({QCoreApplication::translate(
+                         "StartUp", "Cannot open file 'Default.mag', Program terminate ! "),
+                     programTitle(), Icon::Stop, Buttons::Ok});
+        return nullptr;
+    }
+    session.changed = false;
+    auto window = std::make_unique<MainWindow>(session, dialogs);
+    window->show();
+    return window;
+}
+
+} // namespace quorvel

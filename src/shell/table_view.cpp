@@ -1,0 +1,80 @@
+#include "table_view.h"
+
+#include "core/session.h"
+#include "ui/twips.h"
+
+#include <QEvent>
+#include <QHeaderView>
+#include <QTableWidget>
+
+namespace quorvel {
+
+namespace {
+
+constexpr int kColumnWidth = 449; // twips
+constexpr int kRowHeight = 240;   // twips
+
+QTableWidgetItem* centredItem(const QString& text) {
+    auto* item = new QTableWidgetItem(text);
+    item->setTextAlignment(Qt::AlignCenter);
+    item->setFlags(Qt::ItemIsEnabled);
+    return item;
+}
+
+} // namespace
+
+TableView::TableView(Session& session, QWidget* parent)
+    : ChildWindow(parent), m_session(session), m_grid(new QTableWidget(8, 16, this)) {
+    setObjectName(QStringLiteral("frmBase"));
+    m_grid->setObjectName(QStringLiteral("Dtable"));
+    m_grid->setAccessibleName(tr("Settings table"));
+    m_grid->setToolTip(tr("Double click to refresh"));
+    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_grid->setSelectionMode(QAbstractItemView::NoSelection);
+    m_grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPointSizeF(8.25);
+    m_grid->setFont(font);
+    m_grid->setCornerButtonEnabled(false);
+
+    QHeaderView* top = m_grid->horizontalHeader();
+    QHeaderView* left = m_grid->verticalHeader();
+    top->setSectionResizeMode(QHeaderView::Fixed);
+    left->setSectionResizeMode(QHeaderView::Fixed);
+    top->setDefaultSectionSize(twips(kColumnWidth));
+    left->setDefaultSectionSize(twips(kRowHeight));
+    top->setMinimumSectionSize(1);
+    left->setMinimumSectionSize(1);
+    left->setFixedWidth(twips(kColumnWidth));
+    top->setFixedHeight(twips(kRowHeight));
+    top->setDefaultAlignment(Qt::AlignCenter);
+    left->setDefaultAlignment(Qt::AlignCenter);
+    for (int c = 0; c < 16; ++c)
+        m_grid->setHorizontalHeaderItem(c, centredItem(QString::number(c, 16).toUpper()));
+    for (int r = 0; r < 8; ++r)
+        m_grid->setVerticalHeaderItem(r, centredItem(QString::number(r)));
+    for (int r = 0; r < 8; ++r)
+        for (int c = 0; c < 16; ++c)
+            m_grid->setItem(r, c, centredItem(QString()));
+
+    // Just wide and high enough for the headings and 8 x 16 cells.
+    const int frame = 2 * m_grid->frameWidth();
+    m_grid->setGeometry(twips(180), twips(1460), left->width() + top->length() + frame,
+                        top->height() + left->length() + frame);
+
+    m_grid->viewport()->installEventFilter(this);
+}
+
+bool TableView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_grid->viewport() && event->type() == QEvent::MouseButtonDblClick)
+        refresh();
+    return ChildWindow::eventFilter(watched, event);
+}
+
+void TableView::refresh() {
+    for (int k = 0; k < kImageSize; ++k)
+        m_grid->item(k / 16, k % 16)->setText(QString::number(m_session.byte(k), 16).toUpper());
+}
+
+} // namespace quorvel

@@ -1,0 +1,129 @@
+#include "vertical_menu.h"
+
+#include <QPushButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace quorvel {
+
+QString buttonCaption(const QString& text) {
+    QString caption = text;
+    caption.replace(u'&', QStringLiteral("&&"));
+    return caption;
+}
+
+VerticalMenu::VerticalMenu(QWidget* parent) : QWidget(parent), m_layout(new QVBoxLayout(this)) {
+    m_layout->setContentsMargins(0, 0, 0, 0);
+    m_layout->setSpacing(1);
+    setBackgroundRole(QPalette::Dark);
+    setAutoFillBackground(true);
+}
+
+int VerticalMenu::addGroup(const QString& caption) {
+    const int number = groupCount() + 1;
+    Group group;
+    group.header = new QPushButton(buttonCaption(caption), this);
+    group.header->setObjectName(QStringLiteral("%1_group_%2").arg(objectName()).arg(number));
+    group.header->setAccessibleName(caption);
+    group.header->setCheckable(true);
+    group.header->setFocusPolicy(Qt::TabFocus);
+    group.items = new QWidget(this);
+    group.items->setBackgroundRole(QPalette::Mid);
+    group.items->setAutoFillBackground(true);
+    group.itemLayout = new QVBoxLayout(group.items);
+    group.itemLayout->setContentsMargins(2, 6, 2, 6);
+    group.itemLayout->setSpacing(4);
+    group.itemLayout->addStretch(1);
+    group.items->hide();
+    m_layout->addWidget(group.header);
+    m_layout->addWidget(group.items, 1);
+    connect(group.header, &QPushButton::clicked, this, [this, number] {
+        setOpenGroup(number);
+        setSelectedItem(0);
+    });
+    m_groups.push_back(group);
+    if (m_openGroup == 0)
+        setOpenGroup(number);
+    else
+        m_groups.back().header->setChecked(false);
+    return number;
+}
+
+int VerticalMenu::addItem(int group, const QString& caption, const QIcon& icon) {
+    Group& g = m_groups.at(static_cast<std::size_t>(group - 1));
+    const int number = static_cast<int>(g.buttons.size()) + 1;
+    auto* button = new QToolButton(g.items);
+    button->setObjectName(QStringLiteral("%1_item_%2_%3").arg(objectName()).arg(group).arg(number));
+    button->setText(buttonCaption(caption));
+    button->setAccessibleName(caption);
+    button->setIcon(icon);
+    button->setIconSize(QSize(24, 24));
+    button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    button->setAutoRaise(true);
+    button->setCheckable(true);
+    button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    // Keep the stretch last so items gather at the top.
+    g.itemLayout->insertWidget(g.itemLayout->count() - 1, button);
+    g.buttons.push_back(button);
+    connect(button, &QToolButton::clicked, this, [this, group, number] {
+        m_selectedItem = number;
+        showSelection();
+        emit itemClicked(group, number);
+    });
+    return number;
+}
+
+int VerticalMenu::itemCount(int group) const {
+    if (group < 1 || group > groupCount())
+        return 0;
+    return static_cast<int>(m_groups[static_cast<std::size_t>(group - 1)].buttons.size());
+}
+
+QString VerticalMenu::groupCaption(int group) const {
+    QPushButton* header = groupButton(group);
+    return header ? header->accessibleName() : QString();
+}
+
+QString VerticalMenu::itemCaption(int group, int item) const {
+    QToolButton* button = itemButton(group, item);
+    return button ? button->accessibleName() : QString();
+}
+
+void VerticalMenu::setOpenGroup(int group) {
+    if (group < 1 || group > groupCount())
+        return;
+    m_openGroup = group;
+    for (int i = 1; i <= groupCount(); ++i) {
+        const Group& g = m_groups[static_cast<std::size_t>(i - 1)];
+        g.header->setChecked(i == group);
+        g.items->setVisible(i == group);
+    }
+    showSelection();
+}
+
+void VerticalMenu::setSelectedItem(int item) {
+    m_selectedItem = item;
+    showSelection();
+}
+
+void VerticalMenu::showSelection() {
+    for (int i = 1; i <= groupCount(); ++i) {
+        const Group& g = m_groups[static_cast<std::size_t>(i - 1)];
+        for (std::size_t j = 0; j < g.buttons.size(); ++j)
+            g.buttons[j]->setChecked(i == m_openGroup && static_cast<int>(j) + 1 == m_selectedItem);
+    }
+}
+
+QToolButton* VerticalMenu::itemButton(int group, int item) const {
+    if (item < 1 || item > itemCount(group))
+        return nullptr;
+    return m_groups[static_cast<std::size_t>(group - 1)].buttons[static_cast<std::size_t>(item - 1)];
+}
+
+QPushButton* VerticalMenu::groupButton(int group) const {
+    if (group < 1 || group > groupCount())
+        return nullptr;
+    return m_groups[static_cast<std::size_t>(group - 1)].header;
+}
+
+} // namespace quorvel

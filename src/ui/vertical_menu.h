@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QIcon>
+#include <QString>
+#include <QWidget>
+
+#include <vector>
+
+class QPushButton;
+class QToolButton;
+class QVBoxLayout;
+class QScrollArea;
+
+namespace quorvel {
+
+// A grouped vertical menu: group headers stacked, the open group's items with
+// their icons shown beneath its header. Groups and items are numbered from 1.
+class VerticalMenu : public QWidget {
+    Q_OBJECT
+public:
+    explicit VerticalMenu(QWidget* parent = nullptr);
+
+    int addGroup(const QString& caption);
+    int addItem(int group, const QString& caption, const QIcon& icon);
+
+    int groupCount() const { return static_cast<int>(m_groups.size()); }
+    int itemCount(int group) const;
+    QString groupCaption(int group) const;
+    QString itemCaption(int group, int item) const;
+
+    int openGroup() const { return m_openGroup; }
+    void setOpenGroup(int group);
+
+    // The selected item of the open group; 0 for none.
+    int selectedItem() const { return m_selectedItem; }
+    void setSelectedItem(int item);
+
+    QToolButton* itemButton(int group, int item) const;
+    QPushButton* groupButton(int group) const;
+
+signals:
+    void itemClicked(int group, int item);
+
+private:
+    struct Group {
+        QPushButton* header = nullptr;
+        QWidget* items = nullptr;
+        QVBoxLayout* itemLayout = nullptr;
+        std::vector<QToolButton*> buttons;
+    };
+
+    void showSelection();
+
+    QVBoxLayout* m_layout;
+    std::vector<Group> m_groups;
+    int m_openGroup = 0;
+    int m_selectedItem = 0;
+};
+
+// A caption as a button shows it: "&" would mark an access key, so it is doubled.
+QString buttonCaption(const QString& text);
+
+} // namespace quorvel

@@ -1,0 +1,481 @@
+#include "core/session.h"
+#include "core/settings_file.h"
+#include "scripted_dialogs.h"
+#include "shell/main_window.h"
+#include "shell/menu_window.h"
+#include "shell/start_up.h"
+#include "shell/table_view.h"
+#include "test_files.h"
+#include "ui/child_window.h"
+#include "ui/twips.h"
+#include "ui/vertical_menu.h"
+
+#include <QFile>
+#include <QHeaderView>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QSignalSpy>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QtTest>
+
+using namespace quorvel;
+
+namespace {
+
+const Message kSaveQuestion{QStringLiteral("Do you want to save your setting ? (Y/N) "),
+                            QStringLiteral("Quorvel"), Icon::Information, Buttons::YesNoCancel};
+const Message kSaveOk{QStringLiteral("O.K."), QStringLiteral("Save"), Icon::None, Buttons::Ok};
+const Message kNotSavedStop{QStringLiteral("Data not saved ! "), QStringLiteral("Save"), Icon::Stop,
+                            Buttons::Ok};
+const Message kNotSavedInfo{QStringLiteral("Data not saved ! "), QStringLiteral("Quorvel"),
+                            Icon::Information, Buttons::Ok};
+const Message kCantChange{QStringLiteral("Can't change to default value."), QStringLiteral("Quorvel"),
+                          Icon::Stop, Buttons::Ok};
+
+Message overwriteQuestion(const QString& path) {
+    return {QStringLiteral("File '%1' exist. Do you want to overwrite it ? ").arg(path),
+            QStringLiteral("Quorvel"), Icon::None, Buttons::YesNo};
+}
+
+// A page stand-in that counts its activations.
+class CountingPage : public ChildWindow {
+public:
+    explicit CountingPage(int& counter) : m_counter(counter) {
+        setObjectName(QStringLiteral("frmTest"));
+    }
+    void activate() override { ++m_counter; }
+
+private:
+    int& m_counter;
+};
+
+} // namespace
+
+class ShellTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<Session> m_session;
+    std::unique_ptr<ScriptedDialogs> m_dialogs;
+    std::unique_ptr<MainWindow> m_window;
+
+    QString path(const QString& name) const { return m_dir->filePath(name); }
+
+    SettingsImage factoryImage() const {
+        SettingsImage image{};
+        readDefaultFile(shippedFactoryFile(), image);
+        return image;
+    }
+
+    MainWindow& start() {
+        m_window = startUp(*m_session, *m_dialogs);
+        if (!m_window)
+            qFatal("start-up failed");
+        return *m_window;
+    }
+
+    MenuWindow& menu() { return *m_window->menuWindow(); }
+    QTableWidget& grid() { return *m_window->tableView()->grid(); }
+    void click(int group, int item) {
+        VerticalMenu* vm = menu().menu();
+        vm->setOpenGroup(group);
+        QTest::mouseClick(vm->itemButton(group, item), Qt::LeftButton);
+    }
+
+private slots:
+    void init() {
+        m_dir = std::make_unique<QTemporaryDir>();
+        m_session = std::make_unique<Session>();
+        m_dialogs = std::make_unique<ScriptedDialogs>();
+        m_session->factoryFile = path(QStringLiteral("Default.mag"));
+        QFile::copy(shippedFactoryFile(), m_session->factoryFile);
+    }
+    void cleanup() {
+        m_window.reset();
+        QCOMPARE(m_dialogs->unexpected, 0);
+    }
+
+    void startUpFailsWithoutAUsableFactoryFile_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("present");
+        const QByteArray good = composeSettingsText(SettingsImage{});
+        QTest::newRow("missing") << QByteArray() << false;
+        QTest::newRow("empty") << QByteArray() << true;
+        QTest::newRow("407") << good.left(407) << true;
+        QTest::newRow("409") << good + "\n" << true;
+    }
+    void startUpFailsWithoutAUsableFactoryFile() {
+        QFETCH(QByteArray, content);
+        QFETCH(bool, present);
+        QFile::remove(m_session->factoryFile);
+        if (present)
+            writeFile(m_session->factoryFile, content);
+        QVERIFY(!startUp(*m_session, *m_dialogs));
+        const Message expected{QStringLiteral("Cannot open file 'Default.mag', Program terminate ! "),
+                               QStringLiteral("Quorvel"), Icon::Stop, Buttons::Ok};
+        QCOMPARE(m_dialogs->messages, QList<Message>{expected});
+        QVERIFY(QApplication::topLevelWidgets().isEmpty() ||
+                std::none_of(QApplication::topLevelWidgets().cbegin(),
+                             QApplication::topLevelWidgets().cend(),
+                             [](QWidget* w) { return w->isVisible(); }));
+    }
+
+    void startUpShowsTheFactorySettings() {
+        m_session->changed = true;
+        MainWindow& window = start();
+        QCOMPARE(window.windowTitle(), QStringLiteral("Quorvel for Brisk/Corda/Mallow Setting Application."));
+        QVERIFY(window.isVisible());
+        QVERIFY(!m_session->changed);
+        QCOMPARE(m_session->image, factoryImage());
+        QCOMPARE(grid().rowCount(), 8);
+        QCOMPARE(grid().columnCount(), 16);
+        QCOMPARE(grid().item(0, 0)->text(), QStringLiteral("0"));
+        QCOMPARE(grid().item(2, 3)->text(), QStringLiteral("4"));
+        QCOMPARE(grid().item(2, 14)->text(), QStringLiteral("3F"));
+        QCOMPARE(grid().item(7, 15)->text(), QStringLiteral("80"));
+        QCOMPARE(grid().accessibleName(), QStringLiteral("Settings table"));
+        QCOMPARE(grid().toolTip(), QStringLiteral("Double click to refresh"));
+        QVERIFY(m_dialogs->messages.isEmpty());
+        QVERIFY(window.close());
+        QVERIFY(m_dialogs->messages.isEmpty());
+    }
+
+    void tableViewShowsHexWithoutLeadingZeros() {
+        start();
+        for (int c = 0; c < 16; ++c)
+            QCOMPARE(grid().horizontalHeaderItem(c)->text(), QString::number(c, 16).toUpper());
+        for (int r = 0; r < 8; ++r)
+            QCOMPARE(grid().verticalHeaderItem(r)->text(), QString::number(r));
+        m_session->setByte(0, 0x05);
+        m_session->setByte(1, 0xAB);
+        m_session->setByte(127, 0);
+        QCOMPARE(grid().item(0, 0)->text(), QStringLiteral("0")); // not yet refreshed
+        QTest::mouseDClick(grid().viewport(), Qt::LeftButton, {},
+                           grid().visualItemRect(grid().item(3, 3)).center());
+        QCOMPARE(grid().item(0, 0)->text(), QStringLiteral("5"));
+        QCOMPARE(grid().item(0, 1)->text(), QStringLiteral("AB"));
+        QCOMPARE(grid().item(7, 15)->text(), QStringLiteral("0"));
+        QCOMPARE(grid().horizontalHeaderItem(15)->text(), QStringLiteral("F"));
+        QCOMPARE(grid().item(0, 0)->textAlignment(), int(Qt::AlignCenter));
+    }
+
+    void defaultCommand_data() {
+        QTest::addColumn<bool>("changed");
+        QTest::addColumn<bool>("factoryReadable");
+        QTest::addColumn<QList<Answer>>("answers");
+        QTest::addColumn<QList<Message>>("messages");
+        QTest::addColumn<bool>("reloaded");
+        QTest::addColumn<bool>("changedAfter");
+        const Message question{
+            QStringLiteral("Current Data will be changed to factory default value. Are you sure ? "),
+            QStringLiteral("New"), Icon::Information, Buttons::YesNo};
+        QTest::newRow("no edits") << false << true << QList<Answer>{}
+                                  << QList<Message>{{QStringLiteral("All Data has been changed to default value ! "),
+                                                     QStringLiteral("New")}}
+                                  << true << false;
+        QTest::newRow("edits, Yes") << true << true << QList<Answer>{Answer::Yes}
+                                    << QList<Message>{question,
+                                                      {QStringLiteral("All Data has been changed to factory default value ! "),
+                                                       QStringLiteral("New")}}
+                                    << true << true;
+        QTest::newRow("edits, No") << true << true << QList<Answer>{Answer::No}
+                                   << QList<Message>{question} << false << true;
+        QTest::newRow("no edits, unreadable") << false << false << QList<Answer>{}
+                                              << QList<Message>{kCantChange} << false << false;
+        QTest::newRow("edits, Yes, unreadable") << true << false << QList<Answer>{Answer::Yes}
+                                                << QList<Message>{question, kCantChange} << false << true;
+    }
+    void defaultCommand() {
+        QFETCH(bool, changed);
+        QFETCH(bool, factoryReadable);
+        QFETCH(QList<Answer>, answers);
+        QFETCH(QList<Message>, messages);
+        QFETCH(bool, reloaded);
+        QFETCH(bool, changedAfter);
+        MainWindow& window = start();
+        QSignalSpy ended(&window, &MainWindow::programEnded);
+        m_session->image = patternImage();
+        m_session->changed = changed;
+        if (!factoryReadable)
+            QFile::remove(m_session->factoryFile);
+        for (Answer a : answers)
+            m_dialogs->answer(a);
+        click(1, 1);
+        QCOMPARE(m_dialogs->messages, messages);
+        QCOMPARE(m_session->image, reloaded ? factoryImage() : patternImage());
+        QCOMPARE(m_session->changed, changedAfter);
+        QCOMPARE(ended.count(), 0);
+        QVERIFY(window.isVisible());
+        // The table view is in front, its grid visible and current.
+        QCOMPARE(window.area()->activeSubWindow(), window.tableSubWindow());
+        QVERIFY(grid().isVisible());
+        QCOMPARE(grid().item(0, 0)->text(), QString::number(m_session->byte(0), 16).toUpper());
+        QCOMPARE(m_session->lastMenuItem, 1);
+    }
+
+    void openCommand_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<bool>("cancel");
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QList<Message>>("messages");
+        QTest::addColumn<bool>("loaded");
+        const QByteArray good = composeSettingsText(patternImage(4));
+        const Message notOpened{QStringLiteral("File not opened ! "), QStringLiteral("Save"), Icon::Stop};
+        QTest::newRow("good") << "a.msr" << false << good
+                              << QList<Message>{{QStringLiteral("O.K."), QStringLiteral("Open")}} << true;
+        QTest::newRow("wrong length") << "b.msr" << false << good + "\r\n"
+                                      << QList<Message>{{QStringLiteral("Can't open file ! "),
+                                                         QStringLiteral("Open"), Icon::Stop}}
+                                      << false;
+        QTest::newRow("cancelled") << "" << true << QByteArray() << QList<Message>{notOpened} << false;
+        QTest::newRow("empty name") << "" << false << QByteArray() << QList<Message>{} << false;
+        QTest::newRow("missing") << "missing.msr" << false << QByteArray() << QList<Message>{notOpened} << false;
+        QTest::newRow("empty file") << "empty.msr" << false << QByteArray("") << QList<Message>{notOpened} << false;
+    }
+    void openCommand() {
+        QFETCH(QString, file);
+        QFETCH(bool, cancel);
+        QFETCH(QByteArray, content);
+        QFETCH(QList<Message>, messages);
+        QFETCH(bool, loaded);
+        start();
+        m_session->changed = true;
+        const QString full = file.isEmpty() ? QString() : path(file);
+        if (!content.isNull())
+            writeFile(full, content);
+        m_dialogs->file(cancel ? std::nullopt : std::optional<QString>(full));
+        const SettingsImage before = m_session->image;
+        click(1, 2);
+        QCOMPARE(m_dialogs->messages, messages);
+        QCOMPARE(m_session->image, loaded ? patternImage(4) : before);
+        QCOMPARE(m_session->changed, !loaded);
+        QVERIFY(grid().isVisible());
+        QCOMPARE(grid().item(0, 1)->text(), QString::number(m_session->byte(1), 16).toUpper());
+        if (file == QLatin1String("missing.msr"))
+            QVERIFY(!QFile::exists(full));
+    }
+
+    void saveCommand_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<bool>("cancel");
+        QTest::addColumn<bool>("exists");
+        QTest::addColumn<QList<Answer>>("answers");
+        QTest::addColumn<bool>("written");
+        QTest::newRow("new file") << "new.msr" << false << false << QList<Answer>{} << true;
+        QTest::newRow("existing, Yes") << "old.msr" << false << true << QList<Answer>{Answer::Yes} << true;
+        QTest::newRow("existing, No") << "old.msr" << false << true << QList<Answer>{Answer::No} << false;
+        QTest::newRow("no such folder") << "none/x.msr" << false << false << QList<Answer>{} << false;
+        QTest::newRow("cancelled") << "" << true << false << QList<Answer>{} << false;
+        QTest::newRow("empty name") << "" << false << false << QList<Answer>{} << false;
+    }
+    void saveCommand() {
+        QFETCH(QString, file);
+        QFETCH(bool, cancel);
+        QFETCH(bool, exists);
+        QFETCH(QList<Answer>, answers);
+        QFETCH(bool, written);
+        start();
+        m_session->image = patternImage(5);
+        m_session->changed = true;
+        const QString full = file.isEmpty() ? QString() : path(file);
+        if (exists)
+            writeFile(full, "old");
+        m_dialogs->file(cancel ? std::nullopt : std::optional<QString>(full));
+        for (Answer a : answers)
+            m_dialogs->answer(a);
+        click(1, 3);
+
+        QList<Message> expected;
+        if (exists)
+            expected << overwriteQuestion(full);
+        if (written)
+            expected << kSaveOk;
+        else if (!file.isEmpty() || cancel)
+            expected << kNotSavedStop;
+        QCOMPARE(m_dialogs->messages, expected);
+        QCOMPARE(m_session->changed, !written);
+        QCOMPARE(m_dialogs->proposedNames.size(), 1);
+        QVERIFY(m_dialogs->proposedNames.at(0).startsWith(u'M'));
+        QVERIFY(!m_dialogs->proposedNames.at(0).contains(QStringLiteral(".msr")));
+        if (written)
+            QCOMPARE(fileContent(full), composeSettingsText(patternImage(5)));
+        else if (exists)
+            QCOMPARE(fileContent(full), QByteArray("old"));
+        QVERIFY(grid().isVisible());
+    }
+
+    void saveThenOpenRoundTrips() {
+        start();
+        m_session->image = patternImage(6);
+        m_session->changed = true;
+        const QString file = path(QStringLiteral("M1412224512"));
+        m_dialogs->file(file);
+        click(1, 3);
+        QVERIFY(QFile::exists(file)); // exactly the name returned, no extension added
+        m_session->image = SettingsImage{};
+        m_dialogs->file(file);
+        click(1, 2);
+        QCOMPARE(m_session->image, patternImage(6));
+        QCOMPARE(grid().item(0, 0)->text(), QString::number(patternImage(6)[0], 16).toUpper());
+    }
+
+    // Exit command and closing the window ask the same question and keep unsaved edits alike.
+    void endingWithEdits_data() {
+        QTest::addColumn<bool>("viaExitCommand");
+        QTest::addColumn<QList<Answer>>("answers");
+        QTest::addColumn<int>("dialogResult"); // 0 none, 1 cancel, 2 empty, 3 good file, 4 bad folder
+        QTest::addColumn<QList<Message>>("messages");
+        QTest::addColumn<bool>("ends");
+        for (bool exitCommand : {true, false}) {
+            const char* how = exitCommand ? "Exit: " : "close: ";
+            auto row = [&](const char* name) -> QTestData& {
+                return QTest::newRow(qPrintable(QString::fromLatin1(how) + QString::fromLatin1(name)));
+            };
+            row("No") << exitCommand << QList<Answer>{Answer::No} << 0 << QList<Message>{kSaveQuestion} << true;
+            row("Cancel") << exitCommand << QList<Answer>{Answer::Cancel} << 0 << QList<Message>{kSaveQuestion} << false;
+            row("Yes, dialog cancelled") << exitCommand << QList<Answer>{Answer::Yes} << 1
+                                         << QList<Message>{kSaveQuestion, kNotSavedInfo} << false;
+            row("Yes, empty name") << exitCommand << QList<Answer>{Answer::Yes} << 2
+                                   << QList<Message>{kSaveQuestion} << true;
+            row("Yes, saved") << exitCommand << QList<Answer>{Answer::Yes} << 3
+                              << QList<Message>{kSaveQuestion, kSaveOk} << true;
+            row("Yes, write fails") << exitCommand << QList<Answer>{Answer::Yes} << 4
+                                    << QList<Message>{kSaveQuestion, kNotSavedStop} << false;
+        }
+    }
+    void endingWithEdits() {
+        QFETCH(bool, viaExitCommand);
+        QFETCH(QList<Answer>, answers);
+        QFETCH(int, dialogResult);
+        QFETCH(QList<Message>, messages);
+        QFETCH(bool, ends);
+        MainWindow& window = start();
+        QSignalSpy ended(&window, &MainWindow::programEnded);
+        m_session->image = patternImage(8);
+        m_session->changed = true;
+        for (Answer a : answers)
+            m_dialogs->answer(a);
+        const QString good = path(QStringLiteral("saved.msr"));
+        switch (dialogResult) {
+        case 1: m_dialogs->file(std::nullopt); break;
+        case 2: m_dialogs->file(QString()); break;
+        case 3: m_dialogs->file(good); break;
+        case 4: m_dialogs->file(path(QStringLiteral("none/saved.msr"))); break;
+        default: break;
+        }
+        if (viaExitCommand)
+            click(1, 4);
+        else
+            window.close();
+        QCOMPARE(m_dialogs->messages, messages);
+        QCOMPARE(ended.count(), ends ? 1 : 0);
+        if (ends)
+            QCOMPARE(ended.at(0).at(0).toInt(), 0);
+        QCOMPARE(window.isVisible(), !ends);
+        QCOMPARE(m_session->changed, true);
+        QCOMPARE(QFile::exists(good), dialogResult == 3);
+        if (dialogResult == 3)
+            QCOMPARE(fileContent(good), composeSettingsText(patternImage(8)));
+    }
+
+    void endingWithoutEditsAsksNothing() {
+        MainWindow& window = start();
+        QSignalSpy ended(&window, &MainWindow::programEnded);
+        click(1, 4);
+        QCOMPARE(ended.count(), 1);
+        QVERIFY(m_dialogs->messages.isEmpty());
+        QVERIFY(!window.isVisible());
+    }
+
+    void pagesAreCreatedOnceAndActivatedWhenShown() {
+        MainWindow& window = start();
+        int created = 0;
+        int activations = 0;
+        window.registerPage(2, 3, [&] {
+            ++created;
+            return new CountingPage(activations);
+        });
+        click(2, 3);
+        QCOMPARE(created, 1);
+        QCOMPARE(activations, 1);
+        QMdiSubWindow* page = window.existingPageWindow(2, 3);
+        QVERIFY(page && page->isVisible());
+        QCOMPARE(window.area()->activeSubWindow(), page);
+        click(2, 3);
+        QCOMPARE(created, 1);
+        QCOMPARE(activations, 2);
+        // The table view in front, then the page again: one more activation.
+        click(1, 3 - 3 + 1); // Default with no edits
+        QCOMPARE(window.area()->activeSubWindow(), window.tableSubWindow());
+        click(2, 3);
+        QCOMPARE(activations, 3);
+        QCOMPARE(m_session->lastMenuItem, 3);
+        // Items without a page do nothing.
+        click(2, 1);
+        QCOMPARE(window.area()->activeSubWindow(), page);
+        QCOMPARE(m_session->lastMenuItem, 1);
+    }
+
+    void resizeRefitsMenuAndWindows() {
+        MainWindow& window = start();
+        int activations = 0;
+        window.registerPage(2, 3, [&] { return new CountingPage(activations); });
+        click(2, 3);
+        window.resize(900, 600);
+        QCoreApplication::processEvents();
+        const QSize inner = window.innerSize();
+        const QRect menuRect = window.menuSubWindow()->geometry();
+        QCOMPARE(menuRect, QRect(0, 0, twips(2145), inner.height()));
+        const QRect right(menuRect.width(), 0, inner.width() - menuRect.width(), inner.height());
+        QCOMPARE(window.existingPageWindow(2, 3)->geometry(), right);
+        QCOMPARE(window.tableSubWindow()->geometry(), right);
+        VerticalMenu* vm = menu().menu();
+        QCOMPARE(vm->geometry(), QRect(twips(120), twips(100), menuRect.width() - twips(200),
+                                       inner.height() - twips(200)));
+        QCOMPARE(vm->openGroup(), 2);
+        QCOMPARE(vm->selectedItem(), 3);
+        QCOMPARE(activations, 1); // fitting keeps what the page shows
+    }
+
+    void resizeCreatesTheSelectedPage() {
+        MainWindow& window = start();
+        int created = 0;
+        int activations = 0;
+        window.registerPage(2, 3, [&] { ++created; return new CountingPage(activations); });
+        click(1, 3 - 3 + 1); // Default (item 1); then group 2 opened with item 1 selected
+        m_session->lastMenuItem = 3;
+        menu().menu()->setOpenGroup(2);
+        window.resize(800, 500);
+        QCoreApplication::processEvents();
+        QCOMPARE(created, 1);
+        QVERIFY(window.existingPageWindow(2, 3));
+    }
+
+    void menuCaptionsAndNames() {
+        start();
+        VerticalMenu* vm = menu().menu();
+        const QList<QStringList> expected = {
+            {QStringLiteral("File"), QStringLiteral("Default"), QStringLiteral("Open"),
+             QStringLiteral("Save"), QStringLiteral("Exit")},
+            {QStringLiteral("Setting"), QStringLiteral("InterCharacter Delay"),
+             QStringLiteral("Keyboard Language"), QStringLiteral("Terminator"),
+             QStringLiteral("Magnetic Card"), QStringLiteral("Preamble & Postamble"),
+             QStringLiteral("General Parameter")},
+            {QStringLiteral("Transmit"), QStringLiteral("Transmit")}};
+        QCOMPARE(vm->groupCount(), 3);
+        for (int g = 1; g <= 3; ++g) {
+            const QStringList& captions = expected.at(g - 1);
+            QCOMPARE(vm->groupCaption(g), captions.at(0));
+            QCOMPARE(vm->itemCount(g), captions.size() - 1);
+            for (int i = 1; i < captions.size(); ++i) {
+                QCOMPARE(vm->itemButton(g, i)->accessibleName(), captions.at(i));
+                QVERIFY(!vm->itemButton(g, i)->icon().isNull());
+            }
+        }
+    }
+};
+
+QTEST_MAIN(ShellTest)
+#include "test_shell.moc"

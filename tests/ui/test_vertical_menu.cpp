@@ -1,0 +1,79 @@
+#include "ui/twips.h"
+#include "ui/vertical_menu.h"
+
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QToolButton>
+#include <QtTest>
+
+using namespace quorvel;
+
+class VerticalMenuTest : public QObject {
+    Q_OBJECT
+
+    static void build(VerticalMenu& menu) {
+        menu.setObjectName(QStringLiteral("VerticalMenu1"));
+        const int a = menu.addGroup(QStringLiteral("File"));
+        menu.addItem(a, QStringLiteral("Default"), {});
+        menu.addItem(a, QStringLiteral("Open"), {});
+        const int b = menu.addGroup(QStringLiteral("Setting"));
+        menu.addItem(b, QStringLiteral("Preamble & Postamble"), {});
+        menu.addItem(b, QStringLiteral("Terminator"), {});
+    }
+
+private slots:
+    void clicksReportGroupAndItem() {
+        VerticalMenu menu;
+        build(menu);
+        menu.show();
+        QSignalSpy clicks(&menu, &VerticalMenu::itemClicked);
+        QTest::mouseClick(menu.groupButton(2), Qt::LeftButton);
+        QCOMPARE(menu.openGroup(), 2);
+        QVERIFY(!menu.itemButton(1, 1)->isVisible());
+        QVERIFY(menu.itemButton(2, 2)->isVisible());
+        QTest::mouseClick(menu.itemButton(2, 2), Qt::LeftButton);
+        QCOMPARE(clicks.count(), 1);
+        QCOMPARE(clicks.at(0).at(0).toInt(), 2);
+        QCOMPARE(clicks.at(0).at(1).toInt(), 2);
+        QCOMPARE(menu.selectedItem(), 2);
+        QVERIFY(menu.itemButton(2, 2)->isChecked());
+    }
+
+    void openGroupAndSelectionAreSettable() {
+        VerticalMenu menu;
+        build(menu);
+        QCOMPARE(menu.openGroup(), 1);
+        menu.setOpenGroup(2);
+        menu.setSelectedItem(1);
+        QCOMPARE(menu.openGroup(), 2);
+        QCOMPARE(menu.selectedItem(), 1);
+        QVERIFY(menu.itemButton(2, 1)->isChecked());
+        QVERIFY(!menu.itemButton(1, 1)->isChecked());
+        menu.setOpenGroup(9); // no such group: ignored
+        QCOMPARE(menu.openGroup(), 2);
+        QCOMPARE(menu.itemButton(2, 3), nullptr);
+    }
+
+    void captionsAreNamesAndAmpersandsShowPlain() {
+        VerticalMenu menu;
+        build(menu);
+        QToolButton* item = menu.itemButton(2, 1);
+        QCOMPARE(item->accessibleName(), QStringLiteral("Preamble & Postamble"));
+        QCOMPARE(item->text(), QStringLiteral("Preamble && Postamble"));
+        QCOMPARE(item->objectName(), QStringLiteral("VerticalMenu1_item_2_1"));
+        QCOMPARE(menu.groupButton(1)->accessibleName(), QStringLiteral("File"));
+        QCOMPARE(menu.itemCaption(1, 2), QStringLiteral("Open"));
+    }
+
+    void twipsConvertAt15PerPixel() {
+        QCOMPARE(twips(1440), 96);
+        QCOMPARE(twips(2145), 143);
+        QCOMPARE(twips(15), 1);
+        QCOMPARE(twips(7), 0);
+        QCOMPARE(twips(8), 1);
+        QCOMPARE(twipsRect(120, 180, 1890, 2685), QRect(8, 12, 126, 179));
+    }
+};
+
+QTEST_MAIN(VerticalMenuTest)
+#include "test_vertical_menu.moc"
