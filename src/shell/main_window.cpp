@@ -2,6 +2,7 @@
 
 #include "file_commands.h"
 #include "menu_window.h"
+#include "page_catalog.h"
 #include "table_view.h"
 
 #include "core/session.h"
@@ -38,6 +39,8 @@ MainWindow::MainWindow(Session& session, Dialogs& dialogs, QWidget* parent)
     m_tableWindow = addChild(m_table);
     placeChild(m_tableWindow);
     bringToFront(m_tableWindow);
+
+    registerPages(*this, session, dialogs);
 }
 
 MainWindow::~MainWindow() {
