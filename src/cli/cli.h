@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QTextStream>
+
+#include <functional>
+
+namespace quorvel {
+
+// Exit statuses of the tool.
+namespace cli_status {
+inline constexpr int kOk = 0;
+inline constexpr int kDiffers = 1;
+inline constexpr int kNoReader = 1;
+inline constexpr int kUsage = 2;
+inline constexpr int kFile = 3;
+inline constexpr int kRefused = 4;
+inline constexpr int kCompanionFailed = 5;
+} // namespace cli_status
+
+// What the commands need from outside, so tests run them in-process.
+struct CliContext {
+    QString factoryFile;
+    // The reader commands; a tool built without them reports that they are unavailable.
+    std::function<int(const QStringList& args, QTextStream& out, QTextStream& err)> devices;
+    std::function<int(const QStringList& args, QTextStream& out, QTextStream& err)> transmit;
+};
+
+int runCli(const QStringList& args, QTextStream& out, QTextStream& err, const CliContext& context);
+
+} // namespace quorvel

@@ -1,0 +1,284 @@
+#include "setting_catalog.h"
+
+#include "key_name.h"
+#include "setting_tables.h"
+
+#include <QJsonArray>
+#include <QJsonObject>
+
+namespace quorvel {
+
+namespace {
+
+struct Choice {
+    int code;
+    QString name;
+};
+
+QString hexByte(int value) { return QStringLiteral("%1").arg(value, 2, 16, QLatin1Char('0')).toUpper(); }
+
+QString unknownText(int code) { return QStringLiteral("unknown (&H%1)").arg(hexByte(code)); }
+
+template <std::size_t N>
+QList<Choice> fromTable(const std::array<NamedCode, N>& table) {
+    QList<Choice> choices;
+    for (const NamedCode& entry : table)
+        choices.append({entry.code, QString::fromLatin1(entry.caption).trimmed()});
+    return choices;
+}
+
+QString listOf(const QList<Choice>& choices) {
+    QStringList names;
+    for (const Choice& c : choices)
+        names << c.name;
+    return names.join(QStringLiteral(", "));
+}
+
+Setting choiceSetting(const QString& key, int byte, int mask, const QList<Choice>& choices) {
+    auto text = [=](const SettingsImage& image) {
+        const int code = image[static_cast<std::size_t>(byte)] & mask;
+        for (const Choice& c : choices)
+            if (c.code == code)
+                return c.name;
+        return unknownText(code);
+    };
+    return {key,
+            {byte},
+            text,
+            [=](const SettingsImage& image) { return QJsonValue(text(image)); },
+            [=](SettingsImage& image, const QString& value) {
+                for (const Choice& c : choices) {
+                    if (c.name.compare(value.trimmed(), Qt::CaseInsensitive) == 0) {
+                        auto& b = image[static_cast<std::size_t>(byte)];
+                        b = static_cast<std::uint8_t>((b & ~mask) | c.code);
+                        return QString();
+                    }
+                }
+                return QStringLiteral("%1: \"%2\" is not one of %3").arg(key, value, listOf(choices));
+            }};
+}
+
+Setting flagSetting(const QString& key, int byte, int bit, int clearedWhenOn = 0) {
+    Setting s = choiceSetting(key, byte, bit, {{0, QStringLiteral("off")}, {bit, QStringLiteral("on")}});
+    if (clearedWhenOn) {
+        auto plain = s.assign;
+        s.assign = [=](SettingsImage& image, const QString& value) {
+            const QString error = plain(image, value);
+            // Turning this mode on switches the other one off, as the page does.
+            auto& b = image[static_cast<std::size_t>(byte)];
+            if (error.isEmpty() && (b & bit))
+                b = static_cast<std::uint8_t>(b & ~clearedWhenOn);
+            return error;
+        };
+    }
+    return s;
+}
+
+QJsonValue characterJson(int code) {
+    const QString name = keyName(code).trimmed();
+    return QJsonObject{{QStringLiteral("name"), name}, {QStringLiteral("code"), code}};
+}
+
+Setting characterSetting(const QString& key, int byte) {
+    return {key,
+            {byte},
+            [=](const SettingsImage& image) { return characterText(image[static_cast<std::size_t>(byte)]); },
+            [=](const SettingsImage& image) { return characterJson(image[static_cast<std::size_t>(byte)]); },
+            [=](SettingsImage& image, const QString& value) {
+                const std::optional<int> code = parseCharacter(value);
+                if (!code)
+                    return QStringLiteral("%1: \"%2\" is not a character code 0 to 255 (&H1B, 0x1B, "
+                                          "27) or a key name (Esc, Enter, F 1, A)")
+                        .arg(key, value);
+                image[static_cast<std::size_t>(byte)] = static_cast<std::uint8_t>(*code);
+                return QString();
+            }};
+}
+
+Setting numberSetting(const QString& key, int byte) {
+    return {key,
+            {byte},
+            [=](const SettingsImage& image) { return QString::number(image[static_cast<std::size_t>(byte)]); },
+            [=](const SettingsImage& image) { return QJsonValue(image[static_cast<std::size_t>(byte)]); },
+            [=](SettingsImage& image, const QString& value) {
+                const std::optional<int> number = parseByteText(value);
+                if (!number)
+                    return QStringLiteral("%1: \"%2\" is not a number from 0 to 255").arg(key, value);
+                image[static_cast<std::size_t>(byte)] = static_cast<std::uint8_t>(*number);
+                return QString();
+            }};
+}
+
+// Ten bytes holding a string without gaps: it ends at the first 0.
+Setting stringSetting(const QString& key, int first) {
+    QList<int> covered;
+    for (int i = 0; i < bytes::kAmbleCount; ++i)
+        covered << first + i;
+    auto codes = [=](const SettingsImage& image) {
+        QList<int> result;
+        for (int i = 0; i < bytes::kAmbleCount; ++i) {
+            const int code = image[static_cast<std::size_t>(first + i)];
+            if (code == 0)
+                break;
+            result << code;
+        }
+        return result;
+    };
+    return {key,
+            covered,
+            [=](const SettingsImage& image) {
+                QStringList parts;
+                for (int code : codes(image))
+                    parts << characterText(code);
+                return parts.join(QStringLiteral(", "));
+            },
+            [=](const SettingsImage& image) {
+                QJsonArray array;
+                for (int code : codes(image))
+                    array.append(characterJson(code));
+                return QJsonValue(array);
+            },
+            [=](SettingsImage& image, const QString& value) {
+                const QStringList items = value.trimmed().isEmpty()
+                                              ? QStringList()
+                                              : value.split(u',');
+                if (items.size() > bytes::kAmbleCount)
+                    return QStringLiteral("%1: %2 characters given, at most %3")
+                        .arg(key)
+                        .arg(items.size())
+                        .arg(bytes::kAmbleCount);
+                QList<int> parsed;
+                for (const QString& item : items) {
+                    const std::optional<int> code = parseCharacter(item.trimmed());
+                    if (!code)
+                        return QStringLiteral("%1: \"%2\" is not a character code 0 to 255 or a key "
+                                              "name")
+                            .arg(key, item.trimmed());
+                    // A 0 would end the string and leave the characters after it stranded.
+                    if (*code == 0)
+                        return QStringLiteral("%1: character %2 is &H0, which would end the string; "
+                                              "give fewer characters instead")
+                            .arg(key)
+                            .arg(parsed.size() + 1);
+                    parsed << *code;
+                }
+                for (int i = 0; i < bytes::kAmbleCount; ++i)
+                    image[static_cast<std::size_t>(first + i)] =
+                        static_cast<std::uint8_t>(i < parsed.size() ? parsed[i] : 0);
+                return QString();
+            }};
+}
+
+QList<Setting> buildCatalog() {
+    QList<Choice> trackSelections;
+    const char* selectionNames[] = {"any", "tk1", "tk2", "tk3", "tk1+tk2", "tk2+tk3", "tk1+tk2+tk3"};
+    for (std::size_t i = 0; i < kTrackSelections.size(); ++i)
+        trackSelections.append({kTrackSelections[i].code, QString::fromLatin1(selectionNames[i])});
+
+    return {
+        choiceSetting(QStringLiteral("track-order"), bytes::kTrackOrder, 0x7F, fromTable(kTrackOrders)),
+        choiceSetting(QStringLiteral("track-selection"), bytes::kTrackSelection, 0xFF, trackSelections),
+        flagSetting(QStringLiteral("transmit-lrc"), bytes::kTrackOrder, 0x80),
+        flagSetting(QStringLiteral("track2-account-only"), 4, 0x80),
+        flagSetting(QStringLiteral("ibm-format"), 4, 0x40),
+        characterSetting(QStringLiteral("start-sentinel-1"), 53),
+        characterSetting(QStringLiteral("start-sentinel-2"), 54),
+        characterSetting(QStringLiteral("start-sentinel-3"), 55),
+        characterSetting(QStringLiteral("end-sentinel"), bytes::kEndSentinel),
+        characterSetting(QStringLiteral("stx"), 59),
+        characterSetting(QStringLiteral("dle-1"), 60),
+        characterSetting(QStringLiteral("dle-2"), 61),
+        characterSetting(QStringLiteral("dle-3"), 62),
+        choiceSetting(QStringLiteral("keyboard-terminator"), bytes::kKeyboardTerminator, 0xFF,
+                      fromTable(kKeyboardTerminators)),
+        choiceSetting(QStringLiteral("rs232-terminator"), bytes::kRs232Terminator, 0xFF,
+                      fromTable(kRs232Terminators)),
+        choiceSetting(QStringLiteral("keyboard-language"), bytes::kLanguage, 0xFF,
+                      fromTable(kKeyboardLanguages)),
+        flagSetting(QStringLiteral("alt-mode"), bytes::kModes, bytes::kAltModeBit, bytes::kFunctionKeyBit),
+        choiceSetting(QStringLiteral("case"), bytes::kModes, 0x0F,
+                      {{0x0, QStringLiteral("lower")}, {0x2, QStringLiteral("upper")},
+                       {0x8, QStringLiteral("universal")}}),
+        numberSetting(QStringLiteral("buzzer-pitch"), bytes::kBuzzerPitch),
+        numberSetting(QStringLiteral("buzzer-duration"), bytes::kBuzzerDuration),
+        flagSetting(QStringLiteral("power-on-beeper"), 35, 0x04),
+        numberSetting(QStringLiteral("keyboard-delay"), bytes::kKeyboardDelay),
+        numberSetting(QStringLiteral("rs232-delay"), bytes::kRs232Delay),
+        stringSetting(QStringLiteral("preamble"), bytes::kFirstPreamble),
+        stringSetting(QStringLiteral("postamble"), bytes::kFirstPostamble),
+    };
+}
+
+} // namespace
+
+const QList<Setting>& settingCatalog() {
+    static const QList<Setting> catalog = buildCatalog();
+    return catalog;
+}
+
+std::optional<Setting> findSetting(const QString& key) {
+    for (const Setting& s : settingCatalog())
+        if (s.key.compare(key, Qt::CaseInsensitive) == 0)
+            return s;
+    if (key.startsWith(QStringLiteral("byte."), Qt::CaseInsensitive)) {
+        bool ok = false;
+        const int n = key.mid(5).toInt(&ok);
+        if (ok && n >= 0 && n < kImageSize && !key.mid(5).startsWith(u'+')) {
+            Setting s = numberSetting(QStringLiteral("byte.%1").arg(n), n);
+            s.text = [n](const SettingsImage& image) { return hexByte(image[static_cast<std::size_t>(n)]); };
+            return s;
+        }
+    }
+    return std::nullopt;
+}
+
+bool isNamedByte(int n) {
+    for (const Setting& s : settingCatalog())
+        if (s.bytes.contains(n))
+            return true;
+    return false;
+}
+
+std::optional<int> parseByteText(const QString& text) {
+    const QString t = text.trimmed();
+    bool ok = false;
+    int value = -1;
+    if (t.startsWith(QStringLiteral("0x"), Qt::CaseInsensitive) ||
+        t.startsWith(QStringLiteral("&H"), Qt::CaseInsensitive)) {
+        const QString digits = t.mid(2);
+        if (!digits.isEmpty() && digits.size() <= 4 && !digits.contains(u'+') && !digits.contains(u'-'))
+            value = digits.toInt(&ok, 16);
+    } else if (!t.isEmpty() && t.size() <= 4 && !t.startsWith(u'+')) {
+        value = t.toInt(&ok, 10);
+    }
+    if (!ok || value < 0 || value > 255)
+        return std::nullopt;
+    return value;
+}
+
+std::optional<int> parseCharacter(const QString& text) {
+    if (const std::optional<int> code = parseByteText(text))
+        return code;
+    // One-character names are the characters themselves, so "a" and "A" differ.
+    if (text.size() == 1) {
+        for (int code = 33; code <= 126; ++code)
+            if (text == keyName(code))
+                return code;
+        return std::nullopt;
+    }
+    const QString wanted = text.trimmed();
+    for (int code = 1; code <= 255; ++code) {
+        const QString name = keyName(code);
+        if (name.size() > 1 && name.compare(wanted, Qt::CaseInsensitive) == 0)
+            return code;
+    }
+    return std::nullopt;
+}
+
+QString characterText(int code) {
+    const QString name = keyName(code).trimmed();
+    const QString codeString = codeText(code);
+    return name.isEmpty() ? codeString : QStringLiteral("%1 (%2)").arg(name, codeString);
+}
+
+} // namespace quorvel

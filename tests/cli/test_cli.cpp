@@ -1,0 +1,345 @@
+#include "cli/cli.h"
+#include "core/settings_file.h"
+#include "test_files.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace quorvel;
+
+namespace {
+
+struct Run {
+    int status;
+    QString out;
+    QString err;
+};
+
+} // namespace
+
+class CliTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir m_dir;
+    CliContext m_context;
+
+    QString path(const QString& name) const { return m_dir.filePath(name); }
+
+    Run run(const QStringList& args) {
+        QString out;
+        QString err;
+        QTextStream o(&out);
+        QTextStream e(&err);
+        const int status = runCli(args, o, e, m_context);
+        o.flush();
+        e.flush();
+        return {status, out, err};
+    }
+
+    SettingsImage factory() {
+        SettingsImage image{};
+        readDefaultFile(shippedFactoryFile(), image);
+        return image;
+    }
+
+    QString fileWith(const QString& name, const SettingsImage& image) {
+        writeFile(path(name), composeSettingsText(image));
+        return path(name);
+    }
+
+    SettingsImage imageOf(const QString& file) {
+        SettingsImage image{};
+        parseSettingsText(fileContent(file), image);
+        return image;
+    }
+
+private slots:
+    void initTestCase() { m_context.factoryFile = shippedFactoryFile(); }
+
+    void showPrintsTheFactorySettings() {
+        const Run r = run({QStringLiteral("show")});
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.err, QString());
+        const QStringList lines = r.out.split(u'\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.first(), QStringLiteral("track-order: 1-2-3"));
+        for (const char* line : {"track-selection: any", "start-sentinel-1: % (&H25)",
+                                 "end-sentinel: ? (&H3F)", "stx: &H0", "keyboard-terminator: CR",
+                                 "rs232-terminator: CR", "keyboard-language: U.S.", "case: lower",
+                                 "buzzer-pitch: 16", "buzzer-duration: 25", "power-on-beeper: on",
+                                 "keyboard-delay: 5", "rs232-delay: 0", "alt-mode: off"})
+            QVERIFY2(lines.contains(QString::fromLatin1(line)), line);
+        QCOMPARE(lines.last(), QStringLiteral("byte.127: 80"));
+        QCOMPARE(lines.filter(QStringLiteral("byte.")).size(), 1);
+    }
+
+    void showJson() {
+        SettingsImage image = factory();
+        image[80] = 0x1B;
+        image[81] = 'A';
+        const QString file = fileWith(QStringLiteral("json.msr"), image);
+        const Run r = run({QStringLiteral("show"), file, QStringLiteral("--json")});
+        QCOMPARE(r.status, 0);
+        const QJsonObject root = QJsonDocument::fromJson(r.out.toUtf8()).object();
+        QCOMPARE(root.value(QStringLiteral("file")).toString(), file);
+        QCOMPARE(root.value(QStringLiteral("bytes")).toArray().size(), 128);
+        QCOMPARE(root.value(QStringLiteral("bytes")).toArray().at(127).toInt(), 0x80);
+        const QJsonObject settings = root.value(QStringLiteral("settings")).toObject();
+        QCOMPARE(settings.value(QStringLiteral("buzzer-pitch")).toInt(), 16);
+        QCOMPARE(settings.value(QStringLiteral("keyboard-terminator")).toString(), QStringLiteral("CR"));
+        const QJsonObject sentinel = settings.value(QStringLiteral("start-sentinel-1")).toObject();
+        QCOMPARE(sentinel.value(QStringLiteral("name")).toString(), QStringLiteral("%"));
+        QCOMPARE(sentinel.value(QStringLiteral("code")).toInt(), 0x25);
+        const QJsonArray preamble = settings.value(QStringLiteral("preamble")).toArray();
+        QCOMPARE(preamble.size(), 2);
+        QCOMPARE(preamble.at(0).toObject().value(QStringLiteral("name")).toString(), QStringLiteral("Esc"));
+    }
+
+    void setChangesBytes_data() {
+        QTest::addColumn<QString>("assignment");
+        QTest::addColumn<int>("byte");
+        QTest::addColumn<int>("before");
+        QTest::addColumn<int>("after");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("track order keeps LRC") << "track-order=3-1-2" << 32 << 0x80 << 0x85 << "3-1-2";
+        QTest::newRow("track order clears bits 3-6") << "track-order=2-1-3" << 32 << 0x7F << 0x02 << "2-1-3";
+        QTest::newRow("track selection") << "track-selection=tk1+tk2" << 63 << 0x3F << 0x08 << "tk1+tk2";
+        QTest::newRow("selection any") << "track-selection=ANY" << 63 << 0x01 << 0x3F << "any";
+        QTest::newRow("lrc on") << "transmit-lrc=on" << 32 << 0x02 << 0x82 << "on";
+        QTest::newRow("account only") << "track2-account-only=on" << 4 << 0x40 << 0xC0 << "on";
+        QTest::newRow("ibm off") << "ibm-format=off" << 4 << 0xC0 << 0x80 << "off";
+        QTest::newRow("sentinel by name") << "start-sentinel-1=Esc" << 53 << 0x25 << 0x1B << "Esc (&H1B)";
+        QTest::newRow("sentinel by &H") << "end-sentinel=&H3f" << 46 << 0 << 0x3F << "? (&H3F)";
+        QTest::newRow("sentinel by 0x") << "stx=0x02" << 59 << 0 << 0x02 << "F 2 (&H2)";
+        QTest::newRow("sentinel by decimal") << "dle-1=27" << 60 << 0 << 27 << "Esc (&H1B)";
+        QTest::newRow("function key name") << "dle-2=f 1" << 61 << 0 << 1 << "F 1 (&H1)";
+        QTest::newRow("letter case kept") << "dle-3=a" << 62 << 0 << int('a') << "a (&H61)";
+        QTest::newRow("nameless code") << "stx=&H1A" << 59 << 0 << 0x1A << "&H1A";
+        QTest::newRow("keyboard terminator") << "keyboard-terminator=exec" << 50 << 1 << 8 << "EXEC";
+        QTest::newRow("rs232 terminator") << "rs232-terminator=XON.....XOFF" << 39 << 1 << 9 << "XON.....XOFF";
+        QTest::newRow("language") << "keyboard-language=sweden/finland" << 48 << 0 << 6 << "SWEDEN/FINLAND";
+        QTest::newRow("alt on clears bit 5") << "alt-mode=on" << 52 << 0x22 << 0x42 << "on";
+        QTest::newRow("alt off") << "alt-mode=off" << 52 << 0x62 << 0x22 << "off";
+        QTest::newRow("case keeps other bits") << "case=universal" << 52 << 0x42 << 0x48 << "universal";
+        QTest::newRow("pitch") << "buzzer-pitch=255" << 57 << 16 << 255 << "255";
+        QTest::newRow("duration hex") << "buzzer-duration=0x10" << 58 << 25 << 16 << "16";
+        QTest::newRow("beeper off") << "power-on-beeper=off" << 35 << 0x05 << 0x01 << "off";
+        QTest::newRow("keyboard delay") << "keyboard-delay=0" << 51 << 5 << 0 << "0";
+        QTest::newRow("rs232 delay") << "rs232-delay=&HFF" << 41 << 0 << 255 << "255";
+        QTest::newRow("raw byte") << "byte.127=0" << 127 << 0x80 << 0 << "00";
+        QTest::newRow("raw byte hex") << "byte.10=&HAB" << 10 << 0 << 0xAB << "AB";
+    }
+    void setChangesBytes() {
+        QFETCH(QString, assignment);
+        QFETCH(int, byte);
+        QFETCH(int, before);
+        QFETCH(int, after);
+        QFETCH(QString, shown);
+        SettingsImage image = patternImage();
+        image[static_cast<std::size_t>(byte)] = static_cast<std::uint8_t>(before);
+        const QString file = fileWith(QStringLiteral("set.msr"), image);
+        const Run r = run({QStringLiteral("set"), file, assignment});
+        QCOMPARE(r.err, QString());
+        QCOMPARE(r.status, 0);
+        SettingsImage expected = image;
+        expected[static_cast<std::size_t>(byte)] = static_cast<std::uint8_t>(after);
+        QCOMPARE(imageOf(file), expected);
+        const QString key = assignment.left(assignment.indexOf(u'='));
+        QCOMPARE(run({QStringLiteral("get"), file, key}).out, shown + u'\n');
+    }
+
+    void setStrings() {
+        const QString file = fileWith(QStringLiteral("amble.msr"), patternImage());
+        const Run r = run({QStringLiteral("set"), file, QStringLiteral("preamble=Esc, A,&H0D"),
+                           QStringLiteral("postamble=")});
+        QCOMPARE(r.status, 0);
+        const SettingsImage image = imageOf(file);
+        QCOMPARE(image[80], 0x1B);
+        QCOMPARE(image[81], 'A');
+        QCOMPARE(image[82], 0x0D);
+        for (int i = 83; i <= 89; ++i)
+            QCOMPARE(image[static_cast<std::size_t>(i)], 0);
+        for (int i = 91; i <= 100; ++i)
+            QCOMPARE(image[static_cast<std::size_t>(i)], 0);
+        QCOMPARE(image[90], patternImage()[90]);
+        QCOMPARE(run({QStringLiteral("get"), file, QStringLiteral("preamble")}).out,
+                 QStringLiteral("Esc (&H1B), A (&H41), Enter (&HD)\n"));
+    }
+
+    void refusedValuesWriteNothing_data() {
+        QTest::addColumn<QStringList>("assignments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("out of range") << QStringList{"buzzer-pitch=256"} << 4 << "buzzer-pitch: \"256\" is not a number from 0 to 255";
+        QTest::newRow("negative") << QStringList{"keyboard-delay=-1"} << 4 << "keyboard-delay: \"-1\"";
+        QTest::newRow("fraction") << QStringList{"keyboard-delay=1.5"} << 4 << "keyboard-delay: \"1.5\"";
+        QTest::newRow("not in list") << QStringList{"case=title"} << 4 << "case: \"title\" is not one of lower, upper, universal";
+        QTest::newRow("unknown name") << QStringList{"stx=Escape"} << 4 << "stx: \"Escape\" is not a character";
+        QTest::newRow("too many") << QStringList{"preamble=1,2,3,4,5,6,7,8,9,10,11"} << 4 << "preamble: 11 characters given, at most 10";
+        QTest::newRow("zero inside") << QStringList{"postamble=A,&H0,B"} << 4 << "postamble: character 2 is &H0";
+        QTest::newRow("second one bad") << QStringList{"buzzer-pitch=1", "case=x"} << 4 << "case: \"x\"";
+        QTest::newRow("unknown key") << QStringList{"buzzer=1"} << 2 << "unknown setting 'buzzer'";
+        QTest::newRow("no equals") << QStringList{"buzzer-pitch"} << 2 << "'buzzer-pitch' is not KEY=VALUE";
+        QTest::newRow("byte out of image") << QStringList{"byte.128=1"} << 2 << "unknown setting 'byte.128'";
+    }
+    void refusedValuesWriteNothing() {
+        QFETCH(QStringList, assignments);
+        QFETCH(int, status);
+        QFETCH(QString, message);
+        const QString file = fileWith(QStringLiteral("refuse.msr"), patternImage());
+        const QByteArray before = fileContent(file);
+        const Run r = run(QStringList{QStringLiteral("set"), file} + assignments +
+                          QStringList{QStringLiteral("-o"), path(QStringLiteral("out.msr"))});
+        QCOMPARE(r.status, status);
+        QVERIFY2(r.err.contains(message), qPrintable(r.err));
+        QCOMPARE(r.err.count(u'\n'), status == 2 ? 2 : 1);
+        QCOMPARE(fileContent(file), before);
+        QVERIFY(!QFile::exists(path(QStringLiteral("out.msr"))));
+    }
+
+    void setToAnotherFile() {
+        const QString file = fileWith(QStringLiteral("in.msr"), factory());
+        const QString out = path(QStringLiteral("copy.msr"));
+        QCOMPARE(run({QStringLiteral("set"), file, QStringLiteral("case=upper"), QStringLiteral("-o"), out}).status, 0);
+        QCOMPARE(imageOf(file), factory());
+        QCOMPARE(imageOf(out)[52], 0x02);
+    }
+
+    void unreadableFiles_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("message");
+        const QString missing = m_dir.filePath(QStringLiteral("missing.msr"));
+        QTest::newRow("show missing") << QStringList{"show", missing} << missing + ": cannot read";
+        QTest::newRow("get missing") << QStringList{"get", missing, "case"} << missing + ": cannot read";
+        QTest::newRow("set missing") << QStringList{"set", missing, "case=upper"} << missing + ": cannot read";
+        QTest::newRow("diff missing") << QStringList{"diff", shippedFactoryFile(), missing} << missing + ": cannot read";
+        QTest::newRow("hex missing") << QStringList{"hex", missing} << missing + ": cannot read";
+    }
+    void unreadableFiles() {
+        QFETCH(QStringList, args);
+        QFETCH(QString, message);
+        const Run r = run(args);
+        QCOMPARE(r.status, 3);
+        QVERIFY2(r.err.startsWith(QStringLiteral("quorvel-cli: ") + message), qPrintable(r.err));
+        QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("missing.msr"))));
+    }
+
+    void wrongLengthIsAFileError() {
+        writeFile(path(QStringLiteral("long.msr")), composeSettingsText(factory()) + "\r\n");
+        const Run r = run({QStringLiteral("show"), path(QStringLiteral("long.msr"))});
+        QCOMPARE(r.status, 3);
+        QVERIFY(r.err.contains(QStringLiteral("not a settings file")));
+    }
+
+    void diffListsDifferences() {
+        SettingsImage b = factory();
+        b[50] = 8;
+        b[53] = 0x1B;
+        b[10] = 0x33;
+        const QString fileA = fileWith(QStringLiteral("a.msr"), factory());
+        const QString fileB = fileWith(QStringLiteral("b.msr"), b);
+        Run r = run({QStringLiteral("diff"), fileA, fileB});
+        QCOMPARE(r.status, 1);
+        QCOMPARE(r.out, QStringLiteral("start-sentinel-1: % (&H25) -> Esc (&H1B)\n"
+                                       "keyboard-terminator: CR -> EXEC\n"
+                                       "byte.10: 00 -> 33\n"));
+        r = run({QStringLiteral("diff"), fileA, fileA});
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.out, QString());
+        r = run({QStringLiteral("diff"), fileA, fileB, QStringLiteral("--json")});
+        QCOMPARE(r.status, 1);
+        const QJsonArray d = QJsonDocument::fromJson(r.out.toUtf8()).object().value(QStringLiteral("differences")).toArray();
+        QCOMPARE(d.size(), 3);
+        QCOMPARE(d.at(1).toObject().value(QStringLiteral("key")).toString(), QStringLiteral("keyboard-terminator"));
+        QCOMPARE(d.at(1).toObject().value(QStringLiteral("b")).toString(), QStringLiteral("EXEC"));
+    }
+
+    void unknownCodesAreShownAndKept() {
+        SettingsImage image = factory();
+        image[50] = 2;
+        image[32] = 0x86;
+        const QString file = fileWith(QStringLiteral("unknown.msr"), image);
+        const Run r = run({QStringLiteral("show"), file});
+        QVERIFY(r.out.contains(QStringLiteral("keyboard-terminator: unknown (&H02)\n")));
+        QVERIFY(r.out.contains(QStringLiteral("track-order: unknown (&H06)\n")));
+        QVERIFY(r.out.contains(QStringLiteral("transmit-lrc: on\n")));
+        QCOMPARE(run({QStringLiteral("set"), file, QStringLiteral("case=upper")}).status, 0);
+        QCOMPARE(imageOf(file)[50], 2);
+        QCOMPARE(imageOf(file)[32], 0x86);
+    }
+
+    void newCopiesTheFactoryFile() {
+        const QString out = path(QStringLiteral("new.msr"));
+        QCOMPARE(run({QStringLiteral("new"), out}).status, 0);
+        QCOMPARE(fileContent(out), fileContent(shippedFactoryFile()));
+        writeFile(out, "mine");
+        const Run refused = run({QStringLiteral("new"), out});
+        QCOMPARE(refused.status, 4);
+        QVERIFY(refused.err.contains(QStringLiteral("--force")));
+        QCOMPARE(fileContent(out), QByteArray("mine"));
+        QCOMPARE(run({QStringLiteral("new"), out, QStringLiteral("--force")}).status, 0);
+        QCOMPARE(fileContent(out), fileContent(shippedFactoryFile()));
+        QCOMPARE(run({QStringLiteral("new"), path(QStringLiteral("no/such/dir.msr"))}).status, 3);
+    }
+
+    void hexHasTheTableHeadings() {
+        const Run r = run({QStringLiteral("hex"), shippedFactoryFile()});
+        QCOMPARE(r.status, 0);
+        const QStringList lines = r.out.split(u'\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 9);
+        QCOMPARE(lines.at(0), QStringLiteral("   0  1  2  3  4  5  6  7  8  9  A  B  C  D  E  F"));
+        QCOMPARE(lines.at(3), QStringLiteral("2 00 00 00 04 00 00 00 01 00 00 00 00 00 00 3F 00"));
+        QCOMPARE(lines.at(8).right(2), QStringLiteral("80"));
+    }
+
+    void usageErrors_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::newRow("nothing") << QStringList{};
+        QTest::newRow("unknown command") << QStringList{"frobnicate"};
+        QTest::newRow("get without key") << QStringList{"get", "x.msr"};
+        QTest::newRow("set without assignment") << QStringList{"set", "x.msr"};
+        QTest::newRow("-o without name") << QStringList{"set", "x.msr", "case=upper", "-o"};
+        QTest::newRow("diff one file") << QStringList{"diff", "a.msr"};
+        QTest::newRow("hex two files") << QStringList{"hex", "a", "b"};
+        QTest::newRow("no devices in this context") << QStringList{"devices"};
+    }
+    void usageErrors() {
+        QFETCH(QStringList, args);
+        const Run r = run(args);
+        QCOMPARE(r.status, 2);
+        QVERIFY(r.err.startsWith(QStringLiteral("quorvel-cli: ")));
+        QCOMPARE(r.out, QString());
+    }
+
+    void helpAndVersion() {
+        Run r = run({QStringLiteral("--help")});
+        QCOMPARE(r.status, 0);
+        QVERIFY(r.out.contains(QStringLiteral("show [FILE] [--json]")));
+        for (const char* command : {"show", "get", "set", "diff", "new", "hex", "devices", "transmit"}) {
+            r = run({QString::fromLatin1(command), QStringLiteral("--help")});
+            QCOMPARE(r.status, 0);
+            QVERIFY(r.out.startsWith(QStringLiteral("Usage: quorvel-cli ") + QString::fromLatin1(command)));
+        }
+        r = run({QStringLiteral("--version")});
+        QVERIFY(r.out.startsWith(QStringLiteral("quorvel-cli ")));
+    }
+
+    void theBuiltProgramRunsWithoutADisplay() {
+        QProcess process;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove(QStringLiteral("DISPLAY"));
+        env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        process.setProcessEnvironment(env);
+        process.start(QStringLiteral(QUORVEL_CLI_PROGRAM),
+                      {QStringLiteral("get"), shippedFactoryFile(), QStringLiteral("buzzer-duration")});
+        QVERIFY(process.waitForFinished(30000));
+        QCOMPARE(process.exitCode(), 0);
+        QCOMPARE(process.readAllStandardOutput(), QByteArray("25\n"));
+    }
+};
+
+QTEST_GUILESS_MAIN(CliTest)
+#include "test_cli.moc"
