@@ -4,6 +4,7 @@
 #include "ui/twips.h"
 
 #include <QEvent>
+#include <QFontDatabase>
 #include <QHeaderView>
 #include <QTableWidget>
 
@@ -33,7 +34,12 @@ TableView::TableView(Session& session, QWidget* parent)
     m_grid->setSelectionMode(QAbstractItemView::NoSelection);
     m_grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    QFont font(QStringLiteral("MS Sans Serif"));
+    // The grid's designed face where the system has it; looking up a missing
+    // family by name would cost a slow font substitution at every start.
+    QFont font = m_grid->font();
+    const QString designed = QStringLiteral("MS Sans Serif");
+    if (QFontDatabase::hasFamily(designed))
+        font.setFamily(designed);
     font.setPointSizeF(8.25);
     m_grid->setFont(font);
     m_grid->setCornerButtonEnabled(false);
