@@ -25,3 +25,6 @@ export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1
 export LSAN_OPTIONS=suppressions=$root/tests/lsan.supp:print_suppressions=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 run_suite "$root/build/sanitize" -DCMAKE_BUILD_TYPE=Debug -DQUORVEL_SANITIZE=ON
+
+echo "== fuzzing, 20 seconds a target"
+"$root/scripts/fuzz.sh" 20
