@@ -1,13 +1,9 @@
 #include "shell_dialogs.h"
 
-#include "core/session.h"
+#include "pickers/keyboard_picker.h"
 
 namespace quorvel {
 
-void ShellDialogs::pickCharacter(Session& session) {
-    // No picker yet: nothing chosen.
-    session.pickedName.clear();
-    session.pickedCode.clear();
-}
+void ShellDialogs::pickCharacter(Session& session) { runKeyboardPicker(session, parent()); }
 
 } // namespace quorvel
