@@ -103,17 +103,6 @@ private slots:
         QCOMPARE(reader.presence(), Presence::NotOpened);
     }
 
-    void closeIsIdempotent() {
-        FakeHidBus bus;
-        fill(bus, {"r 10C4 890C"});
-        ReaderConnection reader(bus);
-        reader.findTheHid();
-        reader.close();
-        reader.close();
-        QCOMPARE(bus.closes, QStringList{"r"});
-        QVERIFY(!reader.isOpen());
-    }
-
     void listingReportsEveryReaderAndLeavesNoneOpen() {
         FakeHidBus bus;
         fill(bus, {kKeyboard, "r1 10C4 890C x", kPad, "r2 10C4 890C", "r3 10C4 890C"});

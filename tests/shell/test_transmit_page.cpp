@@ -23,8 +23,6 @@
 
 using namespace quorvel;
 
-Q_DECLARE_METATYPE(quorvel::CompanionRun)
-
 namespace {
 
 const Message kNotFound{QStringLiteral("Device not found. Please plug in your device."),
@@ -183,13 +181,6 @@ private slots:
         QVERIFY(m_dialogs->messages.isEmpty());
     }
 
-    void theDisabledButtonDoesNothing() {
-        page();
-        QTest::mouseClick(button("Command1"), Qt::LeftButton);
-        QCOMPARE(m_runner->runs, 0);
-        QVERIFY(!QFile::exists(transferPath()));
-    }
-
     void transmitWithoutReaderStillTransmits() {
         m_bus->entries.clear();
         m_dialogs->answer(Answer::Ok);
@@ -201,50 +192,19 @@ private slots:
         QCOMPARE(m_dialogs->messages.size(), 1);
     }
 
-    void failuresAreReported_data() {
-        QTest::addColumn<CompanionRun>("run");
-        QTest::addColumn<QString>("text");
-        using O = CompanionRun::Outcome;
-        QTest::newRow("not found")
-            << CompanionRun{O::NotFound, "Hoplink.exe", {}, 0}
-            << "The companion program Hoplink.exe was not found, neither beside this program nor "
-               "on the search path.";
-        QTest::newRow("not executable")
-            << CompanionRun{O::NotStarted, "/opt/Hoplink.exe", "execvp: Permission denied", 0}
-            << "The companion program /opt/Hoplink.exe could not be started: execvp: Permission "
-               "denied";
-        QTest::newRow("crashed") << CompanionRun{O::Crashed, "/opt/Hoplink.exe", "Process crashed",
-                                                 11}
-                                 << "The companion program /opt/Hoplink.exe ended abnormally: "
-                                    "Process crashed (code 11).";
-    }
-    void failuresAreReported() {
-        QFETCH(CompanionRun, run);
-        QFETCH(QString, text);
-        m_runner->result = run;
+    void aFailureIsReportedAfterTheBusyIndicatorHasGone() {
+        m_runner->result = {CompanionRun::Outcome::Crashed, QStringLiteral("/opt/Hoplink.exe"),
+                            QStringLiteral("Process crashed"), 11};
         m_session->changed = true;
         page();
         m_dialogs->answer(Answer::Ok);
         QTest::mouseClick(button("Command3"), Qt::LeftButton);
-        QCOMPARE(m_dialogs->messages, QList<Message>{stop(text)});
+        QCOMPARE(m_dialogs->messages,
+                 QList<Message>{stop(QStringLiteral("The companion program /opt/Hoplink.exe ended "
+                                                    "abnormally: Process crashed (code 11)."))});
         QCOMPARE(m_session->byte(127), 0x80);
         QVERIFY(m_session->changed);
-        // The box comes after the busy indicator has gone.
         QCOMPARE(QApplication::activeModalWidget(), nullptr);
-    }
-
-    void unwritableTransferFileIsReported() {
-        QDir(m_dir->path()).mkdir(QStringLiteral("usbData.txt"));
-        page();
-        m_dialogs->answer(Answer::Ok);
-        QTest::mouseClick(button("Command3"), Qt::LeftButton);
-        QCOMPARE(m_dialogs->messages,
-                 QList<Message>{stop(QStringLiteral("The settings could not be written to %1: "
-                                                    "Filename refers to a directory")
-                                         .arg(QDir::toNativeSeparators(transferPath())))});
-        QCOMPARE(m_runner->runs, 0);
-        QCOMPARE(m_session->byte(127), 0x80);
-        QVERIFY(!m_session->changed);
     }
 
     void withoutAFolderTheCurrentDirectoryIsUsed() {
@@ -295,14 +255,6 @@ private slots:
         QCOMPARE(m_session->byte(127), 0x80);
         QVERIFY(!m_session->changed);
         window.reset();
-    }
-
-    void unloadClosesTheReader() {
-        page();
-        QCOMPARE(m_bus->stillOpen(), QStringList{"reader"});
-        m_page.reset();
-        QCOMPARE(m_bus->stillOpen(), QStringList{});
-        QCOMPARE(m_bus->closes, QStringList{"reader"});
     }
 };
 
