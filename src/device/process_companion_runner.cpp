@@ -7,6 +7,8 @@
 #include <QProcess>
 #include <QStandardPaths>
 
+#include <utility>
+
 namespace quorvel {
 
 namespace {
