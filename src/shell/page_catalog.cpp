@@ -1,6 +1,7 @@
 #include "page_catalog.h"
 
 #include "main_window.h"
+#include "transmit_page.h"
 
 namespace quorvel {
 
@@ -9,6 +10,7 @@ void registerPages(MainWindow& main, Session& session, Dialogs& dialogs) {
     (void)session;
     (void)dialogs;
     // main.registerPage(group, item, [&] { return new SomePage(session, dialogs); });
+    main.registerPage(3, 1, [&] { return new TransmitPage(session, dialogs); });
 }
 
 } // namespace quorvel

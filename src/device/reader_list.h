@@ -1,0 +1,28 @@
+#pragma once
+
+#include "hid_bus.h"
+
+#include <vector>
+
+namespace quorvel {
+
+// The reader is recognised by these two identifiers alone.
+inline constexpr unsigned short kReaderVendorId = 0x10C4;
+inline constexpr unsigned short kReaderProductId = 0x890C;
+
+constexpr bool isReader(const HidInterface& hid) {
+    return hid.vendorId == kReaderVendorId && hid.productId == kReaderProductId;
+}
+
+// A reader interface and whether it could be opened for reading and writing.
+struct ReaderCandidate {
+    HidInterface hid;
+    bool opened = false;
+    QString reason; // the system's words when it could not be opened
+};
+
+// Every reader interface present, in the system's order, each opened and closed
+// again to learn whether this program may use it.
+std::vector<ReaderCandidate> listReaders(HidBus& bus);
+
+} // namespace quorvel

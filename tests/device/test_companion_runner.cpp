@@ -1,0 +1,167 @@
+#include "core/session.h"
+#include "device/process_companion_runner.h"
+#include "device/transmission.h"
+#include "test_files.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace quorvel;
+
+Q_DECLARE_METATYPE(quorvel::CompanionRun::Outcome)
+
+namespace {
+
+// A stand-in companion: records its folder, its arguments and the transfer file it found.
+const QByteArray kRecorder = "#!/bin/sh\n"
+                             "pwd > \"$0.folder\"\n"
+                             "printf '%s|' \"$@\" > \"$0.arguments\"\n"
+                             "cat usbData.txt > \"$0.transfer\" 2>/dev/null\n"
+                             "exit 3\n";
+const QByteArray kCrasher = "#!/bin/sh\nkill -SEGV $$\n";
+
+void writeScript(const QString& path, const QByteArray& body, bool executable = true) {
+    writeFile(path, body);
+    QFile::Permissions permissions = QFile::ReadOwner | QFile::WriteOwner;
+    if (executable)
+        permissions |= QFile::ExeOwner;
+    QFile::setPermissions(path, permissions);
+}
+
+} // namespace
+
+// Runs real processes, so it proves the runner itself; every other test uses the fake.
+class CompanionRunnerTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QByteArray m_path;
+
+    QString folder(const QString& name) const {
+        const QString path = m_dir->filePath(name);
+        QDir().mkpath(path);
+        return path;
+    }
+    void putFirstOnSearchPath(const QString& path) {
+        qputenv("PATH", QFile::encodeName(path) + ':' + m_path);
+    }
+
+private slots:
+    void initTestCase() {
+#ifndef Q_OS_UNIX
+        QSKIP("the stand-in companion is a shell script");
+#endif
+        m_path = qgetenv("PATH");
+    }
+    void init() {
+        m_dir = std::make_unique<QTemporaryDir>();
+    }
+    void cleanup() {
+        qputenv("PATH", m_path);
+    }
+
+    void outcomes_data() {
+        QTest::addColumn<QString>("where"); // "beside", "path" or "" for nowhere
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<bool>("executable");
+        QTest::addColumn<CompanionRun::Outcome>("outcome");
+        QTest::addColumn<QString>("reason");
+        QTest::addColumn<int>("exitCode");
+        using O = CompanionRun::Outcome;
+        QTest::newRow("on the search path, exit code not judged")
+            << "path" << kRecorder << true << O::Exited << QString() << 3;
+        QTest::newRow("beside the program")
+            << "beside" << kRecorder << true << O::Exited << QString() << 3;
+        QTest::newRow("not found") << "" << QByteArray() << true << O::NotFound << QString() << 0;
+        QTest::newRow("not executable on the search path")
+            << "path" << kRecorder << false << O::NotStarted
+            << QStringLiteral("execvp: Permission denied") << 0;
+        QTest::newRow("not executable beside the program")
+            << "beside" << kRecorder << false << O::NotStarted
+            << QStringLiteral("execvp: Permission denied") << 0;
+        QTest::newRow("crashes") << "path" << kCrasher << true << O::Crashed
+                                 << QStringLiteral("Process crashed") << 11;
+    }
+    void outcomes() {
+        QFETCH(QString, where);
+        QFETCH(QByteArray, body);
+        QFETCH(bool, executable);
+        QFETCH(CompanionRun::Outcome, outcome);
+        QFETCH(QString, reason);
+        QFETCH(int, exitCode);
+
+        const QString beside = folder(QStringLiteral("bin"));
+        const QString onPath = folder(QStringLiteral("path"));
+        const QString work = folder(QStringLiteral("work"));
+        putFirstOnSearchPath(onPath);
+        QString script;
+        if (!where.isEmpty()) {
+            script = (where == QLatin1String("beside") ? beside : onPath) +
+                     QStringLiteral("/Hoplink.exe");
+            writeScript(script, body, executable);
+        }
+
+        ProcessCompanionRunner runner({beside});
+        const CompanionRun run = runner.run(QStringLiteral("Hoplink.exe"),
+                                            {QStringLiteral("a b"), QStringLiteral("*")}, work);
+
+        QCOMPARE(run.outcome, outcome);
+        QCOMPARE(run.program, script.isEmpty() ? QStringLiteral("Hoplink.exe") : script);
+        QCOMPARE(run.reason, reason);
+        QCOMPARE(run.exitCode, exitCode);
+        if (outcome == CompanionRun::Outcome::Exited) {
+            QCOMPARE(fileContent(script + QStringLiteral(".folder")).trimmed(),
+                     QFile::encodeName(QDir(work).canonicalPath()));
+            // Arguments arrive as given: no shell splits or expands them.
+            QCOMPARE(fileContent(script + QStringLiteral(".arguments")), QByteArray("a b|*|"));
+        }
+    }
+
+    void besideTheProgramComesBeforeTheSearchPath() {
+        const QString beside = folder(QStringLiteral("bin"));
+        const QString onPath = folder(QStringLiteral("path"));
+        writeScript(beside + QStringLiteral("/Hoplink.exe"), kRecorder);
+        writeScript(onPath + QStringLiteral("/Hoplink.exe"), kRecorder);
+        putFirstOnSearchPath(onPath);
+        QCOMPARE(ProcessCompanionRunner({beside}).locate(QStringLiteral("Hoplink.exe")),
+                 beside + QStringLiteral("/Hoplink.exe"));
+    }
+
+    void anExecutableLaterOnTheSearchPathBeatsAnUnusableFileEarlier() {
+        const QString first = folder(QStringLiteral("first"));
+        const QString second = folder(QStringLiteral("second"));
+        writeScript(first + QStringLiteral("/Hoplink.exe"), kRecorder, false);
+        writeScript(second + QStringLiteral("/Hoplink.exe"), kRecorder);
+        putFirstOnSearchPath(first + QLatin1Char(':') + second);
+        QCOMPARE(ProcessCompanionRunner({folder(QStringLiteral("bin"))})
+                     .locate(QStringLiteral("Hoplink.exe")),
+                 second + QStringLiteral("/Hoplink.exe"));
+    }
+
+    void transmissionHandsTheCompanionTheFileInItsFolder() {
+        const QString onPath = folder(QStringLiteral("path"));
+        const QString work = folder(QStringLiteral("work"));
+        const QString script = onPath + QStringLiteral("/Hoplink.exe");
+        writeScript(script, kRecorder);
+        putFirstOnSearchPath(onPath);
+        Session session;
+        session.image = patternImage(3);
+        ProcessCompanionRunner runner({folder(QStringLiteral("bin"))});
+
+        const TransmitOutcome outcome = transmitSettings(session, work, runner);
+
+        QVERIFY2(outcome.succeeded(), qPrintable(outcome.message));
+        QCOMPARE(fileContent(script + QStringLiteral(".folder")).trimmed(),
+                 QFile::encodeName(QDir(work).canonicalPath()));
+        const QByteArray seen = fileContent(script + QStringLiteral(".transfer"));
+        QCOMPARE(seen.size(), 258);
+        QVERIFY(seen.endsWith("80\r\n"));
+        QCOMPARE(seen, fileContent(work + QStringLiteral("/usbData.txt")));
+        QCOMPARE(fileContent(script + QStringLiteral(".arguments")), QByteArray("|"));
+    }
+};
+
+QTEST_GUILESS_MAIN(CompanionRunnerTest)
+#include "test_companion_runner.moc"

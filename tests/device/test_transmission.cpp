@@ -1,0 +1,191 @@
+#include "device/transfer_file.h"
+#include "device/transmission.h"
+#include "fake_companion_runner.h"
+#include "test_files.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace quorvel;
+
+Q_DECLARE_METATYPE(quorvel::CompanionRun::Outcome)
+Q_DECLARE_METATYPE(quorvel::TransmitOutcome::Failure)
+Q_DECLARE_METATYPE(quorvel::SettingsImage)
+Q_DECLARE_METATYPE(quorvel::CompanionRun)
+
+namespace {
+
+SettingsImage ascending() {
+    SettingsImage image{};
+    for (int i = 0; i < kImageSize; ++i)
+        image[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(i);
+    return image;
+}
+
+SettingsImage filled(std::uint8_t value) {
+    SettingsImage image{};
+    image.fill(value);
+    return image;
+}
+
+} // namespace
+
+class TransmissionTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString transferPath() const { return m_dir->filePath(QStringLiteral("usbData.txt")); }
+
+private slots:
+    void init() { m_dir = std::make_unique<QTemporaryDir>(); }
+
+    void transferText_data() {
+        QTest::addColumn<SettingsImage>("image");
+        QTest::addColumn<QByteArray>("text");
+
+        QTest::newRow("0x00 to 0x7F")
+            << ascending()
+            << QByteArray("000102030405060708090A0B0C0D0E0F101112131415161718191A1B1C1D1E1F"
+                          "202122232425262728292A2B2C2D2E2F303132333435363738393A3B3C3D3E3F"
+                          "404142434445464748494A4B4C4D4E4F505152535455565758595A5B5C5D5E5F"
+                          "606162636465666768696A6B6C6D6E6F707172737475767778797A7B7C7D7E7F"
+                          "\r\n");
+        QTest::newRow("0x0A has its leading zero")
+            << filled(0x0A) << QByteArray("0A").repeated(128) + "\r\n";
+        QTest::newRow("0xFF upper case") << filled(0xFF) << QByteArray("FF").repeated(128) + "\r\n";
+        QTest::newRow("all zero") << filled(0) << QByteArray("00").repeated(128) + "\r\n";
+    }
+    void transferText() {
+        QFETCH(SettingsImage, image);
+        QFETCH(QByteArray, text);
+        QCOMPARE(quorvel::transferText(image), text);
+        QCOMPARE(text.size(), 258);
+    }
+
+    void writesTheFileAndReplacesALongerOne() {
+        writeFile(transferPath(), QByteArray(1000, 'x'));
+        const TransferFileOutcome outcome = writeTransferFile(m_dir->path(), filled(0x5A));
+        QVERIFY(outcome.written);
+        QCOMPARE(outcome.path, transferPath());
+        QCOMPARE(fileContent(transferPath()), QByteArray("5A").repeated(128) + "\r\n");
+    }
+
+    void unwritableFileGivesTheSystemsReason_data() {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("a folder stands in its place")
+            << QStringLiteral("blocked") << QStringLiteral("Filename refers to a directory");
+        QTest::newRow("folder missing")
+            << QStringLiteral("missing") << QStringLiteral("No such file or directory");
+    }
+    void unwritableFileGivesTheSystemsReason() {
+        QFETCH(QString, folder);
+        QFETCH(QString, reason);
+        QDir(m_dir->path()).mkpath(QStringLiteral("blocked/usbData.txt"));
+        const QString where = m_dir->filePath(folder);
+        const TransferFileOutcome outcome = writeTransferFile(where, filled(1));
+        QVERIFY(!outcome.written);
+        QCOMPARE(outcome.path, where + QStringLiteral("/usbData.txt"));
+        QCOMPARE(outcome.reason, reason);
+    }
+
+    void transmissionForcesByte127AndLeavesTheChangedFlag_data() {
+        QTest::addColumn<bool>("changed");
+        QTest::addColumn<int>("byte127");
+        QTest::newRow("unchanged, byte 127 = 0x7F") << false << 0x7F;
+        QTest::newRow("changed, byte 127 = 0x00") << true << 0x00;
+        QTest::newRow("unchanged, byte 127 already 0x80") << false << 0x80;
+        QTest::newRow("changed, byte 127 = 0xFF") << true << 0xFF;
+    }
+    void transmissionForcesByte127AndLeavesTheChangedFlag() {
+        QFETCH(bool, changed);
+        QFETCH(int, byte127);
+        Session session;
+        session.image = ascending();
+        session.setByte(127, byte127);
+        session.changed = changed;
+        FakeCompanionRunner runner;
+
+        const TransmitOutcome outcome = transmitSettings(session, m_dir->path(), runner);
+
+        QVERIFY(outcome.succeeded());
+        QVERIFY(outcome.message.isEmpty());
+        QCOMPARE(session.byte(127), 0x80);
+        QCOMPARE(session.changed, changed);
+        SettingsImage expected = ascending();
+        expected[127] = 0x80;
+        QCOMPARE(session.image, expected);
+        QCOMPARE(runner.runs, 1);
+        QCOMPARE(runner.programs, QStringList{"Hoplink.exe"});
+        QCOMPARE(runner.lastArguments, QStringList{});
+        QCOMPARE(runner.folders, QStringList{m_dir->path()});
+        // The companion finds the whole file, ending in 7E80, when it starts.
+        QCOMPARE(runner.transferTexts.size(), 1);
+        QVERIFY(runner.transferTexts[0].startsWith("000102"));
+        QVERIFY(runner.transferTexts[0].endsWith("7E80\r\n"));
+        QCOMPARE(runner.transferTexts[0], quorvel::transferText(expected));
+    }
+
+    void companionFailuresAreNamed_data() {
+        QTest::addColumn<CompanionRun>("run");
+        QTest::addColumn<TransmitOutcome::Failure>("failure");
+        QTest::addColumn<QString>("message");
+        using O = CompanionRun::Outcome;
+        using F = TransmitOutcome::Failure;
+        QTest::newRow("exit code 0")
+            << CompanionRun{O::Exited, "/opt/Hoplink.exe", {}, 0} << F::None << QString();
+        QTest::newRow("exit code 3 is not judged")
+            << CompanionRun{O::Exited, "/opt/Hoplink.exe", {}, 3} << F::None << QString();
+        QTest::newRow("not found")
+            << CompanionRun{O::NotFound, "Hoplink.exe", {}, 0} << F::CompanionNotFound
+            << "The companion program Hoplink.exe was not found, neither beside this program "
+               "nor on the search path.";
+        QTest::newRow("not executable")
+            << CompanionRun{O::NotStarted, "/opt/Hoplink.exe", "execvp: Permission denied", 0}
+            << F::CompanionNotStarted
+            << "The companion program /opt/Hoplink.exe could not be started: execvp: Permission "
+               "denied";
+        QTest::newRow("crashed")
+            << CompanionRun{O::Crashed, "/opt/Hoplink.exe", "Process crashed", 11}
+            << F::CompanionCrashed
+            << "The companion program /opt/Hoplink.exe ended abnormally: Process crashed (code "
+               "11).";
+    }
+    void companionFailuresAreNamed() {
+        QFETCH(CompanionRun, run);
+        QFETCH(TransmitOutcome::Failure, failure);
+        QFETCH(QString, message);
+        Session session;
+        FakeCompanionRunner runner;
+        runner.result = run;
+
+        const TransmitOutcome outcome = transmitSettings(session, m_dir->path(), runner);
+
+        QCOMPARE(outcome.failure, failure);
+        QCOMPARE(outcome.message, message);
+        QCOMPARE(session.byte(127), 0x80);
+        QVERIFY(!session.changed);
+    }
+
+    void unwritableFileStopsBeforeTheCompanion() {
+        QDir(m_dir->path()).mkdir(QStringLiteral("usbData.txt"));
+        Session session;
+        session.changed = true;
+        FakeCompanionRunner runner;
+
+        const TransmitOutcome outcome = transmitSettings(session, m_dir->path(), runner);
+
+        QCOMPARE(outcome.failure, TransmitOutcome::Failure::FileNotWritten);
+        QCOMPARE(outcome.message,
+                 QStringLiteral("The settings could not be written to %1: Filename refers to a "
+                                "directory")
+                     .arg(QDir::toNativeSeparators(transferPath())));
+        QCOMPARE(runner.runs, 0);
+        QCOMPARE(session.byte(127), 0x80);
+        QVERIFY(session.changed);
+    }
+};
+
+QTEST_GUILESS_MAIN(TransmissionTest)
+#include "test_transmission.moc"
