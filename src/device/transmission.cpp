@@ -52,7 +52,9 @@ TransmitOutcome transmitSettings(Session& session, const QString& folder, Compan
                     .arg(program, run.reason)
                     .arg(run.exitCode)};
     }
-    return {};
+    TransmitOutcome done;
+    done.exitCode = run.exitCode;
+    return done;
 }
 
 } // namespace quorvel

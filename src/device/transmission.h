@@ -18,6 +18,7 @@ struct TransmitOutcome {
     Failure failure = Failure::None;
     // For a failure: what failed and the system's reason, ready to show.
     QString message;
+    int exitCode = 0; // the companion's own, when it ended by itself
 
     bool succeeded() const { return failure == Failure::None; }
 };

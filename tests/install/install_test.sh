@@ -37,6 +37,7 @@ done
 root=$scratch/root
 dpkg-deb -x "$deb" "$root"
 [[ -f $root/usr/share/quorvel/Default.mag ]] || fail "package lacks Default.mag"
+[[ -f $root/usr/lib/udev/rules.d/70-quorvel.rules ]] || fail "package lacks the udev rule"
 "$root/usr/bin/quorvel-cli" show | grep -qx 'keyboard-terminator: CR' || fail "packaged quorvel-cli show failed"
 cmp -s "$root/usr/share/quorvel/Default.mag" "$source/data/Default.mag" || fail "packaged Default.mag differs"
 echo "install test: prefix and package both work ($(basename "$deb"))"

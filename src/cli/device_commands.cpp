@@ -1,0 +1,85 @@
+#include "device_commands.h"
+
+#include "cli.h"
+
+#include "core/session.h"
+#include "core/settings_file.h"
+#include "device/reader_list.h"
+#include "device/transmission.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace quorvel {
+
+using namespace cli_status;
+
+int devicesCommand(const QStringList& args, QTextStream& out, QTextStream& err, HidBus& bus) {
+    QStringList rest = args;
+    const bool json = rest.removeAll(QStringLiteral("--json")) > 0;
+    if (!rest.isEmpty()) {
+        err << "quorvel-cli: devices takes no argument but --json\n";
+        return kUsage;
+    }
+    const std::vector<ReaderCandidate> readers = listReaders(bus);
+    if (json) {
+        QJsonArray list;
+        for (const ReaderCandidate& r : readers) {
+            QJsonObject entry{{QStringLiteral("path"), QString::fromUtf8(r.hid.path)},
+                              {QStringLiteral("serial"), r.hid.serialNumber},
+                              {QStringLiteral("opened"), r.opened}};
+            if (!r.opened)
+                entry.insert(QStringLiteral("reason"), r.reason);
+            list.append(entry);
+        }
+        out << QJsonDocument(QJsonObject{{QStringLiteral("readers"), list}}).toJson(QJsonDocument::Indented);
+    } else if (readers.empty()) {
+        out << "no reader found\n";
+    } else {
+        for (const ReaderCandidate& r : readers) {
+            out << QString::fromUtf8(r.hid.path) << "  serial "
+                << (r.hid.serialNumber.isEmpty() ? QStringLiteral("-") : r.hid.serialNumber) << "  "
+                << (r.opened ? QStringLiteral("can be opened")
+                             : QStringLiteral("cannot be opened: ") + r.reason)
+                << "\n";
+        }
+    }
+    return readers.empty() ? kNoReader : kOk;
+}
+
+int transmitCommand(const QStringList& args, QTextStream& out, QTextStream& err, HidBus& bus,
+                    CompanionRunner& runner, const QString& folder) {
+    (void)out;
+    if (args.size() != 1) {
+        err << "quorvel-cli: transmit needs FILE\nTry 'quorvel-cli --help'.\n";
+        return kUsage;
+    }
+    Session session;
+    const ReadOutcome read = readDataFile(args.first(), session.image);
+    if (read.result != ReadResult::Loaded) {
+        err << "quorvel-cli: " << args.first()
+            << (read.result == ReadResult::WrongLength
+                    ? QStringLiteral(": not a settings file (it must be exactly 408 characters)")
+                    : QStringLiteral(": cannot read: ") + read.reason)
+            << "\n";
+        return kFile;
+    }
+    // Like the Transmit page: a missing reader is worth a word, but the companion decides.
+    if (listReaders(bus).empty())
+        err << "quorvel-cli: warning: no reader found; transmitting anyway\n";
+    const TransmitOutcome outcome = transmitSettings(session, folder, runner);
+    switch (outcome.failure) {
+    case TransmitOutcome::Failure::None:
+        return outcome.exitCode;
+    case TransmitOutcome::Failure::FileNotWritten:
+        err << "quorvel-cli: " << outcome.message << "\n";
+        return kFile;
+    default:
+        break;
+    }
+    err << "quorvel-cli: " << outcome.message << "\n";
+    return kCompanionFailed;
+}
+
+} // namespace quorvel

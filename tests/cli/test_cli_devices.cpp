@@ -1,0 +1,132 @@
+#include "cli/cli.h"
+#include "cli/device_commands.h"
+#include "core/settings_file.h"
+#include "fake_companion_runner.h"
+#include "fake_hid_bus.h"
+#include "test_files.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace quorvel;
+
+class CliDevicesTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir m_dir;
+
+    struct Run {
+        int status;
+        QString out;
+        QString err;
+    };
+
+    template <typename F>
+    static Run capture(F command) {
+        QString out;
+        QString err;
+        QTextStream o(&out);
+        QTextStream e(&err);
+        const int status = command(o, e);
+        o.flush();
+        e.flush();
+        return {status, out, err};
+    }
+
+private slots:
+    void listsReaders() {
+        FakeHidBus bus;
+        bus.add(QStringLiteral("/dev/hidraw0"), 0x046D, 0xC077)
+            .add(QStringLiteral("/dev/hidraw1"), 0x10C4, 0x890C, true, QStringLiteral("SN42"))
+            .add(QStringLiteral("/dev/hidraw2"), 0x10C4, 0x890C, false);
+        Run r = capture([&](QTextStream& o, QTextStream& e) { return devicesCommand({}, o, e, bus); });
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.out, QStringLiteral("/dev/hidraw1  serial SN42  can be opened\n"
+                                       "/dev/hidraw2  serial -  cannot be opened: Permission denied (/dev/hidraw2)\n"));
+        QVERIFY(bus.stillOpen().isEmpty());
+
+        r = capture([&](QTextStream& o, QTextStream& e) {
+            return devicesCommand({QStringLiteral("--json")}, o, e, bus);
+        });
+        const QJsonArray readers = QJsonDocument::fromJson(r.out.toUtf8()).object().value(QStringLiteral("readers")).toArray();
+        QCOMPARE(readers.size(), 2);
+        QCOMPARE(readers.at(0).toObject().value(QStringLiteral("serial")).toString(), QStringLiteral("SN42"));
+        QCOMPARE(readers.at(1).toObject().value(QStringLiteral("opened")).toBool(), false);
+        QVERIFY(readers.at(1).toObject().contains(QStringLiteral("reason")));
+    }
+
+    void noReaderIsStatusOne() {
+        FakeHidBus bus;
+        bus.add(QStringLiteral("/dev/hidraw0"), 0x10C4, 0x1234);
+        const Run r = capture([&](QTextStream& o, QTextStream& e) { return devicesCommand({}, o, e, bus); });
+        QCOMPARE(r.status, 1);
+        QCOMPARE(r.out, QStringLiteral("no reader found\n"));
+    }
+
+    void transmitStatuses_data() {
+        QTest::addColumn<int>("outcome");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("exit 0") << int(CompanionRun::Outcome::Exited) << 0 << 0 << "";
+        QTest::newRow("exit 3 passed on") << int(CompanionRun::Outcome::Exited) << 3 << 3 << "";
+        QTest::newRow("not found") << int(CompanionRun::Outcome::NotFound) << 0 << 5 << "was not found";
+        QTest::newRow("not started") << int(CompanionRun::Outcome::NotStarted) << 0 << 5 << "could not be started";
+        QTest::newRow("crashed") << int(CompanionRun::Outcome::Crashed) << 11 << 5 << "ended abnormally";
+    }
+    void transmitStatuses() {
+        QFETCH(int, outcome);
+        QFETCH(int, exitCode);
+        QFETCH(int, status);
+        QFETCH(QString, message);
+        FakeHidBus bus;
+        bus.add(QStringLiteral("/dev/hidraw1"), 0x10C4, 0x890C);
+        FakeCompanionRunner runner;
+        runner.result = {static_cast<CompanionRun::Outcome>(outcome), QStringLiteral("Hoplink.exe"),
+                         QStringLiteral("boom"), exitCode};
+        SettingsImage image = patternImage();
+        image[127] = 0;
+        const QString file = m_dir.filePath(QStringLiteral("send.msr"));
+        writeFile(file, composeSettingsText(image));
+        const Run r = capture([&](QTextStream& o, QTextStream& e) {
+            return transmitCommand({file}, o, e, bus, runner, m_dir.path());
+        });
+        QCOMPARE(r.status, status);
+        QCOMPARE(runner.runs, 1);
+        QVERIFY2(message.isEmpty() ? r.err.isEmpty() : r.err.contains(message), qPrintable(r.err));
+        // The transfer file carries byte 127 as 0x80; the settings file is left as it was.
+        const QByteArray sent = runner.transferTexts.at(0);
+        QCOMPARE(sent.size(), 258);
+        QCOMPARE(sent.mid(254, 2), QByteArray("80"));
+        QCOMPARE(fileContent(file), composeSettingsText(image));
+    }
+
+    void transmitWarnsWithoutAReaderAndRefusesBadFiles() {
+        FakeHidBus bus;
+        FakeCompanionRunner runner;
+        const QString file = m_dir.filePath(QStringLiteral("factory.msr"));
+        QFile::copy(shippedFactoryFile(), file);
+        Run r = capture([&](QTextStream& o, QTextStream& e) {
+            return transmitCommand({file}, o, e, bus, runner, m_dir.path());
+        });
+        QCOMPARE(r.status, 0);
+        QVERIFY(r.err.contains(QStringLiteral("no reader found")));
+
+        r = capture([&](QTextStream& o, QTextStream& e) {
+            return transmitCommand({m_dir.filePath(QStringLiteral("none.msr"))}, o, e, bus, runner, m_dir.path());
+        });
+        QCOMPARE(r.status, 3);
+        QCOMPARE(runner.runs, 1);
+
+        r = capture([&](QTextStream& o, QTextStream& e) {
+            return transmitCommand({file}, o, e, bus, runner, m_dir.filePath(QStringLiteral("no/folder")));
+        });
+        QCOMPARE(r.status, 3);
+        QCOMPARE(runner.runs, 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(CliDevicesTest)
+#include "test_cli_devices.moc"
