@@ -161,12 +161,20 @@ void SettingPage::showEvent(QShowEvent* event) {
 
 void SettingPage::orderButtonsLast() {
     // The buttons are built before the page fills its body; Tab should reach them last.
+    QWidget* first = nullptr;
     QWidget* last = nullptr;
-    for (QWidget* w = nextInFocusChain(); w && w != this; w = w->nextInFocusChain())
-        if (w != m_accept && m_body->isAncestorOf(w))
-            last = w;
+    for (QWidget* w = nextInFocusChain(); w && w != this; w = w->nextInFocusChain()) {
+        if (w == m_accept || !m_body->isAncestorOf(w) || w->focusPolicy() == Qt::NoFocus)
+            continue;
+        if (!first)
+            first = w;
+        last = w;
+    }
     if (!last)
         return;
+    // setTabOrder sees the chain as a ring: with Accept right before the body it
+    // already counts as following the last control, so move it inside first.
+    QWidget::setTabOrder(first, m_accept);
     QWidget::setTabOrder(last, m_accept);
     QWidget* previous = m_accept;
     for (QPushButton* button : m_defaults) {
