@@ -6,6 +6,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -31,15 +32,16 @@ public:
     ScriptedDialogs dialogs;
     std::unique_ptr<Page> page;
 
+    // Shown, since clicks only reach visible buttons.
     Page& build() {
         page = std::make_unique<Page>(session, dialogs);
-        return *page;
-    }
-    // Shown and active, so focus can be checked.
-    Page& buildShown() {
-        build();
         page->resize(540, 420);
         page->show();
+        return *page;
+    }
+    // Active as well, so focus can be checked.
+    Page& buildShown() {
+        build();
         QApplication::setActiveWindow(page.get());
         if (!QTest::qWaitForWindowActive(page.get()))
             qWarning("page window did not become active");
@@ -65,8 +67,12 @@ public:
         }
         return found;
     }
+    // Option buttons and check boxes take clicks on their indicator and caption only.
     void click(const QString& name) const {
-        QTest::mouseClick(child<QAbstractButton>(name), Qt::LeftButton);
+        QAbstractButton* button = child<QAbstractButton>(name);
+        const bool indicator = button->inherits("QRadioButton") || button->inherits("QCheckBox");
+        QTest::mouseClick(button, Qt::LeftButton, {},
+                          indicator ? QPoint(6, button->height() / 2) : button->rect().center());
     }
     void accept() const { click(QStringLiteral("Command1")); }
     void pressDefault(Answer answer, const QString& name = QStringLiteral("Command2")) {
