@@ -3,13 +3,18 @@
 #include "main_window.h"
 #include "transmit_page.h"
 
+#include "pages/inter_char_delay_page.h"
+#include "pages/language_page.h"
+#include "pages/parameter_page.h"
+#include "pages/terminator_page.h"
+
 namespace quorvel {
 
 void registerPages(MainWindow& main, Session& session, Dialogs& dialogs) {
-    (void)main;
-    (void)session;
-    (void)dialogs;
-    // main.registerPage(group, item, [&] { return new SomePage(session, dialogs); });
+    main.registerPage(2, 1, [&] { return new InterCharDelayPage(session, dialogs); });
+    main.registerPage(2, 2, [&] { return new LanguagePage(session, dialogs); });
+    main.registerPage(2, 3, [&] { return new TerminatorPage(session, dialogs); });
+    main.registerPage(2, 6, [&] { return new ParameterPage(session, dialogs); });
     main.registerPage(3, 1, [&] { return new TransmitPage(session, dialogs); });
 }
 

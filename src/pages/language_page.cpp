@@ -1,0 +1,71 @@
+#include "language_page.h"
+
+#include "core/session.h"
+#include "core/setting_rules.h"
+#include "core/setting_tables.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace quorvel {
+
+namespace {
+constexpr int kAltModeIndex = 18;
+constexpr int kRows = 6;
+} // namespace
+
+LanguagePage::LanguagePage(Session& session, Dialogs& dialogs, QWidget* parent)
+    : SettingPage(session, dialogs,
+                  {QStringLiteral("frmLanguage"), tr("Keyboard Language"),
+                   tr("Language for Keyboard Interface Setting O.K.")},
+                  ButtonPlaces::Fixed, parent) {
+    auto* frame = new QGroupBox(tr("Language for Keyboard Interface"), body());
+    frame->setObjectName(QStringLiteral("Frame1"));
+    auto* grid = new QGridLayout(frame);
+    for (const NamedCode& language : kKeyboardLanguages) {
+        m_options.push_back(
+            makeOption(frame, QStringLiteral("Option1"), language.code, tr(language.caption)));
+        grid->addWidget(m_options.back(), language.code % kRows, language.code / kRows);
+    }
+    // The gap at 17 keeps the index of every button equal to its code.
+    m_options.push_back(nullptr);
+    m_options.push_back(
+        makeOption(frame, QStringLiteral("Option1"), kAltModeIndex, tr("ALT Mode")));
+    grid->addWidget(m_options.back(), kRows - 1, 2);
+    setSelected(m_options.front(), true);
+
+    auto* layout = new QVBoxLayout(body());
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(frame);
+    layout->addStretch(1);
+
+    addDefaultButton(
+        QStringLiteral("Command2"),
+        tr("Current language setting will be changed to factory default. Are you sure ?(Y/N) "),
+        [this] {
+            setSelected(m_options.front(), true);
+            apply();
+        });
+}
+
+void LanguagePage::showBytes() {
+    const int language = session().byte(bytes::kLanguage);
+    // A code that names no button leaves the buttons as they were.
+    if (language < languageCount() || language == kAltModeIndex)
+        setSelected(m_options.at(static_cast<std::size_t>(language)), true);
+    setSelected(altMode(), (session().byte(bytes::kModes) & bytes::kAltModeBit) != 0);
+}
+
+bool LanguagePage::apply() {
+    // In ALT mode no language is selected and byte 48 keeps the last one.
+    const int language = firstSelected(m_options, 0, languageCount() - 1);
+    if (language >= 0)
+        session().setByte(bytes::kLanguage, language);
+    session().setByte(bytes::kModes,
+                      modesWithAltMode(session().byte(bytes::kModes), altMode()->isChecked()));
+    return true;
+}
+
+} // namespace quorvel

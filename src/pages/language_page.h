@@ -1,0 +1,28 @@
+#pragma once
+
+#include "setting_page.h"
+
+#include <vector>
+
+namespace quorvel {
+
+// frmLanguage: the keyboard layout the reader types with (byte 48), or the
+// ALT mode instead (bit 6 of byte 52).
+class LanguagePage : public SettingPage {
+    Q_OBJECT
+public:
+    LanguagePage(Session& session, Dialogs& dialogs, QWidget* parent = nullptr);
+
+protected:
+    void showBytes() override;
+    bool apply() override;
+
+private:
+    QRadioButton* altMode() const { return m_options.back(); }
+    int languageCount() const { return static_cast<int>(m_options.size()) - 2; }
+
+    // Option1: index = language code, 0 to 16; 17 is left out; 18 is "ALT Mode".
+    std::vector<QRadioButton*> m_options;
+};
+
+} // namespace quorvel
