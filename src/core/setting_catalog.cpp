@@ -1,6 +1,7 @@
 #include "setting_catalog.h"
 
 #include "key_name.h"
+#include "setting_rules.h"
 #include "setting_tables.h"
 
 #include <QJsonArray>
@@ -58,16 +59,18 @@ Setting choiceSetting(const QString& key, int byte, int mask, const QList<Choice
             }};
 }
 
-Setting flagSetting(const QString& key, int byte, int bit, int clearedWhenOn = 0) {
+// An on/off bit; `write` gives the byte for a new state where more than the bit changes.
+Setting flagSetting(const QString& key, int byte, int bit,
+                    std::function<int(int, bool)> write = nullptr) {
     Setting s = choiceSetting(key, byte, bit, {{0, QStringLiteral("off")}, {bit, QStringLiteral("on")}});
-    if (clearedWhenOn) {
+    if (write) {
         auto plain = s.assign;
         s.assign = [=](SettingsImage& image, const QString& value) {
-            const QString error = plain(image, value);
-            // Turning this mode on switches the other one off, as the page does.
             auto& b = image[static_cast<std::size_t>(byte)];
-            if (error.isEmpty() && (b & bit))
-                b = static_cast<std::uint8_t>(b & ~clearedWhenOn);
+            const int before = b;
+            const QString error = plain(image, value);
+            if (error.isEmpty())
+                b = static_cast<std::uint8_t>(write(before, (b & bit) != 0));
             return error;
         };
     }
@@ -195,7 +198,7 @@ QList<Setting> buildCatalog() {
                       fromTable(kRs232Terminators)),
         choiceSetting(QStringLiteral("keyboard-language"), bytes::kLanguage, 0xFF,
                       fromTable(kKeyboardLanguages)),
-        flagSetting(QStringLiteral("alt-mode"), bytes::kModes, bytes::kAltModeBit, bytes::kFunctionKeyBit),
+        flagSetting(QStringLiteral("alt-mode"), bytes::kModes, bytes::kAltModeBit, modesWithAltMode),
         choiceSetting(QStringLiteral("case"), bytes::kModes, 0x0F,
                       {{0x0, QStringLiteral("lower")}, {0x2, QStringLiteral("upper")},
                        {0x8, QStringLiteral("universal")}}),
@@ -240,20 +243,13 @@ bool isNamedByte(int n) {
 }
 
 std::optional<int> parseByteText(const QString& text) {
-    const QString t = text.trimmed();
-    bool ok = false;
-    int value = -1;
-    if (t.startsWith(QStringLiteral("0x"), Qt::CaseInsensitive) ||
-        t.startsWith(QStringLiteral("&H"), Qt::CaseInsensitive)) {
-        const QString digits = t.mid(2);
-        if (!digits.isEmpty() && digits.size() <= 4 && !digits.contains(u'+') && !digits.contains(u'-'))
-            value = digits.toInt(&ok, 16);
-    } else if (!t.isEmpty() && t.size() <= 4 && !t.startsWith(u'+')) {
-        value = t.toInt(&ok, 10);
-    }
-    if (!ok || value < 0 || value > 255)
+    QString t = text.trimmed();
+    if (t.startsWith(QStringLiteral("0x"), Qt::CaseInsensitive))
+        t.replace(0, 2, QStringLiteral("&H"));
+    // The same whole-number reading the pages' sliders follow, without its empty-is-0.
+    if (t.isEmpty() || t.size() > 6)
         return std::nullopt;
-    return value;
+    return sliderValueOfEntry(t);
 }
 
 std::optional<int> parseCharacter(const QString& text) {
