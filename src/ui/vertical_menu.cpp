@@ -1,5 +1,6 @@
 #include "vertical_menu.h"
 
+#include <QFontMetrics>
 #include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -87,6 +88,35 @@ QString VerticalMenu::groupCaption(int group) const {
 QString VerticalMenu::itemCaption(int group, int item) const {
     QToolButton* button = itemButton(group, item);
     return button ? button->accessibleName() : QString();
+}
+
+// A caption too wide for the menu goes onto two lines, broken at the blank that
+// leaves the longer line shortest, instead of being elided.
+static QString fittedCaption(const QString& caption, const QFontMetrics& metrics, int width) {
+    const QString shown = buttonCaption(caption);
+    if (metrics.horizontalAdvance(caption) <= width)
+        return shown;
+    qsizetype best = -1;
+    int bestWidth = 0;
+    for (qsizetype i = caption.indexOf(u' '); i >= 0; i = caption.indexOf(u' ', i + 1)) {
+        const int longer = qMax(metrics.horizontalAdvance(caption.left(i)),
+                                metrics.horizontalAdvance(caption.mid(i + 1)));
+        if (best < 0 || longer < bestWidth) {
+            best = i;
+            bestWidth = longer;
+        }
+    }
+    if (best < 0)
+        return shown;
+    return buttonCaption(caption.left(best)) + u'\n' + buttonCaption(caption.mid(best + 1));
+}
+
+void VerticalMenu::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    const int room = width() - 12;
+    for (const Group& g : m_groups)
+        for (QToolButton* button : g.buttons)
+            button->setText(fittedCaption(button->accessibleName(), button->fontMetrics(), room));
 }
 
 void VerticalMenu::setOpenGroup(int group) {

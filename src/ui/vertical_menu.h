@@ -41,6 +41,9 @@ public:
 signals:
     void itemClicked(int group, int item);
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     struct Group {
         QPushButton* header = nullptr;
