@@ -65,6 +65,19 @@ private slots:
         QCOMPARE(menu.itemCaption(1, 2), QStringLiteral("Open"));
     }
 
+    void longCaptionsBreakInsteadOfEliding() {
+        VerticalMenu menu;
+        build(menu);
+        menu.resize(70, 400);
+        menu.show();
+        QToolButton* item = menu.itemButton(2, 1);
+        QCOMPARE(item->text(), QStringLiteral("Preamble &&\nPostamble"));
+        QCOMPARE(item->accessibleName(), QStringLiteral("Preamble & Postamble"));
+        menu.resize(400, 400);
+        QCOMPARE(item->text(), QStringLiteral("Preamble && Postamble"));
+        QCOMPARE(menu.itemButton(1, 2)->text(), QStringLiteral("Open"));
+    }
+
     void twipsConvertAt15PerPixel() {
         QCOMPARE(twips(1440), 96);
         QCOMPARE(twips(2145), 143);
