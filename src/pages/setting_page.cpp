@@ -2,6 +2,7 @@
 
 #include "core/session.h"
 #include "core/setting_rules.h"
+#include "ui/page_widgets.h"
 #include "ui/twips.h"
 #include "ui/vertical_menu.h"
 
@@ -15,21 +16,14 @@ namespace quorvel {
 namespace {
 
 // Design geometry in twips.
-constexpr int kMargin = 240;
-constexpr int kHeadingTop = 120;
+using page_geometry::kMargin;
+using page_geometry::kHeadingTop;
 constexpr int kGap = 120;
 constexpr int kButtonsTop = 5200;
 constexpr int kAcceptLeft = 4480;
 constexpr int kDefaultLeft = 6480;
-constexpr int kButtonWidth = 1215;
-constexpr int kButtonHeight = 375;
-
-QPushButton* makeButton(QWidget* parent, const QString& objectName, const QString& caption) {
-    auto* button = new QPushButton(buttonCaption(caption), parent);
-    button->setObjectName(objectName);
-    button->setAccessibleName(caption);
-    return button;
-}
+using page_geometry::kButtonWidth;
+using page_geometry::kButtonHeight;
 
 } // namespace
 
@@ -37,16 +31,10 @@ SettingPage::SettingPage(Session& session, Dialogs& dialogs, const Texts& texts,
                          ButtonPlaces places, QWidget* parent)
     : ChildWindow(parent), m_session(session), m_dialogs(dialogs),
       m_acceptMessage(texts.acceptMessage), m_places(places),
-      m_heading(new QLabel(texts.heading, this)), m_body(new QWidget(this)),
-      m_accept(makeButton(this, QStringLiteral("Command1"), tr("Accept"))) {
+      m_heading(pageHeading(this, texts.heading)), m_body(new QWidget(this)),
+      m_accept(captionedButton(this, QStringLiteral("Command1"), tr("Accept"))) {
     setObjectName(texts.objectName);
     setAutoFillBackground(true);
-    m_heading->setObjectName(QStringLiteral("Label1"));
-    m_heading->setTextFormat(Qt::PlainText);
-    QFont font = m_heading->font();
-    font.setBold(true);
-    font.setPointSizeF(font.pointSizeF() * 1.5);
-    m_heading->setFont(font);
     m_body->setObjectName(QStringLiteral("body"));
     if (m_places == ButtonPlaces::Fixed)
         m_accept->setGeometry(twipsRect(kAcceptLeft, kButtonsTop, kButtonWidth, kButtonHeight));
@@ -68,7 +56,7 @@ void SettingPage::accept() {
 QPushButton* SettingPage::addDefaultButton(const QString& objectName, const QString& question,
                                            std::function<void()> factoryStep,
                                            const QString& title) {
-    QPushButton* button = makeButton(this, objectName, tr("Default"));
+    QPushButton* button = captionedButton(this, objectName, tr("Default"));
     if (m_places == ButtonPlaces::Fixed && m_defaults.empty())
         button->setGeometry(twipsRect(kDefaultLeft, kButtonsTop, kButtonWidth, kButtonHeight));
     m_defaults.push_back(button);

@@ -4,6 +4,7 @@
 
 #include "device/transmission.h"
 #include "ui/dialogs.h"
+#include "ui/page_widgets.h"
 #include "ui/twips.h"
 
 #include <QDir>
@@ -14,18 +15,14 @@ namespace quorvel {
 
 namespace {
 
-constexpr int kMargin = 240;
-constexpr int kHeadingTop = 120;
 constexpr int kButtonLeft = 4480;
-constexpr int kButtonWidth = 1215;
-constexpr int kButtonHeight = 375;
+using page_geometry::kButtonHeight;
+using page_geometry::kButtonWidth;
 constexpr int kFirstRowTop = 1320;
 constexpr int kSecondRowTop = 1920;
 
 QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, int top) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setAccessibleName(caption);
+    QPushButton* button = captionedButton(parent, name, caption);
     button->setGeometry(twipsRect(kButtonLeft, top, kButtonWidth, kButtonHeight));
     return button;
 }
@@ -35,21 +32,13 @@ QPushButton* makeButton(QWidget* parent, const QString& name, const QString& cap
 TransmitPage::TransmitPage(Session& session, Dialogs& dialogs, HidBus& bus, CompanionRunner& runner,
                            QString folder, QWidget* parent)
     : ChildWindow(parent), m_session(session), m_dialogs(dialogs), m_runner(runner),
-      m_folder(std::move(folder)), m_reader(bus), m_heading(new QLabel(tr("Transmit :"), this)),
+      m_folder(std::move(folder)), m_reader(bus), m_heading(pageHeading(this, tr("Transmit :"))),
       m_label(new QLabel(tr("Transmit settings from USB interface:"), this)),
       m_transmit(makeButton(this, QStringLiteral("Command3"), tr("Transmit"), kFirstRowTop)),
       m_otherTransmit(makeButton(this, QStringLiteral("Command1"), tr("Transmit"), kSecondRowTop)) {
     setObjectName(QStringLiteral("frmTransmit"));
     setAutoFillBackground(true);
 
-    m_heading->setObjectName(QStringLiteral("Label1"));
-    m_heading->setTextFormat(Qt::PlainText);
-    QFont font = m_heading->font();
-    font.setBold(true);
-    font.setPointSizeF(font.pointSizeF() * 1.5);
-    m_heading->setFont(font);
-    m_heading->move(twips(kMargin), twips(kHeadingTop));
-    m_heading->adjustSize();
 
     m_label->setObjectName(QStringLiteral("Label5"));
     m_label->setTextFormat(Qt::PlainText);
