@@ -51,6 +51,17 @@ std::optional<int> sliderValueOfEntry(const QString& text) {
     return value;
 }
 
+bool breaksString(int previousCode, int code) {
+    return previousCode == 0 && code > 0;
+}
+
+int firstStringBreak(std::span<const int> codes) {
+    for (std::size_t i = 1; i < codes.size(); ++i)
+        if (breaksString(codes[i - 1], codes[i]))
+            return static_cast<int>(i);
+    return -1;
+}
+
 int withBits(int value, int mask, bool on) {
     return on ? value | mask : value & ~mask & 0xFF;
 }

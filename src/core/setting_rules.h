@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <optional>
+#include <span>
 
 namespace quorvel {
 
@@ -17,6 +18,12 @@ std::optional<int> byteFromEntry(const QString& text);
 // only a whole text of decimal digits, or "&H" and hexadecimal digits, from 0
 // to 255. Anything else (nullopt) leaves the slider where it is.
 std::optional<int> sliderValueOfEntry(const QString& text);
+
+// A preamble or postamble string runs from its first byte to its first 0, so a
+// character after a 0 would never be sent: it breaks the string.
+bool breaksString(int previousCode, int code);
+// The position of the first code that breaks the string, or -1 when it holds together.
+int firstStringBreak(std::span<const int> codes);
 
 int withBits(int value, int mask, bool on);
 

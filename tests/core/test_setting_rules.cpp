@@ -61,6 +61,26 @@ private slots:
         QCOMPARE(quorvel::sliderValueOfEntry(text).value_or(-1), value);
     }
 
+    void stringBreaks_data() {
+        QTest::addColumn<QList<int>>("codes");
+        QTest::addColumn<int>("firstBreak"); // -1: the string holds together
+        QTest::newRow("none") << QList<int>{} << -1;
+        QTest::newRow("all empty") << QList<int>(10, 0) << -1;
+        QTest::newRow("full") << QList<int>(10, 0x41) << -1;
+        QTest::newRow("ends early") << QList<int>{0x41, 0x42, 0, 0} << -1;
+        QTest::newRow("gap") << QList<int>{0x41, 0, 0x42} << 2;
+        QTest::newRow("empty first") << QList<int>{0, 0x0D} << 1;
+        QTest::newRow("first of two gaps") << QList<int>{1, 0, 2, 0, 3} << 2;
+        QTest::newRow("last byte stranded") << QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 0, 9} << 9;
+        QTest::newRow("lone character first") << QList<int>{0xFF} << -1;
+    }
+    void stringBreaks() {
+        QFETCH(QList<int>, codes);
+        QFETCH(int, firstBreak);
+        QCOMPARE(firstStringBreak(std::span<const int>(codes.constData(), codes.size())),
+                 firstBreak);
+    }
+
     void modeBits_data() {
         QTest::addColumn<int>("modes");
         QTest::addColumn<int>("altOn");

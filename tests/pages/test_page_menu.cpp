@@ -50,6 +50,7 @@ private slots:
         QTest::newRow("delay") << 1 << "frmInterCDelay";
         QTest::newRow("language") << 2 << "frmLanguage";
         QTest::newRow("terminator") << 3 << "frmTerminator";
+        QTest::newRow("preamble and postamble") << 5 << "frmAmble";
         QTest::newRow("parameter") << 6 << "frmParameter";
     }
     void menuItemsReachTheirPages() {

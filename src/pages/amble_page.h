@@ -1,0 +1,33 @@
+#pragma once
+
+#include "setting_page.h"
+
+#include <array>
+
+namespace quorvel {
+
+class CharacterEntry;
+
+// frmAmble: up to ten characters sent before the card data (bytes 80 to 89)
+// and up to ten after it (bytes 91 to 100), each an entry of name button and code box.
+class AmblePage : public SettingPage {
+    Q_OBJECT
+public:
+    static constexpr int kEntries = 20;
+
+    AmblePage(Session& session, Dialogs& dialogs, QWidget* parent = nullptr);
+
+    // The image byte of entry i: the preamble entries 0 to 9, then the postamble entries.
+    static int byteOfEntry(int entry);
+
+protected:
+    void showBytes() override;
+    bool apply() override;
+
+private:
+    void factoryStep();
+
+    std::array<CharacterEntry*, kEntries> m_entries{};
+};
+
+} // namespace quorvel
