@@ -5,6 +5,7 @@
 
 #include "pages/inter_char_delay_page.h"
 #include "pages/language_page.h"
+#include "pages/magnetic_page.h"
 #include "pages/parameter_page.h"
 #include "pages/terminator_page.h"
 
@@ -14,6 +15,7 @@ void registerPages(MainWindow& main, Session& session, Dialogs& dialogs) {
     main.registerPage(2, 1, [&] { return new InterCharDelayPage(session, dialogs); });
     main.registerPage(2, 2, [&] { return new LanguagePage(session, dialogs); });
     main.registerPage(2, 3, [&] { return new TerminatorPage(session, dialogs); });
+    main.registerPage(2, 4, [&] { return new MagneticPage(session, dialogs); });
     main.registerPage(2, 6, [&] { return new ParameterPage(session, dialogs); });
     main.registerPage(3, 1, [&] { return new TransmitPage(session, dialogs); });
 }
