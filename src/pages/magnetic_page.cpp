@@ -29,7 +29,7 @@ constexpr int kTransmitLrcBit = 0x80;
 constexpr int kTrackOrderBits = 0x07;
 
 struct IdCharacter {
-    const char* box;   // IDS or IDC
+    const char* box; // IDS or IDC
     int boxIndex;
     const char* label; // ID1 or ID2
     const char* caption;
@@ -186,8 +186,13 @@ QWidget* MagneticPage::buildIdCharacterTab() {
         label->setTextFormat(Qt::PlainText);
         auto* box = new QLineEdit(tab);
         box->setObjectName(arrayName(id.box, id.boxIndex));
-        // The code changes only through the name button and the Default.
+        // The code changes only through the name button and the Default; disabled,
+        // but its code is still meant to be read, so not greyed out.
         box->setEnabled(false);
+        QPalette palette = box->palette();
+        palette.setColor(QPalette::Disabled, QPalette::Text,
+                         palette.color(QPalette::Active, QPalette::Text));
+        box->setPalette(palette);
         box->setFixedWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("&HFFFF")) + 16);
         auto* button = new CharacterButton(tab);
         button->setObjectName(arrayName("IDCS", static_cast<int>(i)));
@@ -238,7 +243,8 @@ void MagneticPage::showBytes() {
     showDataFormat();
 
     // Codes 6 and 7 name no button; the buttons keep what they showed.
-    const auto order = static_cast<std::size_t>(session().byte(bytes::kTrackOrder) & kTrackOrderBits);
+    const auto order =
+        static_cast<std::size_t>(session().byte(bytes::kTrackOrder) & kTrackOrderBits);
     if (order < m_trackOrder.size())
         setSelected(m_trackOrder.at(order), true);
 

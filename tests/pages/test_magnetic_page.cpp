@@ -57,7 +57,9 @@ SettingsImage factoryImage() {
     return image;
 }
 
-QString idcs(int i) { return QStringLiteral("IDCS_%1").arg(i); }
+QString idcs(int i) {
+    return QStringLiteral("IDCS_%1").arg(i);
+}
 
 } // namespace
 
@@ -70,7 +72,9 @@ class MagneticPageTest : public QObject {
     int standard() const { return f->selected(QStringLiteral("Option2"), 2); }
     int selection() const { return f->selected(QStringLiteral("Option3"), 7); }
     QCheckBox* check(int n) const { return f->child<QCheckBox>(QStringLiteral("Check%1").arg(n)); }
-    QString box(int i) const { return f->child<QLineEdit>(QString::fromLatin1(kIds[i].box))->text(); }
+    QString box(int i) const {
+        return f->child<QLineEdit>(QString::fromLatin1(kIds[i].box))->text();
+    }
     QPushButton* nameButton(int i) const { return f->child<QPushButton>(idcs(i)); }
 
     // Controls are clicked on their own tab, as a user would.
@@ -137,7 +141,8 @@ private slots:
         for (int i = 0; i < 7; ++i) {
             QRadioButton* button = f->option(QStringLiteral("Option3"), i);
             QCOMPARE(button->accessibleName(), selections.at(i));
-            QCOMPARE(button->text(), QString(selections.at(i)).replace(QStringLiteral("&"), QStringLiteral("&&")));
+            QCOMPARE(button->text(),
+                     QString(selections.at(i)).replace(QStringLiteral("&"), QStringLiteral("&&")));
         }
         QCOMPARE(check(1)->text(), QStringLiteral("Track 2 Account No. Only."));
         QCOMPARE(check(2)->text(), QStringLiteral("IBM Format."));
@@ -152,7 +157,8 @@ private slots:
                      QString::fromLatin1(kIds[i].label));
             auto* code = f->child<QLineEdit>(QString::fromLatin1(kIds[i].box));
             QVERIFY(!code->isEnabled());
-            QCOMPARE(code->accessibleName(), QString::fromLatin1(kIds[i].name) + QStringLiteral(" code"));
+            QCOMPARE(code->accessibleName(),
+                     QString::fromLatin1(kIds[i].name) + QStringLiteral(" code"));
             QCOMPARE(nameButton(i)->toolTip(), QStringLiteral("Click mouse right button to clear"));
             QVERIFY(tabs->widget(2)->isAncestorOf(nameButton(i)));
         }
@@ -164,13 +170,27 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("caption"); // as the button shows it
         QTest::addColumn<QString>("name");    // accessible name of the button
-        QTest::newRow("percent") << 0 << 0x25 << "&H25" << "%" << "Track 1 Start Sentinel: %";
-        QTest::newRow("Enter") << 7 << 0x0D << "&H0D" << "Enter" << "STX Character: Enter";
-        QTest::newRow("zero") << 4 << 0 << "&H00" << " " << "Track 1 DLE Character: ";
-        QTest::newRow("F 1") << 1 << 1 << "&H01" << "F 1" << "Track 2 Start Sentinel: F 1";
-        QTest::newRow("ampersand") << 3 << 0x26 << "&H26" << "&&" << "Track 1/2/3 End Sentinel: &";
-        QTest::newRow("unnamed") << 6 << 0xFF << "&HFF" << "" << "Track 3 DLE Character: ";
-        QTest::newRow("question") << 5 << 0x3F << "&H3F" << "?" << "Track 2 DLE Character: ?";
+        QTest::newRow("percent") << 0 << 0x25 << "&H25"
+                                 << "%"
+                                 << "Track 1 Start Sentinel: %";
+        QTest::newRow("Enter") << 7 << 0x0D << "&H0D"
+                               << "Enter"
+                               << "STX Character: Enter";
+        QTest::newRow("zero") << 4 << 0 << "&H00"
+                              << " "
+                              << "Track 1 DLE Character: ";
+        QTest::newRow("F 1") << 1 << 1 << "&H01"
+                             << "F 1"
+                             << "Track 2 Start Sentinel: F 1";
+        QTest::newRow("ampersand") << 3 << 0x26 << "&H26"
+                                   << "&&"
+                                   << "Track 1/2/3 End Sentinel: &";
+        QTest::newRow("unnamed") << 6 << 0xFF << "&HFF"
+                                 << ""
+                                 << "Track 3 DLE Character: ";
+        QTest::newRow("question") << 5 << 0x3F << "&H3F"
+                                  << "?"
+                                  << "Track 2 DLE Character: ?";
     }
     void idCharactersShown() {
         QFETCH(int, entry);
@@ -185,8 +205,9 @@ private slots:
         QCOMPARE(nameButton(entry)->accessibleName(), name);
         // Every entry shows its own byte and stores it back unchanged.
         for (int i = 0; i < 8; ++i)
-            QCOMPARE(box(i), QStringLiteral("&H%1").arg(f->session.byte(kIds[i].byte), 2, 16,
-                                                         QChar(u'0')).toUpper());
+            QCOMPARE(box(i), QStringLiteral("&H%1")
+                                 .arg(f->session.byte(kIds[i].byte), 2, 16, QChar(u'0'))
+                                 .toUpper());
         const SettingsImage before = f->session.image;
         f->accept();
         for (int i = 0; i < 8; ++i)
@@ -464,11 +485,22 @@ private slots:
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("stored");
-        QTest::newRow("Enter kept as the picker left it") << 7 << "Enter" << "D" << "Enter"
+        QTest::newRow("Enter kept as the picker left it") << 7 << "Enter"
+                                                          << "D"
+                                                          << "Enter"
                                                           << "&HD" << 0x0D;
-        QTest::newRow("ampersand") << 3 << "&" << "26" << "&&" << "&H26" << 0x26;
-        QTest::newRow("NUL from the ASCII table") << 6 << "NUL" << "0" << "NUL" << "&H0" << 0;
-        QTest::newRow("F 12") << 0 << "F 12" << "C" << "F 12" << "&HC" << 12;
+        QTest::newRow("ampersand") << 3 << "&"
+                                   << "26"
+                                   << "&&"
+                                   << "&H26" << 0x26;
+        QTest::newRow("NUL from the ASCII table") << 6 << "NUL"
+                                                  << "0"
+                                                  << "NUL"
+                                                  << "&H0" << 0;
+        QTest::newRow("F 12") << 0 << "F 12"
+                              << "C"
+                              << "F 12"
+                              << "&HC" << 12;
     }
     void picks() {
         QFETCH(int, entry);
