@@ -6,6 +6,7 @@
 #include "pages/amble_page.h"
 #include "pages/inter_char_delay_page.h"
 #include "pages/language_page.h"
+#include "pages/magnetic_page.h"
 #include "pages/parameter_page.h"
 #include "pages/terminator_page.h"
 
@@ -15,6 +16,7 @@ void registerPages(MainWindow& main, Session& session, Dialogs& dialogs) {
     main.registerPage(2, 1, [&] { return new InterCharDelayPage(session, dialogs); });
     main.registerPage(2, 2, [&] { return new LanguagePage(session, dialogs); });
     main.registerPage(2, 3, [&] { return new TerminatorPage(session, dialogs); });
+    main.registerPage(2, 4, [&] { return new MagneticPage(session, dialogs); });
     main.registerPage(2, 5, [&] { return new AmblePage(session, dialogs); });
     main.registerPage(2, 6, [&] { return new ParameterPage(session, dialogs); });
     main.registerPage(3, 1, [&] { return new TransmitPage(session, dialogs); });

@@ -1,0 +1,320 @@
+#include "magnetic_page.h"
+
+#include "character_entry.h"
+
+#include "core/session.h"
+#include "core/setting_rules.h"
+#include "core/setting_tables.h"
+#include "ui/vertical_menu.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace quorvel {
+
+namespace {
+
+constexpr int kDataFormatByte = 4;
+constexpr int kAccountOnlyBit = 0x80;
+constexpr int kIbmFormatBit = 0x40;
+constexpr int kTransmitLrcBit = 0x80;
+constexpr int kTrackOrderBits = 0x07;
+
+struct IdCharacter {
+    const char* box; // IDS or IDC
+    int boxIndex;
+    const char* label; // ID1 or ID2
+    const char* caption;
+    int byte;
+    int factory;
+};
+
+// In the order of the name buttons IDCS 0-7, which is also the order they are shown and stored.
+constexpr std::array<IdCharacter, MagneticPage::kIdCharacterCount> kIdCharacters{{
+    {"IDS", 0, "ID1", QT_TRANSLATE_NOOP("quorvel::MagneticPage", "Track 1 Start Sentinel : "), 53,
+     0x25},
+    {"IDS", 1, "ID1", QT_TRANSLATE_NOOP("quorvel::MagneticPage", "Track 2 Start Sentinel :"), 54,
+     0x3B},
+    {"IDS", 2, "ID1", QT_TRANSLATE_NOOP("quorvel::MagneticPage", "Track 3 Start Sentinel :"), 55,
+     0x3B},
+    {"IDS", 3, "ID1", QT_TRANSLATE_NOOP("quorvel::MagneticPage", "Track 1/2/3 End Sentinel : "),
+     bytes::kEndSentinel, 0x3F},
+    {"IDC", 0, "ID2", QT_TRANSLATE_NOOP("quorvel::MagneticPage", "Track 1 DLE Character : "), 60,
+     0x00},
+    {"IDC", 1, "ID2", QT_TRANSLATE_NOOP("quorvel::MagneticPage", "Track 2 DLE Character : "), 61,
+     0x00},
+    {"IDC", 2, "ID2", QT_TRANSLATE_NOOP("quorvel::MagneticPage", "Track 3 DLE Character : "), 62,
+     0x00},
+    {"IDC", 3, "ID2", QT_TRANSLATE_NOOP("quorvel::MagneticPage", "STX Character : "), 59, 0x00},
+}};
+
+QString arrayName(const char* array, int index) {
+    return QString::fromLatin1(array) + u'_' + QString::number(index);
+}
+
+// "Track 1 Start Sentinel : " names its entry "Track 1 Start Sentinel".
+QString nameOfCaption(const QString& caption) {
+    QString name = caption.trimmed();
+    if (name.endsWith(u':'))
+        name.chop(1);
+    return name.trimmed();
+}
+
+// A stored byte as its box shows it: at least two hexadecimal digits, "&H0D".
+QString boxText(int code) {
+    return QStringLiteral("&H") + QString::number(code, 16).toUpper().rightJustified(2, u'0');
+}
+
+// A tab's controls above, its Default button at the bottom right.
+QVBoxLayout* tabLayout(QWidget* tab, QLayout* controls, QPushButton* factory) {
+    auto* layout = new QVBoxLayout(tab);
+    layout->addLayout(controls);
+    layout->addStretch(1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(factory);
+    layout->addLayout(buttons);
+    return layout;
+}
+
+} // namespace
+
+MagneticPage::MagneticPage(Session& session, Dialogs& dialogs, QWidget* parent)
+    : SettingPage(
+          session, dialogs,
+          {QStringLiteral("frmMagnetic"), tr("Magnetic Card :"), tr("Magnetic Card Setting O.K.")},
+          ButtonPlaces::InBody, parent),
+      m_tabs(new QTabWidget(body())) {
+    m_tabs->setObjectName(QStringLiteral("SSTab1"));
+    m_tabs->addTab(buildTrackOrderTab(), tr("Track Order"));
+    m_tabs->addTab(buildTrackSelectionTab(), tr("Track Selection"));
+    m_tabs->addTab(buildIdCharacterTab(), tr("ID Character"));
+    m_tabs->addTab(buildDataFormatTab(), tr("Data Format"));
+    // Only here: later activations leave the tab the user last chose.
+    m_tabs->setCurrentIndex(0);
+
+    auto* layout = new QVBoxLayout(body());
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_tabs, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(acceptButton());
+    layout->addLayout(buttons);
+}
+
+QRadioButton* MagneticPage::addOption(QWidget* parent, const QString& name, int index,
+                                      const QString& caption) {
+    QRadioButton* button = makeOption(parent, name, index, caption);
+    // clicked, not toggled: showing the bytes selects buttons too, and must write nothing.
+    connect(button, &QRadioButton::clicked, this, [this] { apply(); });
+    return button;
+}
+
+QWidget* MagneticPage::buildTrackOrderTab() {
+    auto* tab = new QWidget;
+    auto* orderFrame = new QGroupBox(tab);
+    orderFrame->setObjectName(QStringLiteral("Frame2"));
+    auto* orderLayout = new QVBoxLayout(orderFrame);
+    for (std::size_t i = 0; i < kTrackOrders.size(); ++i) {
+        m_trackOrder.push_back(addOption(orderFrame, QStringLiteral("Option1"),
+                                         kTrackOrders[i].code, tr(kTrackOrders[i].caption)));
+        orderLayout->addWidget(m_trackOrder.back());
+    }
+    auto* standardFrame = new QGroupBox(tab);
+    standardFrame->setObjectName(QStringLiteral("Frame1"));
+    auto* standardLayout = new QVBoxLayout(standardFrame);
+    m_standard.push_back(addOption(standardFrame, QStringLiteral("Option2"), 0, tr("ISO")));
+    m_standard.push_back(addOption(standardFrame, QStringLiteral("Option2"), 1, tr("JIS-II")));
+    for (QRadioButton* button : m_standard)
+        standardLayout->addWidget(button);
+    setSelected(m_trackOrder.front(), true);
+    setSelected(m_standard.front(), true);
+
+    auto* frames = new QHBoxLayout;
+    frames->addWidget(orderFrame, 0, Qt::AlignTop);
+    frames->addWidget(standardFrame, 0, Qt::AlignTop);
+    frames->addStretch(1);
+    tabLayout(tab, frames,
+              addDefaultButton(QStringLiteral("Command2"),
+                               tr("Current track order setting will be changed to factory "
+                                  "default. Are you sure ?(Y/N) "),
+                               [this] {
+                                   setSelected(m_trackOrder.front(), true);
+                                   setSelected(m_standard.front(), true);
+                                   apply();
+                               }));
+    return tab;
+}
+
+QWidget* MagneticPage::buildTrackSelectionTab() {
+    auto* tab = new QWidget;
+    auto* options = new QVBoxLayout;
+    for (std::size_t i = 0; i < kTrackSelections.size(); ++i) {
+        m_trackSelection.push_back(addOption(tab, QStringLiteral("Option3"), static_cast<int>(i),
+                                             tr(kTrackSelections[i].caption)));
+        options->addWidget(m_trackSelection.back());
+    }
+    setSelected(m_trackSelection.front(), true);
+    tabLayout(tab, options,
+              addDefaultButton(QStringLiteral("Command3"),
+                               tr("Current track selection setting will be changed to factory "
+                                  "default. Are you sure ?(Y/N) "),
+                               [this] {
+                                   setSelected(m_trackSelection.front(), true);
+                                   apply();
+                               }));
+    return tab;
+}
+
+QWidget* MagneticPage::buildIdCharacterTab() {
+    auto* tab = new QWidget;
+    auto* grid = new QGridLayout;
+    constexpr int kSentinels = 4;
+    for (std::size_t i = 0; i < kIdCharacters.size(); ++i) {
+        const IdCharacter& id = kIdCharacters[i];
+        const QString caption = tr(id.caption);
+        auto* label = new QLabel(caption, tab);
+        label->setObjectName(arrayName(id.label, id.boxIndex));
+        label->setTextFormat(Qt::PlainText);
+        auto* box = new QLineEdit(tab);
+        box->setObjectName(arrayName(id.box, id.boxIndex));
+        // The code changes only through the name button and the Default; disabled,
+        // but its code is still meant to be read, so not greyed out.
+        box->setEnabled(false);
+        QPalette palette = box->palette();
+        palette.setColor(QPalette::Disabled, QPalette::Text,
+                         palette.color(QPalette::Active, QPalette::Text));
+        box->setPalette(palette);
+        box->setFixedWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("&HFFFF")) + 16);
+        auto* button = new CharacterButton(tab);
+        button->setObjectName(arrayName("IDCS", static_cast<int>(i)));
+        button->setMinimumWidth(button->fontMetrics().horizontalAdvance(QStringLiteral("S-Tab")) +
+                                48);
+        label->setBuddy(button);
+        m_idCharacters[i] =
+            new CharacterEntry(nameOfCaption(caption), button, box, session(), dialogs(), this);
+
+        // A little air between the sentinels and the DLE and STX characters.
+        const int row = static_cast<int>(i) + (static_cast<int>(i) < kSentinels ? 0 : 1);
+        grid->addWidget(label, row, 0);
+        grid->addWidget(box, row, 1);
+        grid->addWidget(button, row, 2);
+    }
+    grid->setRowMinimumHeight(kSentinels, 8);
+    grid->setColumnStretch(3, 1);
+    tabLayout(tab, grid,
+              addDefaultButton(QStringLiteral("Command4"),
+                               tr("Current ID character setting will be changed to factory "
+                                  "default. Are you sure ?(Y/N) "),
+                               [this] { restoreIdCharacters(); }));
+    return tab;
+}
+
+QWidget* MagneticPage::buildDataFormatTab() {
+    auto* tab = new QWidget;
+    auto* boxes = new QVBoxLayout;
+    const auto addCheck = [&](const QString& name, const QString& caption) {
+        auto* check = new QCheckBox(buttonCaption(caption), tab);
+        check->setObjectName(name);
+        check->setAccessibleName(caption);
+        boxes->addWidget(check);
+        return check;
+    };
+    m_accountOnly = addCheck(QStringLiteral("Check1"), tr("Track 2 Account No. Only."));
+    m_ibmFormat = addCheck(QStringLiteral("Check2"), tr("IBM Format."));
+    m_transmitLrc = addCheck(QStringLiteral("Check3"), tr("Transmit LRC"));
+    tabLayout(tab, boxes,
+              addDefaultButton(QStringLiteral("Command5"),
+                               tr("Current data format setting will be changed to factory "
+                                  "default. Are you sure ?(Y/N) "),
+                               [this] { restoreDataFormat(); }));
+    return tab;
+}
+
+void MagneticPage::showBytes() {
+    showDataFormat();
+
+    // Codes 6 and 7 name no button; the buttons keep what they showed.
+    const auto order =
+        static_cast<std::size_t>(session().byte(bytes::kTrackOrder) & kTrackOrderBits);
+    if (order < m_trackOrder.size())
+        setSelected(m_trackOrder.at(order), true);
+
+    const int selection = indexOfCode(kTrackSelections, session().byte(bytes::kTrackSelection));
+    if (selection >= 0)
+        setSelected(m_trackSelection.at(static_cast<std::size_t>(selection)), true);
+
+    showIdCharacters();
+}
+
+bool MagneticPage::apply() {
+    applyDataFormat();
+
+    const int order = firstSelected(m_trackOrder, 0, static_cast<int>(m_trackOrder.size()) - 1);
+    if (order >= 0)
+        session().setByte(bytes::kTrackOrder,
+                          kTrackOrders.at(static_cast<std::size_t>(order)).code |
+                              (session().byte(bytes::kTrackOrder) & kTransmitLrcBit));
+
+    const int selection =
+        firstSelected(m_trackSelection, 0, static_cast<int>(m_trackSelection.size()) - 1);
+    if (selection >= 0)
+        session().setByte(bytes::kTrackSelection,
+                          kTrackSelections.at(static_cast<std::size_t>(selection)).code);
+
+    applyIdCharacters();
+    return true;
+}
+
+void MagneticPage::showDataFormat() {
+    const int format = session().byte(kDataFormatByte);
+    m_accountOnly->setChecked((format & kAccountOnlyBit) != 0);
+    m_ibmFormat->setChecked((format & kIbmFormatBit) != 0);
+    m_transmitLrc->setChecked((session().byte(bytes::kTrackOrder) & kTransmitLrcBit) != 0);
+}
+
+void MagneticPage::applyDataFormat() {
+    int format = session().byte(kDataFormatByte);
+    format = withBits(format, kAccountOnlyBit, m_accountOnly->isChecked());
+    format = withBits(format, kIbmFormatBit, m_ibmFormat->isChecked());
+    session().setByte(kDataFormatByte, format);
+    session().setByte(bytes::kTrackOrder, withBits(session().byte(bytes::kTrackOrder),
+                                                   kTransmitLrcBit, m_transmitLrc->isChecked()));
+}
+
+void MagneticPage::showIdCharacters() {
+    for (std::size_t i = 0; i < kIdCharacters.size(); ++i)
+        m_idCharacters[i]->show(boxText(session().byte(kIdCharacters[i].byte)));
+}
+
+void MagneticPage::applyIdCharacters() {
+    for (std::size_t i = 0; i < kIdCharacters.size(); ++i) {
+        // What a show, a pick or a clear leaves in a box always reads as a byte.
+        if (const std::optional<int> code = byteFromEntry(m_idCharacters[i]->codeText()))
+            session().setByte(kIdCharacters[i].byte, *code);
+    }
+}
+
+void MagneticPage::restoreIdCharacters() {
+    for (const IdCharacter& id : kIdCharacters)
+        session().setByte(id.byte, id.factory);
+    showIdCharacters();
+}
+
+void MagneticPage::restoreDataFormat() {
+    // "Transmit LRC" has no factory value: it keeps its tick and its bit.
+    m_accountOnly->setChecked(false);
+    m_ibmFormat->setChecked(false);
+    session().setByte(kDataFormatByte,
+                      session().byte(kDataFormatByte) & ~(kAccountOnlyBit | kIbmFormatBit));
+}
+
+} // namespace quorvel

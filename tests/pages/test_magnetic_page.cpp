@@ -1,0 +1,629 @@
+#include "page_fixture.h"
+
+#include "core/settings_file.h"
+#include "pages/magnetic_page.h"
+#include "shell/main_window.h"
+#include "shell/menu_window.h"
+#include "shell/start_up.h"
+#include "ui/vertical_menu.h"
+
+#include <QCheckBox>
+#include <QLayout>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QToolButton>
+
+using namespace quorvel;
+
+namespace {
+
+constexpr int kFormatByte = 4;
+constexpr int kOrderByte = 32;
+constexpr int kSelectionByte = 63;
+
+struct IdFacts {
+    int byte;
+    const char* box;
+    const char* label;
+    const char* name;
+};
+const IdFacts kIds[8] = {
+    {53, "IDS_0", "Track 1 Start Sentinel : ", "Track 1 Start Sentinel"},
+    {54, "IDS_1", "Track 2 Start Sentinel :", "Track 2 Start Sentinel"},
+    {55, "IDS_2", "Track 3 Start Sentinel :", "Track 3 Start Sentinel"},
+    {46, "IDS_3", "Track 1/2/3 End Sentinel : ", "Track 1/2/3 End Sentinel"},
+    {60, "IDC_0", "Track 1 DLE Character : ", "Track 1 DLE Character"},
+    {61, "IDC_1", "Track 2 DLE Character : ", "Track 2 DLE Character"},
+    {62, "IDC_2", "Track 3 DLE Character : ", "Track 3 DLE Character"},
+    {59, "IDC_3", "STX Character : ", "STX Character"},
+};
+const char* const kLabels[8] = {"ID1_0", "ID1_1", "ID1_2", "ID1_3",
+                                "ID2_0", "ID2_1", "ID2_2", "ID2_3"};
+const int kFactoryIds[8] = {0x25, 0x3B, 0x3B, 0x3F, 0, 0, 0, 0};
+
+const char* const kQuestions[4] = {
+    "Current track order setting will be changed to factory default. Are you sure ?(Y/N) ",
+    "Current track selection setting will be changed to factory default. Are you sure ?(Y/N) ",
+    "Current ID character setting will be changed to factory default. Are you sure ?(Y/N) ",
+    "Current data format setting will be changed to factory default. Are you sure ?(Y/N) ",
+};
+
+SettingsImage factoryImage() {
+    SettingsImage image{};
+    if (!readDefaultFile(shippedFactoryFile(), image))
+        qFatal("no factory file");
+    return image;
+}
+
+QString idcs(int i) {
+    return QStringLiteral("IDCS_%1").arg(i);
+}
+
+} // namespace
+
+class MagneticPageTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<PageFixture<MagneticPage>> f;
+
+    int order() const { return f->selected(QStringLiteral("Option1"), 6); }
+    int standard() const { return f->selected(QStringLiteral("Option2"), 2); }
+    int selection() const { return f->selected(QStringLiteral("Option3"), 7); }
+    QCheckBox* check(int n) const { return f->child<QCheckBox>(QStringLiteral("Check%1").arg(n)); }
+    QString box(int i) const {
+        return f->child<QLineEdit>(QString::fromLatin1(kIds[i].box))->text();
+    }
+    QPushButton* nameButton(int i) const { return f->child<QPushButton>(idcs(i)); }
+
+    // Controls are clicked on their own tab, as a user would.
+    void toTab(const QString& name) const {
+        int tab = 0;
+        if (name.startsWith(u"Option3") || name == u"Command3")
+            tab = 1;
+        else if (name.startsWith(u"IDCS") || name == u"Command4")
+            tab = 2;
+        else if (name.startsWith(u"Check") || name == u"Command5")
+            tab = 3;
+        f->page->tabs()->setCurrentIndex(tab);
+    }
+    void click(const QString& name) const {
+        toTab(name);
+        f->click(name);
+    }
+    void press(int entry, Qt::MouseButton button) const {
+        toTab(idcs(entry));
+        QTest::mousePress(nameButton(entry), button);
+        QTest::mouseRelease(nameButton(entry), button);
+    }
+    void show(int byte, int value) {
+        f->session.setByte(byte, value);
+        f->page->activate();
+    }
+
+private slots:
+    void init() {
+        f = std::make_unique<PageFixture<MagneticPage>>();
+        f->build();
+    }
+    void cleanup() {
+        QCOMPARE(f->dialogs.unexpected, 0);
+        f.reset();
+    }
+
+    void controlsAsBuilt() {
+        QTabWidget* tabs = f->page->tabs();
+        QCOMPARE(tabs->objectName(), QStringLiteral("SSTab1"));
+        const QStringList tabTexts{"Track Order", "Track Selection", "ID Character", "Data Format"};
+        QCOMPARE(tabs->count(), 4);
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(tabs->tabText(i), tabTexts.at(i));
+        QCOMPARE(tabs->currentIndex(), 0);
+        QCOMPARE(f->child<QLabel>(QStringLiteral("Label1"))->text(),
+                 QStringLiteral("Magnetic Card :"));
+        QCOMPARE(f->child<QPushButton>(QStringLiteral("Command1"))->text(),
+                 QStringLiteral("Accept"));
+        for (int i = 2; i <= 5; ++i) {
+            QPushButton* factory = f->child<QPushButton>(QStringLiteral("Command%1").arg(i));
+            QCOMPARE(factory->text(), QStringLiteral("Default"));
+            QVERIFY(tabs->widget(i - 2)->isAncestorOf(factory));
+        }
+
+        const QStringList orders{" 1-2-3", " 1-3-2", " 2-1-3", " 2-3-1", " 3-2-1", " 3-1-2"};
+        for (int i = 0; i < 6; ++i)
+            QCOMPARE(f->option(QStringLiteral("Option1"), i)->text(), orders.at(i));
+        QCOMPARE(f->option(QStringLiteral("Option2"), 0)->text(), QStringLiteral("ISO"));
+        QCOMPARE(f->option(QStringLiteral("Option2"), 1)->text(), QStringLiteral("JIS-II"));
+        const QStringList selections{"TK1/TK2/TK3 any", "TK1 only",       "TK2 only",
+                                     "TK3 only",        "TK1 & TK2 only", "TK2 & TK3 only",
+                                     "TK1/TK2/TK3 only"};
+        for (int i = 0; i < 7; ++i) {
+            QRadioButton* button = f->option(QStringLiteral("Option3"), i);
+            QCOMPARE(button->accessibleName(), selections.at(i));
+            QCOMPARE(button->text(),
+                     QString(selections.at(i)).replace(QStringLiteral("&"), QStringLiteral("&&")));
+        }
+        QCOMPARE(check(1)->text(), QStringLiteral("Track 2 Account No. Only."));
+        QCOMPARE(check(2)->text(), QStringLiteral("IBM Format."));
+        QCOMPARE(check(3)->text(), QStringLiteral("Transmit LRC"));
+
+        QCOMPARE(order(), 0);
+        QCOMPARE(standard(), 0);
+        QCOMPARE(selection(), 0);
+
+        for (int i = 0; i < 8; ++i) {
+            QCOMPARE(f->child<QLabel>(QString::fromLatin1(kLabels[i]))->text(),
+                     QString::fromLatin1(kIds[i].label));
+            auto* code = f->child<QLineEdit>(QString::fromLatin1(kIds[i].box));
+            QVERIFY(!code->isEnabled());
+            QCOMPARE(code->accessibleName(),
+                     QString::fromLatin1(kIds[i].name) + QStringLiteral(" code"));
+            QCOMPARE(nameButton(i)->toolTip(), QStringLiteral("Click mouse right button to clear"));
+            QVERIFY(tabs->widget(2)->isAncestorOf(nameButton(i)));
+        }
+    }
+
+    void idCharactersShown_data() {
+        QTest::addColumn<int>("entry");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("caption"); // as the button shows it
+        QTest::addColumn<QString>("name");    // accessible name of the button
+        QTest::newRow("percent") << 0 << 0x25 << "&H25"
+                                 << "%"
+                                 << "Track 1 Start Sentinel: %";
+        QTest::newRow("Enter") << 7 << 0x0D << "&H0D"
+                               << "Enter"
+                               << "STX Character: Enter";
+        QTest::newRow("zero") << 4 << 0 << "&H00"
+                              << " "
+                              << "Track 1 DLE Character: ";
+        QTest::newRow("F 1") << 1 << 1 << "&H01"
+                             << "F 1"
+                             << "Track 2 Start Sentinel: F 1";
+        QTest::newRow("ampersand") << 3 << 0x26 << "&H26"
+                                   << "&&"
+                                   << "Track 1/2/3 End Sentinel: &";
+        QTest::newRow("unnamed") << 6 << 0xFF << "&HFF"
+                                 << ""
+                                 << "Track 3 DLE Character: ";
+        QTest::newRow("question") << 5 << 0x3F << "&H3F"
+                                  << "?"
+                                  << "Track 2 DLE Character: ?";
+    }
+    void idCharactersShown() {
+        QFETCH(int, entry);
+        QFETCH(int, value);
+        QFETCH(QString, text);
+        QFETCH(QString, caption);
+        QFETCH(QString, name);
+        f->session.image = patternImage();
+        show(kIds[entry].byte, value);
+        QCOMPARE(box(entry), text);
+        QCOMPARE(nameButton(entry)->text(), caption);
+        QCOMPARE(nameButton(entry)->accessibleName(), name);
+        // Every entry shows its own byte and stores it back unchanged.
+        for (int i = 0; i < 8; ++i)
+            QCOMPARE(box(i), QStringLiteral("&H%1")
+                                 .arg(f->session.byte(kIds[i].byte), 2, 16, QChar(u'0'))
+                                 .toUpper());
+        const SettingsImage before = f->session.image;
+        f->accept();
+        for (int i = 0; i < 8; ++i)
+            QCOMPARE(f->session.byte(kIds[i].byte), before.at(kIds[i].byte));
+    }
+
+    void trackOrderShownAndStored_data() {
+        QTest::addColumn<int>("earlier"); // byte 32 shown before, -1 for a fresh page
+        QTest::addColumn<int>("byte");
+        QTest::addColumn<int>("button");
+        QTest::addColumn<bool>("lrc");
+        QTest::addColumn<int>("stored");
+        for (int code = 0; code <= 5; ++code)
+            QTest::addRow("code %d", code) << -1 << code << code << false << code;
+        QTest::newRow("0x83 with LRC") << -1 << 0x83 << 3 << true << 0x83;
+        QTest::newRow("0x0B clears bit 3") << -1 << 0x0B << 3 << false << 0x03;
+        QTest::newRow("0xFD clears bits 3-6") << -1 << 0xFD << 5 << true << 0x85;
+        QTest::newRow("6 on a fresh page") << -1 << 0x06 << 0 << false << 0x00;
+        QTest::newRow("7 after 3-2-1") << 0x04 << 0x87 << 4 << true << 0x84;
+        QTest::newRow("0x8E after 1-3-2") << 0x01 << 0x8E << 1 << true << 0x81;
+    }
+    void trackOrderShownAndStored() {
+        QFETCH(int, earlier);
+        QFETCH(int, byte);
+        QFETCH(int, button);
+        QFETCH(bool, lrc);
+        QFETCH(int, stored);
+        f->session.image = factoryImage();
+        if (earlier >= 0)
+            show(kOrderByte, earlier);
+        show(kOrderByte, byte);
+        QCOMPARE(order(), button);
+        QCOMPARE(check(3)->isChecked(), lrc);
+        QCOMPARE(f->session.byte(kOrderByte), byte); // showing writes nothing
+        f->accept();
+        QCOMPARE(f->session.byte(kOrderByte), stored);
+        QCOMPARE(f->dialogs.messages, QList<Message>{okMessage("Magnetic Card Setting O.K.")});
+        QVERIFY(f->session.changed);
+    }
+
+    void trackSelectionShownAndStored_data() {
+        QTest::addColumn<int>("earlier");
+        QTest::addColumn<int>("byte");
+        QTest::addColumn<int>("button");
+        QTest::addColumn<int>("stored");
+        const int values[] = {0x3F, 0x01, 0x02, 0x04, 0x08, 0x10, 0x20};
+        for (int i = 0; i < 7; ++i)
+            QTest::addRow("0x%02X", values[i]) << -1 << values[i] << i << values[i];
+        QTest::newRow("0x05 on a fresh page") << -1 << 0x05 << 0 << 0x3F;
+        QTest::newRow("0x05 after TK2 only") << 0x02 << 0x05 << 2 << 0x02;
+        QTest::newRow("0x00 after TK3 only") << 0x04 << 0x00 << 3 << 0x04;
+        QTest::newRow("0x40 after TK1/TK2/TK3 only") << 0x20 << 0x40 << 6 << 0x20;
+    }
+    void trackSelectionShownAndStored() {
+        QFETCH(int, earlier);
+        QFETCH(int, byte);
+        QFETCH(int, button);
+        QFETCH(int, stored);
+        if (earlier >= 0)
+            show(kSelectionByte, earlier);
+        show(kSelectionByte, byte);
+        QCOMPARE(selection(), button);
+        QCOMPARE(f->session.byte(kSelectionByte), byte);
+        f->accept();
+        QCOMPARE(f->session.byte(kSelectionByte), stored);
+    }
+
+    void optionClickAppliesAtOnce_data() {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<int>("order");     // byte 32 after the click
+        QTest::addColumn<int>("selection"); // byte 63 after the click
+        // Before: byte 32 = 0x80 (1-2-3 with LRC), byte 63 = 0x01 (TK1 only).
+        QTest::newRow("3-1-2") << "Option1_5" << 0x85 << 0x01;
+        QTest::newRow("2-1-3") << "Option1_2" << 0x82 << 0x01;
+        QTest::newRow("1-2-3 again") << "Option1_0" << 0x80 << 0x01;
+        QTest::newRow("TK1 & TK2 only") << "Option3_4" << 0x80 << 0x08;
+        QTest::newRow("TK1/TK2/TK3 only") << "Option3_6" << 0x80 << 0x20;
+        QTest::newRow("TK1/TK2/TK3 any") << "Option3_0" << 0x80 << 0x3F;
+        QTest::newRow("TK2 & TK3 only") << "Option3_5" << 0x80 << 0x10;
+        QTest::newRow("JIS-II") << "Option2_1" << 0x80 << 0x01;
+        QTest::newRow("ISO") << "Option2_0" << 0x80 << 0x01;
+    }
+    void optionClickAppliesAtOnce() {
+        QFETCH(QString, option);
+        QFETCH(int, order);
+        QFETCH(int, selection);
+        f->session.image = factoryImage();
+        f->session.setByte(kOrderByte, 0x80);
+        f->session.setByte(kSelectionByte, 0x01);
+        f->page->activate();
+        // Pending control states that any apply step stores with the option.
+        press(5, Qt::RightButton);
+        check(1)->setChecked(true);
+        SettingsImage expected = f->session.image;
+        expected[kOrderByte] = static_cast<std::uint8_t>(order);
+        expected[kSelectionByte] = static_cast<std::uint8_t>(selection);
+        expected[61] = 0;
+        expected[kFormatByte] |= 0x80;
+        f->session.setByte(61, 0x2A);
+
+        click(option);
+        QCOMPARE(f->session.image, expected);
+        QVERIFY(!f->session.changed);
+        QVERIFY(f->dialogs.messages.isEmpty());
+    }
+
+    void optionClickLeavesASetFlagSet() {
+        f->session.changed = true;
+        f->page->activate();
+        click(QStringLiteral("Option1_1"));
+        QVERIFY(f->session.changed);
+        QCOMPARE(f->session.byte(kOrderByte), 0x01);
+    }
+
+    void dataFormatShownAndStored_data() {
+        QTest::addColumn<int>("format"); // byte 4
+        QTest::addColumn<int>("order");  // byte 32
+        QTest::addColumn<bool>("account");
+        QTest::addColumn<bool>("ibm");
+        QTest::addColumn<bool>("lrc");
+        QTest::addColumn<int>("storedFormat"); // after all three boxes are clicked
+        QTest::addColumn<int>("storedOrder");
+        QTest::newRow("none") << 0x3F << 0x02 << false << false << false << 0xFF << 0x82;
+        QTest::newRow("account") << 0x80 << 0x00 << true << false << false << 0x40 << 0x80;
+        QTest::newRow("IBM") << 0x41 << 0x00 << false << true << false << 0x81 << 0x80;
+        QTest::newRow("LRC") << 0x00 << 0x85 << false << false << true << 0xC0 << 0x05;
+        QTest::newRow("all") << 0xFF << 0xFF << true << true << true << 0x3F << 0x00;
+    }
+    void dataFormatShownAndStored() {
+        QFETCH(int, format);
+        QFETCH(int, order);
+        QFETCH(bool, account);
+        QFETCH(bool, ibm);
+        QFETCH(bool, lrc);
+        QFETCH(int, storedFormat);
+        QFETCH(int, storedOrder);
+        f->session.setByte(kFormatByte, format);
+        f->session.setByte(kOrderByte, order);
+        f->page->activate();
+        QCOMPARE(check(1)->isChecked(), account);
+        QCOMPARE(check(2)->isChecked(), ibm);
+        QCOMPARE(check(3)->isChecked(), lrc);
+
+        // Ticking a box writes nothing until Accept, which stores all three bits.
+        click(QStringLiteral("Check1"));
+        click(QStringLiteral("Check2"));
+        click(QStringLiteral("Check3"));
+        QCOMPARE(f->session.byte(kFormatByte), format);
+        QCOMPARE(f->session.byte(kOrderByte), order);
+        QVERIFY(f->dialogs.messages.isEmpty());
+        f->accept();
+        QCOMPARE(f->session.byte(kFormatByte), storedFormat);
+        QCOMPARE(f->session.byte(kOrderByte), storedOrder);
+    }
+
+    void defaultAnsweredNoChangesNothing_data() {
+        QTest::addColumn<int>("tab");
+        for (int tab = 0; tab < 4; ++tab)
+            QTest::addRow("Command%d", tab + 2) << tab;
+    }
+    void defaultAnsweredNoChangesNothing() {
+        QFETCH(int, tab);
+        f->session.image = patternImage(2);
+        f->page->activate();
+        press(2, Qt::RightButton);
+        click(QStringLiteral("Check2"));
+        f->dialogs.answer(Answer::No);
+        click(QStringLiteral("Command%1").arg(tab + 2));
+        QCOMPARE(f->dialogs.messages, QList<Message>{defaultQuestion(kQuestions[tab])});
+        QCOMPARE(f->session.image, patternImage(2));
+        QVERIFY(!f->session.changed);
+        QCOMPARE(box(2), QStringLiteral("0"));
+    }
+
+    void trackOrderDefault() {
+        f->session.image = factoryImage();
+        f->session.setByte(kOrderByte, 0x80);
+        f->page->activate();
+        click(QStringLiteral("Option1_4"));
+        click(QStringLiteral("Option2_1"));
+        press(0, Qt::RightButton); // stored too: the whole page is applied
+        f->session.setByte(kOrderByte, 0x84);
+        f->dialogs.answer(Answer::Yes);
+        click(QStringLiteral("Command2"));
+        QCOMPARE(order(), 0);
+        QCOMPARE(standard(), 0);
+        QCOMPARE(f->session.byte(kOrderByte), 0x80);
+        QCOMPARE(f->session.byte(53), 0);
+        QVERIFY(f->session.changed);
+        QCOMPARE(f->dialogs.messages, QList<Message>{defaultQuestion(kQuestions[0])});
+    }
+
+    void trackSelectionDefault() {
+        show(kSelectionByte, 0x10);
+        f->session.setByte(kSelectionByte, 0x04);
+        f->dialogs.answer(Answer::Yes);
+        click(QStringLiteral("Command3"));
+        QCOMPARE(selection(), 0);
+        QCOMPARE(f->session.byte(kSelectionByte), 0x3F);
+        QVERIFY(f->session.changed);
+    }
+
+    void idCharacterDefaultStoresAtOnce() {
+        f->session.image = patternImage(5);
+        f->page->activate();
+        // Controls of other tabs that differ from the image are not stored by this Default.
+        check(1)->setChecked(!check(1)->isChecked());
+        f->option(QStringLiteral("Option3"), 3)->setChecked(true);
+        f->dialogs.pick(QStringLiteral("Esc"), QStringLiteral("1B"));
+        press(4, Qt::LeftButton);
+        f->dialogs.answer(Answer::Yes);
+        click(QStringLiteral("Command4"));
+
+        SettingsImage expected = patternImage(5);
+        for (int i = 0; i < 8; ++i)
+            expected[kIds[i].byte] = static_cast<std::uint8_t>(kFactoryIds[i]);
+        QCOMPARE(f->session.image, expected);
+        QVERIFY(f->session.changed);
+        const QStringList texts{"&H25", "&H3B", "&H3B", "&H3F", "&H00", "&H00", "&H00", "&H00"};
+        const QStringList names{"%", ";", ";", "?", " ", " ", " ", " "};
+        for (int i = 0; i < 8; ++i) {
+            QCOMPARE(box(i), texts.at(i));
+            QCOMPARE(nameButton(i)->text(), names.at(i));
+        }
+    }
+
+    void dataFormatDefaultKeepsLrcAndLowBits() {
+        f->session.setByte(kFormatByte, 0xE5);
+        f->session.setByte(kOrderByte, 0x83);
+        f->session.setByte(kSelectionByte, 0x02);
+        f->page->activate();
+        click(QStringLiteral("Check3")); // unticked, but not stored: no apply step runs
+        f->option(QStringLiteral("Option1"), 1)->setChecked(true);
+        f->dialogs.answer(Answer::Yes);
+        click(QStringLiteral("Command5"));
+        QVERIFY(!check(1)->isChecked());
+        QVERIFY(!check(2)->isChecked());
+        QVERIFY(!check(3)->isChecked());
+        QCOMPARE(f->session.byte(kFormatByte), 0x25);
+        QCOMPARE(f->session.byte(kOrderByte), 0x83);
+        QVERIFY(f->session.changed);
+        QCOMPARE(f->dialogs.messages, QList<Message>{defaultQuestion(kQuestions[3])});
+    }
+
+    void dataFormatDefaultLeavesLrcTicked() {
+        show(kOrderByte, 0x80);
+        QVERIFY(check(3)->isChecked());
+        f->dialogs.answer(Answer::Yes);
+        click(QStringLiteral("Command5"));
+        QVERIFY(check(3)->isChecked());
+        QCOMPARE(f->session.byte(kOrderByte), 0x80);
+    }
+
+    void pickingTheTrack2StartSentinel() {
+        f->session.image = factoryImage();
+        f->page->activate();
+        f->dialogs.pick(QStringLiteral("Esc"), QStringLiteral("1B"));
+        press(1, Qt::LeftButton);
+        QCOMPARE(f->dialogs.pickerOpenings, 1);
+        QCOMPARE(nameButton(1)->text(), QStringLiteral("Esc"));
+        QCOMPARE(nameButton(1)->accessibleName(), QStringLiteral("Track 2 Start Sentinel: Esc"));
+        QCOMPARE(box(1), QStringLiteral("&H1B"));
+        QCOMPARE(f->session.image, factoryImage()); // stored by the next apply step only
+        f->accept();
+        QCOMPARE(f->session.byte(54), 0x1B);
+        f->page->activate();
+        QCOMPARE(box(1), QStringLiteral("&H1B"));
+        QCOMPARE(nameButton(1)->text(), QStringLiteral("Esc"));
+    }
+
+    void picks_data() {
+        QTest::addColumn<int>("entry");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("stored");
+        QTest::newRow("Enter kept as the picker left it") << 7 << "Enter"
+                                                          << "D"
+                                                          << "Enter"
+                                                          << "&HD" << 0x0D;
+        QTest::newRow("ampersand") << 3 << "&"
+                                   << "26"
+                                   << "&&"
+                                   << "&H26" << 0x26;
+        QTest::newRow("NUL from the ASCII table") << 6 << "NUL"
+                                                  << "0"
+                                                  << "NUL"
+                                                  << "&H0" << 0;
+        QTest::newRow("F 12") << 0 << "F 12"
+                              << "C"
+                              << "F 12"
+                              << "&HC" << 12;
+    }
+    void picks() {
+        QFETCH(int, entry);
+        QFETCH(QString, name);
+        QFETCH(QString, code);
+        QFETCH(QString, caption);
+        QFETCH(QString, text);
+        QFETCH(int, stored);
+        f->session.image = factoryImage();
+        f->page->activate();
+        f->dialogs.pick(name, code);
+        press(entry, Qt::LeftButton);
+        QCOMPARE(nameButton(entry)->text(), caption);
+        QCOMPARE(box(entry), text);
+        f->accept();
+        SettingsImage expected = factoryImage();
+        expected[kIds[entry].byte] = static_cast<std::uint8_t>(stored);
+        QCOMPARE(f->session.image, expected);
+    }
+
+    void pickerClosedWithoutAChoice() {
+        show(60, 0x41);
+        f->page->activate();
+        press(4, Qt::LeftButton); // nothing scripted: the picker closes without a choice
+        QCOMPARE(f->dialogs.pickerOpenings, 1);
+        QCOMPARE(nameButton(4)->text(), QStringLiteral("A"));
+        QCOMPARE(box(4), QStringLiteral("&H41"));
+    }
+
+    void otherButtonsClear_data() {
+        QTest::addColumn<int>("button");
+        QTest::newRow("right") << int(Qt::RightButton);
+        QTest::newRow("middle") << int(Qt::MiddleButton);
+    }
+    void otherButtonsClear() {
+        QFETCH(int, button);
+        show(61, 0x2A);
+        press(5, Qt::MouseButton(button));
+        QCOMPARE(f->dialogs.pickerOpenings, 0);
+        QCOMPARE(nameButton(5)->text(), QString());
+        QCOMPARE(nameButton(5)->accessibleName(), QStringLiteral("Track 2 DLE Character: "));
+        QCOMPARE(box(5), QStringLiteral("0"));
+        QCOMPARE(f->session.byte(61), 0x2A);
+        f->accept();
+        QCOMPARE(f->session.byte(61), 0);
+    }
+
+    void openingChangesNothing_data() {
+        QTest::addColumn<bool>("factory");
+        QTest::addColumn<bool>("changed");
+        QTest::newRow("fresh factory image") << true << false;
+        QTest::newRow("pattern, flag set") << false << true;
+    }
+    void openingChangesNothing() {
+        QFETCH(bool, factory);
+        QFETCH(bool, changed);
+        const SettingsImage image = factory ? factoryImage() : patternImage(9);
+        f->session.image = image;
+        f->session.changed = changed;
+        f->page->activate();
+        f->page->tabs()->setCurrentIndex(2);
+        f->page->activate();
+        QCOMPARE(f->session.image, image);
+        QCOMPARE(f->session.changed, changed);
+        QVERIFY(f->dialogs.messages.isEmpty());
+        QCOMPARE(f->page->tabs()->currentIndex(), 2); // activation keeps the tab
+    }
+
+    void acceptOnFactoryImageKeepsIt() {
+        f->session.image = factoryImage();
+        f->page->activate();
+        f->accept();
+        QCOMPARE(f->session.image, factoryImage());
+        QVERIFY(f->session.changed);
+        QCOMPARE(f->dialogs.messages, QList<Message>{okMessage("Magnetic Card Setting O.K.")});
+    }
+
+    void jisChoiceIsNotStoredAndNotRead() {
+        f->session.image = factoryImage();
+        f->page->activate();
+        click(QStringLiteral("Option2_1"));
+        QCOMPARE(f->session.image, factoryImage());
+        f->session.image = patternImage(4);
+        f->page->activate();
+        QCOMPARE(standard(), 1);
+    }
+
+    void reachedFromTheMenu() {
+        QTemporaryDir dir;
+        Session session;
+        ScriptedDialogs dialogs;
+        session.factoryFile = dir.filePath(QStringLiteral("Default.mag"));
+        QFile::copy(shippedFactoryFile(), session.factoryFile);
+        std::unique_ptr<MainWindow> window = startUp(session, dialogs);
+        QVERIFY(window);
+        const SettingsImage image = session.image;
+        VerticalMenu* menu = window->menuWindow()->menu();
+        menu->setOpenGroup(2);
+        QTest::mouseClick(menu->itemButton(2, 4), Qt::LeftButton);
+        QWidget* page = window->area()->activeSubWindow()->widget();
+        QCOMPARE(page->objectName(), QStringLiteral("frmMagnetic"));
+        QCOMPARE(session.image, image);
+        QVERIFY(!session.changed);
+        // Everything fits in the size the window gives the page.
+        QWidget* body = page->findChild<QWidget*>(QStringLiteral("body"));
+        const QSize needed = body->layout()->minimumSize();
+        QVERIFY2(needed.width() <= body->width() && needed.height() <= body->height(),
+                 qPrintable(QStringLiteral("%1x%2 in %3x%4")
+                                .arg(needed.width())
+                                .arg(needed.height())
+                                .arg(body->width())
+                                .arg(body->height())));
+        const QRect area = page->rect();
+        for (QWidget* w : page->findChildren<QWidget*>()) {
+            if (!w->isVisible() || w->parentWidget() == nullptr)
+                continue;
+            const QRect r(w->mapTo(page, QPoint(0, 0)), w->size());
+            QVERIFY2(area.contains(r), qPrintable(w->objectName()));
+        }
+        window.reset();
+        QCOMPARE(dialogs.unexpected, 0);
+    }
+};
+
+QTEST_MAIN(MagneticPageTest)
+#include "test_magnetic_page.moc"
