@@ -5,6 +5,9 @@
 #include "setting_tables.h"
 
 #include <QJsonArray>
+
+#include <algorithm>
+#include <array>
 #include <QJsonObject>
 
 namespace quorvel {
@@ -157,17 +160,18 @@ Setting stringSetting(const QString& key, int first) {
                         return QStringLiteral("%1: \"%2\" is not a character code 0 to 255 or a key "
                                               "name")
                             .arg(key, item.trimmed());
-                    // A 0 would end the string and leave the characters after it stranded.
-                    if (*code == 0)
-                        return QStringLiteral("%1: character %2 is &H0, which would end the string; "
-                                              "give fewer characters instead")
-                            .arg(key)
-                            .arg(parsed.size() + 1);
                     parsed << *code;
                 }
+                std::array<int, bytes::kAmbleCount> codes{};
+                std::copy(parsed.cbegin(), parsed.cend(), codes.begin());
+                // The reader's strings have no gaps: a 0 ends them.
+                if (const int gap = firstStringBreak(codes); gap >= 0)
+                    return QStringLiteral("%1: character %2 follows a 0, which ends the string")
+                        .arg(key)
+                        .arg(gap + 1);
                 for (int i = 0; i < bytes::kAmbleCount; ++i)
                     image[static_cast<std::size_t>(first + i)] =
-                        static_cast<std::uint8_t>(i < parsed.size() ? parsed[i] : 0);
+                        static_cast<std::uint8_t>(codes[static_cast<std::size_t>(i)]);
                 return QString();
             }};
 }

@@ -166,6 +166,10 @@ private slots:
         QCOMPARE(image[90], patternImage()[90]);
         QCOMPARE(run({QStringLiteral("get"), file, QStringLiteral("preamble")}).out,
                  QStringLiteral("Esc (&H1B), A (&H41), Enter (&HD)\n"));
+        // A 0 at the end only ends the string early.
+        QCOMPARE(run({QStringLiteral("set"), file, QStringLiteral("preamble=B,&H0")}).status, 0);
+        QCOMPARE(imageOf(file)[80], 'B');
+        QCOMPARE(imageOf(file)[81], 0);
     }
 
     void refusedValuesWriteNothing_data() {
@@ -178,7 +182,7 @@ private slots:
         QTest::newRow("not in list") << QStringList{"case=title"} << 4 << "case: \"title\" is not one of lower, upper, universal";
         QTest::newRow("unknown name") << QStringList{"stx=Escape"} << 4 << "stx: \"Escape\" is not a character";
         QTest::newRow("too many") << QStringList{"preamble=1,2,3,4,5,6,7,8,9,10,11"} << 4 << "preamble: 11 characters given, at most 10";
-        QTest::newRow("zero inside") << QStringList{"postamble=A,&H0,B"} << 4 << "postamble: character 2 is &H0";
+        QTest::newRow("zero inside") << QStringList{"postamble=A,&H0,B"} << 4 << "postamble: character 3 follows a 0, which ends the string";
         QTest::newRow("second one bad") << QStringList{"buzzer-pitch=1", "case=x"} << 4 << "case: \"x\"";
         QTest::newRow("unknown key") << QStringList{"buzzer=1"} << 2 << "unknown setting 'buzzer'";
         QTest::newRow("no equals") << QStringList{"buzzer-pitch"} << 2 << "'buzzer-pitch' is not KEY=VALUE";
