@@ -2,8 +2,10 @@
 #include "page_fixture.h"
 
 #include "core/settings_file.h"
+#include "pages/amble_page.h"
 #include "pages/inter_char_delay_page.h"
 #include "pages/language_page.h"
+#include "pages/magnetic_page.h"
 #include "pages/parameter_page.h"
 #include "pages/terminator_page.h"
 #include "ui/twips.h"
@@ -14,7 +16,7 @@ using namespace quorvel;
 
 namespace {
 
-enum class Kind { Delay, Language, Terminator, Parameter };
+enum class Kind { Delay, Language, Terminator, Parameter, Magnetic, Amble };
 
 struct PageFacts {
     const char* objectName;
@@ -22,6 +24,7 @@ struct PageFacts {
     const char* acceptMessage;
     const char* question;
     bool fixedButtons;
+    const char* questionTitle = "Quorvel";
 };
 
 PageFacts facts(Kind kind) {
@@ -40,6 +43,16 @@ PageFacts facts(Kind kind) {
                 "Current keyboard terminator setting will be changed to factory default. Are you "
                 "sure ?(Y/N) ",
                 false};
+    case Kind::Magnetic:
+        return {"frmMagnetic", "Magnetic Card :", "Magnetic Card Setting O.K.",
+                "Current track order setting will be changed to factory default. Are you sure "
+                "?(Y/N) ",
+                false};
+    case Kind::Amble:
+        return {"frmAmble", "Preamble & Postamble", "Preamble or Postamble Data Setting O.K.",
+                "Current preamble and postamble setting will be changed to factory default. Are "
+                "you sure ?(Y/N) ",
+                true, "Preamble & Postamble"};
     case Kind::Parameter:
         break;
     }
@@ -57,6 +70,10 @@ std::unique_ptr<SettingPage> makePage(Kind kind, Session& session, Dialogs& dial
         return std::make_unique<LanguagePage>(session, dialogs);
     case Kind::Terminator:
         return std::make_unique<TerminatorPage>(session, dialogs);
+    case Kind::Magnetic:
+        return std::make_unique<MagneticPage>(session, dialogs);
+    case Kind::Amble:
+        return std::make_unique<AmblePage>(session, dialogs);
     case Kind::Parameter:
         break;
     }
@@ -95,6 +112,8 @@ class SettingPageTest : public QObject {
         QTest::newRow("language") << Kind::Language;
         QTest::newRow("terminator") << Kind::Terminator;
         QTest::newRow("parameter") << Kind::Parameter;
+        QTest::newRow("magnetic card") << Kind::Magnetic;
+        QTest::newRow("preamble and postamble") << Kind::Amble;
     }
 
 private slots:
@@ -140,7 +159,8 @@ private slots:
         page(kind).activate();
         m_dialogs.answer(Answer::No);
         click("Command2");
-        const Message question{QString::fromUtf8(facts(kind).question), QStringLiteral("Quorvel"),
+        const Message question{QString::fromUtf8(facts(kind).question),
+                               QString::fromUtf8(facts(kind).questionTitle),
                                Icon::Information, Buttons::YesNo};
         QCOMPARE(m_dialogs.messages, QList<Message>{question});
         QCOMPARE(m_session.image, patternImage(1));
