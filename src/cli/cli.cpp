@@ -1,5 +1,6 @@
 #include "cli.h"
 
+#include "core/key_name.h"
 #include "core/setting_catalog.h"
 #include "core/settings_file.h"
 
@@ -308,8 +309,7 @@ int Command::hex() {
     for (int r = 0; r < 8; ++r) {
         m_out << r;
         for (int c = 0; c < 16; ++c)
-            m_out << " " << QStringLiteral("%1").arg(image[static_cast<std::size_t>(r * 16 + c)], 2, 16,
-                                                     QLatin1Char('0')).toUpper();
+            m_out << " " << byteHex(image[static_cast<std::size_t>(r * 16 + c)]);
         m_out << "\n";
     }
     return kOk;

@@ -33,4 +33,8 @@ QString keyName(const QString& codeText) {
 
 QString codeText(int code) { return QStringLiteral("&H") + QString::number(code, 16).toUpper(); }
 
+QString byteHex(int value) {
+    return QString::number(value & 0xFF, 16).toUpper().rightJustified(2, u'0');
+}
+
 } // namespace quorvel

@@ -12,4 +12,7 @@ QString keyName(int code);
 // "&H" followed by the upper-case hexadecimal digits of the code, no leading zeros.
 QString codeText(int code);
 
+// A byte as two upper-case hexadecimal digits, "0D", as files and listings show it.
+QString byteHex(int value);
+
 } // namespace quorvel

@@ -19,9 +19,7 @@ struct Choice {
     QString name;
 };
 
-QString hexByte(int value) { return QStringLiteral("%1").arg(value, 2, 16, QLatin1Char('0')).toUpper(); }
-
-QString unknownText(int code) { return QStringLiteral("unknown (&H%1)").arg(hexByte(code)); }
+QString unknownText(int code) { return QStringLiteral("unknown (&H%1)").arg(byteHex(code)); }
 
 template <std::size_t N>
 QList<Choice> fromTable(const std::array<NamedCode, N>& table) {
@@ -232,7 +230,7 @@ std::optional<Setting> findSetting(const QString& key) {
         const int n = key.mid(5).toInt(&ok);
         if (ok && n >= 0 && n < kImageSize && !key.mid(5).startsWith(u'+')) {
             Setting s = numberSetting(QStringLiteral("byte.%1").arg(n), n);
-            s.text = [n](const SettingsImage& image) { return hexByte(image[static_cast<std::size_t>(n)]); };
+            s.text = [n](const SettingsImage& image) { return byteHex(image[static_cast<std::size_t>(n)]); };
             return s;
         }
     }

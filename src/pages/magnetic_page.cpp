@@ -2,6 +2,7 @@
 
 #include "character_entry.h"
 
+#include "core/key_name.h"
 #include "core/session.h"
 #include "core/setting_rules.h"
 #include "core/setting_tables.h"
@@ -70,7 +71,7 @@ QString nameOfCaption(const QString& caption) {
 
 // A stored byte as its box shows it: at least two hexadecimal digits, "&H0D".
 QString boxText(int code) {
-    return QStringLiteral("&H") + QString::number(code, 16).toUpper().rightJustified(2, u'0');
+    return QStringLiteral("&H") + byteHex(code);
 }
 
 // A tab's controls above, its Default button at the bottom right.

@@ -115,6 +115,9 @@ private slots:
         QCOMPARE(codeText(0x0F), QStringLiteral("&HF"));
         QCOMPARE(codeText(0x1B), QStringLiteral("&H1B"));
         QCOMPARE(codeText(255), QStringLiteral("&HFF"));
+        QCOMPARE(byteHex(0), QStringLiteral("00"));
+        QCOMPARE(byteHex(0x0D), QStringLiteral("0D"));
+        QCOMPARE(byteHex(0xAB), QStringLiteral("AB"));
     }
 };
 
