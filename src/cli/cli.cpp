@@ -93,19 +93,7 @@ private:
 };
 
 int Command::load(const QString& path, SettingsImage& image) {
-    const ReadOutcome outcome = readDataFile(path, image);
-    switch (outcome.result) {
-    case ReadResult::Loaded:
-        return kOk;
-    case ReadResult::WrongLength:
-        m_err << "quorvel-cli: " << path << ": not a settings file (it must be exactly "
-              << kSettingsTextLength << " characters)\n";
-        return kFile;
-    case ReadResult::Error:
-        break;
-    }
-    m_err << "quorvel-cli: " << path << ": cannot read: " << outcome.reason << "\n";
-    return kFile;
+    return loadSettingsFile(path, image, m_err);
 }
 
 int Command::run() {
@@ -316,6 +304,22 @@ int Command::hex() {
 }
 
 } // namespace
+
+int loadSettingsFile(const QString& path, SettingsImage& image, QTextStream& err) {
+    const ReadOutcome outcome = readDataFile(path, image);
+    switch (outcome.result) {
+    case ReadResult::Loaded:
+        return kOk;
+    case ReadResult::WrongLength:
+        err << "quorvel-cli: " << path << ": not a settings file (it must be exactly "
+            << kSettingsTextLength << " characters)\n";
+        return kFile;
+    case ReadResult::Error:
+        break;
+    }
+    err << "quorvel-cli: " << path << ": cannot read: " << outcome.reason << "\n";
+    return kFile;
+}
 
 int runCli(const QStringList& args, QTextStream& out, QTextStream& err, const CliContext& context) {
     return Command(args, out, err, context).run();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/session.h"
+
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
@@ -26,6 +28,9 @@ struct CliContext {
     std::function<int(const QStringList& args, QTextStream& out, QTextStream& err)> devices;
     std::function<int(const QStringList& args, QTextStream& out, QTextStream& err)> transmit;
 };
+
+// Reads a settings file; on failure says why on err and gives the status to exit with.
+int loadSettingsFile(const QString& path, SettingsImage& image, QTextStream& err);
 
 int runCli(const QStringList& args, QTextStream& out, QTextStream& err, const CliContext& context);
 

@@ -3,7 +3,6 @@
 #include "cli.h"
 
 #include "core/session.h"
-#include "core/settings_file.h"
 #include "device/reader_list.h"
 #include "device/transmission.h"
 
@@ -56,15 +55,8 @@ int transmitCommand(const QStringList& args, QTextStream& out, QTextStream& err,
         return kUsage;
     }
     Session session;
-    const ReadOutcome read = readDataFile(args.first(), session.image);
-    if (read.result != ReadResult::Loaded) {
-        err << "quorvel-cli: " << args.first()
-            << (read.result == ReadResult::WrongLength
-                    ? QStringLiteral(": not a settings file (it must be exactly 408 characters)")
-                    : QStringLiteral(": cannot read: ") + read.reason)
-            << "\n";
-        return kFile;
-    }
+    if (const int status = loadSettingsFile(args.first(), session.image, err))
+        return status;
     // Like the Transmit page: a missing reader is worth a word, but the companion decides.
     if (listReaders(bus).empty())
         err << "quorvel-cli: warning: no reader found; transmitting anyway\n";
