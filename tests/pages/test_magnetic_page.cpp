@@ -1,4 +1,5 @@
 #include "page_fixture.h"
+#include "shell_fixture.h"
 
 #include "core/settings_file.h"
 #include "pages/magnetic_page.h"
@@ -589,17 +590,11 @@ private slots:
     }
 
     void reachedFromTheMenu() {
-        QTemporaryDir dir;
-        Session session;
-        ScriptedDialogs dialogs;
-        session.factoryFile = dir.filePath(QStringLiteral("Default.mag"));
-        QFile::copy(shippedFactoryFile(), session.factoryFile);
-        std::unique_ptr<MainWindow> window = startUp(session, dialogs);
-        QVERIFY(window);
+        ShellFixture shell;
+        Session& session = shell.session;
+        MainWindow* window = &shell.start();
         const SettingsImage image = session.image;
-        VerticalMenu* menu = window->menuWindow()->menu();
-        menu->setOpenGroup(2);
-        QTest::mouseClick(menu->itemButton(2, 4), Qt::LeftButton);
+        shell.clickMenu(2, 4);
         QWidget* page = window->area()->activeSubWindow()->widget();
         QCOMPARE(page->objectName(), QStringLiteral("frmMagnetic"));
         QCOMPARE(session.image, image);
@@ -620,8 +615,8 @@ private slots:
             const QRect r(w->mapTo(page, QPoint(0, 0)), w->size());
             QVERIFY2(area.contains(r), qPrintable(w->objectName()));
         }
-        window.reset();
-        QCOMPARE(dialogs.unexpected, 0);
+        shell.window.reset();
+        QCOMPARE(shell.dialogs.unexpected, 0);
     }
 };
 

@@ -1,6 +1,7 @@
 #include "core/session.h"
 #include "core/settings_file.h"
 #include "scripted_dialogs.h"
+#include "shell_fixture.h"
 #include "shell/main_window.h"
 #include "shell/menu_window.h"
 #include "shell/start_up.h"
@@ -56,12 +57,9 @@ private:
 class ShellTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<Session> m_session;
-    std::unique_ptr<ScriptedDialogs> m_dialogs;
-    std::unique_ptr<MainWindow> m_window;
+    std::unique_ptr<ShellFixture> m_f;
 
-    QString path(const QString& name) const { return m_dir->filePath(name); }
+    QString path(const QString& name) const { return m_f->dir.filePath(name); }
 
     SettingsImage factoryImage() const {
         SettingsImage image{};
@@ -69,32 +67,17 @@ class ShellTest : public QObject {
         return image;
     }
 
-    MainWindow& start() {
-        m_window = startUp(*m_session, *m_dialogs);
-        if (!m_window)
-            qFatal("start-up failed");
-        return *m_window;
-    }
+    MainWindow& start() { return m_f->start(); }
 
-    MenuWindow& menu() { return *m_window->menuWindow(); }
-    QTableWidget& grid() { return *m_window->tableView()->grid(); }
-    void click(int group, int item) {
-        VerticalMenu* vm = menu().menu();
-        vm->setOpenGroup(group);
-        QTest::mouseClick(vm->itemButton(group, item), Qt::LeftButton);
-    }
+    MenuWindow& menu() { return *m_f->window->menuWindow(); }
+    QTableWidget& grid() { return *m_f->window->tableView()->grid(); }
+    void click(int group, int item) { m_f->clickMenu(group, item); }
 
 private slots:
-    void init() {
-        m_dir = std::make_unique<QTemporaryDir>();
-        m_session = std::make_unique<Session>();
-        m_dialogs = std::make_unique<ScriptedDialogs>();
-        m_session->factoryFile = path(QStringLiteral("Default.mag"));
-        QFile::copy(shippedFactoryFile(), m_session->factoryFile);
-    }
+    void init() { m_f = std::make_unique<ShellFixture>(); }
     void cleanup() {
-        m_window.reset();
-        QCOMPARE(m_dialogs->unexpected, 0);
+        m_f->window.reset();
+        QCOMPARE(m_f->dialogs.unexpected, 0);
     }
 
     void startUpFailsWithoutAUsableFactoryFile_data() {
@@ -109,13 +92,13 @@ private slots:
     void startUpFailsWithoutAUsableFactoryFile() {
         QFETCH(QByteArray, content);
         QFETCH(bool, present);
-        QFile::remove(m_session->factoryFile);
+        QFile::remove(m_f->session.factoryFile);
         if (present)
-            writeFile(m_session->factoryFile, content);
-        QVERIFY(!startUp(*m_session, *m_dialogs));
+            writeFile(m_f->session.factoryFile, content);
+        QVERIFY(!startUp(m_f->session, m_f->dialogs));
         const Message expected{QStringLiteral("Cannot open file 'Default.mag', Program terminate ! "),
                                QStringLiteral("Quorvel"), Icon::Stop, Buttons::Ok};
-        QCOMPARE(m_dialogs->messages, QList<Message>{expected});
+        QCOMPARE(m_f->dialogs.messages, QList<Message>{expected});
         QVERIFY(QApplication::topLevelWidgets().isEmpty() ||
                 std::none_of(QApplication::topLevelWidgets().cbegin(),
                              QApplication::topLevelWidgets().cend(),
@@ -123,12 +106,12 @@ private slots:
     }
 
     void startUpShowsTheFactorySettings() {
-        m_session->changed = true;
+        m_f->session.changed = true;
         MainWindow& window = start();
         QCOMPARE(window.windowTitle(), QStringLiteral("Quorvel for Brisk/Corda/Mallow Setting Application."));
         QVERIFY(window.isVisible());
-        QVERIFY(!m_session->changed);
-        QCOMPARE(m_session->image, factoryImage());
+        QVERIFY(!m_f->session.changed);
+        QCOMPARE(m_f->session.image, factoryImage());
         QCOMPARE(grid().rowCount(), 8);
         QCOMPARE(grid().columnCount(), 16);
         QCOMPARE(grid().item(0, 0)->text(), QStringLiteral("0"));
@@ -137,9 +120,9 @@ private slots:
         QCOMPARE(grid().item(7, 15)->text(), QStringLiteral("80"));
         QCOMPARE(grid().accessibleName(), QStringLiteral("Settings table"));
         QCOMPARE(grid().toolTip(), QStringLiteral("Double click to refresh"));
-        QVERIFY(m_dialogs->messages.isEmpty());
+        QVERIFY(m_f->dialogs.messages.isEmpty());
         QVERIFY(window.close());
-        QVERIFY(m_dialogs->messages.isEmpty());
+        QVERIFY(m_f->dialogs.messages.isEmpty());
     }
 
     void tableViewShowsHexWithoutLeadingZeros() {
@@ -148,9 +131,9 @@ private slots:
             QCOMPARE(grid().horizontalHeaderItem(c)->text(), QString::number(c, 16).toUpper());
         for (int r = 0; r < 8; ++r)
             QCOMPARE(grid().verticalHeaderItem(r)->text(), QString::number(r));
-        m_session->setByte(0, 0x05);
-        m_session->setByte(1, 0xAB);
-        m_session->setByte(127, 0);
+        m_f->session.setByte(0, 0x05);
+        m_f->session.setByte(1, 0xAB);
+        m_f->session.setByte(127, 0);
         QCOMPARE(grid().item(0, 0)->text(), QStringLiteral("0")); // not yet refreshed
         QTest::mouseDClick(grid().viewport(), Qt::LeftButton, {},
                            grid().visualItemRect(grid().item(3, 3)).center());
@@ -196,23 +179,23 @@ private slots:
         QFETCH(bool, changedAfter);
         MainWindow& window = start();
         QSignalSpy ended(&window, &MainWindow::programEnded);
-        m_session->image = patternImage();
-        m_session->changed = changed;
+        m_f->session.image = patternImage();
+        m_f->session.changed = changed;
         if (!factoryReadable)
-            QFile::remove(m_session->factoryFile);
+            QFile::remove(m_f->session.factoryFile);
         for (Answer a : answers)
-            m_dialogs->answer(a);
+            m_f->dialogs.answer(a);
         click(1, 1);
-        QCOMPARE(m_dialogs->messages, messages);
-        QCOMPARE(m_session->image, reloaded ? factoryImage() : patternImage());
-        QCOMPARE(m_session->changed, changedAfter);
+        QCOMPARE(m_f->dialogs.messages, messages);
+        QCOMPARE(m_f->session.image, reloaded ? factoryImage() : patternImage());
+        QCOMPARE(m_f->session.changed, changedAfter);
         QCOMPARE(ended.count(), 0);
         QVERIFY(window.isVisible());
         // The table view is in front, its grid visible and current.
         QCOMPARE(window.area()->activeSubWindow(), window.tableSubWindow());
         QVERIFY(grid().isVisible());
-        QCOMPARE(grid().item(0, 0)->text(), QString::number(m_session->byte(0), 16).toUpper());
-        QCOMPARE(m_session->lastMenuItem, 1);
+        QCOMPARE(grid().item(0, 0)->text(), QString::number(m_f->session.byte(0), 16).toUpper());
+        QCOMPARE(m_f->session.lastMenuItem, 1);
     }
 
     void openCommand_data() {
@@ -241,18 +224,18 @@ private slots:
         QFETCH(QList<Message>, messages);
         QFETCH(bool, loaded);
         start();
-        m_session->changed = true;
+        m_f->session.changed = true;
         const QString full = file.isEmpty() ? QString() : path(file);
         if (!content.isNull())
             writeFile(full, content);
-        m_dialogs->file(cancel ? std::nullopt : std::optional<QString>(full));
-        const SettingsImage before = m_session->image;
+        m_f->dialogs.file(cancel ? std::nullopt : std::optional<QString>(full));
+        const SettingsImage before = m_f->session.image;
         click(1, 2);
-        QCOMPARE(m_dialogs->messages, messages);
-        QCOMPARE(m_session->image, loaded ? patternImage(4) : before);
-        QCOMPARE(m_session->changed, !loaded);
+        QCOMPARE(m_f->dialogs.messages, messages);
+        QCOMPARE(m_f->session.image, loaded ? patternImage(4) : before);
+        QCOMPARE(m_f->session.changed, !loaded);
         QVERIFY(grid().isVisible());
-        QCOMPARE(grid().item(0, 1)->text(), QString::number(m_session->byte(1), 16).toUpper());
+        QCOMPARE(grid().item(0, 1)->text(), QString::number(m_f->session.byte(1), 16).toUpper());
         if (file == QLatin1String("missing.msr"))
             QVERIFY(!QFile::exists(full));
     }
@@ -277,14 +260,14 @@ private slots:
         QFETCH(QList<Answer>, answers);
         QFETCH(bool, written);
         start();
-        m_session->image = patternImage(5);
-        m_session->changed = true;
+        m_f->session.image = patternImage(5);
+        m_f->session.changed = true;
         const QString full = file.isEmpty() ? QString() : path(file);
         if (exists)
             writeFile(full, "old");
-        m_dialogs->file(cancel ? std::nullopt : std::optional<QString>(full));
+        m_f->dialogs.file(cancel ? std::nullopt : std::optional<QString>(full));
         for (Answer a : answers)
-            m_dialogs->answer(a);
+            m_f->dialogs.answer(a);
         click(1, 3);
 
         QList<Message> expected;
@@ -294,11 +277,11 @@ private slots:
             expected << kSaveOk;
         else if (!file.isEmpty() || cancel)
             expected << kNotSavedStop;
-        QCOMPARE(m_dialogs->messages, expected);
-        QCOMPARE(m_session->changed, !written);
-        QCOMPARE(m_dialogs->proposedNames.size(), 1);
-        QVERIFY(m_dialogs->proposedNames.at(0).startsWith(u'M'));
-        QVERIFY(!m_dialogs->proposedNames.at(0).contains(QStringLiteral(".msr")));
+        QCOMPARE(m_f->dialogs.messages, expected);
+        QCOMPARE(m_f->session.changed, !written);
+        QCOMPARE(m_f->dialogs.proposedNames.size(), 1);
+        QVERIFY(m_f->dialogs.proposedNames.at(0).startsWith(u'M'));
+        QVERIFY(!m_f->dialogs.proposedNames.at(0).contains(QStringLiteral(".msr")));
         if (written)
             QCOMPARE(fileContent(full), composeSettingsText(patternImage(5)));
         else if (exists)
@@ -308,16 +291,16 @@ private slots:
 
     void saveThenOpenRoundTrips() {
         start();
-        m_session->image = patternImage(6);
-        m_session->changed = true;
+        m_f->session.image = patternImage(6);
+        m_f->session.changed = true;
         const QString file = path(QStringLiteral("M1412224512"));
-        m_dialogs->file(file);
+        m_f->dialogs.file(file);
         click(1, 3);
         QVERIFY(QFile::exists(file)); // exactly the name returned, no extension added
-        m_session->image = SettingsImage{};
-        m_dialogs->file(file);
+        m_f->session.image = SettingsImage{};
+        m_f->dialogs.file(file);
         click(1, 2);
-        QCOMPARE(m_session->image, patternImage(6));
+        QCOMPARE(m_f->session.image, patternImage(6));
         QCOMPARE(grid().item(0, 0)->text(), QString::number(patternImage(6)[0], 16).toUpper());
     }
 
@@ -353,28 +336,28 @@ private slots:
         QFETCH(bool, ends);
         MainWindow& window = start();
         QSignalSpy ended(&window, &MainWindow::programEnded);
-        m_session->image = patternImage(8);
-        m_session->changed = true;
+        m_f->session.image = patternImage(8);
+        m_f->session.changed = true;
         for (Answer a : answers)
-            m_dialogs->answer(a);
+            m_f->dialogs.answer(a);
         const QString good = path(QStringLiteral("saved.msr"));
         switch (dialogResult) {
-        case 1: m_dialogs->file(std::nullopt); break;
-        case 2: m_dialogs->file(QString()); break;
-        case 3: m_dialogs->file(good); break;
-        case 4: m_dialogs->file(path(QStringLiteral("none/saved.msr"))); break;
+        case 1: m_f->dialogs.file(std::nullopt); break;
+        case 2: m_f->dialogs.file(QString()); break;
+        case 3: m_f->dialogs.file(good); break;
+        case 4: m_f->dialogs.file(path(QStringLiteral("none/saved.msr"))); break;
         default: break;
         }
         if (viaExitCommand)
             click(1, 4);
         else
             window.close();
-        QCOMPARE(m_dialogs->messages, messages);
+        QCOMPARE(m_f->dialogs.messages, messages);
         QCOMPARE(ended.count(), ends ? 1 : 0);
         if (ends)
             QCOMPARE(ended.at(0).at(0).toInt(), 0);
         QCOMPARE(window.isVisible(), !ends);
-        QCOMPARE(m_session->changed, true);
+        QCOMPARE(m_f->session.changed, true);
         QCOMPARE(QFile::exists(good), dialogResult == 3);
         if (dialogResult == 3)
             QCOMPARE(fileContent(good), composeSettingsText(patternImage(8)));
@@ -385,7 +368,7 @@ private slots:
         QSignalSpy ended(&window, &MainWindow::programEnded);
         click(1, 4);
         QCOMPARE(ended.count(), 1);
-        QVERIFY(m_dialogs->messages.isEmpty());
+        QVERIFY(m_f->dialogs.messages.isEmpty());
         QVERIFY(!window.isVisible());
     }
 
@@ -411,11 +394,11 @@ private slots:
         QCOMPARE(window.area()->activeSubWindow(), window.tableSubWindow());
         click(2, 3);
         QCOMPARE(activations, 3);
-        QCOMPARE(m_session->lastMenuItem, 3);
+        QCOMPARE(m_f->session.lastMenuItem, 3);
         // An item without a page does nothing; every item of the menu has one, so one beyond it.
         emit menu().menu()->itemClicked(2, 9);
         QCOMPARE(window.area()->activeSubWindow(), page);
-        QCOMPARE(m_session->lastMenuItem, 9);
+        QCOMPARE(m_f->session.lastMenuItem, 9);
     }
 
     void resizeRefitsMenuAndWindows() {
@@ -445,7 +428,7 @@ private slots:
         int activations = 0;
         window.registerPage(2, 3, [&] { ++created; return new CountingPage(activations); });
         click(1, 3 - 3 + 1); // Default (item 1); then group 2 opened with item 1 selected
-        m_session->lastMenuItem = 3;
+        m_f->session.lastMenuItem = 3;
         menu().menu()->setOpenGroup(2);
         window.resize(800, 500);
         QCoreApplication::processEvents();
