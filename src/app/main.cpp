@@ -1,8 +1,4 @@
-#include "core/factory_file.h"
-#include "core/session.h"
-#include "shell/main_window.h"
-#include "shell/shell_dialogs.h"
-#include "shell/start_up.h"
+#include "shell/program.h"
 
 #include <QApplication>
 
@@ -11,14 +7,8 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Quorvel"));
     QApplication::setQuitOnLastWindowClosed(false);
 
-    quorvel::Session session;
-    session.factoryFile = quorvel::locateFactoryFile();
-    quorvel::ShellDialogs dialogs;
-    const auto window = quorvel::startUp(session, dialogs);
-    if (!window)
+    quorvel::Program program;
+    if (!program.start())
         return 1;
-    dialogs.setParent(window.get());
-    QObject::connect(window.get(), &quorvel::MainWindow::programEnded, &app,
-                     [&app](int exitCode) { app.exit(exitCode); });
     return app.exec();
 }
