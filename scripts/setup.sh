@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(build-essential cmake ninja-build pkg-config qt6-base-dev libhidapi-dev
           libgl-dev clang libclang-rt-14-dev libbenchmark-dev dpkg-dev desktop-file-utils
-          appstream xvfb xauth time fonts-dejavu-core)
+          appstream xvfb xauth time fonts-dejavu-core ccache)
 if [[ -n "${QUORVEL_EXTRA_PACKAGES:-}" ]]; then
     read -r -a extra <<<"$QUORVEL_EXTRA_PACKAGES"
     packages+=("${extra[@]}")

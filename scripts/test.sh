@@ -9,10 +9,18 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 export QT_QPA_PLATFORM=offscreen
 jobs=$(nproc)
 
+# ccache makes a rebuild in another checkout of the same tree cheap; paths are
+# taken relative to the checkout so the cache is shared between them.
+launcher=()
+if command -v ccache >/dev/null; then
+    export CCACHE_BASEDIR=$root CCACHE_NOHASHDIR=1
+    launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+fi
+
 run_suite() {
     local dir=$1
     shift
-    cmake -S "$root" -B "$dir" -G Ninja -DQUORVEL_WERROR=ON "$@" >/dev/null
+    cmake -S "$root" -B "$dir" -G Ninja -DQUORVEL_WERROR=ON "${launcher[@]}" "$@" >/dev/null
     cmake --build "$dir" -j "$jobs"
     ctest --test-dir "$dir" --output-on-failure -j "$jobs"
 }
