@@ -137,28 +137,42 @@ void MainWindow::fitAllChildren() {
             placeChild(slot.window);
 }
 
-bool MainWindow::confirmEnd() {
+MainWindow::EditsAnswer MainWindow::askToSaveEdits() {
     if (!m_session.changed)
-        return true;
+        return EditsAnswer::NothingToSave;
     const Answer answer = m_dialogs.ask({tr("Do you want to save your setting ? (Y/N) "),
                                          programTitle(), Icon::Information, Buttons::YesNoCancel});
     if (answer == Answer::No)
-        return true;
+        return EditsAnswer::No;
     if (answer != Answer::Yes)
-        return false;
+        return EditsAnswer::Cancel;
     switch (runSaveDialog(m_session, m_dialogs)) {
     case SaveStep::NoName:
-        return true;
+        return EditsAnswer::NoName;
     case SaveStep::Saved:
         m_dialogs.ask({tr("O.K."), tr("Save"), Icon::None, Buttons::Ok});
-        return true;
+        return EditsAnswer::Saved;
     case SaveStep::NotSaved:
         m_dialogs.ask({tr("Data not saved ! "), tr("Save"), Icon::Stop, Buttons::Ok});
-        return false;
+        return EditsAnswer::NotSaved;
     case SaveStep::Cancelled:
         break;
     }
     m_dialogs.ask({tr("Data not saved ! "), programTitle(), Icon::Information, Buttons::Ok});
+    return EditsAnswer::NotSaved;
+}
+
+bool MainWindow::confirmEnd() {
+    switch (askToSaveEdits()) {
+    case EditsAnswer::NothingToSave:
+    case EditsAnswer::No:
+    case EditsAnswer::Saved:
+    case EditsAnswer::NoName:
+        return true;
+    case EditsAnswer::Cancel:
+    case EditsAnswer::NotSaved:
+        break;
+    }
     return false;
 }
 
