@@ -109,6 +109,11 @@ void MainWindow::bringToFront(QMdiSubWindow* window) {
     } else {
         childActivated(window);
     }
+    // A covered window keeps its state but leaves the screen, the Tab chain and
+    // what assistive technology reports as showing.
+    for (QMdiSubWindow* other : m_area->subWindowList())
+        if (other != window && other != m_menuWindow && !other->isHidden())
+            other->hide();
 }
 
 void MainWindow::childActivated(QMdiSubWindow* window) {
@@ -201,7 +206,11 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_area && event->type() == QEvent::Resize && m_menuWindow) {
         // The menu window takes the full inner height; its own resize fits the rest.
+        // A change of width alone leaves its height as it was, so it is fitted here.
+        const QSize before = m_menuWindow->size();
         m_menuWindow->resize(m_menuWindow->width(), innerSize().height());
+        if (m_menuWindow->size() == before)
+            m_menu->fitToWindow();
     } else if (event->type() == QEvent::Close && watched != this && !m_ending) {
         // A child window cannot be closed on its own (Ctrl+F4 in the MDI area).
         event->ignore();

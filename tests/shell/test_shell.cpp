@@ -498,6 +498,56 @@ private slots:
         QCOMPARE(activations, 1); // fitting keeps what the page shows
     }
 
+    // A change of width alone re-fits as a change of height does.
+    void widthOnlyResizeRefitsToo_data() {
+        QTest::addColumn<int>("width");
+        QTest::newRow("wider") << 1000;
+        QTest::newRow("narrower") << 700;
+    }
+    void widthOnlyResizeRefitsToo() {
+        QFETCH(int, width);
+        MainWindow& window = start();
+        int activations = 0;
+        window.registerPage(2, 3, [&] { return new CountingPage(activations); });
+        click(2, 3);
+        window.resize(850, 600);
+        QCoreApplication::processEvents();
+        const int height = window.innerSize().height();
+        window.resize(width, 600);
+        QCoreApplication::processEvents();
+        const QSize inner = window.innerSize();
+        QCOMPARE(inner.height(), height);
+        const int menuWidth = window.menuSubWindow()->width();
+        const QRect right(menuWidth, 0, inner.width() - menuWidth, inner.height());
+        QCOMPARE(window.existingPageWindow(2, 3)->geometry(), right);
+        QCOMPARE(window.tableSubWindow()->geometry(), right);
+    }
+
+    // Only the menu and the front window show: a covered page is hidden, keeping its state.
+    void coveredWindowsAreHidden() {
+        MainWindow& window = start();
+        click(2, 3);
+        QMdiSubWindow* terminator = window.existingPageWindow(2, 3);
+        auto* option = terminator->findChild<QAbstractButton*>(QStringLiteral("Option1_4"));
+        click(2, 6);
+        QMdiSubWindow* parameter = window.existingPageWindow(2, 6);
+        QVERIFY(parameter->isVisible());
+        QVERIFY(window.menuSubWindow()->isVisible());
+        QVERIFY(!terminator->isVisible());
+        QVERIFY(!window.tableSubWindow()->isVisible());
+        QVERIFY(QAccessible::queryAccessibleInterface(option)->state().invisible);
+        QVERIFY(!option->isVisible()); // so no Tab reaches it
+        click(2, 3);
+        QCOMPARE(window.existingPageWindow(2, 3), terminator);
+        QVERIFY(terminator->isVisible());
+        QVERIFY(option->isVisible());
+        QVERIFY(!parameter->isVisible());
+        click(1, 1); // the front step brings the table view
+        QVERIFY(window.tableSubWindow()->isVisible());
+        QVERIFY(!terminator->isVisible());
+        QVERIFY(window.menuSubWindow()->isVisible());
+    }
+
     void resizeCreatesTheSelectedPage() {
         MainWindow& window = start();
         int created = 0;
