@@ -145,6 +145,21 @@ private slots:
         QCOMPARE(grid().item(0, 0)->textAlignment(), int(Qt::AlignCenter));
     }
 
+    void doubleClickOnEitherHeadingRefreshes_data() {
+        QTest::addColumn<bool>("topHeading");
+        QTest::newRow("heading row") << true;
+        QTest::newRow("heading column") << false;
+    }
+    void doubleClickOnEitherHeadingRefreshes() {
+        QFETCH(bool, topHeading);
+        start();
+        m_f->session.setByte(0, 0xAB);
+        QHeaderView* heading = topHeading ? grid().horizontalHeader() : grid().verticalHeader();
+        QTest::mouseDClick(heading->viewport(), Qt::LeftButton, {},
+                           heading->viewport()->rect().center());
+        QCOMPARE(grid().item(0, 0)->text(), QStringLiteral("AB"));
+    }
+
     void defaultCommand_data() {
         QTest::addColumn<bool>("changed");
         QTest::addColumn<bool>("factoryReadable");
