@@ -272,7 +272,7 @@ int Command::create() {
     SettingsImage image{};
     if (const int status = load(m_context.factoryFile, image))
         return status;
-    if (QFileInfo::exists(target) && !force) {
+    if (nameInUse(target) && !force) {
         m_err << "quorvel-cli: " << target << ": exists; use --force to replace it\n";
         return kRefused;
     }

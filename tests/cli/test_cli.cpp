@@ -259,6 +259,17 @@ private slots:
         QCOMPARE(imageOf(path(QStringLiteral("in.msr"))), factory());
     }
 
+    // The link would carry the new file into another folder.
+    void newDoesNotFollowADanglingLinkUnforced() {
+        QDir().mkpath(path(QStringLiteral("elsewhere")));
+        const QString target = path(QStringLiteral("elsewhere/made.msr"));
+        const QString link = path(QStringLiteral("dangling-new.msr"));
+        QVERIFY(QFile::link(target, link));
+        const Run r = run({QStringLiteral("new"), link});
+        QCOMPARE(r.status, 4);
+        QVERIFY(!QFileInfo::exists(target));
+    }
+
     void wrongLengthIsAFileError() {
         writeFile(path(QStringLiteral("long.msr")), composeSettingsText(factory()) + "\r\n");
         const Run r = run({QStringLiteral("show"), path(QStringLiteral("long.msr"))});
