@@ -1,5 +1,6 @@
 #include "cli.h"
 
+#include "core/image_differences.h"
 #include "core/key_name.h"
 #include "core/setting_catalog.h"
 #include "core/settings_file.h"
@@ -241,27 +242,21 @@ int Command::diff() {
     if (const int status = load(m_args.at(1), b))
         return status;
 
-    QList<Setting> compared = settingCatalog();
-    for (int n = 0; n < kImageSize; ++n)
-        if (!isNamedByte(n))
-            compared.append(*findSetting(QStringLiteral("byte.%1").arg(n)));
-
     QJsonArray differences;
-    for (const Setting& s : std::as_const(compared)) {
-        if (s.text(a) == s.text(b))
-            continue;
-        if (json)
-            differences.append(QJsonObject{{QStringLiteral("key"), s.key},
-                                           {QStringLiteral("a"), s.json(a)},
-                                           {QStringLiteral("b"), s.json(b)}});
-        else
-            m_out << s.key << ": " << s.text(a) << " -> " << s.text(b) << "\n";
+    for (const ImageDifference& d : imageDifferences(a, b)) {
+        if (json) {
+            const std::optional<Setting> s = findSetting(d.key);
+            differences.append(QJsonObject{{QStringLiteral("key"), d.key},
+                                           {QStringLiteral("a"), s->json(a)},
+                                           {QStringLiteral("b"), s->json(b)}});
+        } else {
+            m_out << d.key << ": " << d.first << " -> " << d.second << "\n";
+        }
     }
-    const bool same = json ? differences.isEmpty() : a == b;
     if (json)
         m_out << QJsonDocument(QJsonObject{{QStringLiteral("differences"), differences}})
                      .toJson(QJsonDocument::Indented);
-    return same ? kOk : kDiffers;
+    return a == b ? kOk : kDiffers;
 }
 
 int Command::create() {

@@ -230,7 +230,10 @@ std::optional<Setting> findSetting(const QString& key) {
         const int n = key.mid(5).toInt(&ok);
         if (ok && n >= 0 && n < kImageSize && !key.mid(5).startsWith(u'+')) {
             Setting s = numberSetting(QStringLiteral("byte.%1").arg(n), n);
-            s.text = [n](const SettingsImage& image) { return byteHex(image[static_cast<std::size_t>(n)]); };
+            // With its prefix, so that `set` reads back what `get` prints.
+            s.text = [n](const SettingsImage& image) {
+                return QStringLiteral("0x%1").arg(byteHex(image[static_cast<std::size_t>(n)]));
+            };
             return s;
         }
     }
@@ -242,6 +245,26 @@ bool isNamedByte(int n) {
         if (s.bytes.contains(n))
             return true;
     return false;
+}
+
+int shownBits(const SettingsImage& image, int n) {
+    // Probing each bit keeps this true to whatever the catalog's values print, including
+    // strings that hide the bytes after their first 0.
+    int shown = 0;
+    for (const Setting& s : settingCatalog()) {
+        if (!s.bytes.contains(n))
+            continue;
+        const QString before = s.text(image);
+        for (int bit = 1; bit <= 0x80; bit <<= 1) {
+            if (shown & bit)
+                continue;
+            SettingsImage probe = image;
+            probe[static_cast<std::size_t>(n)] ^= static_cast<std::uint8_t>(bit);
+            if (s.text(probe) != before)
+                shown |= bit;
+        }
+    }
+    return shown;
 }
 
 std::optional<int> parseByteText(const QString& text) {

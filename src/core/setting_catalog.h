@@ -30,6 +30,10 @@ std::optional<Setting> findSetting(const QString& key);
 // True when some named setting covers the byte.
 bool isNamedByte(int n);
 
+// The bits of byte n that some named setting shows in this image: flipping one of them changes
+// that setting's value. The others need a "byte.N" entry to be seen or restored.
+int shownBits(const SettingsImage& image, int n);
+
 // A byte value written as decimal, "0x" or "&H" hexadecimal; nullopt when not a whole number.
 std::optional<int> parseByteText(const QString& text);
 

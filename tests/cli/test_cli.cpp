@@ -71,7 +71,7 @@ private slots:
                                  "buzzer-pitch: 16", "buzzer-duration: 25", "power-on-beeper: on",
                                  "keyboard-delay: 5", "rs232-delay: 0", "alt-mode: off"})
             QVERIFY2(lines.contains(QString::fromLatin1(line)), line);
-        QCOMPARE(lines.last(), QStringLiteral("byte.127: 80"));
+        QCOMPARE(lines.last(), QStringLiteral("byte.127: 0x80"));
         QCOMPARE(lines.filter(QStringLiteral("byte.")).size(), 1);
     }
 
@@ -128,8 +128,8 @@ private slots:
         QTest::newRow("beeper off") << "power-on-beeper=off" << 35 << 0x05 << 0x01 << "off";
         QTest::newRow("keyboard delay") << "keyboard-delay=0" << 51 << 5 << 0 << "0";
         QTest::newRow("rs232 delay") << "rs232-delay=&HFF" << 41 << 0 << 255 << "255";
-        QTest::newRow("raw byte") << "byte.127=0" << 127 << 0x80 << 0 << "00";
-        QTest::newRow("raw byte hex") << "byte.10=&HAB" << 10 << 0 << 0xAB << "AB";
+        QTest::newRow("raw byte") << "byte.127=0" << 127 << 0x80 << 0 << "0x00";
+        QTest::newRow("raw byte hex") << "byte.10=&HAB" << 10 << 0 << 0xAB << "0xAB";
     }
     void setChangesBytes() {
         QFETCH(QString, assignment);
@@ -248,7 +248,7 @@ private slots:
         QCOMPARE(r.status, 1);
         QCOMPARE(r.out, QStringLiteral("start-sentinel-1: % (&H25) -> Esc (&H1B)\n"
                                        "keyboard-terminator: CR -> EXEC\n"
-                                       "byte.10: 00 -> 33\n"));
+                                       "byte.10: 0x00 -> 0x33\n"));
         r = run({QStringLiteral("diff"), fileA, fileA});
         QCOMPARE(r.status, 0);
         QCOMPARE(r.out, QString());
@@ -258,6 +258,37 @@ private slots:
         QCOMPARE(d.size(), 3);
         QCOMPARE(d.at(1).toObject().value(QStringLiteral("key")).toString(), QStringLiteral("keyboard-terminator"));
         QCOMPARE(d.at(1).toObject().value(QStringLiteral("b")).toString(), QStringLiteral("EXEC"));
+    }
+
+    // Bits no named value shows still differ visibly, in both forms, with status 1.
+    void diffShowsHiddenBits_data() {
+        QTest::addColumn<int>("byte");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("byte 4 bits 0-5") << 4 << 0x01 << "byte.4: 0x00 -> 0x01";
+        QTest::newRow("byte 35 bit 0") << 35 << 0x05 << "byte.35: 0x04 -> 0x05";
+        QTest::newRow("function key emulation") << 52 << 0x20 << "byte.52: 0x00 -> 0x20";
+        QTest::newRow("postamble after its 0") << 95 << 0x41 << "byte.95: 0x00 -> 0x41";
+    }
+
+    void diffShowsHiddenBits() {
+        QFETCH(int, byte);
+        QFETCH(int, value);
+        QFETCH(QString, line);
+        SettingsImage b = factory();
+        b[static_cast<std::size_t>(byte)] = static_cast<std::uint8_t>(value);
+        const QString fileA = fileWith(QStringLiteral("a.msr"), factory());
+        const QString fileB = fileWith(QStringLiteral("b.msr"), b);
+        Run r = run({QStringLiteral("diff"), fileA, fileB});
+        QCOMPARE(r.status, 1);
+        QCOMPARE(r.out, line + u'\n');
+        r = run({QStringLiteral("diff"), fileA, fileB, QStringLiteral("--json")});
+        QCOMPARE(r.status, 1);
+        const QJsonArray d =
+            QJsonDocument::fromJson(r.out.toUtf8()).object().value(QStringLiteral("differences")).toArray();
+        QCOMPARE(d.size(), 1);
+        QCOMPARE(d.at(0).toObject().value(QStringLiteral("key")).toString(), line.section(u':', 0, 0));
+        QCOMPARE(d.at(0).toObject().value(QStringLiteral("b")).toInt(), value);
     }
 
     void unknownCodesAreShownAndKept() {
