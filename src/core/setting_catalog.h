@@ -49,9 +49,9 @@ QString assignJson(const Setting& setting, SettingsImage& image, const QJsonValu
 QJsonObject settingsProfile(const SettingsImage& image);
 
 // Applies a profile in the form settingsProfile gives, any subset of its keys. Every key and
-// value is checked first; on a refusal the image is unchanged and the reason returned. A lone
-// "byte.N" sets the whole byte; next to named values it sets only the bits they do not show,
-// and a named setting already holding its value is left as it is.
+// value is checked first; on a refusal the image is unchanged and the reason returned. A
+// "byte.N" entry sets its whole byte, but named settings given beside it win for the bits they
+// show; a named setting already holding its value is left as it is.
 QString applySettingsProfile(const QJsonObject& profile, SettingsImage& image);
 
 // A character given by its code, by its key name or as characterText shows it ("Esc (&H1B)",

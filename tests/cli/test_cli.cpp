@@ -472,7 +472,7 @@ private slots:
         const QString file = fileWith(QStringLiteral("partial.msr"), image);
         m_context.standardInput = [](qint64) {
             return QByteArray(R"({"case": "upper", "stx": {"name": "Esc", "code": 27},)"
-                              R"( "postamble": [{"name": "A", "code": 65}, 13], "byte.52": 34})");
+                              R"( "postamble": [{"name": "A", "code": 65}, 13], "byte.52": 40})");
         };
         const Run r = run({QStringLiteral("apply"), QStringLiteral("-"), file, QStringLiteral("-o"),
                            path(QStringLiteral("partial-out.msr"))});
@@ -480,7 +480,7 @@ private slots:
         QCOMPARE(r.err, QString());
         QCOMPARE(imageOf(file), image);
         SettingsImage expected = image;
-        expected[52] = 0x22; // byte.52 gives bit 5, case names bits 0-3
+        expected[52] = 0x22; // byte.52 gives bit 5; case wins over its universal
         expected[59] = 0x1B;
         expected[91] = 'A';
         expected[92] = 0x0D;
