@@ -98,6 +98,37 @@ const CommandHelp kCommandHelp[] = {
 // A profile is read whole; anything this large is not one.
 constexpr qint64 kMaxProfileSize = 1024 * 1024;
 
+// One JSON value on one line.
+QString compactJson(const QJsonValue& value) {
+    const QByteArray array = QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact);
+    return QString::fromUtf8(array.mid(1, array.size() - 2));
+}
+
+// What show --json prints: the settings one a line in catalog order, the bytes as the rows
+// of a settings file, so that a profile reads and compares well.
+QString jsonListing(const QString& path, const SettingsImage& image) {
+    const QJsonObject profile = settingsProfile(image);
+    QStringList keys;
+    for (const Setting& s : settingCatalog())
+        keys << s.key;
+    for (int n = 0; n < kImageSize; ++n)
+        if (profile.contains(QStringLiteral("byte.%1").arg(n)))
+            keys << QStringLiteral("byte.%1").arg(n);
+    QStringList settings;
+    for (const QString& key : std::as_const(keys))
+        settings << QStringLiteral("        %1: %2").arg(compactJson(key), compactJson(profile.value(key)));
+    QStringList rows;
+    for (int r = 0; r < kImageSize / 16; ++r) {
+        QStringList row;
+        for (int c = 0; c < 16; ++c)
+            row << QString::number(image[static_cast<std::size_t>(r * 16 + c)]);
+        rows << QStringLiteral("        ") + row.join(QStringLiteral(", "));
+    }
+    return QStringLiteral("{\n    \"file\": %1,\n    \"settings\": {\n%2\n    },\n"
+                          "    \"bytes\": [\n%3\n    ]\n}\n")
+        .arg(compactJson(path), settings.join(QStringLiteral(",\n")), rows.join(QStringLiteral(",\n")));
+}
+
 class Command {
 public:
     Command(QStringList args, QTextStream& out, QTextStream& err, const CliContext& context)
@@ -241,13 +272,7 @@ int Command::show() {
         return status;
 
     if (flag(QStringLiteral("--json"))) {
-        QJsonArray bytes;
-        for (int b : image)
-            bytes.append(b);
-        const QJsonObject root{{QStringLiteral("file"), path},
-                               {QStringLiteral("settings"), settingsProfile(image)},
-                               {QStringLiteral("bytes"), bytes}};
-        m_out << QJsonDocument(root).toJson(QJsonDocument::Indented);
+        m_out << jsonListing(path, image);
         return kOk;
     }
     for (const Setting& s : settingCatalog())

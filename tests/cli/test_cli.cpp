@@ -86,6 +86,10 @@ private slots:
         QCOMPARE(r.status, 0);
         const QJsonObject root = QJsonDocument::fromJson(r.out.toUtf8()).object();
         QCOMPARE(root.value(QStringLiteral("file")).toString(), file);
+        // One setting a line, in catalog order, raw bytes last.
+        QVERIFY(r.out.contains(QStringLiteral("\n        \"track-order\": \"1-2-3\",\n")));
+        QVERIFY(r.out.indexOf(QStringLiteral("\"track-order\"")) < r.out.indexOf(QStringLiteral("\"postamble\"")));
+        QVERIFY(r.out.indexOf(QStringLiteral("\"postamble\"")) < r.out.indexOf(QStringLiteral("\"byte.0\"")));
         QCOMPARE(root.value(QStringLiteral("bytes")).toArray().size(), 128);
         QCOMPARE(root.value(QStringLiteral("bytes")).toArray().at(127).toInt(), 0x80);
         const QJsonObject settings = root.value(QStringLiteral("settings")).toObject();
