@@ -3,6 +3,7 @@
 #include "tools/swipe_capture.h"
 #include "tools/swipe_test_page.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QLabel>
@@ -84,6 +85,11 @@ private slots:
         QCOMPARE(lines.size(), 6);
         for (const QString& line : lines)
             QVERIFY2(line.startsWith(u'✓'), qPrintable(line));
+        // What a screen reader reads: the list by its name, each check as a line.
+        QAccessibleInterface* list = QAccessible::queryAccessibleInterface(checks(page));
+        QCOMPARE(list->text(QAccessible::Name), QStringLiteral("Swipe checks"));
+        QCOMPARE(list->childCount(), 6);
+        QCOMPARE(list->child(3)->text(QAccessible::Name), lines.at(3));
 
         // Tab and Esc after a pause are a second swipe, and the focus stays.
         m_now += 1000;
