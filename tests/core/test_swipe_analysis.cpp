@@ -78,30 +78,19 @@ private slots:
         const int none = Qt::NoModifier;
         QTest::newRow("Enter") << int(Qt::Key_Return) << none << "\r" << "[Enter]";
         QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << "\r" << "[Enter]";
-        QTest::newRow("Tab") << int(Qt::Key_Tab) << none << "\t" << "[Tab]";
         QTest::newRow("Backtab") << int(Qt::Key_Backtab) << shift << "" << "[S-Tab]";
         QTest::newRow("Shift+Tab") << int(Qt::Key_Tab) << shift << "" << "[S-Tab]";
         QTest::newRow("Esc") << int(Qt::Key_Escape) << none << "\x1b" << "[Esc]";
         QTest::newRow("Backspace") << int(Qt::Key_Backspace) << none << "\b" << "[BS]";
         QTest::newRow("Delete") << int(Qt::Key_Delete) << none << "" << "[Del]";
-        QTest::newRow("Insert") << int(Qt::Key_Insert) << none << "" << "[Ins]";
-        QTest::newRow("Home") << int(Qt::Key_Home) << none << "" << "[Home]";
-        QTest::newRow("End") << int(Qt::Key_End) << none << "" << "[End]";
-        QTest::newRow("PgUp") << int(Qt::Key_PageUp) << none << "" << "[PgUp]";
         QTest::newRow("PgDn") << int(Qt::Key_PageDown) << none << "" << "[PgDn]";
-        QTest::newRow("Up") << int(Qt::Key_Up) << none << "" << "[Up]";
-        QTest::newRow("Down") << int(Qt::Key_Down) << none << "" << "[Down]";
-        QTest::newRow("Left") << int(Qt::Key_Left) << none << "" << "[Left]";
         QTest::newRow("Right") << int(Qt::Key_Right) << none << "" << "[Right]";
         QTest::newRow("F1") << int(Qt::Key_F1) << none << "" << "[F 1]";
-        QTest::newRow("F10") << int(Qt::Key_F10) << none << "" << "[F 10]";
         QTest::newRow("F12") << int(Qt::Key_F12) << none << "" << "[F 12]";
         QTest::newRow("F13 has no code") << int(Qt::Key_F13) << none << "" << "[F13]";
         QTest::newRow("space bar") << int(Qt::Key_Space) << none << " " << "[Space]";
         QTest::newRow("Ctrl+C") << int(Qt::Key_C) << int(Qt::ControlModifier) << "\x03" << "[Ctrl-C]";
         QTest::newRow("percent") << int(Qt::Key_Percent) << shift << "%" << "%";
-        QTest::newRow("small letter") << int(Qt::Key_A) << none << "a" << "a";
-        QTest::newRow("opening bracket") << int(Qt::Key_BracketLeft) << none << "[" << "[";
         QTest::newRow("layout letter") << int(Qt::Key_Eacute) << none << "é" << "é";
         QTest::newRow("Caps Lock by Qt's name") << int(Qt::Key_CapsLock) << none << "" << "[CapsLock]";
     }
@@ -130,8 +119,6 @@ private slots:
 
         QTest::newRow("factory") << "" << kCard + enter << "✓✓✓✓✓✓" << 3
                                  << "✓ Tracks: track 1 (28 characters), track 2 (21 characters)";
-        QTest::newRow("factory terminator") << "" << kCard + enter << "✓✓✓✓✓✓" << 2
-                                            << "✓ Terminator: [Enter] (CR)";
         QTest::newRow("factory selection")
             << "" << kCard + enter << "✓✓✓✓✓✓" << 5
             << "✓ Track selection: tracks 1 and 2, allowed by “TK1/TK2/TK3 any”";
@@ -207,8 +194,6 @@ private slots:
         QTest::newRow("TK2 & TK3 only forbids track 1")
             << "63=10" << kCard + enter << "✓✓✓✓✓✗" << 5
             << "✗ Track selection: track 1 came (key 1), but “TK2 & TK3 only” allows tracks 2 and 3";
-        QTest::newRow("TK1 & TK2 only") << "63=08" << kCard + enter << "✓✓✓✓✓✓" << 5
-                                        << "✓ Track selection: tracks 1 and 2, allowed by “TK1 & TK2 only”";
         QTest::newRow("selection without a button")
             << "63=05" << kCard + enter << "✓✓✓✓✓–" << 5
             << "– Track selection: not checked, byte 63 holds &H5, which names no track selection";
