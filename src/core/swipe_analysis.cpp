@@ -618,10 +618,14 @@ QString keyToken(const CapturedKey& key) {
     return QStringLiteral("[%1]").arg(qtKeyName(key.key));
 }
 
+bool beginsSwipe(const CapturedKey& previous, const CapturedKey& next, int gapMs) {
+    return next.timeMs - previous.timeMs > gapMs;
+}
+
 QList<QList<CapturedKey>> splitSwipes(const QList<CapturedKey>& keys, int gapMs) {
     QList<QList<CapturedKey>> swipes;
     for (const CapturedKey& key : keys) {
-        if (swipes.isEmpty() || key.timeMs - swipes.last().last().timeMs > gapMs)
+        if (swipes.isEmpty() || beginsSwipe(swipes.last().last(), key, gapMs))
             swipes.append(QList<CapturedKey>());
         swipes.last().append(key);
     }

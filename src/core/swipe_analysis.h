@@ -30,7 +30,9 @@ QString keyToken(const CapturedKey& key);
 // The token of a reader key code; empty for a code that no key types.
 QString codeToken(int code);
 
-// Splits the recorded keys into swipes: a pause longer than gapMs ends one.
+// A pause longer than gapMs ends a swipe; the next key begins another.
+bool beginsSwipe(const CapturedKey& previous, const CapturedKey& next, int gapMs);
+// Splits the recorded keys into swipes.
 QList<QList<CapturedKey>> splitSwipes(const QList<CapturedKey>& keys, int gapMs);
 
 inline constexpr int kDefaultSwipeGapMs = 500;

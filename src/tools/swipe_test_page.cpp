@@ -162,12 +162,32 @@ void SwipeTestPage::activate() {
 void SwipeTestPage::record(int key, Qt::KeyboardModifiers modifiers, const QString& text) {
     if (isModifierKey(key))
         return;
-    m_keys.append(CapturedKey{m_clock(), key, modifiers, text});
-    refresh();
+    const CapturedKey captured{m_clock(), key, modifiers, text};
+    const bool begins = m_keys.isEmpty() || beginsSwipe(m_keys.last(), captured, m_gap->value());
+    m_keys.append(captured);
+    if (begins)
+        m_swipeKeys.append(QList<CapturedKey>());
+    m_swipeKeys.last().append(captured);
+
+    const SwipeAnalysis analysis = analyzeSwipe(m_swipeKeys.last(), m_session.image, cardNumbers());
+    const auto newest = static_cast<int>(m_swipeKeys.size()) - 1;
+    const QSignalBlocker blocker(m_swipes);
+    if (begins) {
+        m_analyses.append(analysis);
+        m_swipes->insertItem(0, swipeText(newest));
+    } else {
+        m_analyses.last() = analysis;
+        m_swipes->item(0)->setText(swipeText(newest));
+    }
+    if (m_chosen < 0) {
+        m_swipes->setCurrentRow(0);
+        showChecks();
+    }
 }
 
 void SwipeTestPage::clear() {
     m_keys = {};
+    m_swipeKeys = {};
     m_chosen = -1;
     refresh();
     m_capture->setFocus(Qt::OtherFocusReason);
@@ -176,26 +196,33 @@ void SwipeTestPage::clear() {
 void SwipeTestPage::refresh() {
     const SettingsImage& image = m_session.image;
     m_expected->setText(tr("Expected: %1").arg(expectedFrame(image)));
-    const CardNumbers numbers = m_showNumbers->isChecked() ? CardNumbers::Shown : CardNumbers::Masked;
+    m_swipeKeys = splitSwipes(m_keys, m_gap->value());
     m_analyses.clear();
-    for (const QList<CapturedKey>& swipe : splitSwipes(m_keys, m_gap->value()))
-        m_analyses << analyzeSwipe(swipe, image, numbers);
+    for (const QList<CapturedKey>& swipe : std::as_const(m_swipeKeys))
+        m_analyses << analyzeSwipe(swipe, image, cardNumbers());
     const auto count = static_cast<int>(m_analyses.size());
     if (m_chosen >= count)
         m_chosen = -1;
     {
         const QSignalBlocker blocker(m_swipes);
         m_swipes->clear();
-        for (int i = count - 1; i >= 0; --i) {
-            const SwipeAnalysis& analysis = m_analyses.at(i);
-            m_swipes->addItem(tr("Swipe %1: %2\n%3; %4")
-                                  .arg(QString::number(i + 1), swipeLine(analysis.tokens),
-                                       timingText(analysis.timing), checkSummary(analysis)));
-        }
+        for (int i = count - 1; i >= 0; --i)
+            m_swipes->addItem(swipeText(i));
         if (count > 0)
             m_swipes->setCurrentRow(m_chosen < 0 ? 0 : count - 1 - m_chosen);
     }
     showChecks();
+}
+
+CardNumbers SwipeTestPage::cardNumbers() const {
+    return m_showNumbers->isChecked() ? CardNumbers::Shown : CardNumbers::Masked;
+}
+
+QString SwipeTestPage::swipeText(int swipe) const {
+    const SwipeAnalysis& analysis = m_analyses.at(swipe);
+    return tr("Swipe %1: %2\n%3; %4")
+        .arg(QString::number(swipe + 1), swipeLine(analysis.tokens), timingText(analysis.timing),
+             checkSummary(analysis));
 }
 
 void SwipeTestPage::showChecks() {

@@ -41,13 +41,19 @@ public:
 
 private:
     void record(int key, Qt::KeyboardModifiers modifiers, const QString& text);
+    // Everything again: after a change of the image, the gap or the card number choice.
     void refresh();
+    QString swipeText(int swipe) const;
+    CardNumbers cardNumbers() const;
     void showChecks();
 
     const Session& m_session;
     Clock m_clock;
     QList<CapturedKey> m_keys;
-    QList<SwipeAnalysis> m_analyses; // oldest first
+    // Oldest first; a new key only analyses the newest swipe again, so a long
+    // session does not slow the capture down.
+    QList<QList<CapturedKey>> m_swipeKeys;
+    QList<SwipeAnalysis> m_analyses;
     // The swipe whose checks are shown, oldest first; -1 follows the newest.
     int m_chosen = -1;
 

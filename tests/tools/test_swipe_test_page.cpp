@@ -120,6 +120,12 @@ private slots:
         page.findChild<QSpinBox*>(QStringLiteral("SwipeGap"))->setValue(500);
         swipes(page)->setCurrentRow(1);
         QCOMPARE(texts(checks(page)), lines);
+        // A new swipe comes on top; the chosen one stays chosen.
+        m_now += 1000;
+        QTest::keyClick(page.capture(), Qt::Key_X);
+        QCOMPARE(swipes(page)->count(), 3);
+        QCOMPARE(swipes(page)->currentRow(), 2);
+        QCOMPARE(texts(checks(page)), lines);
 
         QTest::mouseClick(page.findChild<QPushButton*>(QStringLiteral("Copy")), Qt::LeftButton);
         const QString copied = QGuiApplication::clipboard()->text();
