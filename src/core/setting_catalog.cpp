@@ -404,7 +404,8 @@ QString assignJson(const Setting& setting, SettingsImage& image, const QJsonValu
     QString text;
     if (value.isDouble()) {
         const double d = value.toDouble();
-        if (d != static_cast<double>(static_cast<qint64>(d)) || d < -1e9 || d > 1e9)
+        // Range first: casting a number beyond qint64 is undefined.
+        if (!(d >= -1e9 && d <= 1e9) || d != static_cast<double>(static_cast<qint64>(d)))
             return QStringLiteral("%1: %2 is not a whole number").arg(setting.key, jsonText(value));
         text = QString::number(static_cast<qint64>(d));
     } else if (value.isObject()) {

@@ -543,6 +543,8 @@ private slots:
                                                 << "quorvel-cli: stx: {\"code\":13,\"name\":\"Esc\"} is not a character whose name and code agree\n";
         QTest::newRow("wrong type") << QByteArray(R"({"alt-mode": true})") << 4
                                     << "quorvel-cli: alt-mode: true is not a value it takes\n";
+        QTest::newRow("huge number") << QByteArray(R"({"byte.52": 1e300})") << 4
+                                     << "quorvel-cli: byte.52: 1e+300 is not a whole number\n";
         QTest::newRow("given twice") << QByteArray(R"({"byte.5": 1, "BYTE.5": 2})") << 4
                                      << "quorvel-cli: byte.5: given twice\n";
         QTest::newRow("stray member") << QByteArray(R"({"settings": {}, "bites": []})") << 4
