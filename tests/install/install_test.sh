@@ -17,7 +17,7 @@ for f in bin/quorvel bin/quorvel-cli share/quorvel/Default.mag share/application
     [[ -f $prefix/$f ]] || fail "missing $f"
 done
 [[ ! -e $prefix/bin/Default.mag ]] || fail "Default.mag must not be installed beside the program"
-"$prefix/bin/quorvel-cli" show | grep -qx 'byte.127: 80' || fail "installed quorvel-cli show failed"
+"$prefix/bin/quorvel-cli" show | grep -qx 'byte.127: 0x80' || fail "installed quorvel-cli show failed"
 
 if command -v desktop-file-validate >/dev/null; then
     desktop-file-validate "$prefix/share/applications/quorvel.desktop"
