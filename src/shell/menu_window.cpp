@@ -7,6 +7,7 @@
 #include "core/session.h"
 #include "core/settings_file.h"
 #include "ui/dialogs.h"
+#include "ui/file_messages.h"
 #include "ui/twips.h"
 #include "ui/vertical_menu.h"
 
@@ -118,18 +119,12 @@ void MenuWindow::openCommand() {
     ReadOutcome outcome;
     if (name)
         outcome = readDataFile(*name, m_session.image);
-    switch (outcome.result) {
-    case ReadResult::Loaded:
-        m_dialogs.ask({tr("O.K."), tr("Open")});
-        m_session.changed = false;
-        break;
-    case ReadResult::WrongLength:
-        m_dialogs.ask({tr("Can't open file ! "), tr("Open"), Icon::Stop});
-        break;
-    case ReadResult::Error:
-        m_dialogs.ask({tr("File not opened ! "), tr("Save"), Icon::Stop});
-        break;
+    if (const std::optional<Message> failure = openFailureMessage(outcome.result)) {
+        m_dialogs.ask(*failure);
+        return;
     }
+    m_dialogs.ask({tr("O.K."), tr("Open")});
+    m_session.changed = false;
 }
 
 void MenuWindow::saveCommand() {
