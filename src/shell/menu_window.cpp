@@ -60,6 +60,8 @@ MenuWindow::MenuWindow(Session& session, Dialogs& dialogs, MainWindow& main)
     m_menu->addItem(transmit, tr("Transmit"), s->standardIcon(QStyle::SP_ArrowRight));
     const int tools = m_menu->addGroup(tr("Tools"));
     m_menu->addItem(tools, tr("Swipe Test"), s->standardIcon(QStyle::SP_FileDialogContentsView));
+    m_menu->addItem(tools, tr("Summary"), s->standardIcon(QStyle::SP_FileDialogInfoView));
+    m_menu->addItem(tools, tr("Compare"), s->standardIcon(QStyle::SP_TitleBarNormalButton));
 
     connect(m_menu, &VerticalMenu::itemClicked, this, &MenuWindow::dispatch);
 }
