@@ -61,7 +61,7 @@ MenuWindow::MenuWindow(Session& session, Dialogs& dialogs, MainWindow& main)
     const int tools = m_menu->addGroup(tr("Tools"));
     m_menu->addItem(tools, tr("Swipe Test"), s->standardIcon(QStyle::SP_FileDialogContentsView));
     m_menu->addItem(tools, tr("Summary"), s->standardIcon(QStyle::SP_FileDialogInfoView));
-    m_menu->addItem(tools, tr("Compare"), s->standardIcon(QStyle::SP_TitleBarNormalButton));
+    m_menu->addItem(tools, tr("Compare"), s->standardIcon(QStyle::SP_FileLinkIcon));
 
     connect(m_menu, &VerticalMenu::itemClicked, this, &MenuWindow::dispatch);
 }

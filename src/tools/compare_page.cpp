@@ -48,6 +48,9 @@ ComparePage::ComparePage(const Session& session, Dialogs& dialogs, QWidget* pare
         label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     }
     m_other->setObjectName(QStringLiteral("Label2"));
+    QFont bold = m_result->font();
+    bold.setBold(true);
+    m_result->setFont(bold);
     m_result->setObjectName(QStringLiteral("Label3"));
 
     m_table->setObjectName(QStringLiteral("Differences"));
@@ -57,6 +60,8 @@ ComparePage::ComparePage(const Session& session, Dialogs& dialogs, QWidget* pare
     m_table->setTabKeyNavigation(false); // Tab leaves the table; arrows walk it
     m_table->setWordWrap(false);
     m_table->verticalHeader()->setVisible(false);
+    // Wide enough for a caption even while the table is empty.
+    m_table->horizontalHeader()->setMinimumSectionSize(twips(2400));
     m_table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     m_table->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
     m_table->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
