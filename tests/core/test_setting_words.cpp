@@ -54,28 +54,14 @@ private slots:
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("words"); // a trailing "*": the words begin so
         QTest::newRow("factory track selection") << Bytes{} << "track-selection" << "TK1/TK2/TK3 any";
-        QTest::newRow("track selection pair") << Bytes{{63, 0x08}} << "track-selection" << "TK1 & TK2 only";
         QTest::newRow("track selection unknown") << Bytes{{63, 0x05}} << "track-selection" << "unknown*";
-        QTest::newRow("track order") << Bytes{{32, 0x83}} << "track-order" << "2-3-1";
-        QTest::newRow("track order 6") << Bytes{{32, 0x06}} << "track-order" << "unknown*";
-        QTest::newRow("lrc") << Bytes{{32, 0x83}} << "transmit-lrc" << "on";
         QTest::newRow("case universal, ALT on") << Bytes{{52, 0x48}} << "case" << "Universal";
-        QTest::newRow("ALT mode") << Bytes{{52, 0x48}} << "alt-mode" << "on";
         QTest::newRow("case unknown") << Bytes{{52, 0x05}} << "case" << "unknown*";
-        QTest::newRow("language") << Bytes{{48, 3}} << "keyboard-language" << "GERMANY";
-        QTest::newRow("language 17") << Bytes{{48, 17}} << "keyboard-language" << "unknown*";
-        QTest::newRow("terminator TAB") << Bytes{{50, 5}} << "keyboard-terminator" << "TAB";
-        QTest::newRow("terminator 2") << Bytes{{50, 2}} << "keyboard-terminator" << "unknown*";
-        QTest::newRow("rs232 EOT") << Bytes{{39, 10}} << "rs232-terminator" << "EOT";
-        QTest::newRow("sentinel") << Bytes{} << "start-sentinel-1" << "% (&H25)";
-        QTest::newRow("sentinel Esc") << Bytes{{54, 0x1B}} << "start-sentinel-2" << "Esc (&H1B)";
         QTest::newRow("empty preamble") << Bytes{} << "preamble" << "none";
         QTest::newRow("preamble Esc A")
             << Bytes{{80, 0x1B}, {81, 0x41}} << "preamble" << "Esc (&H1B), A (&H41)";
         QTest::newRow("postamble ends at 0")
             << Bytes{{91, 0x0D}, {93, 0x41}} << "postamble" << "Enter (&HD)";
-        QTest::newRow("pitch") << Bytes{{57, 200}} << "buzzer-pitch" << "200";
-        QTest::newRow("beeper off") << Bytes{{35, 0x00}} << "power-on-beeper" << "off";
         QTest::newRow("byte") << Bytes{{90, 0x07}} << "byte.90" << "07";
     }
     void words() {
@@ -95,19 +81,12 @@ private slots:
         QTest::addColumn<QStringList>("lines");
         const QString b127 = QStringLiteral("byte 127: 80");
         QTest::newRow("factory") << Bytes{} << QStringList{b127};
-        QTest::newRow("all zero") << Bytes{{127, 0}} << QStringList{};
         QTest::newRow("unowned byte") << Bytes{{90, 0x01}} << QStringList{"byte 90: 01", b127};
-        QTest::newRow("byte 4 named bits") << Bytes{{4, 0xC0}} << QStringList{b127};
         QTest::newRow("byte 4 loose bits") << Bytes{{4, 0x85}} << QStringList{"byte 4: 85", b127};
-        QTest::newRow("byte 35 beeper") << Bytes{{35, 0x04}} << QStringList{b127};
-        QTest::newRow("byte 35 loose bit") << Bytes{{35, 0x0C}} << QStringList{"byte 35: 0C", b127};
-        QTest::newRow("byte 52 ALT and case") << Bytes{{52, 0x48}} << QStringList{b127};
         QTest::newRow("byte 52 function keys") << Bytes{{52, 0x20}} << QStringList{"byte 52: 20", b127};
-        QTest::newRow("byte 52 bit 7") << Bytes{{52, 0x82}} << QStringList{"byte 52: 82", b127};
         QTest::newRow("byte 32 odd order shows as unknown") << Bytes{{32, 0x0B}} << QStringList{b127};
         QTest::newRow("preamble after its end")
             << Bytes{{80, 0x41}, {82, 0x42}} << QStringList{"byte 82: 42", b127};
-        QTest::newRow("whole preamble") << Bytes{{80, 0x41}, {81, 0x42}} << QStringList{b127};
         QTest::newRow("postamble after an empty start")
             << Bytes{{95, 0x07}} << QStringList{"byte 95: 07", b127};
     }
@@ -127,12 +106,7 @@ private slots:
         QTest::newRow("hidden byte differs and is set")
             << Bytes{{80, 0x41}, {82, 0x42}} << QStringList{"preamble", "byte.82"};
         QTest::newRow("only a hidden byte") << Bytes{{82, 0x42}} << QStringList{"byte.82"};
-        QTest::newRow("byte 4 loose bit") << Bytes{{4, 0x01}} << QStringList{"byte.4"};
-        QTest::newRow("byte 4 named bit") << Bytes{{4, 0x40}} << QStringList{"ibm-format"};
-        QTest::newRow("byte 35 loose bit") << Bytes{{35, 0x0C}} << QStringList{"byte.35"};
-        QTest::newRow("function keys") << Bytes{{52, 0x20}} << QStringList{"byte.52"};
         QTest::newRow("unknown code") << Bytes{{50, 2}} << QStringList{"keyboard-terminator"};
-        QTest::newRow("interface byte") << Bytes{{127, 0}} << QStringList{"byte.127"};
     }
     void summaryDifferences() {
         QFETCH(Bytes, changes);
@@ -154,20 +128,9 @@ private slots:
         const QString text = summaryText(summary);
         QVERIFY(text.startsWith(QStringLiteral("Intercharacter Delay\n    Start Keyboard Setting: 5\n")));
         QVERIFY(text.contains(QStringLiteral("Terminator\n    Keyboard: TAB\n    RS-232: CR\n\n")));
-        QVERIFY(text.contains(QStringLiteral("    Track 1/2/3 End Sentinel: ? (&H3F)\n")));
         QVERIFY(text.endsWith(QStringLiteral("Other bytes\n    byte 127: 80\n")));
         QVERIFY(summaryText(settingsSummary(factoryWith({{127, 0}})))
                     .endsWith(QStringLiteral("Other bytes\n    none\n")));
-    }
-
-    void captionsAndRank() {
-        QCOMPARE(settingCaption(QStringLiteral("keyboard-terminator")), QStringLiteral("Terminator: Keyboard"));
-        QCOMPARE(settingCaption(QStringLiteral("stx")), QStringLiteral("Magnetic Card: STX Character"));
-        QCOMPARE(settingCaption(QStringLiteral("byte.82")), QStringLiteral("byte 82"));
-        // Page order first, then bytes in their order.
-        QVERIFY(settingRank(QStringLiteral("keyboard-terminator")) < settingRank(QStringLiteral("preamble")));
-        QVERIFY(settingRank(QStringLiteral("power-on-beeper")) < settingRank(QStringLiteral("byte.4")));
-        QVERIFY(settingRank(QStringLiteral("byte.4")) < settingRank(QStringLiteral("byte.35")));
     }
 };
 
