@@ -78,12 +78,14 @@ ComparePage::ComparePage(const Session& session, Dialogs& dialogs, QWidget* pare
 }
 
 void ComparePage::activate() {
-    // Until a choice is made the factory settings are the natural other side;
-    // if they cannot be read now the page just waits for a choice.
-    if (!m_otherImage) {
-        SettingsImage factory{};
-        if (readDataFile(m_session.factoryFile, factory).result == ReadResult::Loaded) {
-            m_otherImage = factory;
+    // The other side is read again too, so a file saved since shows as it is
+    // now. Until a choice is made it is the factory settings. A file that cannot
+    // be read now keeps what was read last; no box interrupts a page change.
+    const bool chosen = m_otherImage.has_value();
+    SettingsImage other{};
+    if (readDataFile(chosen ? m_otherPlace : m_session.factoryFile, other).result == ReadResult::Loaded) {
+        m_otherImage = other;
+        if (!chosen) {
             m_otherName = tr("Factory Settings");
             m_otherPlace = m_session.factoryFile;
         }

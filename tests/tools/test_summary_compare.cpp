@@ -2,6 +2,7 @@
 #include "shell_fixture.h"
 
 #include "core/setting_words.h"
+#include "core/settings_file.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
@@ -136,12 +137,18 @@ private slots:
         QCOMPARE(result(), QStringLiteral("No differences."));
         QCOMPARE(table->horizontalHeaderItem(2)->text(), QStringLiteral("copy.msr"));
 
-        // A change made elsewhere shows at the next activation.
+        // A change made elsewhere, to the image or to the file, shows at the next activation.
         m_f->clickMenu(2, 3);
         QTest::mouseClick(child<QRadioButton>(QStringLiteral("Option1_1")), Qt::LeftButton, {}, QPoint(6, 6));
         press(QStringLiteral("Command1"));
         m_f->clickMenu(4, 3);
         QCOMPARE(rows(), (Rows{{"Terminator: Keyboard", "CR", "TAB"}}));
+        SettingsImage saved = m_f->session.image;
+        saved[57] = 40;
+        writeFile(copy, composeSettingsText(saved));
+        m_f->window->showTableView();
+        m_f->clickMenu(4, 3);
+        QCOMPARE(rows(), (Rows{{"General Parameter: Buzzer Pitch", "16", "40"}}));
 
         // Back to the factory by the accessible press, as a screen reader would.
         QAccessibleInterface* factory =
