@@ -8,17 +8,23 @@ QList<ImageDifference> imageDifferences(const SettingsImage& first, const Settin
     QList<ImageDifference> differences;
     if (first == second)
         return differences;
+    // What the named differences account for: the first image with the second's
+    // values assigned. Whatever still differs is shown byte by byte, so nothing
+    // hides and nothing a named value already says is said twice.
+    SettingsImage explained = first;
     for (const Setting& s : settingCatalog()) {
         const QString a = s.text(first);
         const QString b = s.text(second);
-        if (a != b)
-            differences.append({s.key, a, b});
+        if (a == b)
+            continue;
+        differences.append({s.key, a, b});
+        SettingsImage attempt = explained;
+        if (s.assign(attempt, b).isEmpty())
+            explained = attempt;
     }
     for (int n = 0; n < kImageSize; ++n) {
-        const int differing = first[static_cast<std::size_t>(n)] ^ second[static_cast<std::size_t>(n)];
-        if (differing == 0)
-            continue;
-        if ((differing & ~(shownBits(first, n) & shownBits(second, n))) == 0)
+        const auto i = static_cast<std::size_t>(n);
+        if (explained[i] == second[i])
             continue;
         const std::optional<Setting> raw = findSetting(QStringLiteral("byte.%1").arg(n));
         differences.append({raw->key, raw->text(first), raw->text(second)});

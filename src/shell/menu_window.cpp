@@ -7,6 +7,7 @@
 #include "core/session.h"
 #include "core/settings_file.h"
 #include "ui/dialogs.h"
+#include "ui/file_messages.h"
 #include "ui/twips.h"
 #include "ui/vertical_menu.h"
 
@@ -59,6 +60,8 @@ MenuWindow::MenuWindow(Session& session, Dialogs& dialogs, MainWindow& main)
     m_menu->addItem(transmit, tr("Transmit"), s->standardIcon(QStyle::SP_ArrowRight));
     const int tools = m_menu->addGroup(tr("Tools"));
     m_menu->addItem(tools, tr("Swipe Test"), s->standardIcon(QStyle::SP_FileDialogContentsView));
+    m_menu->addItem(tools, tr("Summary"), s->standardIcon(QStyle::SP_FileDialogInfoView));
+    m_menu->addItem(tools, tr("Compare"), s->standardIcon(QStyle::SP_FileLinkIcon));
 
     connect(m_menu, &VerticalMenu::itemClicked, this, &MenuWindow::dispatch);
 }
@@ -130,7 +133,7 @@ void MenuWindow::openCommand() {
         return;
     const std::optional<QString> name = m_dialogs.openFileName();
     if (!name) {
-        m_dialogs.ask({tr("File not opened ! "), tr("Save"), Icon::Stop});
+        m_dialogs.ask(*openFailureMessage(ReadResult::Error));
         return;
     }
     if (!name->isEmpty())
@@ -144,18 +147,13 @@ void MenuWindow::openGivenFile(const QString& path) {
 }
 
 void MenuWindow::openFile(const QString& path) {
-    switch (readDataFile(path, m_session.image).result) {
-    case ReadResult::Loaded:
-        m_dialogs.ask({tr("O.K."), tr("Open")});
-        m_session.changed = false;
-        break;
-    case ReadResult::WrongLength:
-        m_dialogs.ask({tr("Can't open file ! "), tr("Open"), Icon::Stop});
-        break;
-    case ReadResult::Error:
-        m_dialogs.ask({tr("File not opened ! "), tr("Save"), Icon::Stop});
-        break;
+    const ReadOutcome outcome = readDataFile(path, m_session.image);
+    if (const std::optional<Message> failure = openFailureMessage(outcome.result)) {
+        m_dialogs.ask(*failure);
+        return;
     }
+    m_dialogs.ask({tr("O.K."), tr("Open")});
+    m_session.changed = false;
 }
 
 void MenuWindow::saveCommand() {

@@ -9,6 +9,8 @@
 #include "pages/magnetic_page.h"
 #include "pages/parameter_page.h"
 #include "pages/terminator_page.h"
+#include "tools/compare_page.h"
+#include "tools/summary_page.h"
 #include "tools/swipe_test_page.h"
 
 namespace quorvel {
@@ -22,6 +24,8 @@ void registerPages(MainWindow& main, Session& session, Dialogs& dialogs) {
     main.registerPage(2, 6, [&] { return new ParameterPage(session, dialogs); });
     main.registerPage(3, 1, [&] { return new TransmitPage(session, dialogs); });
     main.registerPage(4, 1, [&] { return new SwipeTestPage(session); });
+    main.registerPage(4, 2, [&] { return new SummaryPage(session); });
+    main.registerPage(4, 3, [&] { return new ComparePage(session, dialogs); });
 }
 
 } // namespace quorvel

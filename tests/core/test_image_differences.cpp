@@ -40,6 +40,9 @@ private slots:
         QTest::newRow("preamble grows over a hidden byte")
             << QList<int>{80, 0x41, 82, 0x42}
             << QStringList{"preamble:  -> A (&H41)", "byte.82: 0x00 -> 0x42"};
+        // The preamble row already says what byte 81 holds.
+        QTest::newRow("preamble written where none was")
+            << QList<int>{80, 0x1B, 81, 0x41} << QStringList{"preamble:  -> Esc (&H1B), A (&H41)"};
         QTest::newRow("catalog order, then bytes")
             << QList<int>{100, 7, 50, 0, 32, 0x81}
             << QStringList{"track-order: 1-2-3 -> 1-3-2", "transmit-lrc: off -> on",

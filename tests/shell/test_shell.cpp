@@ -603,7 +603,8 @@ private slots:
              QStringLiteral("Magnetic Card"), QStringLiteral("Preamble & Postamble"),
              QStringLiteral("General Parameter")},
             {QStringLiteral("Transmit"), QStringLiteral("Transmit")},
-            {QStringLiteral("Tools"), QStringLiteral("Swipe Test")}};
+            {QStringLiteral("Tools"), QStringLiteral("Swipe Test"), QStringLiteral("Summary"),
+             QStringLiteral("Compare")}};
         QCOMPARE(vm->groupCount(), 4);
         for (int g = 1; g <= 4; ++g) {
             const QStringList& captions = expected.at(g - 1);

@@ -1,0 +1,82 @@
+#include "summary_page.h"
+
+#include "core/session.h"
+#include "core/setting_words.h"
+#include "ui/page_widgets.h"
+#include "ui/twips.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QTextCursor>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+namespace quorvel {
+
+SummaryPage::SummaryPage(const Session& session, QWidget* parent)
+    : ChildWindow(parent), m_session(session), m_text(new QTextEdit(this)),
+      m_copy(captionedButton(this, QStringLiteral("Command1"), tr("Copy"))) {
+    setObjectName(QStringLiteral("frmSummary"));
+    setAutoFillBackground(true);
+    QLabel* heading = pageHeading(this, tr("Summary"));
+
+    m_text->setObjectName(QStringLiteral("Text1"));
+    m_text->setAccessibleName(tr("Summary"));
+    m_text->setReadOnly(true);
+    // Read-only, yet the caret moves and selects from the keyboard, so a screen
+    // reader can walk the lines.
+    m_text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    m_text->setTabChangesFocus(true);
+    m_text->setLineWrapMode(QTextEdit::WidgetWidth);
+    m_copy->setFixedSize(twipsSize(page_geometry::kButtonWidth, page_geometry::kButtonHeight));
+    connect(m_copy, &QPushButton::clicked, this, &SummaryPage::copy);
+
+    auto* layout = new QVBoxLayout(this);
+    const int margin = twips(page_geometry::kMargin);
+    layout->setContentsMargins(margin, heading->geometry().bottom() + twips(120), margin, margin);
+    layout->addWidget(m_text, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(m_copy);
+    layout->addLayout(buttons);
+}
+
+void SummaryPage::activate() {
+    const QList<SummarySection> sections = settingsSummary(m_session.image);
+    m_plainText = summaryText(sections);
+
+    // The same lines as the copied text, with the page titles in bold.
+    m_text->clear();
+    QTextCursor cursor(m_text->document());
+    QTextCharFormat titleFormat;
+    titleFormat.setFontWeight(QFont::Bold);
+    QTextBlockFormat titleBlock;
+    titleBlock.setTopMargin(m_text->fontMetrics().height() / 2);
+    QTextBlockFormat lineBlock;
+    lineBlock.setIndent(1);
+    bool first = true;
+    for (const SummarySection& section : sections) {
+        if (!first)
+            cursor.insertBlock(titleBlock);
+        else
+            cursor.setBlockFormat(titleBlock);
+        first = false;
+        cursor.insertText(section.title, titleFormat);
+        if (section.lines.isEmpty()) {
+            cursor.insertBlock(lineBlock);
+            cursor.insertText(tr("none"), QTextCharFormat());
+        }
+        for (const SummaryLine& line : section.lines) {
+            cursor.insertBlock(lineBlock);
+            cursor.insertText(QStringLiteral("%1: %2").arg(line.caption, line.value), QTextCharFormat());
+        }
+    }
+    m_text->moveCursor(QTextCursor::Start);
+}
+
+void SummaryPage::copy() { QGuiApplication::clipboard()->setText(m_plainText); }
+
+} // namespace quorvel
