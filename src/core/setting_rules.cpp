@@ -39,16 +39,12 @@ std::optional<int> sliderValueOfEntry(const QString& text) {
         base = 16;
         first = 2;
     }
-    int value = 0;
-    for (qsizetype i = first; i < text.size(); ++i) {
-        const int d = digitValue(text[i], base);
-        if (d < 0)
+    for (qsizetype i = first; i < text.size(); ++i)
+        if (digitValue(text[i], base) < 0)
             return std::nullopt;
-        value = value * base + d;
-        if (value > 255)
-            return std::nullopt;
-    }
-    return value;
+    // The value Accept would store, so the slider never shows another one
+    // ("&H000FF" reads four digits: 15).
+    return byteFromEntry(text);
 }
 
 bool breaksString(int previousCode, int code) {

@@ -15,8 +15,9 @@ namespace quorvel {
 std::optional<int> byteFromEntry(const QString& text);
 
 // The value a slider follows while the text is typed: empty is 0; otherwise
-// only a whole text of decimal digits, or "&H" and hexadecimal digits, from 0
-// to 255. Anything else (nullopt) leaves the slider where it is.
+// only a whole text of decimal digits, or "&H" and hexadecimal digits, whose
+// value as byteFromEntry reads it is a byte. Anything else (nullopt) leaves the
+// slider where it is.
 std::optional<int> sliderValueOfEntry(const QString& text);
 
 // A preamble or postamble string runs from its first byte to its first 0, so a

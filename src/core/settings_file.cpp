@@ -64,7 +64,18 @@ bool parseSettingsText(const QByteArray& text, SettingsImage& image) {
     return true;
 }
 
+QString notRegularFileReason(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.exists() || info.isFile())
+        return {};
+    if (info.isDir())
+        return QStringLiteral("Filename refers to a directory");
+    return QStringLiteral("Not a regular file");
+}
+
 ReadOutcome readDataFile(const QString& path, SettingsImage& image) {
+    if (const QString reason = notRegularFileReason(path); !reason.isEmpty())
+        return {ReadResult::Error, reason};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {ReadResult::Error, file.errorString()};
@@ -84,7 +95,12 @@ bool readDefaultFile(const QString& path, SettingsImage& image) {
 
 WriteOutcome writeDataFile(const QString& path, const SettingsImage& image,
                            const OverwriteQuestion& askOverwrite, const DeviceWrapper& wrap) {
-    if (QFileInfo::exists(path) && !askOverwrite(path))
+    if (const QString reason = notRegularFileReason(path); !reason.isEmpty())
+        return {WriteResult::Failed, reason};
+    // A dangling link is a name in use: the question is asked before anything
+    // is created at the place it points to.
+    const QFileInfo info(path);
+    if ((info.exists() || info.isSymLink()) && !askOverwrite(path))
         return {WriteResult::Declined, {}};
 
     QSaveFile file(path);

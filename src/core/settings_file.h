@@ -32,7 +32,14 @@ struct ReadOutcome {
     QString reason; // the system's words for an Error
 };
 
+// Why the name, after following links, is something other than a regular file
+// (a folder, FIFO, device or socket); empty for a regular file or nothing at all.
+// Such a node is never opened: a FIFO without a writer would block, and a
+// write through a rename would replace the node itself.
+QString notRegularFileReason(const QString& path);
+
 // Never reads more than one byte past a valid text, so a huge file is refused at once.
+// Anything but a regular file is refused like a missing one, without being opened.
 ReadOutcome readDataFile(const QString& path, SettingsImage& image);
 
 // The factory file: every failure is just False.
@@ -49,12 +56,13 @@ struct WriteOutcome {
     QString reason;
 };
 
-// Asked only when a file of that name exists; returns true to replace it.
+// Asked only when a file of that name exists (a dangling link counts); returns true to replace it.
 using OverwriteQuestion = std::function<bool(const QString& path)>;
 // Lets a test put a device that fails part-way between the text and the file.
 using DeviceWrapper = std::function<QIODevice*(QIODevice* file)>;
 
 // Writes atomically: a failed or interrupted write leaves an existing file untouched.
+// An existing name that is not a regular file is refused at once, without the question.
 WriteOutcome writeDataFile(const QString& path, const SettingsImage& image,
                            const OverwriteQuestion& askOverwrite,
                            const DeviceWrapper& wrap = {});

@@ -21,7 +21,9 @@ struct TransferFileOutcome {
     QString reason; // the system's words when it was not written
 };
 
-// Creates or replaces usbData.txt in the folder; a failed write leaves an old file as it was.
+// Creates or replaces usbData.txt in the folder; a failed write leaves an old file as it was,
+// except where the folder takes no new file and the old one is rewritten in place.
+// A symbolic link or anything but a regular file of that name is refused untouched.
 TransferFileOutcome writeTransferFile(const QString& folder, const SettingsImage& image);
 
 } // namespace quorvel

@@ -2,6 +2,7 @@
 
 #include "core/session.h"
 #include "core/setting_rules.h"
+#include "ui/accessible_click.h"
 #include "ui/page_widgets.h"
 #include "ui/twips.h"
 #include "ui/vertical_menu.h"
@@ -100,7 +101,8 @@ SettingPage::readByteBoxes(std::initializer_list<QLineEdit*> boxes) {
 
 QRadioButton* SettingPage::makeOption(QWidget* parent, const QString& name, int index,
                                       const QString& caption) {
-    auto* button = new QRadioButton(buttonCaption(caption), parent);
+    // Some pages apply on click; a screen reader's action must do the same.
+    QRadioButton* button = new OptionButton(buttonCaption(caption), parent);
     button->setObjectName(name + u'_' + QString::number(index));
     button->setAccessibleName(caption);
     return button;

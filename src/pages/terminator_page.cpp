@@ -78,9 +78,14 @@ void TerminatorPage::showBytes() {
         indexOfCode(kKeyboardTerminators, session().byte(bytes::kKeyboardTerminator));
     if (keyboard >= 0)
         setSelected(m_keyboard.at(static_cast<std::size_t>(keyboard)), true);
+    // A code no button shows leaves none selected, so Accept keeps it instead of
+    // writing back a choice from an earlier image on a tab nobody can see.
     const int rs232 = session().byte(bytes::kRs232Terminator);
     if (rs232 < static_cast<int>(m_rs232.size()))
         setSelected(m_rs232.at(static_cast<std::size_t>(rs232)), true);
+    else if (const int shown = firstSelected(m_rs232, 0, static_cast<int>(m_rs232.size()) - 1);
+             shown >= 0)
+        setSelected(m_rs232.at(static_cast<std::size_t>(shown)), false);
     m_tabs->setCurrentIndex(kKeyboardTab);
 }
 

@@ -3,6 +3,7 @@
 #include "ascii_table_picker.h"
 #include "core/key_name.h"
 #include "core/session.h"
+#include "core/setting_tables.h"
 #include "keyboard_keys.h"
 #include "ui/twips.h"
 #include "ui/vertical_menu.h"
@@ -25,9 +26,6 @@ constexpr int kKeyGap = 45;
 constexpr int kMargin = 120;
 constexpr int kColumns = 185; // tenths of a key: main block, gap, editing block
 constexpr int kRows = 65;     // tenths of a key: function row, gap, five rows
-
-constexpr int kBitAltMode = 0x40;
-constexpr int kAltModeByte = 52;
 
 const QColor kShiftEngaged(255, 224, 192);
 const QColor kLampOff(0, 64, 0);
@@ -184,7 +182,7 @@ KeyboardPicker::KeyboardPicker(Session& session, QWidget* parent)
     m_session.shiftLatch = false;
     m_session.pickedName.clear();
     m_session.pickedCode.clear();
-    m_asciiTable->setVisible((m_session.byte(kAltModeByte) & kBitAltMode) != 0);
+    m_asciiTable->setVisible((m_session.byte(bytes::kModes) & bytes::kAltModeBit) != 0);
 }
 
 void KeyboardPicker::keyClicked(const KeyboardKey& pressed) {

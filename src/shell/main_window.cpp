@@ -109,6 +109,11 @@ void MainWindow::bringToFront(QMdiSubWindow* window) {
     } else {
         childActivated(window);
     }
+    // A covered window keeps its state but leaves the screen, the Tab chain and
+    // what assistive technology reports as showing.
+    for (QMdiSubWindow* other : m_area->subWindowList())
+        if (other != window && other != m_menuWindow && !other->isHidden())
+            other->hide();
 }
 
 void MainWindow::childActivated(QMdiSubWindow* window) {
@@ -137,28 +142,42 @@ void MainWindow::fitAllChildren() {
             placeChild(slot.window);
 }
 
-bool MainWindow::confirmEnd() {
+MainWindow::EditsAnswer MainWindow::askToSaveEdits() {
     if (!m_session.changed)
-        return true;
+        return EditsAnswer::NothingToSave;
     const Answer answer = m_dialogs.ask({tr("Do you want to save your setting ? (Y/N) "),
                                          programTitle(), Icon::Information, Buttons::YesNoCancel});
     if (answer == Answer::No)
-        return true;
+        return EditsAnswer::No;
     if (answer != Answer::Yes)
-        return false;
+        return EditsAnswer::Cancel;
     switch (runSaveDialog(m_session, m_dialogs)) {
     case SaveStep::NoName:
-        return true;
+        return EditsAnswer::NoName;
     case SaveStep::Saved:
         m_dialogs.ask({tr("O.K."), tr("Save"), Icon::None, Buttons::Ok});
-        return true;
+        return EditsAnswer::Saved;
     case SaveStep::NotSaved:
         m_dialogs.ask({tr("Data not saved ! "), tr("Save"), Icon::Stop, Buttons::Ok});
-        return false;
+        return EditsAnswer::NotSaved;
     case SaveStep::Cancelled:
         break;
     }
     m_dialogs.ask({tr("Data not saved ! "), programTitle(), Icon::Information, Buttons::Ok});
+    return EditsAnswer::NotSaved;
+}
+
+bool MainWindow::confirmEnd() {
+    switch (askToSaveEdits()) {
+    case EditsAnswer::NothingToSave:
+    case EditsAnswer::No:
+    case EditsAnswer::Saved:
+    case EditsAnswer::NoName:
+        return true;
+    case EditsAnswer::Cancel:
+    case EditsAnswer::NotSaved:
+        break;
+    }
     return false;
 }
 
@@ -187,7 +206,11 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_area && event->type() == QEvent::Resize && m_menuWindow) {
         // The menu window takes the full inner height; its own resize fits the rest.
+        // A change of width alone leaves its height as it was, so it is fitted here.
+        const QSize before = m_menuWindow->size();
         m_menuWindow->resize(m_menuWindow->width(), innerSize().height());
+        if (m_menuWindow->size() == before)
+            m_menu->fitToWindow();
     } else if (event->type() == QEvent::Close && watched != this && !m_ending) {
         // A child window cannot be closed on its own (Ctrl+F4 in the MDI area).
         event->ignore();

@@ -40,6 +40,17 @@ public:
     void placeChild(QMdiSubWindow* window);
     void fitAllChildren();
 
+    enum class EditsAnswer {
+        NothingToSave, // the changed flag was False: nothing was asked
+        No,
+        Cancel,
+        Saved,
+        NoName,   // Yes, but the Save dialog returned an empty name
+        NotSaved, // Yes, but the dialog was cancelled or the write failed (reported)
+    };
+    // "Do you want to save your setting ? (Y/N) " when there are unsaved edits, and on
+    // Yes the save dialog step with its messages.
+    EditsAnswer askToSaveEdits();
     // The save question of the exit prompt and the Exit command; true when the program may end.
     bool confirmEnd();
     // Ends at once: no exit prompt, nothing saved.

@@ -108,15 +108,41 @@ void MenuWindow::defaultCommand() {
     }
 }
 
+bool MenuWindow::saveEditsFirst() {
+    switch (m_main.askToSaveEdits()) {
+    case MainWindow::EditsAnswer::NothingToSave:
+    case MainWindow::EditsAnswer::No:
+    case MainWindow::EditsAnswer::Saved:
+        return true;
+    case MainWindow::EditsAnswer::Cancel:
+    case MainWindow::EditsAnswer::NoName:
+    case MainWindow::EditsAnswer::NotSaved:
+        break;
+    }
+    return false;
+}
+
 void MenuWindow::openCommand() {
     FrontStep front(m_main);
-    const std::optional<QString> name = m_dialogs.openFileName();
-    if (name && name->isEmpty())
+    if (!saveEditsFirst())
         return;
-    ReadOutcome outcome;
-    if (name)
-        outcome = readDataFile(*name, m_session.image);
-    switch (outcome.result) {
+    const std::optional<QString> name = m_dialogs.openFileName();
+    if (!name) {
+        m_dialogs.ask({tr("File not opened ! "), tr("Save"), Icon::Stop});
+        return;
+    }
+    if (!name->isEmpty())
+        openFile(*name);
+}
+
+void MenuWindow::openGivenFile(const QString& path) {
+    FrontStep front(m_main);
+    if (saveEditsFirst())
+        openFile(path);
+}
+
+void MenuWindow::openFile(const QString& path) {
+    switch (readDataFile(path, m_session.image).result) {
     case ReadResult::Loaded:
         m_dialogs.ask({tr("O.K."), tr("Open")});
         m_session.changed = false;
@@ -154,6 +180,10 @@ void MenuWindow::exitCommand() {
 
 void MenuWindow::resizeEvent(QResizeEvent* event) {
     ChildWindow::resizeEvent(event);
+    fitToWindow();
+}
+
+void MenuWindow::fitToWindow() {
     const int group = m_menu->openGroup();
     const int margin = twips(200);
     const int innerHeight = height();

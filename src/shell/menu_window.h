@@ -23,6 +23,19 @@ public:
     void saveCommand();
     void exitCommand();
 
+    // Before a file replaces the image: offers to save unsaved edits first (Yes, No,
+    // Cancel). True when the image may be replaced.
+    bool saveEditsFirst();
+    // Reads a file into the image as Open does once its dialog gave the name, with
+    // the same messages; the changed flag is cleared only when the file was read.
+    void openFile(const QString& path);
+    // Open for a name that comes without the dialog: the front step, the save
+    // question, then the read.
+    void openGivenFile(const QString& path);
+
+    // Fits the menu into this window and re-fits the windows right of it.
+    void fitToWindow();
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
 

@@ -69,11 +69,15 @@ TableView::TableView(Session& session, QWidget* parent)
     m_grid->setGeometry(twips(180), twips(1460), left->width() + top->length() + frame,
                         top->height() + left->length() + frame);
 
-    m_grid->viewport()->installEventFilter(this);
+    // The headings belong to the grid too: its tool tip shows there, so a double click refreshes.
+    for (QWidget* surface : {m_grid->viewport(), top->viewport(), left->viewport()})
+        surface->installEventFilter(this);
 }
 
 bool TableView::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_grid->viewport() && event->type() == QEvent::MouseButtonDblClick)
+    if (event->type() == QEvent::MouseButtonDblClick &&
+        (watched == m_grid->viewport() || watched == m_grid->horizontalHeader()->viewport() ||
+         watched == m_grid->verticalHeader()->viewport()))
         refresh();
     return ChildWindow::eventFilter(watched, event);
 }

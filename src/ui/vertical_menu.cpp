@@ -1,5 +1,7 @@
 #include "vertical_menu.h"
 
+#include "accessible_click.h"
+
 #include <QFontMetrics>
 #include <QPushButton>
 #include <QToolButton>
@@ -23,7 +25,7 @@ VerticalMenu::VerticalMenu(QWidget* parent) : QWidget(parent), m_layout(new QVBo
 int VerticalMenu::addGroup(const QString& caption) {
     const int number = groupCount() + 1;
     Group group;
-    group.header = new QPushButton(buttonCaption(caption), this);
+    group.header = new CommandPushButton(buttonCaption(caption), this);
     group.header->setObjectName(QStringLiteral("%1_group_%2").arg(objectName()).arg(number));
     group.header->setAccessibleName(caption);
     group.header->setCheckable(true);
@@ -53,7 +55,7 @@ int VerticalMenu::addGroup(const QString& caption) {
 int VerticalMenu::addItem(int group, const QString& caption, const QIcon& icon) {
     Group& g = m_groups.at(static_cast<std::size_t>(group - 1));
     const int number = static_cast<int>(g.buttons.size()) + 1;
-    auto* button = new QToolButton(g.items);
+    QToolButton* button = new CommandToolButton(g.items);
     button->setObjectName(QStringLiteral("%1_item_%2_%3").arg(objectName()).arg(group).arg(number));
     button->setText(buttonCaption(caption));
     button->setAccessibleName(caption);

@@ -67,6 +67,8 @@ std::optional<QString> runFileDialog(QWidget* parent, QFileDialog::AcceptMode mo
 Answer WidgetDialogs::ask(const Message& message) {
     QMessageBox box(boxIcon(message.icon), message.title, message.text, boxButtons(message.buttons),
                     m_parent);
+    // A path such as "<b>x.msr" is data: shown as markup it would name another file.
+    box.setTextFormat(Qt::PlainText);
     switch (box.exec()) {
     case QMessageBox::Yes:
         return Answer::Yes;

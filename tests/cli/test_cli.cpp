@@ -230,6 +230,35 @@ private slots:
         QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("missing.msr"))));
     }
 
+    // A FIFO without a writer would block a reader; a write by rename would replace it.
+    void aFifoIsAFileError_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("line");
+        const QString fifo = m_dir.filePath(QStringLiteral("pipe.msr"));
+        const QString in = m_dir.filePath(QStringLiteral("in.msr"));
+        QTest::newRow("show") << QStringList{"show", fifo} << fifo + ": cannot read: Not a regular file";
+        QTest::newRow("set -o") << QStringList{"set", in, "buzzer-pitch=1", "-o", fifo}
+                                << fifo + ": cannot write: Not a regular file";
+        QTest::newRow("set in place") << QStringList{"set", fifo, "buzzer-pitch=1"}
+                                      << fifo + ": cannot read: Not a regular file";
+        QTest::newRow("new --force") << QStringList{"new", fifo, "--force"}
+                                     << fifo + ": cannot write: Not a regular file";
+    }
+    void aFifoIsAFileError() {
+        QFETCH(QStringList, args);
+        QFETCH(QString, line);
+        fileWith(QStringLiteral("in.msr"), factory());
+        const QString fifo = path(QStringLiteral("pipe.msr"));
+        QFile::remove(fifo);
+        if (!makeFifo(fifo))
+            QSKIP("no FIFOs here");
+        const Run r = run(args);
+        QCOMPARE(r.status, 3);
+        QCOMPARE(r.err, QStringLiteral("quorvel-cli: ") + line + u'\n');
+        QCOMPARE(nodeKind(fifo), QStringLiteral("node"));
+        QCOMPARE(imageOf(path(QStringLiteral("in.msr"))), factory());
+    }
+
     void wrongLengthIsAFileError() {
         writeFile(path(QStringLiteral("long.msr")), composeSettingsText(factory()) + "\r\n");
         const Run r = run({QStringLiteral("show"), path(QStringLiteral("long.msr"))});

@@ -54,6 +54,12 @@ private slots:
         QTest::newRow("blank") << " 5" << -1;
         QTest::newRow("letters") << "abc" << -1;
         QTest::newRow("hex digits without &H") << "1f" << -1;
+        // The slider shows what Accept stores: "&H" takes four digits at most.
+        QTest::newRow("&H000FF reads &H000F") << "&H000FF" << 15;
+        QTest::newRow("&H00FF") << "&H00FF" << 255;
+        QTest::newRow("&H0100") << "&H0100" << -1;
+        QTest::newRow("&HFFFF is -1") << "&HFFFF" << -1;
+        QTest::newRow("many zeros") << "0000000000000000000012" << 12;
     }
     void sliderValueOfEntry() {
         QFETCH(QString, text);

@@ -51,6 +51,26 @@ class SettingsFileTest : public QObject {
     QTemporaryDir m_dir;
     QString path(const QString& name) const { return m_dir.filePath(name); }
 
+    // Empty where the system has no such node.
+    QString oddNode(const QString& kind) {
+        static int serial = 0;
+        const QString node = path(QStringLiteral("odd%1.msr").arg(++serial));
+        if (kind == QLatin1String("folder")) {
+            QDir().mkpath(node);
+        } else if (kind == QLatin1String("device")) {
+            if (!QFileInfo::exists(QStringLiteral("/dev/full")))
+                return {};
+            QFile::link(QStringLiteral("/dev/full"), node);
+        } else {
+            const QString fifo = kind == QLatin1String("fifo") ? node : node + QStringLiteral(".fifo");
+            if (!makeFifo(fifo))
+                return {};
+            if (fifo != node)
+                QFile::link(fifo, node);
+        }
+        return node;
+    }
+
 private slots:
     void composesTheDocumentedRows_data() {
         QTest::addColumn<int>("byteIndex");
@@ -205,9 +225,73 @@ private slots:
             writeDataFile(path(target), patternImage(), [&](const QString&) { return ++asked, true; });
         QCOMPARE(outcome.result, WriteResult::Failed);
         QVERIFY(!outcome.reason.isEmpty());
-        // A folder of that name exists, so it is asked about; the write still fails.
-        QCOMPARE(asked, target == QLatin1String("folder") ? 1 : 0);
+        // Neither a missing folder nor a folder standing at the name is a file to replace.
+        QCOMPARE(asked, 0);
         QVERIFY(QFileInfo(path(QStringLiteral("folder"))).isDir());
+    }
+
+    // A FIFO, a device and a folder, directly or behind a link: none is a settings file.
+    void oddNodes_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("fifo") << QStringLiteral("fifo");
+        QTest::newRow("link to a fifo") << QStringLiteral("link to fifo");
+        QTest::newRow("link to /dev/full") << QStringLiteral("device");
+        QTest::newRow("folder") << QStringLiteral("folder");
+    }
+    void readingRefusesOddNodesLikeAMissingFile_data() { oddNodes_data(); }
+    void readingRefusesOddNodesLikeAMissingFile() {
+        QFETCH(QString, kind);
+        const QString node = oddNode(kind);
+        if (node.isEmpty())
+            QSKIP("no such node on this system");
+        SettingsImage image = patternImage(4);
+        const ReadOutcome outcome = readDataFile(node, image); // a FIFO would block here
+        QCOMPARE(outcome.result, ReadResult::Error);
+        QVERIFY(!outcome.reason.isEmpty());
+        QVERIFY(!readDefaultFile(node, image));
+        QCOMPARE(image, patternImage(4));
+    }
+    // No device row: a fault here, run as root, would replace the real device node.
+    void writingRefusesOddNodesAndLeavesThem_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("fifo") << QStringLiteral("fifo");
+        QTest::newRow("link to a fifo") << QStringLiteral("link to fifo");
+        QTest::newRow("folder") << QStringLiteral("folder");
+    }
+    void writingRefusesOddNodesAndLeavesThem() {
+        QFETCH(QString, kind);
+        const QString node = oddNode(kind);
+        if (node.isEmpty())
+            QSKIP("no such node on this system");
+        const QString before = nodeKind(node);
+        const QStringList entries = QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::System);
+        int asked = 0;
+        const WriteOutcome outcome =
+            writeDataFile(node, patternImage(), [&](const QString&) { return ++asked, true; });
+        QCOMPARE(outcome.result, WriteResult::Failed);
+        QVERIFY(!outcome.reason.isEmpty());
+        QCOMPARE(asked, 0);
+        QCOMPARE(nodeKind(node), before);
+        QCOMPARE(QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::System), entries);
+    }
+
+    void aDanglingLinkIsAnExistingName() {
+        QDir(m_dir.path()).mkpath(QStringLiteral("elsewhere"));
+        const QString target = path(QStringLiteral("elsewhere/target.msr"));
+        const QString link = path(QStringLiteral("dangling.msr"));
+        QVERIFY(QFile::link(target, link));
+        QStringList asked;
+        QCOMPARE(writeDataFile(link, patternImage(), [&](const QString& p) { return asked << p, false; })
+                     .result,
+                 WriteResult::Declined);
+        QCOMPARE(asked, QStringList{link});
+        QVERIFY(!QFileInfo::exists(target));
+        QCOMPARE(nodeKind(link), QStringLiteral("link to ") + target);
+
+        // Once the user agreed, the name is written as a link to a file always is: at its target.
+        QCOMPARE(writeDataFile(link, patternImage(), [](const QString&) { return true; }).result,
+                 WriteResult::Written);
+        QCOMPARE(fileContent(target), composeSettingsText(patternImage()));
     }
 
     void aWriteFailingPartWayKeepsTheOldFile_data() {

@@ -91,6 +91,53 @@ private slots:
         QCOMPARE(outcome.reason, reason);
     }
 
+    // A name planted in a shared folder must not redirect or replace anything.
+    void plantedNamesAreRefusedUntouched_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("reason");
+        const QString link = QStringLiteral("It is a symbolic link, which is never written through");
+        QTest::newRow("link to another file") << QStringLiteral("link") << link;
+        QTest::newRow("dangling link") << QStringLiteral("dangling") << link;
+        QTest::newRow("fifo") << QStringLiteral("fifo") << QStringLiteral("Not a regular file");
+    }
+    void plantedNamesAreRefusedUntouched() {
+        QFETCH(QString, kind);
+        QFETCH(QString, reason);
+        const QString victim = m_dir->filePath(QStringLiteral("victim"));
+        if (kind == QLatin1String("fifo")) {
+            if (!makeFifo(transferPath()))
+                QSKIP("no FIFOs here");
+        } else {
+            if (kind == QLatin1String("link"))
+                writeFile(victim, "precious");
+            QVERIFY(QFile::link(victim, transferPath()));
+        }
+        const QString before = nodeKind(transferPath());
+        Session session;
+        FakeCompanionRunner runner;
+
+        const TransmitOutcome outcome = transmitSettings(session, m_dir->path(), runner);
+
+        QCOMPARE(outcome.failure, TransmitOutcome::Failure::FileNotWritten);
+        QCOMPARE(outcome.message, QStringLiteral("The settings could not be written to %1: %2")
+                                      .arg(QDir::toNativeSeparators(transferPath()), reason));
+        QCOMPARE(runner.runs, 0);
+        QCOMPARE(nodeKind(transferPath()), before);
+        QCOMPARE(fileContent(victim), kind == QLatin1String("link") ? QByteArray("precious") : QByteArray());
+    }
+
+    void aFolderTakingNoNewFileStillGetsItsFileRewritten() {
+        writeFile(transferPath(), "old");
+        QFile::setPermissions(m_dir->path(), QFile::ReadOwner | QFile::ExeOwner);
+        const bool folderLocked = !QFile(m_dir->filePath(QStringLiteral("probe"))).open(QIODevice::WriteOnly);
+        const TransferFileOutcome outcome = writeTransferFile(m_dir->path(), filled(0x42));
+        QFile::setPermissions(m_dir->path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        if (!folderLocked)
+            QSKIP("permission bits do not bind this user");
+        QVERIFY2(outcome.written, qPrintable(outcome.reason));
+        QCOMPARE(fileContent(transferPath()), QByteArray("42").repeated(128) + "\r\n");
+    }
+
     void transmissionForcesByte127AndLeavesTheChangedFlag_data() {
         QTest::addColumn<bool>("changed");
         QTest::addColumn<int>("byte127");

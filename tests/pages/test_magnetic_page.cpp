@@ -8,6 +8,7 @@
 #include "shell/start_up.h"
 #include "ui/vertical_menu.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QLayout>
 #include <QMdiArea>
@@ -281,20 +282,27 @@ private slots:
         QTest::addColumn<int>("order");     // byte 32 after the click
         QTest::addColumn<int>("selection"); // byte 63 after the click
         // Before: byte 32 = 0x80 (1-2-3 with LRC), byte 63 = 0x01 (TK1 only).
-        QTest::newRow("3-1-2") << "Option1_5" << 0x85 << 0x01;
-        QTest::newRow("2-1-3") << "Option1_2" << 0x82 << 0x01;
-        QTest::newRow("1-2-3 again") << "Option1_0" << 0x80 << 0x01;
-        QTest::newRow("TK1 & TK2 only") << "Option3_4" << 0x80 << 0x08;
-        QTest::newRow("TK1/TK2/TK3 only") << "Option3_6" << 0x80 << 0x20;
-        QTest::newRow("TK1/TK2/TK3 any") << "Option3_0" << 0x80 << 0x3F;
-        QTest::newRow("TK2 & TK3 only") << "Option3_5" << 0x80 << 0x10;
-        QTest::newRow("JIS-II") << "Option2_1" << 0x80 << 0x01;
-        QTest::newRow("ISO") << "Option2_0" << 0x80 << 0x01;
+        QTest::addColumn<QString>("action"); // empty: a mouse click; else a screen reader's action
+        QTest::newRow("3-1-2") << "Option1_5" << 0x85 << 0x01 << "";
+        QTest::newRow("2-1-3") << "Option1_2" << 0x82 << 0x01 << "";
+        QTest::newRow("1-2-3 again") << "Option1_0" << 0x80 << 0x01 << "";
+        QTest::newRow("TK1 & TK2 only") << "Option3_4" << 0x80 << 0x08 << "";
+        QTest::newRow("TK1/TK2/TK3 only") << "Option3_6" << 0x80 << 0x20 << "";
+        QTest::newRow("TK1/TK2/TK3 any") << "Option3_0" << 0x80 << 0x3F << "";
+        QTest::newRow("TK2 & TK3 only") << "Option3_5" << 0x80 << 0x10 << "";
+        QTest::newRow("JIS-II") << "Option2_1" << 0x80 << 0x01 << "";
+        QTest::newRow("ISO") << "Option2_0" << 0x80 << 0x01 << "";
+        const QString toggle = QAccessibleActionInterface::toggleAction();
+        const QString press = QAccessibleActionInterface::pressAction();
+        QTest::newRow("3-1-2 by Toggle") << "Option1_5" << 0x85 << 0x01 << toggle;
+        QTest::newRow("TK1 & TK2 only by Press") << "Option3_4" << 0x80 << 0x08 << press;
+        QTest::newRow("1-2-3 again by Toggle") << "Option1_0" << 0x80 << 0x01 << toggle;
     }
     void optionClickAppliesAtOnce() {
         QFETCH(QString, option);
         QFETCH(int, order);
         QFETCH(int, selection);
+        QFETCH(QString, action);
         f->session.image = factoryImage();
         f->session.setByte(kOrderByte, 0x80);
         f->session.setByte(kSelectionByte, 0x01);
@@ -309,7 +317,18 @@ private slots:
         expected[kFormatByte] |= 0x80;
         f->session.setByte(61, 0x2A);
 
-        click(option);
+        if (action.isEmpty()) {
+            click(option);
+        } else {
+            toTab(option);
+            QAccessibleInterface* button =
+                QAccessible::queryAccessibleInterface(f->child<QRadioButton>(option));
+            QCOMPARE(button->role(), QAccessible::RadioButton);
+            QVERIFY(button->actionInterface()->actionNames().contains(action));
+            button->actionInterface()->doAction(action);
+            QTRY_COMPARE(f->session.image, expected); // Qt's press lands a moment later
+            QVERIFY(f->child<QRadioButton>(option)->isChecked());
+        }
         QCOMPARE(f->session.image, expected);
         QVERIFY(!f->session.changed);
         QVERIFY(f->dialogs.messages.isEmpty());

@@ -171,18 +171,24 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("stored");
         QTest::addColumn<QString>("shownAfter");
-        QTest::newRow("empty") << "" << 0 << "0";
-        QTest::newRow("abc") << "abc" << 0 << "abc";
-        QTest::newRow("hex") << "&HFF" << 255 << "&HFF";
-        QTest::newRow("37.5") << "37.5" << 38 << "37.5";
-        QTest::newRow("36.5") << "36.5" << 36 << "36.5";
+        QTest::addColumn<int>("slider"); // typed into a cleared box, key by key
+        QTest::newRow("empty") << "" << 0 << "0" << 0;
+        QTest::newRow("abc") << "abc" << 0 << "abc" << 0;
+        QTest::newRow("hex") << "&HFF" << 255 << "&HFF" << 255;
+        QTest::newRow("37.5") << "37.5" << 38 << "37.5" << 37;
+        QTest::newRow("36.5") << "36.5" << 36 << "36.5" << 36;
+        // Mended: the slider went to 255 while Accept stored 15.
+        QTest::newRow("&H000FF") << "&H000FF" << 15 << "&H000FF" << 15;
     }
     void storedValues() {
         QFETCH(QString, text);
         QFETCH(int, stored);
         QFETCH(QString, shownAfter);
+        QFETCH(int, slider);
         f->type(QStringLiteral("Text1"), text);
         f->type(QStringLiteral("Text2"), text);
+        QCOMPARE(this->slider(1)->value(), slider);
+        QCOMPARE(this->slider(2)->value(), slider);
         f->accept();
         QCOMPARE(f->session.byte(kPitchByte), stored);
         QCOMPARE(f->session.byte(kDurationByte), stored);

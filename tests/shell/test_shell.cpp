@@ -11,6 +11,7 @@
 #include "ui/twips.h"
 #include "ui/vertical_menu.h"
 
+#include <QAccessible>
 #include <QFile>
 #include <QHeaderView>
 #include <QMdiArea>
@@ -144,6 +145,21 @@ private slots:
         QCOMPARE(grid().item(0, 0)->textAlignment(), int(Qt::AlignCenter));
     }
 
+    void doubleClickOnEitherHeadingRefreshes_data() {
+        QTest::addColumn<bool>("topHeading");
+        QTest::newRow("heading row") << true;
+        QTest::newRow("heading column") << false;
+    }
+    void doubleClickOnEitherHeadingRefreshes() {
+        QFETCH(bool, topHeading);
+        start();
+        m_f->session.setByte(0, 0xAB);
+        QHeaderView* heading = topHeading ? grid().horizontalHeader() : grid().verticalHeader();
+        QTest::mouseDClick(heading->viewport(), Qt::LeftButton, {},
+                           heading->viewport()->rect().center());
+        QCOMPARE(grid().item(0, 0)->text(), QStringLiteral("AB"));
+    }
+
     void defaultCommand_data() {
         QTest::addColumn<bool>("changed");
         QTest::addColumn<bool>("factoryReadable");
@@ -228,16 +244,91 @@ private slots:
         const QString full = file.isEmpty() ? QString() : path(file);
         if (!content.isNull())
             writeFile(full, content);
+        m_f->dialogs.answer(Answer::No); // the edits may go
         m_f->dialogs.file(cancel ? std::nullopt : std::optional<QString>(full));
         const SettingsImage before = m_f->session.image;
         click(1, 2);
-        QCOMPARE(m_f->dialogs.messages, messages);
+        QCOMPARE(m_f->dialogs.messages, QList<Message>{kSaveQuestion} + messages);
         QCOMPARE(m_f->session.image, loaded ? patternImage(4) : before);
         QCOMPARE(m_f->session.changed, !loaded);
         QVERIFY(grid().isVisible());
         QCOMPARE(grid().item(0, 1)->text(), QString::number(m_f->session.byte(1), 16).toUpper());
         if (file == QLatin1String("missing.msr"))
             QVERIFY(!QFile::exists(full));
+    }
+
+    // Open with unsaved edits offers to save them first, as ending the program does.
+    void openAsksToSaveEditsFirst_data() {
+        QTest::addColumn<bool>("changed");
+        QTest::addColumn<QList<Answer>>("answers");
+        QTest::addColumn<int>("saveDialog"); // 0 none, 1 cancel, 2 empty, 3 good file, 4 bad folder
+        QTest::addColumn<QList<Message>>("messages");
+        QTest::addColumn<bool>("opens");
+        const Message opened{QStringLiteral("O.K."), QStringLiteral("Open")};
+        QTest::newRow("no edits") << false << QList<Answer>{} << 0 << QList<Message>{opened} << true;
+        QTest::newRow("No") << true << QList<Answer>{Answer::No} << 0
+                            << QList<Message>{kSaveQuestion, opened} << true;
+        QTest::newRow("Cancel") << true << QList<Answer>{Answer::Cancel} << 0
+                                << QList<Message>{kSaveQuestion} << false;
+        QTest::newRow("Yes, saved") << true << QList<Answer>{Answer::Yes} << 3
+                                    << QList<Message>{kSaveQuestion, kSaveOk, opened} << true;
+        QTest::newRow("Yes, dialog cancelled") << true << QList<Answer>{Answer::Yes} << 1
+                                               << QList<Message>{kSaveQuestion, kNotSavedInfo} << false;
+        QTest::newRow("Yes, empty name") << true << QList<Answer>{Answer::Yes} << 2
+                                         << QList<Message>{kSaveQuestion} << false;
+        QTest::newRow("Yes, write fails") << true << QList<Answer>{Answer::Yes} << 4
+                                          << QList<Message>{kSaveQuestion, kNotSavedStop} << false;
+    }
+    void openAsksToSaveEditsFirst() {
+        QFETCH(bool, changed);
+        QFETCH(QList<Answer>, answers);
+        QFETCH(int, saveDialog);
+        QFETCH(QList<Message>, messages);
+        QFETCH(bool, opens);
+        start();
+        m_f->session.image = patternImage(8);
+        m_f->session.changed = changed;
+        for (Answer a : answers)
+            m_f->dialogs.answer(a);
+        const QString saved = path(QStringLiteral("saved.msr"));
+        switch (saveDialog) {
+        case 1: m_f->dialogs.file(std::nullopt); break;
+        case 2: m_f->dialogs.file(QString()); break;
+        case 3: m_f->dialogs.file(saved); break;
+        case 4: m_f->dialogs.file(path(QStringLiteral("none/saved.msr"))); break;
+        default: break;
+        }
+        const QString other = path(QStringLiteral("other.msr"));
+        writeFile(other, composeSettingsText(patternImage(9)));
+        if (opens)
+            m_f->dialogs.file(other);
+
+        click(1, 2);
+
+        QCOMPARE(m_f->dialogs.messages, messages);
+        QCOMPARE(m_f->dialogs.openDialogs, opens ? 1 : 0);
+        QCOMPARE(m_f->session.image, opens ? patternImage(9) : patternImage(8));
+        QCOMPARE(m_f->session.changed, opens ? false : changed);
+        QCOMPARE(QFile::exists(saved), saveDialog == 3);
+        if (saveDialog == 3)
+            QCOMPARE(fileContent(saved), composeSettingsText(patternImage(8)));
+        QVERIFY(grid().isVisible());
+    }
+
+    // A name given without the dialog (command line, drop) goes the same way.
+    void openingAGivenFileAsksFirstToo() {
+        start();
+        m_f->session.changed = true;
+        const QString other = path(QStringLiteral("<b>x.msr"));
+        writeFile(other, composeSettingsText(patternImage(9)));
+        m_f->dialogs.answer(Answer::Cancel);
+        menu().openGivenFile(other);
+        QCOMPARE(m_f->dialogs.messages, QList<Message>{kSaveQuestion});
+        m_f->dialogs.answer(Answer::No);
+        menu().openGivenFile(other);
+        QCOMPARE(m_f->session.image, patternImage(9));
+        QVERIFY(!m_f->session.changed);
+        QCOMPARE(m_f->dialogs.openDialogs, 0);
     }
 
     void saveCommand_data() {
@@ -420,6 +511,56 @@ private slots:
         QCOMPARE(vm->openGroup(), 2);
         QCOMPARE(vm->selectedItem(), 3);
         QCOMPARE(activations, 1); // fitting keeps what the page shows
+    }
+
+    // A change of width alone re-fits as a change of height does.
+    void widthOnlyResizeRefitsToo_data() {
+        QTest::addColumn<int>("width");
+        QTest::newRow("wider") << 1000;
+        QTest::newRow("narrower") << 700;
+    }
+    void widthOnlyResizeRefitsToo() {
+        QFETCH(int, width);
+        MainWindow& window = start();
+        int activations = 0;
+        window.registerPage(2, 3, [&] { return new CountingPage(activations); });
+        click(2, 3);
+        window.resize(850, 600);
+        QCoreApplication::processEvents();
+        const int height = window.innerSize().height();
+        window.resize(width, 600);
+        QCoreApplication::processEvents();
+        const QSize inner = window.innerSize();
+        QCOMPARE(inner.height(), height);
+        const int menuWidth = window.menuSubWindow()->width();
+        const QRect right(menuWidth, 0, inner.width() - menuWidth, inner.height());
+        QCOMPARE(window.existingPageWindow(2, 3)->geometry(), right);
+        QCOMPARE(window.tableSubWindow()->geometry(), right);
+    }
+
+    // Only the menu and the front window show: a covered page is hidden, keeping its state.
+    void coveredWindowsAreHidden() {
+        MainWindow& window = start();
+        click(2, 3);
+        QMdiSubWindow* terminator = window.existingPageWindow(2, 3);
+        auto* option = terminator->findChild<QAbstractButton*>(QStringLiteral("Option1_4"));
+        click(2, 6);
+        QMdiSubWindow* parameter = window.existingPageWindow(2, 6);
+        QVERIFY(parameter->isVisible());
+        QVERIFY(window.menuSubWindow()->isVisible());
+        QVERIFY(!terminator->isVisible());
+        QVERIFY(!window.tableSubWindow()->isVisible());
+        QVERIFY(QAccessible::queryAccessibleInterface(option)->state().invisible);
+        QVERIFY(!option->isVisible()); // so no Tab reaches it
+        click(2, 3);
+        QCOMPARE(window.existingPageWindow(2, 3), terminator);
+        QVERIFY(terminator->isVisible());
+        QVERIFY(option->isVisible());
+        QVERIFY(!parameter->isVisible());
+        click(1, 1); // the front step brings the table view
+        QVERIFY(window.tableSubWindow()->isVisible());
+        QVERIFY(!terminator->isVisible());
+        QVERIFY(window.menuSubWindow()->isVisible());
     }
 
     void resizeCreatesTheSelectedPage() {

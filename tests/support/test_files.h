@@ -14,6 +14,13 @@ QByteArray fileContent(const QString& path);
 // An image with a recognisable value in every byte.
 SettingsImage patternImage(int seed = 0);
 
+// A FIFO with no writer: opening it for reading would block. False where the
+// system has none (the test skips then).
+bool makeFifo(const QString& path);
+// What stands at a name, a link not followed: "none", "file", "folder", "link to TARGET"
+// or "node" (FIFO, device, socket). Never opens it.
+QString nodeKind(const QString& path);
+
 } // namespace quorvel
 
 // Lets QCOMPARE print messages readably.

@@ -1,6 +1,7 @@
 #include "ui/twips.h"
 #include "ui/vertical_menu.h"
 
+#include <QAccessible>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QToolButton>
@@ -37,6 +38,30 @@ private slots:
         QCOMPARE(clicks.at(0).at(1).toInt(), 2);
         QCOMPARE(menu.selectedItem(), 2);
         QVERIFY(menu.itemButton(2, 2)->isChecked());
+    }
+
+    // A screen reader presses a command; toggling a check box would run nothing.
+    void accessibleActionsDoWhatAClickDoes() {
+        VerticalMenu menu;
+        build(menu);
+        menu.show();
+        QSignalSpy clicks(&menu, &VerticalMenu::itemClicked);
+        QAccessibleInterface* group = QAccessible::queryAccessibleInterface(menu.groupButton(2));
+        QCOMPARE(group->role(), QAccessible::Button);
+        QCOMPARE(group->text(QAccessible::Name), QStringLiteral("Setting"));
+        QCOMPARE(group->actionInterface()->actionNames().first(), QAccessibleActionInterface::pressAction());
+        QVERIFY(!group->actionInterface()->actionNames().contains(QAccessibleActionInterface::toggleAction()));
+        group->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QTRY_COMPARE(menu.openGroup(), 2);
+
+        QAccessibleInterface* item = QAccessible::queryAccessibleInterface(menu.itemButton(2, 1));
+        QCOMPARE(item->role(), QAccessible::Button);
+        QCOMPARE(item->text(QAccessible::Name), QStringLiteral("Preamble & Postamble"));
+        QVERIFY(!item->state().checkable);
+        item->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QTRY_COMPARE(clicks.count(), 1);
+        QCOMPARE(clicks.at(0), (QList<QVariant>{2, 1}));
+        QCOMPARE(menu.selectedItem(), 1);
     }
 
     void openGroupAndSelectionAreSettable() {
