@@ -144,6 +144,7 @@ void MenuWindow::openGivenFile(const QString& path) {
 void MenuWindow::openFile(const QString& path) {
     switch (readDataFile(path, m_session.image).result) {
     case ReadResult::Loaded:
+        noteFileFolder(m_session, path);
         m_dialogs.ask({tr("O.K."), tr("Open")});
         m_session.changed = false;
         break;

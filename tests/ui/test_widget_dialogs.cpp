@@ -2,6 +2,8 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFileDialog>
+#include <QTemporaryDir>
 #include <QLabel>
 #include <QMessageBox>
 #include <QTimer>
@@ -38,6 +40,41 @@ private slots:
         QCOMPARE(dialogs.ask({text, programTitle(), Icon::None, Buttons::YesNo}), Answer::No);
         QCOMPARE(format, Qt::PlainText);
         QCOMPARE(shown, text);
+    }
+
+    void fileDialogsStartInTheLastFolder_data() {
+        QTest::addColumn<bool>("save");
+        QTest::addColumn<bool>("folderExists");
+        QTest::newRow("Open") << false << true;
+        QTest::newRow("Save, proposed name kept") << true << true;
+        QTest::newRow("Open, folder gone") << false << false;
+        QTest::newRow("Save, folder gone") << true << false;
+    }
+    void fileDialogsStartInTheLastFolder() {
+        QFETCH(bool, save);
+        QFETCH(bool, folderExists);
+        QTemporaryDir dir;
+        const QString folder = folderExists ? dir.path() : dir.filePath(QStringLiteral("gone"));
+        BoxesOnly dialogs;
+        dialogs.setStartFolder([&] { return folder; });
+        QString shownFolder;
+        QString selected;
+        QTimer::singleShot(0, this, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            shownFolder = dialog->directory().absolutePath();
+            selected = dialog->selectedFiles().value(0);
+            dialog->reject();
+        });
+        const std::optional<QString> name =
+            save ? dialogs.saveFileName(QStringLiteral("M1412224512")) : dialogs.openFileName();
+        QCOMPARE(name, std::nullopt);
+        if (folderExists)
+            QCOMPARE(shownFolder, folder);
+        else // the dialog's own choice, whatever it is
+            QVERIFY(!shownFolder.startsWith(folder));
+        if (save)
+            QCOMPARE(QFileInfo(selected).fileName(), QStringLiteral("M1412224512"));
     }
 };
 
