@@ -53,16 +53,20 @@ cmp -s "$root/usr/share/quorvel/Default.mag" "$source/data/Default.mag" || fail 
 command -v lintian >/dev/null || fail "lintian is missing (scripts/setup.sh installs it)"
 lintian --fail-on error,warning "$deb" 2>/dev/null || fail "lintian reports errors or warnings: $(lintian "$deb" 2>/dev/null)"
 
-# The MIME type as a desktop sees it once the package is installed (xdg-mime asks gio).
-command -v update-mime-database >/dev/null && command -v xdg-mime >/dev/null && command -v gio >/dev/null \
-    || fail "shared-mime-info, xdg-utils or gio is missing (scripts/setup.sh installs them)"
+# The MIME type as a desktop sees it once the package is installed: xdg-mime asks
+# mimetype without a desktop, gio under GNOME; both read shared-mime-info.
+for tool in update-mime-database xdg-mime mimetype gio; do
+    command -v $tool >/dev/null || fail "$tool is missing (scripts/setup.sh installs it)"
+done
 update-mime-database "$root/usr/share/mime"
 mkdir -p "$scratch/files"
 "$root/usr/bin/quorvel-cli" new "$scratch/files/desk.msr" >/dev/null
 "$root/usr/bin/quorvel-cli" new "$scratch/files/M1412224512" >/dev/null
-for f in desk.msr M1412224512; do
-    type=$(XDG_CURRENT_DESKTOP=GNOME XDG_DATA_HOME="$scratch/data-home" XDG_DATA_DIRS="$root/usr/share:/usr/share" \
-           xdg-mime query filetype "$scratch/files/$f")
-    [[ $type == application/x-quorvel-settings ]] || fail "xdg-mime gives '$type' for $f"
+for desktop in "" GNOME; do
+    for f in desk.msr M1412224512; do
+        type=$(XDG_CURRENT_DESKTOP=$desktop XDG_DATA_HOME="$scratch/data-home" \
+               XDG_DATA_DIRS="$root/usr/share:/usr/share" xdg-mime query filetype "$scratch/files/$f")
+        [[ $type == application/x-quorvel-settings ]] || fail "xdg-mime (${desktop:-no desktop}) gives '$type' for $f"
+    done
 done
 echo "install test: prefix and package both work ($(basename "$deb"))"
