@@ -68,7 +68,7 @@ TransmitPage::TransmitPage(Session& session, Dialogs& dialogs, HidBus& bus, Comp
     connect(m_transmit, &QPushButton::clicked, this, &TransmitPage::transmit);
 
     m_status->setObjectName(QStringLiteral("ReaderStatus"));
-    m_status->setAccessibleName(tr("Reader status"));
+    // No accessible name of its own: a screen reader reads the status itself.
     m_status->setTextFormat(Qt::PlainText);
     m_status->setWordWrap(true);
     m_status->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -110,7 +110,7 @@ QString TransmitPage::statusText() const {
 }
 
 void TransmitPage::refreshStatus() {
-    if (isVisible())
+    if (isVisible() && !window()->isMinimized())
         showStatus(readerStatus(m_bus));
 }
 
