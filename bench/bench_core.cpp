@@ -1,6 +1,7 @@
 #include "core/key_name.h"
 #include "core/number_reading.h"
 #include "core/settings_file.h"
+#include "core/swipe_analysis.h"
 
 #include <QTemporaryDir>
 
@@ -71,6 +72,24 @@ void numericReading(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * texts.size());
 }
 BENCHMARK(numericReading);
+
+// One card swipe of 54 keys checked against the image: what the Swipe Test does per key.
+void swipeAnalysis(benchmark::State& state) {
+    SettingsImage image{};
+    image[32] = 0x00;
+    image[46] = 0x3F;
+    image[50] = 1;
+    image[53] = 0x25;
+    image[54] = image[55] = 0x3B;
+    image[63] = 0x3F;
+    QList<CapturedKey> keys;
+    for (QChar c : QStringLiteral("%B4111111111111111^DOE/J^2512?;4111111111111111=2512?"))
+        keys << CapturedKey{8 * keys.size(), c.toUpper().unicode(), Qt::NoModifier, QString(c)};
+    keys << CapturedKey{8 * keys.size(), Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r")};
+    for (auto _ : state)
+        benchmark::DoNotOptimize(analyzeSwipe(keys, image));
+}
+BENCHMARK(swipeAnalysis);
 
 } // namespace
 

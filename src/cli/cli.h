@@ -24,6 +24,8 @@ inline constexpr int kCompanionFailed = 5;
 // What the commands need from outside, so tests run them in-process.
 struct CliContext {
     QString factoryFile;
+    // Reads standard input, at most the given number of bytes (apply reads a profile from "-").
+    std::function<QByteArray(qint64 maxSize)> standardInput;
     // The reader commands; a tool built without them reports that they are unavailable.
     std::function<int(const QStringList& args, QTextStream& out, QTextStream& err)> devices;
     std::function<int(const QStringList& args, QTextStream& out, QTextStream& err)> transmit;

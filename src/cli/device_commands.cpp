@@ -49,7 +49,6 @@ int devicesCommand(const QStringList& args, QTextStream& out, QTextStream& err, 
 
 int transmitCommand(const QStringList& args, QTextStream& out, QTextStream& err, HidBus& bus,
                     CompanionRunner& runner, const QString& folder) {
-    (void)out;
     if (args.size() != 1) {
         err << "quorvel-cli: transmit needs FILE\nTry 'quorvel-cli --help'.\n";
         return kUsage;
@@ -60,6 +59,9 @@ int transmitCommand(const QStringList& args, QTextStream& out, QTextStream& err,
     // Like the Transmit page: a missing reader is worth a word, but the companion decides.
     if (listReaders(bus).empty())
         err << "quorvel-cli: warning: no reader found; transmitting anyway\n";
+    // The companion writes straight to the same terminal: what we said so far goes first.
+    out.flush();
+    err.flush();
     const TransmitOutcome outcome = transmitSettings(session, folder, runner);
     switch (outcome.failure) {
     case TransmitOutcome::Failure::None:

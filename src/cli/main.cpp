@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
@@ -14,6 +15,20 @@ int main(int argc, char* argv[]) {
     QTextStream err(stderr);
     quorvel::CliContext context;
     context.factoryFile = quorvel::locateFactoryFile();
+    context.standardInput = [](qint64 maxSize) {
+        QFile in;
+        QByteArray data;
+        if (!in.open(stdin, QIODevice::ReadOnly))
+            return data;
+        // A pipe hands its data over in pieces.
+        while (data.size() < maxSize) {
+            const QByteArray piece = in.read(maxSize - data.size());
+            if (piece.isEmpty())
+                break;
+            data += piece;
+        }
+        return data;
+    };
     context.devices = [](const QStringList& args, QTextStream& o, QTextStream& e) {
         return quorvel::devicesCommand(args, o, e, quorvel::systemHidBus());
     };

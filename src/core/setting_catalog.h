@@ -2,6 +2,7 @@
 
 #include "session.h"
 
+#include <QJsonObject>
 #include <QJsonValue>
 #include <QList>
 #include <QString>
@@ -20,6 +21,8 @@ struct Setting {
     std::function<QJsonValue(const SettingsImage&)> json;
     // Empty on success; otherwise why the value was refused (the image is then unchanged).
     std::function<QString(SettingsImage&, const QString&)> assign;
+    // The values it takes, as `quorvel-cli keys` lists them.
+    QString values;
 };
 
 const QList<Setting>& settingCatalog();
@@ -30,10 +33,29 @@ std::optional<Setting> findSetting(const QString& key);
 // True when some named setting covers the byte.
 bool isNamedByte(int n);
 
+// The bits of byte n that some named setting shows in this image: flipping one of them changes
+// that setting's value. The others need a "byte.N" entry to be seen or restored.
+int shownBits(const SettingsImage& image, int n);
+
 // A byte value written as decimal, "0x" or "&H" hexadecimal; nullopt when not a whole number.
 std::optional<int> parseByteText(const QString& text);
 
-// A character given by its code or by its key name; nullopt when neither.
+// Assigns a setting from JSON in the form Setting::json gives (or the text form as a string).
+// Empty on success; otherwise why the value was refused (the image is then unchanged).
+QString assignJson(const Setting& setting, SettingsImage& image, const QJsonValue& value);
+
+// Every setting of the image as JSON: the named settings, plus "byte.N" (the whole byte) for
+// each byte holding bits no named value shows, so that applying it restores every byte.
+QJsonObject settingsProfile(const SettingsImage& image);
+
+// Applies a profile in the form settingsProfile gives, any subset of its keys. Every key and
+// value is checked first; on a refusal the image is unchanged and the reason returned. A
+// "byte.N" entry sets its whole byte, but named settings given beside it win for the bits they
+// show; a named setting already holding its value is left as it is.
+QString applySettingsProfile(const QJsonObject& profile, SettingsImage& image);
+
+// A character given by its code, by its key name or as characterText shows it ("Esc (&H1B)",
+// name and code agreeing); nullopt when none of these.
 std::optional<int> parseCharacter(const QString& text);
 
 // "Esc (&H1B)", or the code alone when the key has no name.

@@ -73,6 +73,11 @@ QString notRegularFileReason(const QString& path) {
     return QStringLiteral("Not a regular file");
 }
 
+bool nameInUse(const QString& path) {
+    const QFileInfo info(path);
+    return info.exists() || info.isSymLink();
+}
+
 ReadOutcome readDataFile(const QString& path, SettingsImage& image) {
     if (const QString reason = notRegularFileReason(path); !reason.isEmpty())
         return {ReadResult::Error, reason};
@@ -99,8 +104,7 @@ WriteOutcome writeDataFile(const QString& path, const SettingsImage& image,
         return {WriteResult::Failed, reason};
     // A dangling link is a name in use: the question is asked before anything
     // is created at the place it points to.
-    const QFileInfo info(path);
-    if ((info.exists() || info.isSymLink()) && !askOverwrite(path))
+    if (nameInUse(path) && !askOverwrite(path))
         return {WriteResult::Declined, {}};
 
     QSaveFile file(path);

@@ -38,6 +38,10 @@ struct ReadOutcome {
 // write through a rename would replace the node itself.
 QString notRegularFileReason(const QString& path);
 
+// Whether something stands at the name, a dangling link included: writing
+// there would replace it or create a file wherever the link points.
+bool nameInUse(const QString& path);
+
 // Never reads more than one byte past a valid text, so a huge file is refused at once.
 // Anything but a regular file is refused like a missing one, without being opened.
 ReadOutcome readDataFile(const QString& path, SettingsImage& image);

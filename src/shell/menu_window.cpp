@@ -57,6 +57,8 @@ MenuWindow::MenuWindow(Session& session, Dialogs& dialogs, MainWindow& main)
     m_menu->addItem(setting, tr("General Parameter"), s->standardIcon(QStyle::SP_FileDialogDetailedView));
     const int transmit = m_menu->addGroup(tr("Transmit"));
     m_menu->addItem(transmit, tr("Transmit"), s->standardIcon(QStyle::SP_ArrowRight));
+    const int tools = m_menu->addGroup(tr("Tools"));
+    m_menu->addItem(tools, tr("Swipe Test"), s->standardIcon(QStyle::SP_FileDialogContentsView));
 
     connect(m_menu, &VerticalMenu::itemClicked, this, &MenuWindow::dispatch);
 }
@@ -203,7 +205,7 @@ void MenuWindow::fitToWindow() {
     const int item = m_menu->selectedItem();
     if (group == 1 && item >= 0 && item <= 3)
         m_main.placeChild(m_main.tableSubWindow());
-    else if ((group == 2 && item >= 1 && item <= 6) || (group == 3 && item == 1))
+    else if (((group == 2 || group == 4) && item >= 1 && item <= 6) || (group == 3 && item == 1))
         m_main.pageWindow(group, item);
     else if (group == 3 && item == 2)
         m_main.placeChild(m_main.tableSubWindow());

@@ -9,6 +9,7 @@
 #include "pages/magnetic_page.h"
 #include "pages/parameter_page.h"
 #include "pages/terminator_page.h"
+#include "tools/swipe_test_page.h"
 
 namespace quorvel {
 
@@ -20,6 +21,7 @@ void registerPages(MainWindow& main, Session& session, Dialogs& dialogs) {
     main.registerPage(2, 5, [&] { return new AmblePage(session, dialogs); });
     main.registerPage(2, 6, [&] { return new ParameterPage(session, dialogs); });
     main.registerPage(3, 1, [&] { return new TransmitPage(session, dialogs); });
+    main.registerPage(4, 1, [&] { return new SwipeTestPage(session); });
 }
 
 } // namespace quorvel

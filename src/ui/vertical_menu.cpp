@@ -4,6 +4,7 @@
 
 #include <QFontMetrics>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -30,16 +31,22 @@ int VerticalMenu::addGroup(const QString& caption) {
     group.header->setAccessibleName(caption);
     group.header->setCheckable(true);
     group.header->setFocusPolicy(Qt::TabFocus);
-    group.items = new QWidget(this);
+    group.area = new QScrollArea(this);
+    group.area->setFrameShape(QFrame::NoFrame);
+    group.area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    group.area->setWidgetResizable(true);
+    group.area->setBackgroundRole(QPalette::Mid);
+    group.items = new QWidget;
     group.items->setBackgroundRole(QPalette::Mid);
     group.items->setAutoFillBackground(true);
     group.itemLayout = new QVBoxLayout(group.items);
     group.itemLayout->setContentsMargins(2, 6, 2, 6);
     group.itemLayout->setSpacing(4);
     group.itemLayout->addStretch(1);
-    group.items->hide();
+    group.area->setWidget(group.items);
+    group.area->hide();
     m_layout->addWidget(group.header);
-    m_layout->addWidget(group.items, 1);
+    m_layout->addWidget(group.area, 1);
     connect(group.header, &QPushButton::clicked, this, [this, number] {
         setOpenGroup(number);
         setSelectedItem(0);
@@ -128,7 +135,7 @@ void VerticalMenu::setOpenGroup(int group) {
     for (int i = 1; i <= groupCount(); ++i) {
         const Group& g = m_groups[static_cast<std::size_t>(i - 1)];
         g.header->setChecked(i == group);
-        g.items->setVisible(i == group);
+        g.area->setVisible(i == group);
     }
     showSelection();
 }
@@ -141,8 +148,12 @@ void VerticalMenu::setSelectedItem(int item) {
 void VerticalMenu::showSelection() {
     for (int i = 1; i <= groupCount(); ++i) {
         const Group& g = m_groups[static_cast<std::size_t>(i - 1)];
-        for (std::size_t j = 0; j < g.buttons.size(); ++j)
-            g.buttons[j]->setChecked(i == m_openGroup && static_cast<int>(j) + 1 == m_selectedItem);
+        for (std::size_t j = 0; j < g.buttons.size(); ++j) {
+            const bool selected = i == m_openGroup && static_cast<int>(j) + 1 == m_selectedItem;
+            g.buttons[j]->setChecked(selected);
+            if (selected)
+                g.area->ensureWidgetVisible(g.buttons[j]);
+        }
     }
 }
 

@@ -47,6 +47,8 @@ protected:
 private:
     struct Group {
         QPushButton* header = nullptr;
+        // The items scroll when the menu is too short for all of them.
+        QScrollArea* area = nullptr;
         QWidget* items = nullptr;
         QVBoxLayout* itemLayout = nullptr;
         std::vector<QToolButton*> buttons;

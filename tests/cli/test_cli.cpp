@@ -1,4 +1,5 @@
 #include "cli/cli.h"
+#include "core/setting_catalog.h"
 #include "core/settings_file.h"
 #include "test_files.h"
 
@@ -6,6 +7,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -71,7 +73,7 @@ private slots:
                                  "buzzer-pitch: 16", "buzzer-duration: 25", "power-on-beeper: on",
                                  "keyboard-delay: 5", "rs232-delay: 0", "alt-mode: off"})
             QVERIFY2(lines.contains(QString::fromLatin1(line)), line);
-        QCOMPARE(lines.last(), QStringLiteral("byte.127: 80"));
+        QCOMPARE(lines.last(), QStringLiteral("byte.127: 0x80"));
         QCOMPARE(lines.filter(QStringLiteral("byte.")).size(), 1);
     }
 
@@ -84,6 +86,10 @@ private slots:
         QCOMPARE(r.status, 0);
         const QJsonObject root = QJsonDocument::fromJson(r.out.toUtf8()).object();
         QCOMPARE(root.value(QStringLiteral("file")).toString(), file);
+        // One setting a line, in catalog order, raw bytes last.
+        QVERIFY(r.out.contains(QStringLiteral("\n        \"track-order\": \"1-2-3\",\n")));
+        QVERIFY(r.out.indexOf(QStringLiteral("\"track-order\"")) < r.out.indexOf(QStringLiteral("\"postamble\"")));
+        QVERIFY(r.out.indexOf(QStringLiteral("\"postamble\"")) < r.out.indexOf(QStringLiteral("\"byte.0\"")));
         QCOMPARE(root.value(QStringLiteral("bytes")).toArray().size(), 128);
         QCOMPARE(root.value(QStringLiteral("bytes")).toArray().at(127).toInt(), 0x80);
         const QJsonObject settings = root.value(QStringLiteral("settings")).toObject();
@@ -128,8 +134,8 @@ private slots:
         QTest::newRow("beeper off") << "power-on-beeper=off" << 35 << 0x05 << 0x01 << "off";
         QTest::newRow("keyboard delay") << "keyboard-delay=0" << 51 << 5 << 0 << "0";
         QTest::newRow("rs232 delay") << "rs232-delay=&HFF" << 41 << 0 << 255 << "255";
-        QTest::newRow("raw byte") << "byte.127=0" << 127 << 0x80 << 0 << "00";
-        QTest::newRow("raw byte hex") << "byte.10=&HAB" << 10 << 0 << 0xAB << "AB";
+        QTest::newRow("raw byte") << "byte.127=0" << 127 << 0x80 << 0 << "0x00";
+        QTest::newRow("raw byte hex") << "byte.10=&HAB" << 10 << 0 << 0xAB << "0xAB";
     }
     void setChangesBytes() {
         QFETCH(QString, assignment);
@@ -259,6 +265,17 @@ private slots:
         QCOMPARE(imageOf(path(QStringLiteral("in.msr"))), factory());
     }
 
+    // The link would carry the new file into another folder.
+    void newDoesNotFollowADanglingLinkUnforced() {
+        QDir().mkpath(path(QStringLiteral("elsewhere")));
+        const QString target = path(QStringLiteral("elsewhere/made.msr"));
+        const QString link = path(QStringLiteral("dangling-new.msr"));
+        QVERIFY(QFile::link(target, link));
+        const Run r = run({QStringLiteral("new"), link});
+        QCOMPARE(r.status, 4);
+        QVERIFY(!QFileInfo::exists(target));
+    }
+
     void wrongLengthIsAFileError() {
         writeFile(path(QStringLiteral("long.msr")), composeSettingsText(factory()) + "\r\n");
         const Run r = run({QStringLiteral("show"), path(QStringLiteral("long.msr"))});
@@ -277,7 +294,7 @@ private slots:
         QCOMPARE(r.status, 1);
         QCOMPARE(r.out, QStringLiteral("start-sentinel-1: % (&H25) -> Esc (&H1B)\n"
                                        "keyboard-terminator: CR -> EXEC\n"
-                                       "byte.10: 00 -> 33\n"));
+                                       "byte.10: 0x00 -> 0x33\n"));
         r = run({QStringLiteral("diff"), fileA, fileA});
         QCOMPARE(r.status, 0);
         QCOMPARE(r.out, QString());
@@ -287,6 +304,37 @@ private slots:
         QCOMPARE(d.size(), 3);
         QCOMPARE(d.at(1).toObject().value(QStringLiteral("key")).toString(), QStringLiteral("keyboard-terminator"));
         QCOMPARE(d.at(1).toObject().value(QStringLiteral("b")).toString(), QStringLiteral("EXEC"));
+    }
+
+    // Bits no named value shows still differ visibly, in both forms, with status 1.
+    void diffShowsHiddenBits_data() {
+        QTest::addColumn<int>("byte");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("byte 4 bits 0-5") << 4 << 0x01 << "byte.4: 0x00 -> 0x01";
+        QTest::newRow("byte 35 bit 0") << 35 << 0x05 << "byte.35: 0x04 -> 0x05";
+        QTest::newRow("function key emulation") << 52 << 0x20 << "byte.52: 0x00 -> 0x20";
+        QTest::newRow("postamble after its 0") << 95 << 0x41 << "byte.95: 0x00 -> 0x41";
+    }
+
+    void diffShowsHiddenBits() {
+        QFETCH(int, byte);
+        QFETCH(int, value);
+        QFETCH(QString, line);
+        SettingsImage b = factory();
+        b[static_cast<std::size_t>(byte)] = static_cast<std::uint8_t>(value);
+        const QString fileA = fileWith(QStringLiteral("a.msr"), factory());
+        const QString fileB = fileWith(QStringLiteral("b.msr"), b);
+        Run r = run({QStringLiteral("diff"), fileA, fileB});
+        QCOMPARE(r.status, 1);
+        QCOMPARE(r.out, line + u'\n');
+        r = run({QStringLiteral("diff"), fileA, fileB, QStringLiteral("--json")});
+        QCOMPARE(r.status, 1);
+        const QJsonArray d =
+            QJsonDocument::fromJson(r.out.toUtf8()).object().value(QStringLiteral("differences")).toArray();
+        QCOMPARE(d.size(), 1);
+        QCOMPARE(d.at(0).toObject().value(QStringLiteral("key")).toString(), line.section(u':', 0, 0));
+        QCOMPARE(d.at(0).toObject().value(QStringLiteral("b")).toInt(), value);
     }
 
     void unknownCodesAreShownAndKept() {
@@ -350,13 +398,267 @@ private slots:
         Run r = run({QStringLiteral("--help")});
         QCOMPARE(r.status, 0);
         QVERIFY(r.out.contains(QStringLiteral("show [FILE] [--json]")));
-        for (const char* command : {"show", "get", "set", "diff", "new", "hex", "devices", "transmit"}) {
+        for (const char* command : {"show", "get", "set", "apply", "diff", "new", "hex", "keys", "devices", "transmit"}) {
             r = run({QString::fromLatin1(command), QStringLiteral("--help")});
             QCOMPARE(r.status, 0);
             QVERIFY(r.out.startsWith(QStringLiteral("Usage: quorvel-cli ") + QString::fromLatin1(command)));
         }
         r = run({QStringLiteral("--version")});
         QVERIFY(r.out.startsWith(QStringLiteral("quorvel-cli ")));
+    }
+
+    // set reads back whatever get and show print: every key, every value of its bytes.
+    void getAndSetRoundTrip() {
+        QList<Setting> keys = settingCatalog();
+        for (int n = 0; n < kImageSize; ++n)
+            keys << *findSetting(QStringLiteral("byte.%1").arg(n));
+        for (const Setting& key : std::as_const(keys)) {
+            for (const int n : key.bytes) {
+                for (int v = 0; v < 256; ++v) {
+                    SettingsImage f = patternImage(v);
+                    f[static_cast<std::size_t>(n)] = static_cast<std::uint8_t>(v);
+                    SettingsImage g = patternImage(v + 3);
+                    const SettingsImage before = g;
+                    const QString text = key.text(f);
+                    const QString error = key.assign(g, text);
+                    const QString where = QStringLiteral("%1 byte %2 = %3: '%4' %5").arg(key.key).arg(n).arg(v).arg(text, error);
+                    QVERIFY2(error.isEmpty(), qPrintable(where));
+                    QVERIFY2(key.text(g) == text, qPrintable(where));
+                    for (const int b : key.bytes) {
+                        // The bits this key shows are F's; the rest of G is as it was.
+                        int shown = 0;
+                        for (int bit = 1; bit <= 0x80; bit <<= 1) {
+                            SettingsImage probe = f;
+                            probe[static_cast<std::size_t>(b)] ^= static_cast<std::uint8_t>(bit);
+                            if (key.text(probe) != text)
+                                shown |= bit;
+                        }
+                        QVERIFY2((g[static_cast<std::size_t>(b)] & shown) == (f[static_cast<std::size_t>(b)] & shown),
+                                 qPrintable(where));
+                    }
+                    for (int b = 0; b < kImageSize; ++b)
+                        if (!key.bytes.contains(b))
+                            QVERIFY2(g[static_cast<std::size_t>(b)] == before[static_cast<std::size_t>(b)], qPrintable(where));
+                }
+            }
+        }
+    }
+
+    // The same through the tool, for values whose printed form is awkward to read back.
+    void getAndSetRoundTripInTheTool_data() {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QList<int>>("changes"); // byte, value pairs on the factory image
+        QTest::addColumn<QString>("printed");
+        QTest::newRow("byte 127") << "byte.127" << QList<int>{127, 0x80} << "0x80";
+        QTest::newRow("comma") << "stx" << QList<int>{59, ','} << ", (&H2C)";
+        QTest::newRow("digit") << "dle-1" << QList<int>{60, '1'} << "1 (&H31)";
+        QTest::newRow("parenthesis") << "end-sentinel" << QList<int>{46, '('} << "( (&H28)";
+        QTest::newRow("unknown choice") << "keyboard-terminator" << QList<int>{50, 0xC3} << "unknown (&HC3)";
+        QTest::newRow("unknown track order") << "track-order" << QList<int>{32, 0xFF} << "unknown (&H7F)";
+        QTest::newRow("awkward preamble")
+            << "preamble" << QList<int>{80, ',', 81, '(', 82, ')', 83, ' ', 84, 0xA0, 85, '1'}
+            << ", (&H2C), ( (&H28), ) (&H29), Space (&H20), &HA0, 1 (&H31)";
+    }
+    void getAndSetRoundTripInTheTool() {
+        QFETCH(QString, key);
+        QFETCH(QList<int>, changes);
+        QFETCH(QString, printed);
+        SettingsImage f = factory();
+        for (qsizetype i = 0; i + 1 < changes.size(); i += 2)
+            f[static_cast<std::size_t>(changes[i])] = static_cast<std::uint8_t>(changes[i + 1]);
+        const QString fileF = fileWith(QStringLiteral("f.msr"), f);
+        const QString fileG = fileWith(QStringLiteral("g.msr"), patternImage());
+        const Run got = run({QStringLiteral("get"), fileF, key});
+        QCOMPARE(got.out, printed + u'\n');
+        QVERIFY(run({QStringLiteral("show"), fileF}).out.contains(key + QStringLiteral(": ") + printed + u'\n'));
+        const Run set = run({QStringLiteral("set"), fileG, key + u'=' + got.out.trimmed()});
+        QCOMPARE(set.err, QString());
+        QCOMPARE(run({QStringLiteral("get"), fileG, key}).out, got.out);
+        for (qsizetype i = 0; i + 1 < changes.size(); i += 2)
+            QCOMPARE(imageOf(fileG)[static_cast<std::size_t>(changes[i])], f[static_cast<std::size_t>(changes[i])]);
+    }
+
+    void shownNameMustMatchItsCode() {
+        const QString file = fileWith(QStringLiteral("name.msr"), factory());
+        const Run r = run({QStringLiteral("set"), file, QStringLiteral("stx=Esc (&H1C)")});
+        QCOMPARE(r.status, 4);
+        QCOMPARE(imageOf(file), factory());
+    }
+
+    // show --json carries every byte: applied to any other file it makes a copy.
+    void applyRestoresEveryByte() {
+        QRandomGenerator random(12);
+        for (int round = 0; round < 40; ++round) {
+            SettingsImage a{};
+            SettingsImage b{};
+            for (int n = 0; n < kImageSize; ++n) {
+                a[static_cast<std::size_t>(n)] = static_cast<std::uint8_t>(random.bounded(256));
+                b[static_cast<std::size_t>(n)] = static_cast<std::uint8_t>(random.bounded(256));
+            }
+            if (round % 2) { // short strings with leftovers after their 0
+                a[82] = 0;
+                b[93] = 0;
+            }
+            const Run shown = run({QStringLiteral("show"), fileWith(QStringLiteral("a.msr"), a),
+                                   QStringLiteral("--json")});
+            writeFile(path(QStringLiteral("p.json")), shown.out.toUtf8());
+            const QString fileB = fileWith(QStringLiteral("b.msr"), b);
+            const Run applied = run({QStringLiteral("apply"), path(QStringLiteral("p.json")), fileB});
+            QCOMPARE(applied.err, QString());
+            QCOMPARE(applied.status, 0);
+            QCOMPARE(imageOf(fileB), a);
+        }
+    }
+
+    void applyTakesAPartialProfile() {
+        SettingsImage image = factory();
+        image[52] = 0x20; // function key emulation
+        const QString file = fileWith(QStringLiteral("partial.msr"), image);
+        m_context.standardInput = [](qint64) {
+            return QByteArray(R"({"case": "upper", "stx": {"name": "Esc", "code": 27},)"
+                              R"( "postamble": [{"name": "A", "code": 65}, 13], "byte.52": 40})");
+        };
+        const Run r = run({QStringLiteral("apply"), QStringLiteral("-"), file, QStringLiteral("-o"),
+                           path(QStringLiteral("partial-out.msr"))});
+        m_context.standardInput = nullptr;
+        QCOMPARE(r.err, QString());
+        QCOMPARE(imageOf(file), image);
+        SettingsImage expected = image;
+        expected[52] = 0x22; // byte.52 gives bit 5; case wins over its universal
+        expected[59] = 0x1B;
+        expected[91] = 'A';
+        expected[92] = 0x0D;
+        QCOMPARE(imageOf(path(QStringLiteral("partial-out.msr"))), expected);
+    }
+
+    void applyRefusals_data() {
+        QTest::addColumn<QByteArray>("profile");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("unknown key") << QByteArray(R"({"case": "upper", "buzzer": 3})") << 4
+                                     << "quorvel-cli: unknown setting 'buzzer'\n";
+        QTest::newRow("refused value") << QByteArray(R"({"case": "upper", "keyboard-delay": 256})") << 4
+                                       << "quorvel-cli: keyboard-delay: \"256\" is not a number from 0 to 255\n";
+        QTest::newRow("name and code disagree") << QByteArray(R"({"stx": {"name": "Esc", "code": 13}})") << 4
+                                                << "quorvel-cli: stx: {\"code\":13,\"name\":\"Esc\"} is not a character whose name and code agree\n";
+        QTest::newRow("wrong type") << QByteArray(R"({"alt-mode": true})") << 4
+                                    << "quorvel-cli: alt-mode: true is not a value it takes\n";
+        QTest::newRow("huge number") << QByteArray(R"({"byte.52": 1e300})") << 4
+                                     << "quorvel-cli: byte.52: 1e+300 is not a whole number\n";
+        QTest::newRow("given twice") << QByteArray(R"({"byte.5": 1, "BYTE.5": 2})") << 4
+                                     << "quorvel-cli: byte.5: given twice\n";
+        QTest::newRow("stray member") << QByteArray(R"({"settings": {}, "bites": []})") << 4
+                                      << "quorvel-cli: P: unknown member 'bites'\n";
+        QTest::newRow("not JSON") << QByteArray("case=upper") << 3
+                                  << "quorvel-cli: P: not a profile (a JSON object): illegal value\n";
+    }
+    void applyRefusals() {
+        QFETCH(QByteArray, profile);
+        QFETCH(int, status);
+        QFETCH(QString, message);
+        const QString file = fileWith(QStringLiteral("target.msr"), factory());
+        const QString profilePath = path(QStringLiteral("profile.json"));
+        writeFile(profilePath, profile);
+        const Run r = run({QStringLiteral("apply"), profilePath, file});
+        QCOMPARE(r.status, status);
+        QCOMPARE(r.err, QString(message).replace(QStringLiteral(": P:"), QStringLiteral(": ") + profilePath + u':'));
+        QCOMPARE(imageOf(file), factory());
+    }
+
+    void applyRefusesWhatIsNoProfileFile() {
+        const QString file = fileWith(QStringLiteral("target.msr"), factory());
+        Run r = run({QStringLiteral("apply"), m_dir.path(), file});
+        QCOMPARE(r.status, 3);
+        QCOMPARE(r.err, QStringLiteral("quorvel-cli: %1: cannot read: not a regular file\n").arg(m_dir.path()));
+        r = run({QStringLiteral("apply"), path(QStringLiteral("none.json")), file});
+        QCOMPARE(r.status, 3);
+        QCOMPARE(imageOf(file), factory());
+    }
+
+    void dashWritesTheSettingsText() {
+        const QString file = fileWith(QStringLiteral("dash.msr"), factory());
+        const Run r = run({QStringLiteral("set"), file, QStringLiteral("case=upper"), QStringLiteral("-o"),
+                           QStringLiteral("-")});
+        QCOMPARE(r.status, 0);
+        SettingsImage expected = factory();
+        expected[52] = 0x02;
+        QCOMPARE(r.out.toLatin1(), composeSettingsText(expected));
+        QCOMPARE(imageOf(file), factory());
+    }
+
+    // A standard output that takes nothing is a failure, said once.
+    void failedOutputIsStatusThree_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::newRow("show") << QStringList{"show"};
+        QTest::newRow("show json") << QStringList{"show", "--json"};
+        QTest::newRow("hex") << QStringList{"hex", shippedFactoryFile()};
+        QTest::newRow("keys") << QStringList{"keys"};
+        QTest::newRow("diff json") << QStringList{"diff", shippedFactoryFile(), shippedFactoryFile(), "--json"};
+        QTest::newRow("settings text") << QStringList{"set", shippedFactoryFile(), "case=upper", "-o", "-"};
+    }
+    void failedOutputIsStatusThree() {
+        QFETCH(QStringList, args);
+        QFile full(QStringLiteral("/dev/full"));
+        QVERIFY(full.open(QIODevice::WriteOnly));
+        QTextStream o(&full);
+        QString err;
+        QTextStream e(&err);
+        QCOMPARE(runCli(args, o, e, m_context), 3);
+        e.flush();
+        QCOMPARE(err, QStringLiteral("quorvel-cli: cannot write to standard output: No space left on device\n"));
+        QCOMPARE(fileContent(shippedFactoryFile()).size(), 408);
+    }
+
+    void unknownOptionsAreUsageErrors_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("show --jsn") << QStringList{"show", "--jsn"} << "unknown option '--jsn'";
+        QTest::newRow("get -x") << QStringList{"get", "a.msr", "case", "-x"} << "unknown option '-x'";
+        QTest::newRow("set --force") << QStringList{"set", "a.msr", "case=upper", "--force"} << "unknown option '--force'";
+        QTest::newRow("diff -o") << QStringList{"diff", "a", "b", "-o", "c"} << "unknown option '-o'";
+        QTest::newRow("new --json") << QStringList{"new", "x.msr", "--json"} << "unknown option '--json'";
+        QTest::newRow("apply --json") << QStringList{"apply", "p.json", "a.msr", "--json"} << "unknown option '--json'";
+        QTest::newRow("devices --jsn") << QStringList{"devices", "--jsn"} << "unknown option '--jsn'";
+        QTest::newRow("empty -o") << QStringList{"set", "a.msr", "case=upper", "-o", ""} << "-o needs a file name";
+        QTest::newRow("-o twice") << QStringList{"apply", "p", "a", "-o", "b", "-o", "c"} << "-o given twice";
+    }
+    void unknownOptionsAreUsageErrors() {
+        QFETCH(QStringList, args);
+        QFETCH(QString, message);
+        const Run r = run(args);
+        QCOMPARE(r.status, 2);
+        QCOMPARE(r.err, QStringLiteral("quorvel-cli: %1\nTry 'quorvel-cli --help'.\n").arg(message));
+        QVERIFY(!QFile::exists(QStringLiteral("x.msr")));
+    }
+
+    void keysListsEveryKeyAndItsValues() {
+        const Run r = run({QStringLiteral("keys")});
+        QCOMPARE(r.status, 0);
+        const QStringList lines = r.out.split(u'\n');
+        QCOMPARE(lines.size(), int(settingCatalog().size()) + 4);
+        QVERIFY(lines.contains(QStringLiteral("keyboard-language: U.S., U.K., FRANCE, GERMANY, ITALY, BELGIUM, "
+                                              "SWEDEN/FINLAND, SPANISH, DENMARK, PORTUGAL, SWISS, NORWAY, "
+                                              "CANADA, HOLLAND, POLAND, LATIN, JAPAN")));
+        QVERIFY(lines.contains(QStringLiteral("case: lower, upper, universal")));
+        QVERIFY(r.out.contains(QStringLiteral("F 12, Enter, Tab, BS,")));
+    }
+
+    // The help, the README and the manual page list the same commands and statuses.
+    void documentationAgrees() {
+        const QString help = run({QStringLiteral("--help")}).out;
+        const QString readme = QString::fromUtf8(fileContent(QStringLiteral(QUORVEL_SOURCE_DIR "/README.md")));
+        const QString manual = QString::fromUtf8(fileContent(QStringLiteral(QUORVEL_SOURCE_DIR "/data/quorvel-cli.1")));
+        for (const char* command : {"show", "get", "set", "apply", "diff", "new", "hex", "keys", "devices", "transmit"}) {
+            const QString c = QString::fromLatin1(command);
+            QVERIFY2(help.contains(QStringLiteral("  ") + c + u' ') || help.contains(QStringLiteral("  ") + c + u'\n'), command);
+            QVERIFY2(readme.contains(QStringLiteral("quorvel-cli ") + c), command);
+            QVERIFY2(manual.contains(QStringLiteral(".BR ") + c), command);
+        }
+        for (int status = 0; status <= 5; ++status) {
+            QVERIFY(help.contains(QStringLiteral("\n  %1  ").arg(status)));
+            QVERIFY2(readme.contains(QStringLiteral("\n| %1 |").arg(status)), qPrintable(QString::number(status)));
+            QVERIFY2(manual.contains(QStringLiteral(".IP %1\n").arg(status)), qPrintable(QString::number(status)));
+        }
     }
 
     void theBuiltProgramRunsWithoutADisplay() {

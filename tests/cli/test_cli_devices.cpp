@@ -107,6 +107,22 @@ private slots:
         QCOMPARE(fileContent(file), composeSettingsText(image));
     }
 
+    // The companion writes to the same terminal, so the warning must be out before it starts.
+    void warningPrecedesTheCompanion() {
+        FakeHidBus bus;
+        FakeCompanionRunner runner;
+        const QString file = m_dir.filePath(QStringLiteral("early.msr"));
+        QFile::copy(shippedFactoryFile(), file);
+        QString err;
+        QString out;
+        QTextStream e(&err);
+        QTextStream o(&out);
+        QString errWhileRunning;
+        runner.whileRunning = [&] { errWhileRunning = err; };
+        QCOMPARE(transmitCommand({file}, o, e, bus, runner, m_dir.path()), 0);
+        QCOMPARE(errWhileRunning, QStringLiteral("quorvel-cli: warning: no reader found; transmitting anyway\n"));
+    }
+
     void transmitWarnsWithoutAReaderAndRefusesBadFiles() {
         FakeHidBus bus;
         FakeCompanionRunner runner;

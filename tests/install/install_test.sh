@@ -21,7 +21,7 @@ for f in bin/quorvel bin/quorvel-cli share/quorvel/Default.mag share/application
     [[ -f $prefix/$f ]] || fail "missing $f"
 done
 [[ ! -e $prefix/bin/Default.mag ]] || fail "Default.mag must not be installed beside the program"
-"$prefix/bin/quorvel-cli" show | grep -qx 'byte.127: 80' || fail "installed quorvel-cli show failed"
+"$prefix/bin/quorvel-cli" show | grep -qx 'byte.127: 0x80' || fail "installed quorvel-cli show failed"
 # Help and version need no display.
 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/quorvel" --help | grep -q '^Usage: quorvel ' \
     || fail "quorvel --help failed without a display"

@@ -577,6 +577,21 @@ private slots:
         QVERIFY(window.existingPageWindow(2, 3));
     }
 
+    // The Tools group is fitted like the Setting group: its page is made and follows the window.
+    void resizeFitsTheToolsPage() {
+        MainWindow& window = start();
+        m_f->session.lastMenuItem = 1;
+        menu().menu()->setOpenGroup(4);
+        QVERIFY(!window.existingPageWindow(4, 1));
+        window.resize(950, 640);
+        QCoreApplication::processEvents();
+        QMdiSubWindow* page = window.existingPageWindow(4, 1);
+        QVERIFY(page);
+        const QSize inner = window.innerSize();
+        const int menuWidth = window.menuSubWindow()->width();
+        QCOMPARE(page->geometry(), QRect(menuWidth, 0, inner.width() - menuWidth, inner.height()));
+    }
+
     void menuCaptionsAndNames() {
         start();
         VerticalMenu* vm = menu().menu();
@@ -587,9 +602,10 @@ private slots:
              QStringLiteral("Keyboard Language"), QStringLiteral("Terminator"),
              QStringLiteral("Magnetic Card"), QStringLiteral("Preamble & Postamble"),
              QStringLiteral("General Parameter")},
-            {QStringLiteral("Transmit"), QStringLiteral("Transmit")}};
-        QCOMPARE(vm->groupCount(), 3);
-        for (int g = 1; g <= 3; ++g) {
+            {QStringLiteral("Transmit"), QStringLiteral("Transmit")},
+            {QStringLiteral("Tools"), QStringLiteral("Swipe Test")}};
+        QCOMPARE(vm->groupCount(), 4);
+        for (int g = 1; g <= 4; ++g) {
             const QStringList& captions = expected.at(g - 1);
             QCOMPARE(vm->groupCaption(g), captions.at(0));
             QCOMPARE(vm->itemCount(g), captions.size() - 1);

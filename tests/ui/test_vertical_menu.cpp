@@ -40,6 +40,24 @@ private slots:
         QVERIFY(menu.itemButton(2, 2)->isChecked());
     }
 
+    // A menu shorter than its open group scrolls the items instead of squeezing
+    // them over each other, and brings the selected one into view.
+    void shortMenuScrollsToTheSelectedItem() {
+        VerticalMenu menu;
+        const int g = menu.addGroup(QStringLiteral("Setting"));
+        for (int i = 1; i <= 8; ++i)
+            menu.addItem(g, QStringLiteral("Item %1").arg(i), {});
+        menu.resize(126, 160);
+        menu.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&menu));
+        QToolButton* last = menu.itemButton(g, 8);
+        QCOMPARE(last->height(), last->sizeHint().height());
+        QVERIFY(menu.itemButton(g, 1)->geometry().bottom() < menu.itemButton(g, 2)->geometry().top());
+        menu.setSelectedItem(8);
+        const QPoint corner = last->mapTo(&menu, QPoint(0, last->height() - 1));
+        QVERIFY(menu.rect().contains(corner));
+    }
+
     // A screen reader presses a command; toggling a check box would run nothing.
     void accessibleActionsDoWhatAClickDoes() {
         VerticalMenu menu;

@@ -1,0 +1,303 @@
+#include "core/settings_file.h"
+#include "core/swipe_analysis.h"
+
+#include "test_files.h"
+
+#include <QtTest>
+
+using namespace quorvel;
+
+namespace {
+
+const QString kCard = QStringLiteral("%B4111111111111111^DOE/J^2512?;4111111111111111=2512?");
+
+// A press as the window system would deliver it for a bracketed key name or a character.
+CapturedKey press(const QString& token, qint64 time) {
+    static const QHash<QString, int> named = {
+        {QStringLiteral("Enter"), Qt::Key_Return}, {QStringLiteral("Tab"), Qt::Key_Tab},
+        {QStringLiteral("S-Tab"), Qt::Key_Backtab}, {QStringLiteral("Esc"), Qt::Key_Escape},
+        {QStringLiteral("F 1"), Qt::Key_F1},        {QStringLiteral("Space"), Qt::Key_Space}};
+    if (token == QLatin1String("Ctrl-C"))
+        return {time, Qt::Key_C, Qt::ControlModifier, QStringLiteral("\x03")};
+    if (named.contains(token))
+        return {time, named.value(token), Qt::NoModifier,
+                token == QLatin1String("Space") ? QStringLiteral(" ") : QString()};
+    return {time, token.at(0).toUpper().unicode(), Qt::NoModifier, token};
+}
+
+// "[Esc]A%B…" as key presses 8 ms apart.
+QList<CapturedKey> typed(const QString& keys) {
+    QList<CapturedKey> presses;
+    for (qsizetype i = 0; i < keys.size(); ++i) {
+        QString token = keys.mid(i, 1);
+        if (token == QLatin1String("[") && keys.indexOf(u']', i) > i + 1) {
+            const qsizetype close = keys.indexOf(u']', i);
+            token = keys.mid(i + 1, close - i - 1);
+            i = close;
+        }
+        presses << press(token, 8 * presses.size());
+    }
+    return presses;
+}
+
+SettingsImage factoryImage() {
+    SettingsImage image{};
+    if (!readDefaultFile(shippedFactoryFile(), image))
+        qFatal("no factory file");
+    return image;
+}
+
+// "80=1B 81=41": bytes changed from the factory settings, in hexadecimal.
+SettingsImage imageWith(const QString& changes) {
+    SettingsImage image = factoryImage();
+    for (const QString& change : changes.split(u' ', Qt::SkipEmptyParts)) {
+        const QStringList parts = change.split(u'=');
+        image.at(parts.at(0).toUInt()) = static_cast<std::uint8_t>(parts.at(1).toUInt(nullptr, 16));
+    }
+    return image;
+}
+
+QString states(const SwipeAnalysis& analysis) {
+    QString marks;
+    for (const SwipeCheck& check : analysis.checks)
+        marks += checkLine(check).at(0);
+    return marks;
+}
+
+} // namespace
+
+class SwipeAnalysisTest : public QObject {
+    Q_OBJECT
+private slots:
+    void keyTokens_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("token");
+        const int shift = Qt::ShiftModifier;
+        const int none = Qt::NoModifier;
+        QTest::newRow("Enter") << int(Qt::Key_Return) << none << "\r" << "[Enter]";
+        QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << "\r" << "[Enter]";
+        QTest::newRow("Backtab") << int(Qt::Key_Backtab) << shift << "" << "[S-Tab]";
+        QTest::newRow("Shift+Tab") << int(Qt::Key_Tab) << shift << "" << "[S-Tab]";
+        QTest::newRow("Esc") << int(Qt::Key_Escape) << none << "\x1b" << "[Esc]";
+        QTest::newRow("Backspace") << int(Qt::Key_Backspace) << none << "\b" << "[BS]";
+        QTest::newRow("Delete") << int(Qt::Key_Delete) << none << "" << "[Del]";
+        QTest::newRow("PgDn") << int(Qt::Key_PageDown) << none << "" << "[PgDn]";
+        QTest::newRow("Right") << int(Qt::Key_Right) << none << "" << "[Right]";
+        QTest::newRow("F1") << int(Qt::Key_F1) << none << "" << "[F 1]";
+        QTest::newRow("F12") << int(Qt::Key_F12) << none << "" << "[F 12]";
+        QTest::newRow("F13 has no code") << int(Qt::Key_F13) << none << "" << "[F13]";
+        QTest::newRow("space bar") << int(Qt::Key_Space) << none << " " << "[Space]";
+        QTest::newRow("Ctrl+C") << int(Qt::Key_C) << int(Qt::ControlModifier) << "\x03" << "[Ctrl-C]";
+        QTest::newRow("percent") << int(Qt::Key_Percent) << shift << "%" << "%";
+        QTest::newRow("layout letter") << int(Qt::Key_Eacute) << none << "é" << "é";
+        QTest::newRow("Caps Lock by Qt's name") << int(Qt::Key_CapsLock) << none << "" << "[CapsLock]";
+    }
+    void keyTokens() {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(QString, text);
+        QFETCH(QString, token);
+        QCOMPARE(keyToken({0, key, Qt::KeyboardModifiers(modifiers), text}), token);
+    }
+
+    void modifiersAreNoKeys() {
+        QVERIFY(isModifierKey(Qt::Key_Shift));
+        QVERIFY(isModifierKey(Qt::Key_Control));
+        QVERIFY(!isModifierKey(Qt::Key_CapsLock));
+        QVERIFY(!isModifierKey(Qt::Key_Escape));
+    }
+
+    void checks_data() {
+        QTest::addColumn<QString>("changes");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("marks"); // preamble, postamble, terminator, tracks, order, selection
+        QTest::addColumn<int>("line");
+        QTest::addColumn<QString>("text");
+        const QString enter = QStringLiteral("[Enter]");
+
+        QTest::newRow("factory") << "" << kCard + enter << "✓✓✓✓✓✓" << 3
+                                 << "✓ Tracks: track 1 (28 characters), track 2 (21 characters)";
+        QTest::newRow("factory selection")
+            << "" << kCard + enter << "✓✓✓✓✓✓" << 5
+            << "✓ Track selection: tracks 1 and 2, allowed by “TK1/TK2/TK3 any”";
+
+        // Preamble with Esc and a letter.
+        QTest::newRow("preamble came") << "80=1B 81=41" << "[Esc]A" + kCard + enter << "✓✓✓✓✓✓"
+                                       << 0 << "✓ Preamble: [Esc] A";
+        QTest::newRow("preamble missing")
+            << "80=1B 81=41" << kCard + enter << "✗✓✓✓✓✓" << 0
+            << "✗ Preamble: expected [Esc] A, came % instead of [Esc] at key 1";
+        QTest::newRow("preamble wrong letter")
+            << "80=1B 81=41" << "[Esc]B" + kCard + enter << "✗✓✓✓✓✓" << 0
+            << "✗ Preamble: expected [Esc] A, came B instead of A at key 2";
+        QTest::newRow("preamble without a key") << "80=1A" << kCard + enter << "–✓✓✓✓✓" << 0
+                                                << "– Preamble: not checked, the preamble holds "
+                                                   "the code &H1A, which no key types";
+
+        // Postamble.
+        QTest::newRow("postamble came") << "91=2A 92=2D" << kCard + "*-" + enter << "✓✓✓✓✓✓" << 1
+                                        << "✓ Postamble: * -";
+        QTest::newRow("postamble missing")
+            << "91=2A 92=2D" << kCard + enter << "✓✗✓✓✓✓" << 1
+            << "✗ Postamble: expected * - after the card data, came [Enter] instead of * at key 54";
+
+        // Each keyboard terminator.
+        QTest::newRow("NONE") << "50=00" << kCard << "✓✓✓✓✓✓" << 2 << "✓ Terminator: nothing (NONE)";
+        QTest::newRow("NONE but Enter came")
+            << "50=00" << kCard + enter << "✓✓✗✓✓✓" << 2
+            << "✗ Terminator: expected nothing after the card data, came [Enter] at key 54";
+        QTest::newRow("SPACE") << "50=04" << kCard + "[Space]" << "✓✓✓✓✓✓" << 2
+                               << "✓ Terminator: [Space] (SPACE)";
+        QTest::newRow("TAB") << "50=05" << kCard + "[Tab]" << "✓✓✓✓✓✓" << 2 << "✓ Terminator: [Tab] (TAB)";
+        QTest::newRow("TAB but Enter came") << "50=05" << kCard + enter << "✓✓✗✓✓✓" << 2
+                                            << "✗ Terminator: expected [Tab] (TAB), came [Enter] at key 54";
+        QTest::newRow("ESC") << "50=06" << kCard + "[Esc]" << "✓✓✓✓✓✓" << 2 << "✓ Terminator: [Esc] (ESC)";
+        QTest::newRow("CTRL-C") << "50=07" << kCard + "[Ctrl-C]" << "✓✓✓✓✓✓" << 2
+                                << "✓ Terminator: [Ctrl-C] (CTRL-C)";
+        QTest::newRow("CR missing") << "" << kCard << "✓✓✗✓✓✓" << 2
+                                    << "✗ Terminator: expected [Enter] (CR) after the card data, "
+                                       "the swipe ended after key 53";
+        QTest::newRow("EXEC") << "50=08" << kCard + "[F 1]" << "✓✓–✓✓✓" << 2
+                              << "– Terminator: not checked, no key is known for EXEC";
+        QTest::newRow("EXEC after a postamble") << "50=08 91=2A" << kCard + "*[F 1]" << "✓✓–✓✓✓" << 1
+                                                << "✓ Postamble: *";
+        QTest::newRow("terminator code without a button")
+            << "50=02" << kCard + enter << "✓✓–✓✓✓" << 2
+            << "– Terminator: not checked, byte 50 holds &H2, which names no keyboard terminator";
+
+        // Tracks and their order.
+        QTest::newRow("tracks out of order")
+            << "" << ";4111111111111111=2512?%B4111111111111111^DOE/J^2512?" + enter << "✓✓✓✓✗✓"
+            << 4 << "✗ Track order: track 1 came after track 2 (key 24), the order is 1-2-3";
+        QTest::newRow("order 2-1-3") << "32=02" << kCard + enter << "✓✓✓✓✗✓" << 4
+                                     << "✗ Track order: track 2 came after track 1 (key 31), the order is 2-1-3";
+        QTest::newRow("order code without a button")
+            << "32=06" << kCard + enter << "✓✓✓✓–✓" << 4
+            << "– Track order: not checked, byte 32 holds the track order code 6, which names no order";
+        QTest::newRow("no end sentinel") << "" << kCard.chopped(1) + enter << "✓✓✓✗✓✓" << 3
+                                         << "✗ Tracks: track 1 (28 characters); then track 2 from "
+                                            "key 31 has no end sentinel ?";
+        QTest::newRow("no track") << "" << "hello" + enter << "✓✓✓✗––" << 3
+                                  << "✗ Tracks: expected a start sentinel at key 1, came h";
+        QTest::newRow("stray key between tracks")
+            << "" << "%A?x;1?" + enter << "✓✓✓✗✓✓" << 3
+            << "✗ Tracks: track 1 (1 character); then expected a start sentinel at key 4, came x";
+        QTest::newRow("LRC after each track") << "32=80" << "%A?x;1?y" + enter << "✓✓✓✓✓✓" << 3
+                                              << "✓ Tracks: track 1 (1 character), track 2 (1 character)";
+
+        // Track selection.
+        QTest::newRow("TK1 only forbids track 2")
+            << "63=01" << kCard + enter << "✓✓✓✓✓✗" << 5
+            << "✗ Track selection: track 2 came (key 31), but “TK1 only” allows track 1";
+        QTest::newRow("TK2 & TK3 only forbids track 1")
+            << "63=10" << kCard + enter << "✓✓✓✓✓✗" << 5
+            << "✗ Track selection: track 1 came (key 1), but “TK2 & TK3 only” allows tracks 2 and 3";
+        QTest::newRow("selection without a button")
+            << "63=05" << kCard + enter << "✓✓✓✓✓–" << 5
+            << "– Track selection: not checked, byte 63 holds &H5, which names no track selection";
+
+        // Tracks 2 and 3 share ";" in the factory settings.
+        QTest::newRow("shared sentinel by order")
+            << "" << kCard + ";0123456789?" + enter << "✓✓✓✓✓✓" << 3
+            << "✓ Tracks: track 1 (28 characters), track 2 (21 characters), track 3 (10 characters)";
+        QTest::newRow("shared sentinel, order 1-3-2")
+            << "32=01" << kCard + ";0123456789?" + enter << "✓✓✓✓✓✓" << 3
+            << "✓ Tracks: track 1 (28 characters), track 3 (21 characters), track 2 (10 characters)";
+        QTest::newRow("shared sentinel, TK3 only") << "63=04" << ";0123456789?" + enter << "✓✓✓✓✓✓" << 5
+                                                   << "✓ Track selection: track 3, allowed by “TK3 only”";
+        QTest::newRow("shared sentinel, third track")
+            << "" << kCard + ";1?;2?" + enter << "✓✓✓✓✗✓" << 4
+            << "✗ Track order: track 2 came twice (key 57)";
+    }
+    void checks() {
+        QFETCH(QString, changes);
+        QFETCH(QString, keys);
+        QFETCH(QString, marks);
+        QFETCH(int, line);
+        QFETCH(QString, text);
+        const SwipeAnalysis analysis = analyzeSwipe(typed(keys), imageWith(changes));
+        QCOMPARE(analysis.checks.size(), 6);
+        QCOMPARE(checkLine(analysis.checks.at(line)), text);
+        QCOMPARE(states(analysis), marks);
+    }
+
+    void masking_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("11 digits stay") << "B12345678901^" << "B12345678901^";
+        QTest::newRow("12 digits") << "B123456789012^" << "B123456••9012^";
+        QTest::newRow("19 digits") << ";1234567890123456789=" << ";123456•••••••••6789=";
+        QTest::newRow("two runs") << "4111111111111111=4111111111111111"
+                                  << "411111••••••1111=411111••••••1111";
+    }
+    void masking() {
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        QStringList tokens;
+        for (QChar c : typed)
+            tokens << QString(c);
+        QCOMPARE(swipeLine(maskCardNumbers(tokens)), shown);
+    }
+
+    // Card numbers stay masked in the swipe and in what the checks quote.
+    void analysisMasksUnlessAsked() {
+        const SettingsImage image = imageWith(QStringLiteral("50=00"));
+        const QList<CapturedKey> keys =
+            typed(QStringLiteral("%B4111111111111111^DOE/J^2512?1234567890123456"));
+        const SwipeAnalysis masked = analyzeSwipe(keys, image);
+        QCOMPARE(swipeLine(masked.tokens),
+                 QStringLiteral("%B411111••••••1111^DOE/J^2512?123456••••••3456"));
+        for (const SwipeCheck& check : masked.checks)
+            QVERIFY2(!check.detail.contains(QStringLiteral("789")), qPrintable(check.detail));
+        QCOMPARE(checkLine(masked.checks.at(2)),
+                 QStringLiteral("✗ Terminator: expected nothing after the card data, came 123456••••••… at key 31"));
+        const SwipeAnalysis shown = analyzeSwipe(keys, image, CardNumbers::Shown);
+        QCOMPARE(swipeLine(shown.tokens),
+                 QStringLiteral("%B4111111111111111^DOE/J^2512?1234567890123456"));
+    }
+
+    void swipesEndAfterALongerPause() {
+        QList<CapturedKey> keys;
+        for (qint64 time : {0, 10, 510, 1011, 1020})
+            keys << CapturedKey{time, Qt::Key_A, Qt::NoModifier, QStringLiteral("a")};
+        const QList<QList<CapturedKey>> swipes = splitSwipes(keys, 500);
+        QCOMPARE(swipes.size(), 2);
+        QCOMPARE(swipes.at(0).size(), 3);
+        QCOMPARE(swipes.at(1).first().timeMs, 1011);
+        QCOMPARE(splitSwipes(keys, 50).size(), 3);
+        QVERIFY(splitSwipes({}, 500).isEmpty());
+    }
+
+    void timing() {
+        QList<CapturedKey> keys;
+        for (qint64 time : {100, 110, 130, 160})
+            keys << CapturedKey{time, Qt::Key_A, Qt::NoModifier, QStringLiteral("a")};
+        const SwipeTiming odd = analyzeSwipe(keys, factoryImage()).timing;
+        QCOMPARE(timingText(odd), QStringLiteral("4 keys in 60 ms; gaps between keys: smallest 10 ms, "
+                                                 "median 20 ms, largest 30 ms"));
+        keys.removeLast();
+        QCOMPARE(analyzeSwipe(keys, factoryImage()).timing.medianGapMs, 15);
+        QCOMPARE(timingText(analyzeSwipe(keys.mid(0, 1), factoryImage()).timing), QStringLiteral("1 key"));
+    }
+
+    void frames_data() {
+        QTest::addColumn<QString>("changes");
+        QTest::addColumn<QString>("frame");
+        QTest::newRow("factory") << "" << "‹%…?› ‹;…?› ‹;…?› [Enter]";
+        QTest::newRow("preamble, two tracks") << "80=1B 81=41 63=08" << "[Esc] A ‹%…?› ‹;…?› [Enter]";
+        QTest::newRow("order 3-1-2, LRC, postamble, TAB")
+            << "32=85 91=2A 50=05" << "‹;…? LRC› ‹%…? LRC› ‹;…? LRC› * [Tab]";
+        QTest::newRow("NONE") << "50=00 63=01" << "‹%…?›";
+        QTest::newRow("EXEC, sentinel without a key") << "50=08 53=1A 63=01" << "‹[&H1A]…?› (EXEC)";
+    }
+    void frames() {
+        QFETCH(QString, changes);
+        QFETCH(QString, frame);
+        QCOMPARE(expectedFrame(imageWith(changes)), frame);
+    }
+};
+
+QTEST_GUILESS_MAIN(SwipeAnalysisTest)
+#include "test_swipe_analysis.moc"

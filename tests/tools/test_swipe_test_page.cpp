@@ -1,0 +1,181 @@
+#include "shell_fixture.h"
+
+#include "tools/swipe_capture.h"
+#include "tools/swipe_test_page.h"
+
+#include <QAccessible>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QLabel>
+#include <QListWidget>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QtTest>
+
+using namespace quorvel;
+
+namespace {
+
+const QString kCard = QStringLiteral("%B4111111111111111^DOE/J^2512?;4111111111111111=2512?");
+const QString kMaskedCard = QStringLiteral("%B411111••••••1111^DOE/J^2512?;411111••••••1111=2512?");
+
+QStringList texts(const QListWidget* list) {
+    QStringList lines;
+    for (int row = 0; row < list->count(); ++row)
+        lines << list->item(row)->text();
+    return lines;
+}
+
+} // namespace
+
+class SwipeTestPageTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<ShellFixture> m_f;
+    // Each key takes 8 ms; a test jumps ahead for a pause.
+    qint64 m_now = 0;
+
+    SwipeTestPage& startOnThePage() {
+        MainWindow& window = m_f->start();
+        window.registerPage(4, 1, [this] {
+            return new SwipeTestPage(m_f->session, [this] { return m_now += 8; });
+        });
+        window.show();
+        QApplication::setActiveWindow(&window);
+        if (!QTest::qWaitForWindowActive(&window))
+            qWarning("main window did not become active");
+        m_f->clickMenu(4, 1);
+        return *qobject_cast<SwipeTestPage*>(window.existingPageWindow(4, 1)->widget());
+    }
+
+    static QListWidget* swipes(const SwipeTestPage& page) {
+        return page.findChild<QListWidget*>(QStringLiteral("Swipes"));
+    }
+    static QListWidget* checks(const SwipeTestPage& page) {
+        return page.findChild<QListWidget*>(QStringLiteral("SwipeChecks"));
+    }
+
+private slots:
+    void init() {
+        m_f = std::make_unique<ShellFixture>();
+        m_now = 0;
+    }
+    void cleanup() { m_f.reset(); }
+
+    void swipeCheckedAndMasked() {
+        SwipeTestPage& page = startOnThePage();
+        SwipeCapture* capture = page.capture();
+        QCOMPARE(capture->accessibleName(), QStringLiteral("Swipe capture"));
+        QCOMPARE(swipes(page)->accessibleName(), QStringLiteral("Swipes"));
+        QCOMPARE(checks(page)->accessibleName(), QStringLiteral("Swipe checks"));
+        QCOMPARE(QApplication::focusWidget(), capture);
+        const SettingsImage image = m_f->session.image;
+
+        QTest::keyClicks(capture, kCard);
+        QTest::keyClick(capture, Qt::Key_Return);
+        QCOMPARE(swipes(page)->count(), 1);
+        QCOMPARE(swipes(page)->item(0)->text(),
+                 QStringLiteral("Swipe 1: %1[Enter]\n54 keys in 424 ms; gaps between keys: smallest 8 ms, "
+                                "median 8 ms, largest 8 ms; checks: 6 ✓")
+                     .arg(kMaskedCard));
+        const QStringList lines = texts(checks(page));
+        QCOMPARE(lines.size(), 6);
+        for (const QString& line : lines)
+            QVERIFY2(line.startsWith(u'✓'), qPrintable(line));
+        // What a screen reader reads: the list by its name, each check as a line.
+        QAccessibleInterface* list = QAccessible::queryAccessibleInterface(checks(page));
+        QCOMPARE(list->text(QAccessible::Name), QStringLiteral("Swipe checks"));
+        QCOMPARE(list->childCount(), 6);
+        QCOMPARE(list->child(3)->text(QAccessible::Name), lines.at(3));
+
+        // Tab and Esc after a pause are a second swipe, and the focus stays.
+        m_now += 1000;
+        QTest::keyClick(capture, Qt::Key_Tab);
+        QTest::keyClick(capture, Qt::Key_Tab, Qt::ShiftModifier);
+        QTest::keyClick(capture, Qt::Key_Escape);
+        QTest::keyClick(capture, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::focusWidget(), capture);
+        QCOMPARE(swipes(page)->count(), 2);
+        QVERIFY(swipes(page)->item(0)->text().startsWith(
+            QStringLiteral("Swipe 2: [Tab][S-Tab][Esc][Ctrl-C]\n4 keys in 24 ms")));
+
+        // Showing card numbers is asked each time; the next showing masks them again.
+        auto* showNumbers = page.findChild<QCheckBox*>(QStringLiteral("ShowCardNumbers"));
+        showNumbers->toggle();
+        QVERIFY(swipes(page)->item(1)->text().contains(kCard));
+        QTest::mouseClick(page.findChild<QPushButton*>(QStringLiteral("Copy")), Qt::LeftButton);
+        QVERIFY(QGuiApplication::clipboard()->text().contains(kCard));
+        m_f->clickMenu(2, 1); // another page in front
+        m_f->clickMenu(4, 1);
+        QVERIFY(!showNumbers->isChecked());
+        QVERIFY(swipes(page)->item(1)->text().contains(kMaskedCard));
+        QCOMPARE(QApplication::focusWidget(), capture);
+
+        // A longer gap joins both; the checks follow the chosen swipe.
+        page.findChild<QSpinBox*>(QStringLiteral("SwipeGap"))->setValue(1500);
+        QCOMPARE(swipes(page)->count(), 1);
+        page.findChild<QSpinBox*>(QStringLiteral("SwipeGap"))->setValue(500);
+        swipes(page)->setCurrentRow(1);
+        QCOMPARE(texts(checks(page)), lines);
+        // A new swipe comes on top; the chosen one stays chosen.
+        m_now += 1000;
+        QTest::keyClick(page.capture(), Qt::Key_X);
+        QCOMPARE(swipes(page)->count(), 3);
+        QCOMPARE(swipes(page)->currentRow(), 2);
+        QCOMPARE(texts(checks(page)), lines);
+
+        QTest::mouseClick(page.findChild<QPushButton*>(QStringLiteral("Copy")), Qt::LeftButton);
+        const QString copied = QGuiApplication::clipboard()->text();
+        QCOMPARE(copied, page.shownText());
+        QVERIFY(copied.contains(kMaskedCard));
+        QVERIFY(!copied.contains(QStringLiteral("41111111")));
+        QVERIFY(copied.startsWith(QStringLiteral("Expected: ‹%…?› ‹;…?› ‹;…?› [Enter]\n")));
+
+        QTest::mouseClick(page.findChild<QPushButton*>(QStringLiteral("Clear")), Qt::LeftButton);
+        QCOMPARE(swipes(page)->count(), 0);
+        QCOMPARE(checks(page)->count(), 0);
+        QVERIFY(m_f->session.image == image);
+        QVERIFY(!m_f->session.changed);
+    }
+
+    // Ctrl+Tab, which no reader sends, leaves; the controls follow in layout order.
+    void keyboardReachesTheControls() {
+        SwipeTestPage& page = startOnThePage();
+        QTest::keyClick(page.capture(), Qt::Key_Tab, Qt::ControlModifier);
+        auto* gap = page.findChild<QSpinBox*>(QStringLiteral("SwipeGap"));
+        QCOMPARE(QApplication::focusWidget(), gap);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("ShowCardNumbers"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Clear"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Copy"));
+        QVERIFY(texts(swipes(page)).isEmpty());
+    }
+
+    // The checks follow the settings image: a terminator changed to TAB fails the same keys.
+    void checksFollowTheSettings() {
+        SwipeTestPage& page = startOnThePage();
+        QTest::keyClicks(page.capture(), kCard);
+        QTest::keyClick(page.capture(), Qt::Key_Return);
+        QCOMPARE(texts(checks(page)).at(2), QStringLiteral("✓ Terminator: [Enter] (CR)"));
+
+        m_f->clickMenu(2, 3);
+        QMdiSubWindow* terminator = m_f->window->existingPageWindow(2, 3);
+        auto* tab = terminator->widget()->findChild<QRadioButton*>(QStringLiteral("Option1_3"));
+        QTest::mouseClick(tab, Qt::LeftButton, {}, QPoint(6, tab->height() / 2));
+        QTest::mouseClick(terminator->widget()->findChild<QPushButton*>(QStringLiteral("Command1")),
+                          Qt::LeftButton);
+        QCOMPARE(m_f->session.byte(50), 5);
+        m_f->clickMenu(4, 1);
+        QCOMPARE(texts(checks(page)).at(2),
+                 QStringLiteral("✗ Terminator: expected [Tab] (TAB), came [Enter] at key 54"));
+        QVERIFY(page.findChild<QLabel*>(QStringLiteral("ExpectedFrame"))->text().endsWith(QStringLiteral("[Tab]")));
+    }
+};
+
+QTEST_MAIN(SwipeTestPageTest)
+#include "test_swipe_test_page.moc"
