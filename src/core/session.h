@@ -32,6 +32,10 @@ public:
     // Where the factory settings are read from (start-up and the Default command).
     QString factoryFile;
 
+    // The folder of the last settings file opened or saved, where the file dialogs
+    // start; empty before any.
+    QString lastFolder;
+
     std::uint8_t byte(int n) const { return image.at(static_cast<std::size_t>(n)); }
     void setByte(int n, int value) {
         image.at(static_cast<std::size_t>(n)) = static_cast<std::uint8_t>(value & 0xFF);

@@ -16,6 +16,7 @@ struct CompanionRun {
         NotFound,   // neither beside this program nor on the search path
         NotStarted, // found, but the system would not start it
         Crashed,    // started, then ended abnormally
+        NeedsWine,  // found, but it is a Windows program and there is no wine to run it
     };
     Outcome outcome = Outcome::NotFound;
     QString program; // the path that was started, or the bare name when not found

@@ -28,6 +28,9 @@ public:
     // Opens for reading and writing; nullptr on failure, with the system's reason in *reason.
     virtual Handle open(const QByteArray& path, QString* reason) = 0;
     virtual void close(Handle handle) = 0;
+    // Whether open() would be allowed, judged without opening anything, so that
+    // watching the bus disturbs no device; true where the system cannot tell beforehand.
+    virtual bool mayOpen(const QByteArray& path, QString* reason) = 0;
 };
 
 // The machine's HID bus (hidapi); lives until the program ends.

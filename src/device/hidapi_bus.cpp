@@ -2,6 +2,11 @@
 
 #include <hidapi.h>
 
+#ifdef Q_OS_LINUX
+#include <cerrno>
+#include <unistd.h>
+#endif
+
 namespace quorvel {
 
 namespace {
@@ -61,6 +66,26 @@ HidBus::Handle HidapiBus::open(const QByteArray& path, QString* reason) {
 void HidapiBus::close(Handle handle) {
     if (handle)
         hid_close(static_cast<hid_device*>(handle));
+}
+
+bool HidapiBus::mayOpen(const QByteArray& path, QString* reason) {
+    if (!m_ready) {
+        if (reason)
+            *reason = m_initError;
+        return false;
+    }
+#ifdef Q_OS_LINUX
+    // The hidraw backend names device nodes; access() weighs the same permissions and
+    // ACLs (udev's uaccess) that opening would, without opening.
+    if (path.startsWith("/dev/") && ::access(path.constData(), R_OK | W_OK) != 0) {
+        if (reason)
+            *reason = qt_error_string(errno);
+        return false;
+    }
+#else
+    Q_UNUSED(path);
+#endif
+    return true;
 }
 
 } // namespace quorvel

@@ -15,6 +15,7 @@ public:
     std::vector<HidInterface> enumerate() override;
     Handle open(const QByteArray& path, QString* reason) override;
     void close(Handle handle) override;
+    bool mayOpen(const QByteArray& path, QString* reason) override;
 
 private:
     bool m_ready = false;

@@ -1,5 +1,7 @@
 #include "process_companion_runner.h"
 
+#include "companion_command.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
@@ -27,36 +29,56 @@ CompanionRunner& systemCompanionRunner() {
 ProcessCompanionRunner::ProcessCompanionRunner(QStringList firstFolders)
     : m_firstFolders(std::move(firstFolders)) {}
 
-QString ProcessCompanionRunner::locate(const QString& program) const {
-    const QStringList first = m_firstFolders.isEmpty()
-                                  ? QStringList{QCoreApplication::applicationDirPath()}
-                                  : m_firstFolders;
-    QString found = QStandardPaths::findExecutable(program, first);
-    if (found.isEmpty())
-        found = QStandardPaths::findExecutable(program);
-    if (!found.isEmpty())
-        return found;
-    for (const QString& folder : first + searchPath()) {
-        const QFileInfo file(QDir(folder), program);
-        if (file.isFile())
-            return file.absoluteFilePath();
+QString ProcessCompanionRunner::locate(const QString& program, const QString& workingFolder) const {
+    if (program.isEmpty())
+        return {};
+    if (program.contains(QLatin1Char('/')) || program.contains(QDir::separator())) {
+        // As a shell would: a relative path starts where the program runs.
+        const QFileInfo file(QDir(workingFolder), program);
+        return file.isFile() ? file.absoluteFilePath() : QString();
     }
-    return {};
+    const QStringList folders =
+        (m_firstFolders.isEmpty() ? QStringList{QCoreApplication::applicationDirPath()}
+                                  : m_firstFolders) +
+        searchPath();
+    QString unusable;
+    for (const QString& folder : folders) {
+        const QFileInfo file(QDir(folder), program);
+        if (!file.isFile())
+            continue;
+        const QString path = file.absoluteFilePath();
+        if (file.isExecutable() || (windowsProgramsNeedWine() && isWindowsProgram(path)))
+            return path;
+        if (unusable.isEmpty())
+            unusable = path;
+    }
+    return unusable;
 }
 
 CompanionRun ProcessCompanionRunner::run(const QString& program, const QStringList& arguments,
                                          const QString& workingFolder) {
     CompanionRun result;
-    result.program = locate(program);
+    result.program = locate(program, workingFolder);
     if (result.program.isEmpty()) {
         result.outcome = CompanionRun::Outcome::NotFound;
         result.program = program;
         return result;
     }
 
+    QString started = result.program;
+    QStringList startArguments = arguments;
+    if (windowsProgramsNeedWine() && isWindowsProgram(result.program)) {
+        started = QStandardPaths::findExecutable(QStringLiteral("wine"));
+        if (started.isEmpty()) {
+            result.outcome = CompanionRun::Outcome::NeedsWine;
+            return result;
+        }
+        startArguments.prepend(result.program);
+    }
+
     QProcess process;
-    process.setProgram(result.program);
-    process.setArguments(arguments);
+    process.setProgram(started);
+    process.setArguments(startArguments);
     process.setWorkingDirectory(workingFolder);
     process.setProcessChannelMode(QProcess::ForwardedChannels);
     process.setStandardInputFile(QProcess::nullDevice());

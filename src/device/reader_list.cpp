@@ -18,4 +18,18 @@ std::vector<ReaderCandidate> listReaders(HidBus& bus) {
     return readers;
 }
 
+ReaderStatus readerStatus(HidBus& bus) {
+    ReaderStatus status;
+    for (const HidInterface& hid : bus.enumerate()) {
+        if (!isReader(hid))
+            continue;
+        QString reason;
+        if (bus.mayOpen(hid.path, &reason))
+            return {ReaderStatus::State::Attached, hid, {}};
+        if (status.state == ReaderStatus::State::Absent)
+            status = {ReaderStatus::State::CannotOpen, hid, reason};
+    }
+    return status;
+}
+
 } // namespace quorvel

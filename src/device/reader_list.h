@@ -25,4 +25,15 @@ struct ReaderCandidate {
 // again to learn whether this program may use it.
 std::vector<ReaderCandidate> listReaders(HidBus& bus);
 
+// Whether a reader is there to be used, as far as the system tells without opening one.
+struct ReaderStatus {
+    enum class State { Attached, Absent, CannotOpen };
+    State state = State::Absent;
+    HidInterface hid; // the reader that is attached, or the first that cannot be opened
+    QString reason;   // the system's words when it cannot be opened
+};
+
+// The first reader interface that may be opened wins, as in the search; nothing is opened.
+ReaderStatus readerStatus(HidBus& bus);
+
 } // namespace quorvel

@@ -1,5 +1,6 @@
 #include "transmission.h"
 
+#include "companion_command.h"
 #include "companion_runner.h"
 #include "transfer_file.h"
 
@@ -20,6 +21,9 @@ constexpr int kUsbInterface = 0x80;
 TransmitOutcome transmitSettings(Session& session, const QString& folder, CompanionRunner& runner) {
     using Failure = TransmitOutcome::Failure;
     session.setByte(bytes::kInterface, kUsbInterface);
+    const CompanionCommand command = companionCommand();
+    if (!command.problem.isEmpty())
+        return {Failure::CompanionNotFound, command.problem};
 
     const TransferFileOutcome file = writeTransferFile(folder, session.image);
     if (!file.written)
@@ -28,18 +32,32 @@ TransmitOutcome transmitSettings(Session& session, const QString& folder, Compan
                                             "The settings could not be written to %1: %2")
                     .arg(QDir::toNativeSeparators(file.path), file.reason)};
 
-    const CompanionRun run = runner.run(companionProgramName(), {}, folder);
+    const CompanionRun run = runner.run(command.program, command.arguments, folder);
     const QString program = QDir::toNativeSeparators(run.program);
     switch (run.outcome) {
     case CompanionRun::Outcome::Exited:
         break;
     case CompanionRun::Outcome::NotFound:
+        if (command.fromEnvironment)
+            return {Failure::CompanionNotFound,
+                    QCoreApplication::translate("Transmission",
+                                                "The program %1 named in %2 was not found.")
+                        .arg(program.isEmpty() ? QStringLiteral("\"\"") : program,
+                             QLatin1String(kCompanionVariable))};
         return {Failure::CompanionNotFound,
                 QCoreApplication::translate(
                     "Transmission",
                     "The companion program %1 was not found, neither beside this program nor on "
                     "the search path.")
                     .arg(program)};
+    case CompanionRun::Outcome::NeedsWine:
+        return {Failure::CompanionNeedsWine,
+                QCoreApplication::translate(
+                    "Transmission",
+                    "The companion program %1 is a Windows program: Wine is needed to run it, and "
+                    "wine was not found on the search path. Install Wine (the package wine), or "
+                    "name another command to run in %2.")
+                    .arg(program, QLatin1String(kCompanionVariable))};
     case CompanionRun::Outcome::NotStarted:
         return {Failure::CompanionNotStarted,
                 QCoreApplication::translate("Transmission",

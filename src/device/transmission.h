@@ -12,6 +12,7 @@ struct TransmitOutcome {
         None,
         FileNotWritten,
         CompanionNotFound,
+        CompanionNeedsWine,
         CompanionNotStarted,
         CompanionCrashed
     };
@@ -24,7 +25,8 @@ struct TransmitOutcome {
 };
 
 // Marks the image for USB (byte 127 = 0x80), writes usbData.txt into the folder and
-// runs the companion program there until it ends. The changed flag is left alone:
+// runs the companion program there until it ends: Hoplink.exe, or the command named in
+// QUORVEL_COMPANION. The changed flag is left alone:
 // transmitting is not an edit. A companion that ends by itself counts as success,
 // whatever its exit code, for only it knows what its codes mean.
 TransmitOutcome transmitSettings(Session& session, const QString& folder, CompanionRunner& runner);

@@ -4,6 +4,8 @@
 #include "core/session.h"
 #include "ui/dialogs.h"
 
+#include <QFileInfo>
+
 namespace quorvel {
 
 bool askOverwrite(Dialogs& dialogs, const QString& path) {
@@ -14,6 +16,10 @@ bool askOverwrite(Dialogs& dialogs, const QString& path) {
     return dialogs.ask(question) == Answer::Yes;
 }
 
+void noteFileFolder(Session& session, const QString& path) {
+    session.lastFolder = QFileInfo(path).absolutePath();
+}
+
 SaveStep runSaveDialog(Session& session, Dialogs& dialogs) {
     const std::optional<QString> name = dialogs.saveFileName(proposedFileName());
     if (!name)
@@ -22,7 +28,10 @@ SaveStep runSaveDialog(Session& session, Dialogs& dialogs) {
         return SaveStep::NoName;
     const WriteOutcome outcome = writeDataFile(
         *name, session.image, [&dialogs](const QString& path) { return askOverwrite(dialogs, path); });
-    return outcome.result == WriteResult::Written ? SaveStep::Saved : SaveStep::NotSaved;
+    if (outcome.result != WriteResult::Written)
+        return SaveStep::NotSaved;
+    noteFileFolder(session, *name);
+    return SaveStep::Saved;
 }
 
 } // namespace quorvel

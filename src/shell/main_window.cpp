@@ -8,10 +8,15 @@
 #include "core/session.h"
 #include "ui/dialogs.h"
 #include "ui/twips.h"
+#include "ui/vertical_menu.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMimeData>
+#include <QToolButton>
+#include <QUrl>
 
 namespace quorvel {
 
@@ -41,6 +46,60 @@ MainWindow::MainWindow(Session& session, Dialogs& dialogs, QWidget* parent)
     bringToFront(m_tableWindow);
 
     registerPages(*this, session, dialogs);
+
+    addMenuShortcut(2, QKeySequence(Qt::CTRL | Qt::Key_O));
+    addMenuShortcut(3, QKeySequence(Qt::CTRL | Qt::Key_S));
+    addMenuShortcut(4, QKeySequence(Qt::CTRL | Qt::Key_Q));
+    setAcceptDrops(true);
+}
+
+void MainWindow::addMenuShortcut(int item, const QKeySequence& keys) {
+    VerticalMenu* menu = m_menu->menu();
+    auto* action = new QAction(menu->itemCaption(1, item), this);
+    action->setObjectName(QStringLiteral("shortcut_%1").arg(menu->itemCaption(1, item)));
+    action->setShortcut(keys);
+    action->setShortcutContext(Qt::WindowShortcut);
+    connect(action, &QAction::triggered, this, [menu, item] {
+        menu->setOpenGroup(1);
+        menu->itemButton(1, item)->click();
+    });
+    addAction(action);
+}
+
+QString MainWindow::droppedFile(const QMimeData* data) {
+    if (!data || !data->hasUrls())
+        return {};
+    const QList<QUrl> urls = data->urls();
+    if (urls.size() != 1 || !urls.front().isLocalFile())
+        return {};
+    return urls.front().toLocalFile();
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (droppedFile(event->mimeData()).isEmpty())
+        return;
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+}
+
+void MainWindow::dragMoveEvent(QDragMoveEvent* event) {
+    if (droppedFile(event->mimeData()).isEmpty())
+        return;
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    const QString file = droppedFile(event->mimeData());
+    if (file.isEmpty())
+        return;
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+    // Opened once the drop has finished: a message box inside the drop would keep
+    // the other program's drag waiting.
+    MenuWindow* menu = m_menu;
+    QMetaObject::invokeMethod(
+        menu, [menu, file] { menu->openGivenFile(file); }, Qt::QueuedConnection);
 }
 
 MainWindow::~MainWindow() {

@@ -6,8 +6,13 @@
 #include <map>
 #include <utility>
 
+class QDragEnterEvent;
+class QDragMoveEvent;
+class QDropEvent;
+class QKeySequence;
 class QMdiArea;
 class QMdiSubWindow;
+class QMimeData;
 
 namespace quorvel {
 
@@ -64,11 +69,17 @@ public:
     QMdiSubWindow* tableSubWindow() const { return m_tableWindow; }
     QSize innerSize() const;
 
+    // The settings file a drag carries: exactly one local file, or empty.
+    static QString droppedFile(const QMimeData* data);
+
 signals:
     void programEnded(int exitCode);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -78,6 +89,8 @@ private:
     };
 
     QMdiSubWindow* addChild(ChildWindow* child);
+    // Ctrl+O, Ctrl+S, Ctrl+Q: the File group opened and its item clicked, as by hand.
+    void addMenuShortcut(int item, const QKeySequence& keys);
     void bringToFront(QMdiSubWindow* window);
     void childActivated(QMdiSubWindow* window);
 

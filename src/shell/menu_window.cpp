@@ -152,6 +152,7 @@ void MenuWindow::openFile(const QString& path) {
         m_dialogs.ask(*failure);
         return;
     }
+    noteFileFolder(m_session, path);
     m_dialogs.ask({tr("O.K."), tr("Open")});
     m_session.changed = false;
 }

@@ -15,12 +15,18 @@ class Program {
 public:
     // Loads the factory file found for this program and shows the main window,
     // whose end ends the event loop; nullptr after the failed start-up's message.
-    MainWindow* start();
+    // A file named is then opened as Open opens it.
+    MainWindow* start(const QString& file = {});
 
 private:
     Session m_session;
     ShellDialogs m_dialogs;
     std::unique_ptr<MainWindow> m_window;
 };
+
+// The folder of the last settings file, kept between runs in the program's own
+// settings (QSettings, user scope, "quorvel").
+QString storedLastFolder();
+void storeLastFolder(const QString& folder);
 
 } // namespace quorvel

@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
+#include <QResizeEvent>
 
 namespace quorvel {
 
@@ -20,6 +21,21 @@ using page_geometry::kButtonHeight;
 using page_geometry::kButtonWidth;
 constexpr int kFirstRowTop = 1320;
 constexpr int kSecondRowTop = 1920;
+constexpr int kStatusTop = 2760;
+
+// What the creation's search found, told as the refresh tells it.
+ReaderStatus searchStatus(const ReaderConnection& reader) {
+    const std::vector<ReaderCandidate>& tried = reader.tried();
+    switch (reader.presence()) {
+    case Presence::Found:
+        return {ReaderStatus::State::Attached, tried.back().hid, {}};
+    case Presence::NotOpened:
+        return {ReaderStatus::State::CannotOpen, tried.front().hid, tried.front().reason};
+    case Presence::Absent:
+        break;
+    }
+    return {};
+}
 
 QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, int top) {
     QPushButton* button = captionedButton(parent, name, caption);
@@ -31,14 +47,14 @@ QPushButton* makeButton(QWidget* parent, const QString& name, const QString& cap
 
 TransmitPage::TransmitPage(Session& session, Dialogs& dialogs, HidBus& bus, CompanionRunner& runner,
                            QString folder, QWidget* parent)
-    : ChildWindow(parent), m_session(session), m_dialogs(dialogs), m_runner(runner),
+    : ChildWindow(parent), m_session(session), m_dialogs(dialogs), m_bus(bus), m_runner(runner),
       m_folder(std::move(folder)), m_reader(bus), m_heading(pageHeading(this, tr("Transmit :"))),
       m_label(new QLabel(tr("Transmit settings from USB interface:"), this)),
       m_transmit(makeButton(this, QStringLiteral("Command3"), tr("Transmit"), kFirstRowTop)),
-      m_otherTransmit(makeButton(this, QStringLiteral("Command1"), tr("Transmit"), kSecondRowTop)) {
+      m_otherTransmit(makeButton(this, QStringLiteral("Command1"), tr("Transmit"), kSecondRowTop)),
+      m_status(new QLabel(this)) {
     setObjectName(QStringLiteral("frmTransmit"));
     setAutoFillBackground(true);
-
 
     m_label->setObjectName(QStringLiteral("Label5"));
     m_label->setTextFormat(Qt::PlainText);
@@ -51,7 +67,17 @@ TransmitPage::TransmitPage(Session& session, Dialogs& dialogs, HidBus& bus, Comp
     m_otherTransmit->setEnabled(false);
     connect(m_transmit, &QPushButton::clicked, this, &TransmitPage::transmit);
 
+    m_status->setObjectName(QStringLiteral("ReaderStatus"));
+    // No accessible name of its own: a screen reader reads the status itself.
+    m_status->setTextFormat(Qt::PlainText);
+    m_status->setWordWrap(true);
+    m_status->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_status->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_statusTimer.setInterval(kStatusInterval);
+    connect(&m_statusTimer, &QTimer::timeout, this, &TransmitPage::refreshStatus);
+
     m_reader.findTheHid();
+    showStatus(searchStatus(m_reader));
     // Told once the page is in place, not from inside its creation, so that no
     // nested event loop can ask the menu for this page again while it is being made.
     QMetaObject::invokeMethod(this, &TransmitPage::reportPresence, Qt::QueuedConnection);
@@ -77,6 +103,68 @@ void TransmitPage::reportPresence() {
                "/etc/udev/rules.d, then unplug the reader and plug it in again.");
 #endif
     m_dialogs.ask({text, programTitle(), Icon::Stop, Buttons::Ok});
+}
+
+QString TransmitPage::statusText() const {
+    return m_status->text();
+}
+
+void TransmitPage::refreshStatus() {
+    if (isVisible() && !window()->isMinimized())
+        showStatus(readerStatus(m_bus));
+}
+
+void TransmitPage::showStatus(const ReaderStatus& status) {
+    const QString path = QString::fromUtf8(status.hid.path);
+    QString text;
+    switch (status.state) {
+    case ReaderStatus::State::Attached:
+        text = tr("Reader attached") + QLatin1Char('\n') + tr("Path: %1").arg(path) +
+               QLatin1Char('\n') +
+               tr("Serial number: %1")
+                   .arg(status.hid.serialNumber.isEmpty() ? tr("(none)") : status.hid.serialNumber);
+        break;
+    case ReaderStatus::State::Absent:
+        text = tr("No reader attached");
+        break;
+    case ReaderStatus::State::CannotOpen:
+        text = tr("Reader found but it cannot be opened") + QLatin1Char('\n') +
+               tr("Path: %1").arg(path) + QLatin1Char('\n') + tr("Reason: %1").arg(status.reason);
+#ifdef Q_OS_LINUX
+        text += QStringLiteral("\n\n") +
+                tr("The Quorvel package installs the udev rule "
+                   "/usr/lib/udev/rules.d/70-quorvel.rules, which gives the person at the machine "
+                   "access to the reader (without the package, copy 70-quorvel.rules to "
+                   "/etc/udev/rules.d). Then run \"sudo udevadm control --reload\" and plug the "
+                   "reader in again. The rule does not cover a session without a seat, such as "
+                   "one over ssh.");
+#endif
+        break;
+    }
+    m_status->setText(text);
+    m_status->setFixedHeight(m_status->heightForWidth(m_status->width()));
+}
+
+void TransmitPage::showEvent(QShowEvent* event) {
+    ChildWindow::showEvent(event);
+    if (!m_statusFresh)
+        refreshStatus();
+    m_statusFresh = false;
+    m_statusTimer.start();
+}
+
+void TransmitPage::hideEvent(QHideEvent* event) {
+    ChildWindow::hideEvent(event);
+    m_statusTimer.stop();
+    m_statusFresh = false;
+}
+
+void TransmitPage::resizeEvent(QResizeEvent* event) {
+    ChildWindow::resizeEvent(event);
+    const int left = twips(page_geometry::kMargin);
+    m_status->move(left, twips(kStatusTop));
+    m_status->setFixedWidth(qMax(event->size().width() - 2 * left, twips(kButtonWidth)));
+    m_status->setFixedHeight(m_status->heightForWidth(m_status->width()));
 }
 
 void TransmitPage::transmit() {

@@ -1,6 +1,7 @@
 #include "widget_dialogs.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 
 namespace quorvel {
@@ -44,8 +45,10 @@ QStringList fileFilters() {
 }
 
 std::optional<QString> runFileDialog(QWidget* parent, QFileDialog::AcceptMode mode,
-                                     const QString& proposedName) {
+                                     const QString& proposedName, const QString& folder) {
     QFileDialog dialog(parent);
+    if (!folder.isEmpty() && QFileInfo(folder).isDir())
+        dialog.setDirectory(folder);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                        : QFileDialog::AnyFile);
@@ -83,11 +86,11 @@ Answer WidgetDialogs::ask(const Message& message) {
 }
 
 std::optional<QString> WidgetDialogs::openFileName() {
-    return runFileDialog(m_parent, QFileDialog::AcceptOpen, QString());
+    return runFileDialog(m_parent, QFileDialog::AcceptOpen, QString(), startFolder());
 }
 
 std::optional<QString> WidgetDialogs::saveFileName(const QString& proposedName) {
-    return runFileDialog(m_parent, QFileDialog::AcceptSave, proposedName);
+    return runFileDialog(m_parent, QFileDialog::AcceptSave, proposedName, startFolder());
 }
 
 } // namespace quorvel

@@ -2,6 +2,8 @@
 
 #include "dialogs.h"
 
+#include <functional>
+
 class QWidget;
 
 namespace quorvel {
@@ -13,6 +15,9 @@ public:
     explicit WidgetDialogs(QWidget* parent = nullptr) : m_parent(parent) {}
 
     void setParent(QWidget* parent) { m_parent = parent; }
+    // Where the file dialogs start, asked each time one opens; an empty or missing
+    // folder leaves the dialog's own choice.
+    void setStartFolder(std::function<QString()> folder) { m_startFolder = std::move(folder); }
 
     Answer ask(const Message& message) override;
     std::optional<QString> openFileName() override;
@@ -22,7 +27,10 @@ protected:
     QWidget* parent() const { return m_parent; }
 
 private:
+    QString startFolder() const { return m_startFolder ? m_startFolder() : QString(); }
+
     QWidget* m_parent;
+    std::function<QString()> m_startFolder;
 };
 
 } // namespace quorvel

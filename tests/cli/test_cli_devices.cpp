@@ -75,6 +75,10 @@ private slots:
         QTest::newRow("not found") << int(CompanionRun::Outcome::NotFound) << 0 << 5 << "was not found";
         QTest::newRow("not started") << int(CompanionRun::Outcome::NotStarted) << 0 << 5 << "could not be started";
         QTest::newRow("crashed") << int(CompanionRun::Outcome::Crashed) << 11 << 5 << "ended abnormally";
+        QTest::newRow("windows program, no wine")
+            << int(CompanionRun::Outcome::NeedsWine) << 0 << 5
+            << "quorvel-cli: The companion program Hoplink.exe is a Windows program: Wine is needed "
+               "to run it";
     }
     void transmitStatuses() {
         QFETCH(int, outcome);

@@ -56,6 +56,19 @@ public:
         std::erase(openHandles, entry);
     }
 
+    bool mayOpen(const QByteArray& path, QString* reason) override {
+        ++accessChecks;
+        for (const Entry& entry : entries) {
+            if (entry.hid.path != path)
+                continue;
+            if (!entry.openable)
+                *reason = entry.reason;
+            return entry.openable;
+        }
+        *reason = QStringLiteral("No such device");
+        return false;
+    }
+
     // Paths of the interfaces still open.
     QStringList stillOpen() const {
         QStringList paths;
@@ -69,6 +82,7 @@ public:
     QStringList opens;
     QStringList closes;
     int enumerations = 0;
+    int accessChecks = 0;
 };
 
 } // namespace quorvel

@@ -1,4 +1,5 @@
 #include "core/session.h"
+#include "device/companion_command.h"
 #include "device/process_companion_runner.h"
 #include "device/transmission.h"
 #include "test_files.h"
@@ -21,6 +22,13 @@ const QByteArray kRecorder = "#!/bin/sh\n"
                              "cat usbData.txt > \"$0.transfer\" 2>/dev/null\n"
                              "exit 3\n";
 const QByteArray kCrasher = "#!/bin/sh\nkill -SEGV $$\n";
+// A stand-in Windows program: only its first two bytes matter.
+const QByteArray kWindowsProgram = "MZ\x90\0\3\0\0\0 stand-in";
+// A stand-in wine that records how it was asked to run the program.
+const QByteArray kWine = "#!/bin/sh\n"
+                         "pwd > \"$0.folder\"\n"
+                         "printf '%s|' \"$@\" > \"$0.arguments\"\n"
+                         "exit 7\n";
 
 void writeScript(const QString& path, const QByteArray& body, bool executable = true) {
     writeFile(path, body);
@@ -138,6 +146,96 @@ private slots:
         QCOMPARE(ProcessCompanionRunner({folder(QStringLiteral("bin"))})
                      .locate(QStringLiteral("Hoplink.exe")),
                  second + QStringLiteral("/Hoplink.exe"));
+    }
+
+    void windowsProgramRunsUnderWine_data() {
+        QTest::addColumn<QString>("where");
+        QTest::addColumn<bool>("executable");
+        QTest::addColumn<bool>("wine");
+        QTest::newRow("beside the program, no execute permission") << "beside" << false << true;
+        QTest::newRow("on the search path, executable") << "path" << true << true;
+        QTest::newRow("no wine") << "path" << false << false;
+    }
+    void windowsProgramRunsUnderWine() {
+        QFETCH(QString, where);
+        QFETCH(bool, executable);
+        QFETCH(bool, wine);
+        const QString beside = folder(QStringLiteral("bin"));
+        const QString onPath = folder(QStringLiteral("path"));
+        const QString winePath = folder(QStringLiteral("wine"));
+        const QString work = folder(QStringLiteral("work"));
+        const QString program = (where == QLatin1String("beside") ? beside : onPath) +
+                                QStringLiteral("/Hoplink.exe");
+        writeScript(program, kWindowsProgram, executable);
+        writeScript(winePath + QStringLiteral("/wine"), kWine);
+        // Only the folders named here: a wine installed on the machine must not count.
+        qputenv("PATH", QFile::encodeName(onPath + (wine ? QLatin1Char(':') + winePath : QString())));
+
+        const CompanionRun run = ProcessCompanionRunner({beside}).run(
+            QStringLiteral("Hoplink.exe"), {QStringLiteral("a b")}, work);
+
+        QCOMPARE(run.program, program);
+        if (!wine) {
+            QCOMPARE(run.outcome, CompanionRun::Outcome::NeedsWine);
+            return;
+        }
+        QCOMPARE(run.outcome, CompanionRun::Outcome::Exited);
+        QCOMPARE(run.exitCode, 7);
+        const QString recorded = winePath + QStringLiteral("/wine");
+        QCOMPARE(fileContent(recorded + QStringLiteral(".folder")).trimmed(),
+                 QFile::encodeName(QDir(work).canonicalPath()));
+        QCOMPARE(fileContent(recorded + QStringLiteral(".arguments")),
+                 QFile::encodeName(program) + "|a b|");
+    }
+
+    void whatCountsAsAWindowsProgram_data() {
+        QTest::addColumn<QByteArray>("content"); // written to a file unless "FIFO"
+        QTest::addColumn<bool>("windows");
+        QTest::newRow("MZ") << QByteArray("MZ") << true;
+        QTest::newRow("M alone") << QByteArray("M") << false;
+        QTest::newRow("script") << kRecorder << false;
+        QTest::newRow("FIFO, not read") << QByteArray("FIFO") << false;
+    }
+    void whatCountsAsAWindowsProgram() {
+        QFETCH(QByteArray, content);
+        QFETCH(bool, windows);
+        const QString path = m_dir->filePath(QStringLiteral("Hoplink.exe"));
+        if (content == "FIFO")
+            QVERIFY(makeFifo(path));
+        else
+            writeFile(path, content);
+        QCOMPARE(isWindowsProgram(path), windows);
+    }
+
+    void aWindowsProgramWithoutExecutePermissionIsFoundFirst() {
+        const QString first = folder(QStringLiteral("first"));
+        const QString second = folder(QStringLiteral("second"));
+        writeScript(first + QStringLiteral("/Hoplink.exe"), kWindowsProgram, false);
+        writeScript(second + QStringLiteral("/Hoplink.exe"), kRecorder);
+        putFirstOnSearchPath(first + QLatin1Char(':') + second);
+        QCOMPARE(ProcessCompanionRunner({folder(QStringLiteral("bin"))})
+                     .locate(QStringLiteral("Hoplink.exe")),
+                 first + QStringLiteral("/Hoplink.exe"));
+    }
+
+    void environmentCommandRunsWithItsArgumentsAndNoShell() {
+        const QString tools = folder(QStringLiteral("my tools"));
+        const QString work = folder(QStringLiteral("work"));
+        const QString script = tools + QStringLiteral("/hop tool");
+        writeScript(script, kRecorder);
+        qputenv(kCompanionVariable,
+                QFile::encodeName(QStringLiteral("'%1' --port \"a b\" $HOME '*'").arg(script)));
+        Session session;
+        ProcessCompanionRunner runner({folder(QStringLiteral("bin"))});
+
+        const TransmitOutcome outcome = transmitSettings(session, work, runner);
+        qunsetenv(kCompanionVariable);
+
+        QVERIFY2(outcome.succeeded(), qPrintable(outcome.message));
+        QCOMPARE(outcome.exitCode, 3);
+        QCOMPARE(fileContent(script + QStringLiteral(".arguments")),
+                 QByteArray("--port|a b|$HOME|*|"));
+        QCOMPARE(fileContent(script + QStringLiteral(".transfer")).size(), 258);
     }
 
     void transmissionHandsTheCompanionTheFileInItsFolder() {

@@ -1,3 +1,4 @@
+#include "device/companion_command.h"
 #include "device/transfer_file.h"
 #include "device/transmission.h"
 #include "fake_companion_runner.h"
@@ -198,6 +199,11 @@ private slots:
             << F::CompanionCrashed
             << "The companion program /opt/Hoplink.exe ended abnormally: Process crashed (code "
                "11).";
+        QTest::newRow("windows program without wine")
+            << CompanionRun{O::NeedsWine, "/opt/Hoplink.exe", {}, 0} << F::CompanionNeedsWine
+            << "The companion program /opt/Hoplink.exe is a Windows program: Wine is needed to "
+               "run it, and wine was not found on the search path. Install Wine (the package "
+               "wine), or name another command to run in QUORVEL_COMPANION.";
     }
     void companionFailuresAreNamed() {
         QFETCH(CompanionRun, run);
@@ -213,6 +219,58 @@ private slots:
         QCOMPARE(outcome.message, message);
         QCOMPARE(session.byte(127), 0x80);
         QVERIFY(!session.changed);
+    }
+
+    void companionCommandIsSplitLikeAShellWordList_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("words"); // program first; empty when refused
+        QTest::addColumn<bool>("fromEnvironment");
+        QTest::newRow("unset") << QString() << QStringList{"Hoplink.exe"} << false;
+        QTest::newRow("blank") << QStringLiteral(" \t ") << QStringList{"Hoplink.exe"} << false;
+        QTest::newRow("runs of blanks")
+            << QStringLiteral("  wine   /opt/hop/Hoplink.exe  ")
+            << QStringList{"wine", "/opt/hop/Hoplink.exe"} << true;
+        QTest::newRow("quoted program with a blank")
+            << QStringLiteral("\"/opt/My Tools/hop\" --port 3")
+            << QStringList{"/opt/My Tools/hop", "--port", "3"} << true;
+        QTest::newRow("backslash escapes a blank")
+            << QStringLiteral("/opt/My\\ Tools/hop") << QStringList{"/opt/My Tools/hop"} << true;
+        QTest::newRow("single quotes are literal, nothing expands")
+            << QStringLiteral("hop 'C:\\Hop\\x.exe' '' $HOME *.txt ;rm")
+            << QStringList{"hop", "C:\\Hop\\x.exe", "", "$HOME", "*.txt", ";rm"} << true;
+        QTest::newRow("backslash in double quotes")
+            << QStringLiteral("hop \"say \\\"hi\\\" \\n\"")
+            << QStringList{"hop", "say \"hi\" \\n"} << true;
+        QTest::newRow("empty quotes name no program") << QStringLiteral("\"\"") << QStringList{""}
+                                                     << true;
+        QTest::newRow("open single quote refused")
+            << QStringLiteral("hop 'a") << QStringList{} << true;
+    }
+    void companionCommandIsSplitLikeAShellWordList() {
+        QFETCH(QString, text);
+        QFETCH(QStringList, words);
+        QFETCH(bool, fromEnvironment);
+        const CompanionCommand command = companionCommandFrom(text);
+        QCOMPARE(command.fromEnvironment, fromEnvironment);
+        if (words.isEmpty()) {
+            QCOMPARE(command.problem,
+                     QStringLiteral("QUORVEL_COMPANION cannot be used: a quote is not closed."));
+            return;
+        }
+        QCOMPARE(QStringList{command.program} + command.arguments, words);
+        QVERIFY(command.problem.isEmpty());
+    }
+
+    void aCommandThatCannotBeReadRunsNothingAndWritesNothing() {
+        qputenv(kCompanionVariable, "hop 'a");
+        Session session;
+        FakeCompanionRunner runner;
+        const TransmitOutcome refused = transmitSettings(session, m_dir->path(), runner);
+        qunsetenv(kCompanionVariable);
+        QCOMPARE(refused.failure, TransmitOutcome::Failure::CompanionNotFound);
+        QCOMPARE(runner.runs, 0);
+        QVERIFY(!QFile::exists(transferPath()));
+        QCOMPARE(session.byte(127), 0x80);
     }
 
     void unwritableFileStopsBeforeTheCompanion() {

@@ -42,6 +42,33 @@ QString notOpened(const QString& reason) {
     return text;
 }
 
+QString cannotOpen(const QString& path, const QString& reason) {
+    QString text = QStringLiteral("Reader found but it cannot be opened\nPath: %1\nReason: %2")
+                       .arg(path, reason);
+#ifdef Q_OS_LINUX
+    text += QStringLiteral(
+        "\n\nThe Quorvel package installs the udev rule /usr/lib/udev/rules.d/70-quorvel.rules, "
+        "which gives the person at the machine access to the reader (without the package, copy "
+        "70-quorvel.rules to /etc/udev/rules.d). Then run \"sudo udevadm control --reload\" and "
+        "plug the reader in again. The rule does not cover a session without a seat, such as one "
+        "over ssh.");
+#endif
+    return text;
+}
+
+// "path vid pid [x] [serial]": x = cannot be opened.
+void fill(FakeHidBus& bus, const QStringList& interfaces) {
+    bus.entries.clear();
+    for (const QString& line : interfaces) {
+        QStringList f = line.split(QLatin1Char(' '));
+        const bool openable = f.value(3) != QLatin1String("x");
+        if (!openable)
+            f.removeAt(3);
+        bus.add(f[0], static_cast<unsigned short>(f[1].toUInt(nullptr, 16)),
+                static_cast<unsigned short>(f[2].toUInt(nullptr, 16)), openable, f.value(3));
+    }
+}
+
 } // namespace
 
 class TransmitPageTest : public QObject {
@@ -119,12 +146,7 @@ private slots:
         QFETCH(QStringList, interfaces);
         QFETCH(QList<Message>, messages);
         QFETCH(QStringList, open);
-        m_bus->entries.clear();
-        for (const QString& line : interfaces) {
-            const QStringList f = line.split(QLatin1Char(' '));
-            m_bus->add(f[0], static_cast<unsigned short>(f[1].toUInt(nullptr, 16)),
-                       static_cast<unsigned short>(f[2].toUInt(nullptr, 16)), f.size() < 4);
-        }
+        fill(*m_bus, interfaces);
         m_dialogs->answers.assign(static_cast<std::size_t>(messages.size()), Answer::Ok);
 
         page();
@@ -138,6 +160,72 @@ private slots:
         m_page.reset();
         QCOMPARE(m_bus->stillOpen(), QStringList{});
         QCOMPARE(m_bus->closes, open);
+    }
+
+    void readerStatus_data() {
+        QTest::addColumn<QStringList>("interfaces");
+        QTest::addColumn<QString>("status");
+        QTest::newRow("attached") << QStringList{"kbd 046D C31C x", "/dev/hidraw4 10C4 890C SN-7"}
+                                  << "Reader attached\nPath: /dev/hidraw4\nSerial number: SN-7";
+        QTest::newRow("attached, no serial number")
+            << QStringList{"/dev/hidraw2 10C4 890C"}
+            << "Reader attached\nPath: /dev/hidraw2\nSerial number: (none)";
+        QTest::newRow("the first that can be opened")
+            << QStringList{"/dev/hidraw1 10C4 890C x", "/dev/hidraw2 10C4 890C S2"}
+            << "Reader attached\nPath: /dev/hidraw2\nSerial number: S2";
+        QTest::newRow("nothing") << QStringList{} << "No reader attached";
+        QTest::newRow("cannot be opened")
+            << QStringList{"/dev/hidraw1 10C4 890C x", "/dev/hidraw3 10C4 890C x"}
+            << cannotOpen("/dev/hidraw1", "Permission denied (/dev/hidraw1)");
+    }
+    void readerStatus() {
+        QFETCH(QStringList, interfaces);
+        QFETCH(QString, status);
+        auto label = [&] { return m_page->findChild<QLabel*>("ReaderStatus"); };
+
+        // Told at creation from the search...
+        fill(*m_bus, interfaces);
+        m_dialogs->answers.assign(2, Answer::Ok);
+        page();
+        QCOMPARE(m_page->statusText(), status);
+        QCOMPARE(label()->textFormat(), Qt::PlainText);
+        QCOMPARE(QAccessible::queryAccessibleInterface(label())->text(QAccessible::Name), status);
+
+        // ...and by the refresh, after the reader came or went, without opening anything.
+        m_page.reset();
+        m_bus->entries.clear();
+        m_dialogs->answer(Answer::Ok);
+        page().show();
+        QCOMPARE(m_page->statusText(), QStringLiteral("No reader attached"));
+        fill(*m_bus, interfaces);
+        const QStringList opened = m_bus->opens;
+        m_page->refreshStatus();
+        QCOMPARE(m_page->statusText(), status);
+        QCOMPARE(m_bus->opens, opened);
+        m_dialogs->answers.clear();
+    }
+
+    void statusIsRefreshedOnlyWhileShown() {
+        page();
+        const QTimer& timer = m_page->statusTimer();
+        QVERIFY(!timer.isActive());
+        QCOMPARE(timer.interval(), 2000);
+
+        m_page->show();
+        QVERIFY(timer.isActive());
+        QCOMPARE(m_bus->enumerations, 1); // the creation's search is still news
+
+        m_page->hide();
+        QVERIFY(!timer.isActive());
+        m_bus->entries.clear();
+        m_page->refreshStatus();
+        QCOMPARE(m_bus->enumerations, 1);
+        QVERIFY(m_page->statusText().startsWith(QStringLiteral("Reader attached")));
+
+        m_page->show();
+        QVERIFY(timer.isActive());
+        QCOMPARE(m_bus->enumerations, 2);
+        QCOMPARE(m_page->statusText(), QStringLiteral("No reader attached"));
     }
 
     void transmitWritesTheFileAndRunsTheCompanionEachTime() {

@@ -2,6 +2,8 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFileDialog>
+#include <QTemporaryDir>
 #include <QLabel>
 #include <QMessageBox>
 #include <QTimer>
@@ -38,6 +40,29 @@ private slots:
         QCOMPARE(dialogs.ask({text, programTitle(), Icon::None, Buttons::YesNo}), Answer::No);
         QCOMPARE(format, Qt::PlainText);
         QCOMPARE(shown, text);
+    }
+
+    // Save keeps its proposed name in the remembered folder; a folder gone is not tried.
+    void fileDialogsStartInTheLastFolder() {
+        QTemporaryDir dir;
+        for (const QString& folder : {dir.path(), dir.filePath(QStringLiteral("gone"))}) {
+            BoxesOnly dialogs;
+            dialogs.setStartFolder([&] { return folder; });
+            QString shownFolder;
+            QString selected;
+            QTimer::singleShot(0, this, [&] {
+                auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+                QVERIFY(dialog);
+                shownFolder = dialog->directory().absolutePath();
+                selected = dialog->selectedFiles().value(0);
+                dialog->reject();
+            });
+            QCOMPARE(dialogs.saveFileName(QStringLiteral("M1412224512")), std::nullopt);
+            if (folder == dir.path())
+                QCOMPARE(selected, dir.filePath(QStringLiteral("M1412224512")));
+            else
+                QVERIFY(!shownFolder.startsWith(folder));
+        }
     }
 };
 
