@@ -11,6 +11,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QEventLoop>
+#include <QKeyEvent>
+#include <QThread>
 #include <QTimer>
 #include <QToolButton>
 
@@ -52,6 +54,26 @@ bool clickItem(MainWindow& window, const QString& caption) {
     return false;
 }
 
+// Types what a reader sends for a test card, so the picture shows a swipe and its checks.
+void typeSampleSwipe(MainWindow& window) {
+    QWidget* capture = window.findChild<QWidget*>(QStringLiteral("SwipeCapture"));
+    if (!capture)
+        return;
+    const QString keys = QStringLiteral("%B4111111111111111^DOE/J^2512?;4111111111111111=2512?");
+    const auto press = [capture](int key, const QString& text) {
+        QKeyEvent down(QEvent::KeyPress, key, Qt::NoModifier, text);
+        QApplication::sendEvent(capture, &down);
+        QKeyEvent up(QEvent::KeyRelease, key, Qt::NoModifier, text);
+        QApplication::sendEvent(capture, &up);
+    };
+    // About the pace of a real reader, so the timing line reads as it would.
+    for (const QChar c : keys) {
+        press(c.toUpper().unicode(), QString(c));
+        QThread::msleep(7);
+    }
+    press(Qt::Key_Return, QStringLiteral("\r"));
+}
+
 bool shoot(MainWindow& window, const QDir& folder, const QString& name) {
     settle();
     const QString path = folder.filePath(name);
@@ -86,8 +108,10 @@ int main(int argc, char* argv[]) {
     bool ok = shoot(*window, folder, QStringLiteral("main-window.png"));
     ok = clickItem(*window, QStringLiteral("Magnetic Card")) &&
          shoot(*window, folder, QStringLiteral("setting-page.png")) && ok;
-    if (clickItem(*window, QStringLiteral("Swipe Test")))
+    if (clickItem(*window, QStringLiteral("Swipe Test"))) {
+        typeSampleSwipe(*window);
         ok = shoot(*window, folder, QStringLiteral("swipe-test.png")) && ok;
+    }
     else
         std::printf("no Swipe Test in the menu: its picture is skipped\n");
     return ok ? 0 : 1;
