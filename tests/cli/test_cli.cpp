@@ -41,11 +41,7 @@ class CliTest : public QObject {
         return {status, out, err};
     }
 
-    SettingsImage factory() {
-        SettingsImage image{};
-        readDefaultFile(shippedFactoryFile(), image);
-        return image;
-    }
+    SettingsImage factory() { return shippedFactoryImage(); }
 
     QString fileWith(const QString& name, const SettingsImage& image) {
         writeFile(path(name), composeSettingsText(image));

@@ -40,16 +40,9 @@ QList<CapturedKey> typed(const QString& keys) {
     return presses;
 }
 
-SettingsImage factoryImage() {
-    SettingsImage image{};
-    if (!readDefaultFile(shippedFactoryFile(), image))
-        qFatal("no factory file");
-    return image;
-}
-
 // "80=1B 81=41": bytes changed from the factory settings, in hexadecimal.
 SettingsImage imageWith(const QString& changes) {
-    SettingsImage image = factoryImage();
+    SettingsImage image = shippedFactoryImage();
     for (const QString& change : changes.split(u' ', Qt::SkipEmptyParts)) {
         const QStringList parts = change.split(u'=');
         image.at(parts.at(0).toUInt()) = static_cast<std::uint8_t>(parts.at(1).toUInt(nullptr, 16));
@@ -274,12 +267,12 @@ private slots:
         QList<CapturedKey> keys;
         for (qint64 time : {100, 110, 130, 160})
             keys << CapturedKey{time, Qt::Key_A, Qt::NoModifier, QStringLiteral("a")};
-        const SwipeTiming odd = analyzeSwipe(keys, factoryImage()).timing;
+        const SwipeTiming odd = analyzeSwipe(keys, shippedFactoryImage()).timing;
         QCOMPARE(timingText(odd), QStringLiteral("4 keys in 60 ms; gaps between keys: smallest 10 ms, "
                                                  "median 20 ms, largest 30 ms"));
         keys.removeLast();
-        QCOMPARE(analyzeSwipe(keys, factoryImage()).timing.medianGapMs, 15);
-        QCOMPARE(timingText(analyzeSwipe(keys.mid(0, 1), factoryImage()).timing), QStringLiteral("1 key"));
+        QCOMPARE(analyzeSwipe(keys, shippedFactoryImage()).timing.medianGapMs, 15);
+        QCOMPARE(timingText(analyzeSwipe(keys.mid(0, 1), shippedFactoryImage()).timing), QStringLiteral("1 key"));
     }
 
     void frames_data() {

@@ -52,13 +52,6 @@ const char* const kQuestions[4] = {
     "Current data format setting will be changed to factory default. Are you sure ?(Y/N) ",
 };
 
-SettingsImage factoryImage() {
-    SettingsImage image{};
-    if (!readDefaultFile(shippedFactoryFile(), image))
-        qFatal("no factory file");
-    return image;
-}
-
 QString idcs(int i) {
     return QStringLiteral("IDCS_%1").arg(i);
 }
@@ -237,7 +230,7 @@ private slots:
         QFETCH(int, button);
         QFETCH(bool, lrc);
         QFETCH(int, stored);
-        f->session.image = factoryImage();
+        f->session.image = shippedFactoryImage();
         if (earlier >= 0)
             show(kOrderByte, earlier);
         show(kOrderByte, byte);
@@ -303,7 +296,7 @@ private slots:
         QFETCH(int, order);
         QFETCH(int, selection);
         QFETCH(QString, action);
-        f->session.image = factoryImage();
+        f->session.image = shippedFactoryImage();
         f->session.setByte(kOrderByte, 0x80);
         f->session.setByte(kSelectionByte, 0x01);
         f->page->activate();
@@ -403,7 +396,7 @@ private slots:
     }
 
     void trackOrderDefault() {
-        f->session.image = factoryImage();
+        f->session.image = shippedFactoryImage();
         f->session.setByte(kOrderByte, 0x80);
         f->page->activate();
         click(QStringLiteral("Option1_4"));
@@ -482,7 +475,7 @@ private slots:
     }
 
     void pickingTheTrack2StartSentinel() {
-        f->session.image = factoryImage();
+        f->session.image = shippedFactoryImage();
         f->page->activate();
         f->dialogs.pick(QStringLiteral("Esc"), QStringLiteral("1B"));
         press(1, Qt::LeftButton);
@@ -490,7 +483,7 @@ private slots:
         QCOMPARE(nameButton(1)->text(), QStringLiteral("Esc"));
         QCOMPARE(nameButton(1)->accessibleName(), QStringLiteral("Track 2 Start Sentinel: Esc"));
         QCOMPARE(box(1), QStringLiteral("&H1B"));
-        QCOMPARE(f->session.image, factoryImage()); // stored by the next apply step only
+        QCOMPARE(f->session.image, shippedFactoryImage()); // stored by the next apply step only
         f->accept();
         QCOMPARE(f->session.byte(54), 0x1B);
         f->page->activate();
@@ -529,14 +522,14 @@ private slots:
         QFETCH(QString, caption);
         QFETCH(QString, text);
         QFETCH(int, stored);
-        f->session.image = factoryImage();
+        f->session.image = shippedFactoryImage();
         f->page->activate();
         f->dialogs.pick(name, code);
         press(entry, Qt::LeftButton);
         QCOMPARE(nameButton(entry)->text(), caption);
         QCOMPARE(box(entry), text);
         f->accept();
-        SettingsImage expected = factoryImage();
+        SettingsImage expected = shippedFactoryImage();
         expected[kIds[entry].byte] = static_cast<std::uint8_t>(stored);
         QCOMPARE(f->session.image, expected);
     }
@@ -577,7 +570,7 @@ private slots:
     void openingChangesNothing() {
         QFETCH(bool, factory);
         QFETCH(bool, changed);
-        const SettingsImage image = factory ? factoryImage() : patternImage(9);
+        const SettingsImage image = factory ? shippedFactoryImage() : patternImage(9);
         f->session.image = image;
         f->session.changed = changed;
         f->page->activate();
@@ -590,19 +583,19 @@ private slots:
     }
 
     void acceptOnFactoryImageKeepsIt() {
-        f->session.image = factoryImage();
+        f->session.image = shippedFactoryImage();
         f->page->activate();
         f->accept();
-        QCOMPARE(f->session.image, factoryImage());
+        QCOMPARE(f->session.image, shippedFactoryImage());
         QVERIFY(f->session.changed);
         QCOMPARE(f->dialogs.messages, QList<Message>{okMessage("Magnetic Card Setting O.K.")});
     }
 
     void jisChoiceIsNotStoredAndNotRead() {
-        f->session.image = factoryImage();
+        f->session.image = shippedFactoryImage();
         f->page->activate();
         click(QStringLiteral("Option2_1"));
-        QCOMPARE(f->session.image, factoryImage());
+        QCOMPARE(f->session.image, shippedFactoryImage());
         f->session.image = patternImage(4);
         f->page->activate();
         QCOMPARE(standard(), 1);

@@ -80,13 +80,6 @@ std::unique_ptr<SettingPage> makePage(Kind kind, Session& session, Dialogs& dial
     return std::make_unique<ParameterPage>(session, dialogs);
 }
 
-SettingsImage factoryImage() {
-    SettingsImage image{};
-    if (!readDefaultFile(shippedFactoryFile(), image))
-        qFatal("no factory file");
-    return image;
-}
-
 } // namespace
 
 Q_DECLARE_METATYPE(Kind)
@@ -143,13 +136,13 @@ private slots:
     void acceptWithoutChangeSetsTheFlag_data() { everyPage(); }
     void acceptWithoutChangeSetsTheFlag() {
         QFETCH(Kind, kind);
-        m_session.image = factoryImage();
+        m_session.image = shippedFactoryImage();
         page(kind).activate();
         click("Command1");
         QCOMPARE(m_dialogs.messages,
                  QList<Message>{Message{QString::fromUtf8(facts(kind).acceptMessage)}});
         QVERIFY(m_session.changed);
-        QCOMPARE(m_session.image, factoryImage());
+        QCOMPARE(m_session.image, shippedFactoryImage());
     }
 
     void defaultAnsweredNoChangesNothing_data() { everyPage(); }
@@ -170,13 +163,13 @@ private slots:
     void defaultAnsweredYesSetsTheFlagEvenOnFactoryValues_data() { everyPage(); }
     void defaultAnsweredYesSetsTheFlagEvenOnFactoryValues() {
         QFETCH(Kind, kind);
-        m_session.image = factoryImage();
+        m_session.image = shippedFactoryImage();
         page(kind).activate();
         m_dialogs.answer(Answer::Yes);
         click("Command2");
         QCOMPARE(m_dialogs.messages.size(), 1);
         QVERIFY(m_session.changed);
-        QCOMPARE(m_session.image, factoryImage());
+        QCOMPARE(m_session.image, shippedFactoryImage());
     }
 
     void namesAndPlaces_data() { everyPage(); }

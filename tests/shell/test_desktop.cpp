@@ -39,11 +39,6 @@ class DesktopTest : public QObject {
     std::unique_ptr<ShellFixture> m_f;
 
     QString path(const QString& name) const { return m_f->dir.filePath(name); }
-    SettingsImage factoryImage() const {
-        SettingsImage image{};
-        readDefaultFile(shippedFactoryFile(), image);
-        return image;
-    }
     // Drags the data over the main window and drops it; true when the window took it.
     bool drop(QMimeData* data) {
         std::unique_ptr<QMimeData> owned(data);
@@ -128,7 +123,7 @@ private slots:
         QCoreApplication::processEvents();
 
         QCOMPARE(m_f->dialogs.messages, messages);
-        QCOMPARE(m_f->session.image, loaded ? patternImage(5) : factoryImage());
+        QCOMPARE(m_f->session.image, loaded ? patternImage(5) : shippedFactoryImage());
         QVERIFY(!m_f->session.changed);
         QVERIFY(!m_f->window->hasEnded());
         QVERIFY(m_f->window->isVisible());
@@ -150,7 +145,7 @@ private slots:
         m_f->dialogs.answer(Answer::Cancel);
         QVERIFY(drop(urlsData({QUrl::fromLocalFile(file)})));
         QCOMPARE(m_f->dialogs.messages, QList<Message>{kSaveQuestion});
-        QCOMPARE(m_f->session.image, factoryImage());
+        QCOMPARE(m_f->session.image, shippedFactoryImage());
         QVERIFY(m_f->session.changed);
 
         m_f->dialogs.answer(Answer::No).answer(Answer::Ok);

@@ -62,12 +62,6 @@ class ShellTest : public QObject {
 
     QString path(const QString& name) const { return m_f->dir.filePath(name); }
 
-    SettingsImage factoryImage() const {
-        SettingsImage image{};
-        readDefaultFile(shippedFactoryFile(), image);
-        return image;
-    }
-
     MainWindow& start() { return m_f->start(); }
 
     MenuWindow& menu() { return *m_f->window->menuWindow(); }
@@ -112,7 +106,7 @@ private slots:
         QCOMPARE(window.windowTitle(), QStringLiteral("Quorvel for Brisk/Corda/Mallow Setting Application."));
         QVERIFY(window.isVisible());
         QVERIFY(!m_f->session.changed);
-        QCOMPARE(m_f->session.image, factoryImage());
+        QCOMPARE(m_f->session.image, shippedFactoryImage());
         QCOMPARE(grid().rowCount(), 8);
         QCOMPARE(grid().columnCount(), 16);
         QCOMPARE(grid().item(0, 0)->text(), QStringLiteral("0"));
@@ -203,7 +197,7 @@ private slots:
             m_f->dialogs.answer(a);
         click(1, 1);
         QCOMPARE(m_f->dialogs.messages, messages);
-        QCOMPARE(m_f->session.image, reloaded ? factoryImage() : patternImage());
+        QCOMPARE(m_f->session.image, reloaded ? shippedFactoryImage() : patternImage());
         QCOMPARE(m_f->session.changed, changedAfter);
         QCOMPARE(ended.count(), 0);
         QVERIFY(window.isVisible());

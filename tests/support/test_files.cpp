@@ -1,5 +1,7 @@
 #include "test_files.h"
 
+#include "core/settings_file.h"
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -11,6 +13,13 @@ namespace quorvel {
 
 QString shippedFactoryFile() {
     return qEnvironmentVariable("QUORVEL_SOURCE_DATA") + QStringLiteral("/Default.mag");
+}
+
+SettingsImage shippedFactoryImage() {
+    SettingsImage image{};
+    if (!readDefaultFile(shippedFactoryFile(), image))
+        qFatal("no factory file");
+    return image;
 }
 
 void writeFile(const QString& path, const QByteArray& content) {

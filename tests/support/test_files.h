@@ -9,6 +9,8 @@ namespace quorvel {
 
 // The shipped factory file in the source tree.
 QString shippedFactoryFile();
+// The image the shipped factory file holds; the test stops when it cannot be read.
+SettingsImage shippedFactoryImage();
 void writeFile(const QString& path, const QByteArray& content);
 QByteArray fileContent(const QString& path);
 // An image with a recognisable value in every byte.
