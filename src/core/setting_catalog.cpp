@@ -276,19 +276,25 @@ std::optional<Setting> findSetting(const QString& key) {
     for (const Setting& s : settingCatalog())
         if (s.key.compare(key, Qt::CaseInsensitive) == 0)
             return s;
-    if (key.startsWith(QStringLiteral("byte."), Qt::CaseInsensitive)) {
-        bool ok = false;
-        const int n = key.mid(5).toInt(&ok);
-        if (ok && n >= 0 && n < kImageSize && !key.mid(5).startsWith(u'+')) {
-            Setting s = numberSetting(QStringLiteral("byte.%1").arg(n), n);
-            // With its prefix, so that `set` reads back what `get` prints.
-            s.text = [n](const SettingsImage& image) {
-                return QStringLiteral("0x%1").arg(byteHex(image[static_cast<std::size_t>(n)]));
-            };
-            return s;
-        }
+    if (const std::optional<int> n = byteOfKey(key)) {
+        Setting s = numberSetting(QStringLiteral("byte.%1").arg(*n), *n);
+        // With its prefix, so that `set` reads back what `get` prints.
+        s.text = [n = *n](const SettingsImage& image) {
+            return QStringLiteral("0x%1").arg(byteHex(image[static_cast<std::size_t>(n)]));
+        };
+        return s;
     }
     return std::nullopt;
+}
+
+std::optional<int> byteOfKey(const QString& key) {
+    if (!key.startsWith(QStringLiteral("byte."), Qt::CaseInsensitive) || key.mid(5).startsWith(u'+'))
+        return std::nullopt;
+    bool ok = false;
+    const int n = key.mid(5).toInt(&ok);
+    if (!ok || n < 0 || n >= kImageSize)
+        return std::nullopt;
+    return n;
 }
 
 bool isNamedByte(int n) {

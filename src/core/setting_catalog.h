@@ -30,6 +30,9 @@ const QList<Setting>& settingCatalog();
 // A named setting, or a "byte.N" key for any single byte; nullopt for an unknown key.
 std::optional<Setting> findSetting(const QString& key);
 
+// The N of a "byte.N" key; nullopt for any other key.
+std::optional<int> byteOfKey(const QString& key);
+
 // True when some named setting covers the byte.
 bool isNamedByte(int n);
 

@@ -71,17 +71,6 @@ const Place* placeOf(const QString& key) {
     return nullptr;
 }
 
-// The N of "byte.N"; nullopt for any other key.
-std::optional<int> byteOfKey(const QString& key) {
-    if (!key.startsWith(QStringLiteral("byte."), Qt::CaseInsensitive))
-        return std::nullopt;
-    bool ok = false;
-    const int n = key.mid(5).toInt(&ok);
-    if (!ok || n < 0 || n >= kImageSize)
-        return std::nullopt;
-    return n;
-}
-
 template <std::size_t N>
 std::optional<QString> pageCaption(const std::array<NamedCode, N>& table, int code) {
     const int index = indexOfCode(table, code);
