@@ -78,6 +78,8 @@ inline constexpr int kTrackOrder = 32;
 inline constexpr int kRs232Terminator = 39;
 inline constexpr int kRs232Delay = 41;
 inline constexpr int kEndSentinel = 46;
+// Tracks 1, 2 and 3.
+inline constexpr std::array<int, 3> kStartSentinels{53, 54, 55};
 inline constexpr int kLanguage = 48;
 inline constexpr int kKeyboardTerminator = 50;
 inline constexpr int kKeyboardDelay = 51;
@@ -91,6 +93,8 @@ inline constexpr int kAmbleCount = 10;
 inline constexpr int kInterface = 127;
 inline constexpr int kAltModeBit = 0x40;
 inline constexpr int kFunctionKeyBit = 0x20;
+// Of byte 32.
+inline constexpr int kTransmitLrcBit = 0x80;
 } // namespace bytes
 
 // The position of a code in a table, or -1 when the table does not name it.

@@ -16,8 +16,6 @@ namespace {
 
 QString tr(const char* text) { return QCoreApplication::translate("quorvel::SwipeAnalysis", text); }
 
-constexpr int kTrackStartSentinel[3] = {53, 54, 55};
-constexpr int kLrcBit = 0x80;
 constexpr int kCodeEnter = 13;
 constexpr int kCodeTab = 14;
 constexpr int kCodeEsc = 27;
@@ -213,7 +211,7 @@ private:
 
     SwipeCheck checkPreamble() {
         for (int t = 0; t < 3; ++t)
-            m_start[t] = codeToken(byteAt(m_image, kTrackStartSentinel[t]));
+            m_start[t] = codeToken(byteAt(m_image, bytes::kStartSentinels[static_cast<std::size_t>(t)]));
         m_end = codeToken(byteAt(m_image, bytes::kEndSentinel));
 
         SwipeCheck check{tr("Preamble"), CheckState::NotChecked, {}};
@@ -263,7 +261,7 @@ private:
             if (m_start[t].isEmpty())
                 keyless = tr("the start sentinel of track %1 is the code %2, which no key types")
                               .arg(t + 1)
-                              .arg(codeText(byteAt(m_image, kTrackStartSentinel[t])));
+                              .arg(codeText(byteAt(m_image, bytes::kStartSentinels[static_cast<std::size_t>(t)])));
         if (keyless.isEmpty() && m_end.isEmpty())
             keyless = tr("the end sentinel is the code %1, which no key types")
                           .arg(codeText(byteAt(m_image, bytes::kEndSentinel)));
@@ -276,7 +274,7 @@ private:
 
         const std::optional<TrackOrder> order = trackOrder(m_image);
         const std::optional<TrackSelection> selection = trackSelection(m_image);
-        const int lrc = (byteAt(m_image, bytes::kTrackOrder) & kLrcBit) ? 1 : 0;
+        const int lrc = (byteAt(m_image, bytes::kTrackOrder) & bytes::kTransmitLrcBit) ? 1 : 0;
         QString problem;
         int at = m_dataStart;
         while (at < regionEnd) {
@@ -676,12 +674,12 @@ QString expectedFrame(const SettingsImage& image) {
     const std::optional<TrackSelection> selection = trackSelection(image);
     const QString end = shownCode(byteAt(image, bytes::kEndSentinel));
     const QString lrc =
-        (byteAt(image, bytes::kTrackOrder) & kLrcBit) ? QStringLiteral(" LRC") : QString();
+        (byteAt(image, bytes::kTrackOrder) & bytes::kTransmitLrcBit) ? QStringLiteral(" LRC") : QString();
     for (int track : order ? order->tracks : QList<int>{1, 2, 3}) {
         if (selection && !selection->allowed.contains(track))
             continue;
         parts << QStringLiteral("‹%1…%2%3›")
-                     .arg(shownCode(byteAt(image, kTrackStartSentinel[track - 1])), end, lrc);
+                     .arg(shownCode(byteAt(image, bytes::kStartSentinels[static_cast<std::size_t>(track - 1)])), end, lrc);
     }
     parts << codeString(image, bytes::kFirstPostamble).tokens;
     const Terminator terminator = terminatorOf(byteAt(image, bytes::kKeyboardTerminator));

@@ -26,7 +26,6 @@ namespace {
 constexpr int kDataFormatByte = 4;
 constexpr int kAccountOnlyBit = 0x80;
 constexpr int kIbmFormatBit = 0x40;
-constexpr int kTransmitLrcBit = 0x80;
 constexpr int kTrackOrderBits = 0x07;
 
 struct IdCharacter {
@@ -40,12 +39,12 @@ struct IdCharacter {
 
 // In the order of the name buttons IDCS 0-7, which is also the order they are shown and stored.
 constexpr std::array<IdCharacter, MagneticPage::kIdCharacterCount> kIdCharacters{{
-    {"IDS", 0, "ID1", QT_TRANSLATE_NOOP("quorvel::MagneticPage", "Track 1 Start Sentinel : "), 53,
-     0x25},
-    {"IDS", 1, "ID1", QT_TRANSLATE_NOOP("quorvel::MagneticPage", "Track 2 Start Sentinel :"), 54,
-     0x3B},
-    {"IDS", 2, "ID1", QT_TRANSLATE_NOOP("quorvel::MagneticPage", "Track 3 Start Sentinel :"), 55,
-     0x3B},
+    {"IDS", 0, "ID1", QT_TRANSLATE_NOOP("quorvel::MagneticPage", "Track 1 Start Sentinel : "),
+     bytes::kStartSentinels[0], 0x25},
+    {"IDS", 1, "ID1", QT_TRANSLATE_NOOP("quorvel::MagneticPage", "Track 2 Start Sentinel :"),
+     bytes::kStartSentinels[1], 0x3B},
+    {"IDS", 2, "ID1", QT_TRANSLATE_NOOP("quorvel::MagneticPage", "Track 3 Start Sentinel :"),
+     bytes::kStartSentinels[2], 0x3B},
     {"IDS", 3, "ID1", QT_TRANSLATE_NOOP("quorvel::MagneticPage", "Track 1/2/3 End Sentinel : "),
      bytes::kEndSentinel, 0x3F},
     {"IDC", 0, "ID2", QT_TRANSLATE_NOOP("quorvel::MagneticPage", "Track 1 DLE Character : "), 60,
@@ -263,7 +262,7 @@ bool MagneticPage::apply() {
     if (order >= 0)
         session().setByte(bytes::kTrackOrder,
                           kTrackOrders.at(static_cast<std::size_t>(order)).code |
-                              (session().byte(bytes::kTrackOrder) & kTransmitLrcBit));
+                              (session().byte(bytes::kTrackOrder) & bytes::kTransmitLrcBit));
 
     const int selection =
         firstSelected(m_trackSelection, 0, static_cast<int>(m_trackSelection.size()) - 1);
@@ -279,7 +278,7 @@ void MagneticPage::showDataFormat() {
     const int format = session().byte(kDataFormatByte);
     m_accountOnly->setChecked((format & kAccountOnlyBit) != 0);
     m_ibmFormat->setChecked((format & kIbmFormatBit) != 0);
-    m_transmitLrc->setChecked((session().byte(bytes::kTrackOrder) & kTransmitLrcBit) != 0);
+    m_transmitLrc->setChecked((session().byte(bytes::kTrackOrder) & bytes::kTransmitLrcBit) != 0);
 }
 
 void MagneticPage::applyDataFormat() {
@@ -288,7 +287,7 @@ void MagneticPage::applyDataFormat() {
     format = withBits(format, kIbmFormatBit, m_ibmFormat->isChecked());
     session().setByte(kDataFormatByte, format);
     session().setByte(bytes::kTrackOrder, withBits(session().byte(bytes::kTrackOrder),
-                                                   kTransmitLrcBit, m_transmitLrc->isChecked()));
+                                                   bytes::kTransmitLrcBit, m_transmitLrc->isChecked()));
 }
 
 void MagneticPage::showIdCharacters() {
