@@ -29,7 +29,7 @@ int editingKeyCode(const CapturedKey& key) {
     if (key.key == Qt::Key_Tab && key.modifiers.testFlag(Qt::ShiftModifier))
         return kShiftTabCode;
     for (const EditingKey& editing : kEditingKeys)
-        if (editing.qtKey != 0 && (key.key == editing.qtKey || key.key == editing.otherQtKey))
+        if (key.key != 0 && (key.key == editing.qtKey || key.key == editing.otherQtKey))
             return editing.code;
     return -1;
 }

@@ -73,6 +73,8 @@ private slots:
         QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << "\r" << "[Enter]";
         QTest::newRow("Backtab") << int(Qt::Key_Backtab) << shift << "" << "[S-Tab]";
         QTest::newRow("Shift+Tab") << int(Qt::Key_Tab) << shift << "" << "[S-Tab]";
+        // An input method may report the text alone, without a key.
+        QTest::newRow("text without a key") << 0 << none << "%" << "%";
         QTest::newRow("Esc") << int(Qt::Key_Escape) << none << "\x1b" << "[Esc]";
         QTest::newRow("Backspace") << int(Qt::Key_Backspace) << none << "\b" << "[BS]";
         QTest::newRow("Delete") << int(Qt::Key_Delete) << none << "" << "[Del]";
