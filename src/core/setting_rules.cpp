@@ -69,7 +69,8 @@ int modesWithAltMode(int modes, bool on) {
 }
 
 int modesWithCaseMode(int modes, int caseCode) {
-    return (modes & 0xF0) | (caseCode & 0x0F);
+    constexpr int kCaseBits = field(FieldId::Case).mask;
+    return (modes & ~kCaseBits & 0xFF) | (caseCode & kCaseBits);
 }
 
 int factoryModes(int modes) {

@@ -23,9 +23,12 @@ namespace quorvel {
 
 namespace {
 
-constexpr int kDataFormatByte = 4;
-constexpr int kAccountOnlyBit = 0x80;
-constexpr int kIbmFormatBit = 0x40;
+constexpr int kDataFormatByte = field(FieldId::Track2AccountOnly).byte;
+constexpr int kAccountOnlyBit = field(FieldId::Track2AccountOnly).mask;
+constexpr int kIbmFormatBit = field(FieldId::IbmFormat).mask;
+static_assert(field(FieldId::IbmFormat).byte == kDataFormatByte);
+// The page's own reading of the track order: bits 0-2 select its button. Everything that
+// describes the image reads the field's whole code instead.
 constexpr int kTrackOrderBits = 0x07;
 
 struct IdCharacter {
@@ -47,13 +50,13 @@ constexpr std::array<IdCharacter, MagneticPage::kIdCharacterCount> kIdCharacters
      bytes::kStartSentinels[2], 0x3B},
     {"IDS", 3, "ID1", QT_TRANSLATE_NOOP("quorvel::MagneticPage", "Track 1/2/3 End Sentinel : "),
      bytes::kEndSentinel, 0x3F},
-    {"IDC", 0, "ID2", QT_TRANSLATE_NOOP("quorvel::MagneticPage", "Track 1 DLE Character : "), 60,
+    {"IDC", 0, "ID2", QT_TRANSLATE_NOOP("quorvel::MagneticPage", "Track 1 DLE Character : "), field(FieldId::Dle1).byte,
      0x00},
-    {"IDC", 1, "ID2", QT_TRANSLATE_NOOP("quorvel::MagneticPage", "Track 2 DLE Character : "), 61,
+    {"IDC", 1, "ID2", QT_TRANSLATE_NOOP("quorvel::MagneticPage", "Track 2 DLE Character : "), field(FieldId::Dle2).byte,
      0x00},
-    {"IDC", 2, "ID2", QT_TRANSLATE_NOOP("quorvel::MagneticPage", "Track 3 DLE Character : "), 62,
+    {"IDC", 2, "ID2", QT_TRANSLATE_NOOP("quorvel::MagneticPage", "Track 3 DLE Character : "), field(FieldId::Dle3).byte,
      0x00},
-    {"IDC", 3, "ID2", QT_TRANSLATE_NOOP("quorvel::MagneticPage", "STX Character : "), 59, 0x00},
+    {"IDC", 3, "ID2", QT_TRANSLATE_NOOP("quorvel::MagneticPage", "STX Character : "), field(FieldId::Stx).byte, 0x00},
 }};
 
 QString arrayName(const char* array, int index) {

@@ -21,8 +21,8 @@ namespace quorvel {
 
 namespace {
 
-constexpr int kBeeperByte = 35;
-constexpr int kBeeperBit = 0x04;
+constexpr int kBeeperByte = field(FieldId::PowerOnBeeper).byte;
+constexpr int kBeeperBit = field(FieldId::PowerOnBeeper).mask;
 constexpr int kFactoryPitch = 16;
 constexpr int kFactoryDuration = 25;
 // The case mode codes of Option1 0 to 2; "ALT Mode" (3) has none here.
@@ -97,7 +97,7 @@ void ParameterPage::showBytes() {
     m_duration->setText(QString::number(session().byte(bytes::kBuzzerDuration)));
     m_pitchSlider->setValue(session().byte(bytes::kBuzzerPitch));
     m_durationSlider->setValue(session().byte(bytes::kBuzzerDuration));
-    const int caseCode = session().byte(bytes::kModes) & 0x0F;
+    const int caseCode = fieldValue(session().image, FieldId::Case);
     for (std::size_t i = 0; i < kCaseButtonCodes.size(); ++i)
         if (kCaseButtonCodes[i] == caseCode)
             setSelected(m_caseModes[i], true);
