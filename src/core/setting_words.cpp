@@ -2,6 +2,7 @@
 
 #include "setting_catalog.h"
 #include "key_name.h"
+#include "menu_table.h"
 #include "setting_fields.h"
 
 #include <QCoreApplication>
@@ -19,14 +20,7 @@ QString translated(const char* text) {
     return QCoreApplication::translate("quorvel::SettingWords", text);
 }
 
-// The page headings, in menu order.
-constexpr std::array<const char*, kSettingPageCount> kPageTitles{
-    QT_TRANSLATE_NOOP("quorvel::SettingWords", "Intercharacter Delay"),
-    QT_TRANSLATE_NOOP("quorvel::SettingWords", "Keyboard Language"),
-    QT_TRANSLATE_NOOP("quorvel::SettingWords", "Terminator"),
-    QT_TRANSLATE_NOOP("quorvel::SettingWords", "Magnetic Card"),
-    QT_TRANSLATE_NOOP("quorvel::SettingWords", "Preamble & Postamble"),
-    QT_TRANSLATE_NOOP("quorvel::SettingWords", "General Parameter")};
+QString pageTitle(PageId page) { return translated(menuEntry(page).title); }
 
 // The named fields in the order the pages show them.
 const std::vector<const Field*>& placed() {
@@ -58,7 +52,7 @@ QString otherBytesTitle() { return QCoreApplication::translate("quorvel::Setting
 
 QString settingCaption(const QString& key) {
     if (const Field* place = placeOf(key))
-        return QStringLiteral("%1: %2").arg(translated(kPageTitles[pageIndex(*place)]),
+        return QStringLiteral("%1: %2").arg(pageTitle(place->page),
                                             translated(place->caption));
     if (const std::optional<int> n = byteOfKey(key))
         return QCoreApplication::translate("quorvel::SettingWords", "byte %1").arg(*n);
@@ -103,8 +97,8 @@ QList<ImageDifference> summaryDifferences(const SettingsImage& first, const Sett
 
 QList<SummarySection> settingsSummary(const SettingsImage& image) {
     QList<SummarySection> sections;
-    for (std::size_t page = 0; page < kPageTitles.size(); ++page) {
-        SummarySection section{translated(kPageTitles[page]), {}};
+    for (std::size_t page = 0; page < kSettingPageCount; ++page) {
+        SummarySection section{pageTitle(static_cast<PageId>(page)), {}};
         for (const Field* place : placed())
             if (pageIndex(*place) == page)
                 section.lines.append(

@@ -5,6 +5,7 @@
 #include "page_catalog.h"
 #include "table_view.h"
 
+#include "core/menu_table.h"
 #include "core/session.h"
 #include "ui/dialogs.h"
 #include "ui/twips.h"
@@ -47,9 +48,9 @@ MainWindow::MainWindow(Session& session, Dialogs& dialogs, QWidget* parent)
 
     registerPages(*this, session, dialogs);
 
-    addMenuShortcut(2, QKeySequence(Qt::CTRL | Qt::Key_O));
-    addMenuShortcut(3, QKeySequence(Qt::CTRL | Qt::Key_S));
-    addMenuShortcut(4, QKeySequence(Qt::CTRL | Qt::Key_Q));
+    for (const MenuEntry& entry : kMenuEntries)
+        if (entry.shortcut != 0 && entry.group == kFileGroup)
+            addMenuShortcut(entry.item, QKeySequence(entry.shortcut));
     setAcceptDrops(true);
 }
 

@@ -4,6 +4,7 @@
 #include "main_window.h"
 #include "table_view.h"
 
+#include "core/menu_table.h"
 #include "core/session.h"
 #include "core/settings_file.h"
 #include "ui/dialogs.h"
@@ -12,6 +13,7 @@
 #include "ui/vertical_menu.h"
 
 #include <QMdiSubWindow>
+#include <QMetaEnum>
 #include <QStyle>
 #include <QTableWidget>
 
@@ -44,47 +46,27 @@ MenuWindow::MenuWindow(Session& session, Dialogs& dialogs, MainWindow& main)
     m_menu->setGeometry(twipsRect(120, 180, 1890, 2685));
 
     QStyle* s = style();
-    const int file = m_menu->addGroup(tr("File"));
-    m_menu->addItem(file, tr("Default"), s->standardIcon(QStyle::SP_BrowserReload));
-    m_menu->addItem(file, tr("Open"), s->standardIcon(QStyle::SP_DialogOpenButton));
-    m_menu->addItem(file, tr("Save"), s->standardIcon(QStyle::SP_DialogSaveButton));
-    m_menu->addItem(file, tr("Exit"), s->standardIcon(QStyle::SP_DialogCloseButton));
-    const int setting = m_menu->addGroup(tr("Setting"));
-    m_menu->addItem(setting, tr("InterCharacter Delay"), s->standardIcon(QStyle::SP_MediaSeekForward));
-    m_menu->addItem(setting, tr("Keyboard Language"), s->standardIcon(QStyle::SP_ComputerIcon));
-    m_menu->addItem(setting, tr("Terminator"), s->standardIcon(QStyle::SP_MediaStop));
-    m_menu->addItem(setting, tr("Magnetic Card"), s->standardIcon(QStyle::SP_DriveFDIcon));
-    m_menu->addItem(setting, tr("Preamble & Postamble"), s->standardIcon(QStyle::SP_FileDialogListView));
-    m_menu->addItem(setting, tr("General Parameter"), s->standardIcon(QStyle::SP_FileDialogDetailedView));
-    const int transmit = m_menu->addGroup(tr("Transmit"));
-    m_menu->addItem(transmit, tr("Transmit"), s->standardIcon(QStyle::SP_ArrowRight));
-    const int tools = m_menu->addGroup(tr("Tools"));
-    m_menu->addItem(tools, tr("Swipe Test"), s->standardIcon(QStyle::SP_FileDialogContentsView));
-    m_menu->addItem(tools, tr("Summary"), s->standardIcon(QStyle::SP_FileDialogInfoView));
-    m_menu->addItem(tools, tr("Compare"), s->standardIcon(QStyle::SP_FileLinkIcon));
+    const QMetaEnum icons = QMetaEnum::fromType<QStyle::StandardPixmap>();
+    for (const char* group : kMenuGroups)
+        m_menu->addGroup(tr(group));
+    for (const MenuEntry& entry : kMenuEntries)
+        m_menu->addItem(entry.group, tr(entry.caption),
+                        s->standardIcon(static_cast<QStyle::StandardPixmap>(icons.keyToValue(entry.icon))));
 
     connect(m_menu, &VerticalMenu::itemClicked, this, &MenuWindow::dispatch);
 }
 
 void MenuWindow::dispatch(int group, int item) {
     m_session.lastMenuItem = item;
-    if (group == 1) {
-        switch (item) {
-        case 1:
+    if (group == kFileGroup) {
+        if (item == menuEntry(MenuId::Default).item)
             defaultCommand();
-            break;
-        case 2:
+        else if (item == menuEntry(MenuId::Open).item)
             openCommand();
-            break;
-        case 3:
+        else if (item == menuEntry(MenuId::Save).item)
             saveCommand();
-            break;
-        case 4:
+        else if (item == menuEntry(MenuId::Exit).item)
             exitCommand();
-            break;
-        default:
-            break;
-        }
         return;
     }
     m_main.showPage(group, item);

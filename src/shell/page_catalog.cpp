@@ -1,6 +1,7 @@
 #include "page_catalog.h"
 
 #include "main_window.h"
+#include "core/menu_table.h"
 #include "transmit_page.h"
 
 #include "pages/amble_page.h"
@@ -15,17 +16,26 @@
 
 namespace quorvel {
 
+namespace {
+
+template <typename Make>
+void add(MainWindow& main, MenuId id, Make make) {
+    main.registerPage(menuEntry(id).group, menuEntry(id).item, make);
+}
+
+} // namespace
+
 void registerPages(MainWindow& main, Session& session, Dialogs& dialogs) {
-    main.registerPage(2, 1, [&] { return new InterCharDelayPage(session, dialogs); });
-    main.registerPage(2, 2, [&] { return new LanguagePage(session, dialogs); });
-    main.registerPage(2, 3, [&] { return new TerminatorPage(session, dialogs); });
-    main.registerPage(2, 4, [&] { return new MagneticPage(session, dialogs); });
-    main.registerPage(2, 5, [&] { return new AmblePage(session, dialogs); });
-    main.registerPage(2, 6, [&] { return new ParameterPage(session, dialogs); });
-    main.registerPage(3, 1, [&] { return new TransmitPage(session, dialogs); });
-    main.registerPage(4, 1, [&] { return new SwipeTestPage(session); });
-    main.registerPage(4, 2, [&] { return new SummaryPage(session); });
-    main.registerPage(4, 3, [&] { return new ComparePage(session, dialogs); });
+    add(main, MenuId::InterCharDelay, [&] { return new InterCharDelayPage(session, dialogs); });
+    add(main, MenuId::KeyboardLanguage, [&] { return new LanguagePage(session, dialogs); });
+    add(main, MenuId::Terminator, [&] { return new TerminatorPage(session, dialogs); });
+    add(main, MenuId::MagneticCard, [&] { return new MagneticPage(session, dialogs); });
+    add(main, MenuId::Amble, [&] { return new AmblePage(session, dialogs); });
+    add(main, MenuId::GeneralParameter, [&] { return new ParameterPage(session, dialogs); });
+    add(main, MenuId::Transmit, [&] { return new TransmitPage(session, dialogs); });
+    add(main, MenuId::SwipeTest, [&] { return new SwipeTestPage(session); });
+    add(main, MenuId::Summary, [&] { return new SummaryPage(session); });
+    add(main, MenuId::Compare, [&] { return new ComparePage(session, dialogs); });
 }
 
 } // namespace quorvel
