@@ -1,10 +1,15 @@
+#include "cli/cli.h"
 #include "core/key_name.h"
+#include "core/settings_file.h"
 #include "core/setting_catalog.h"
 #include "core/setting_fields.h"
 #include "core/setting_words.h"
 #include "core/swipe_analysis.h"
 #include "test_files.h"
 
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace quorvel;
@@ -29,6 +34,17 @@ QString summaryLine(const SettingsImage& image, const Field& f) {
     return QStringLiteral("(missing)");
 }
 
+// What quorvel-cli prints for its arguments, run in-process.
+QString cliOut(const QStringList& args) {
+    QString out;
+    QString err;
+    QTextStream o(&out);
+    QTextStream e(&err);
+    runCli(args, o, e, CliContext{});
+    o.flush();
+    return out;
+}
+
 const SwipeCheck& orderCheck(const SwipeAnalysis& analysis) { return analysis.checks.at(4); }
 
 } // namespace
@@ -51,6 +67,18 @@ private slots:
     void everyFieldAgrees() {
         QFETCH(Bytes, changes);
         const SettingsImage image = factoryWith(changes);
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("image.mag"));
+        {
+            QFile out(file);
+            QVERIFY(out.open(QIODevice::WriteOnly));
+            out.write(composeSettingsText(image));
+        }
+        const QJsonObject shown =
+            QJsonDocument::fromJson(cliOut({QStringLiteral("show"), file, QStringLiteral("--json")}).toUtf8())
+                .object()
+                .value(QStringLiteral("settings"))
+                .toObject();
         for (const Field& f : kFields) {
             if (!f.key)
                 continue;
@@ -72,6 +100,11 @@ private slots:
             const NamedCode* choice = f.kind == FieldKind::Choice ? fieldChoice(image, f.id) : nullptr;
             if (!(choice && choice->word) && f.kind != FieldKind::String)
                 QCOMPARE(settingWords(key, image), setting->text(image));
+
+            // quorvel-cli prints the catalog's value, and show --json holds its JSON form.
+            QCOMPARE(cliOut({QStringLiteral("get"), file, key}), setting->text(image) + u'\n');
+            const QJsonValue json = shown.value(key);
+            QCOMPARE(json, setting->json(image));
 
             // The JSON form assigns back to the same image.
             SettingsImage restored = image;
