@@ -8,8 +8,8 @@ namespace quorvel {
 
 class CharacterEntry;
 
-// frmAmble: up to ten characters sent before the card data (bytes 80 to 89)
-// and up to ten after it (bytes 91 to 100), each an entry of name button and code box.
+// frmAmble: up to ten characters sent before the card data
+// and up to ten after it, each an entry of name button and code box.
 class AmblePage : public SettingPage {
     Q_OBJECT
 public:

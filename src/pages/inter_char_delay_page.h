@@ -9,7 +9,7 @@ class QSlider;
 namespace quorvel {
 
 // frmInterCDelay: the start values of the delay between sent characters, for
-// the keyboard interface (byte 51) and the RS-232 interface (byte 41). The
+// the keyboard interface and the RS-232 interface. The
 // RS-232 row is shown but cannot be edited.
 class InterCharDelayPage : public SettingPage {
     Q_OBJECT

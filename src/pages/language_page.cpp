@@ -59,7 +59,7 @@ void LanguagePage::showBytes() {
 }
 
 bool LanguagePage::apply() {
-    // In ALT mode no language is selected and byte 48 keeps the last one.
+    // In ALT mode no language is selected and the language field keeps the last one.
     const int language = firstSelected(m_options, 0, languageCount() - 1);
     if (language >= 0)
         session().setByte(bytes::kLanguage, language);

@@ -6,8 +6,8 @@
 
 namespace quorvel {
 
-// frmLanguage: the keyboard layout the reader types with (byte 48), or the
-// ALT mode instead (bit 6 of byte 52).
+// frmLanguage: the keyboard layout the reader types with, or the
+// ALT mode instead.
 class LanguagePage : public SettingPage {
     Q_OBJECT
 public:

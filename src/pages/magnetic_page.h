@@ -14,8 +14,7 @@ class CharacterEntry;
 
 // frmMagnetic: how the reader handles the three tracks, on four tabs with one
 // Accept and a Default per tab. Track order and the "Transmit LRC" bit share
-// byte 32; track selection is byte 63; the ID characters are whole bytes; the
-// data format options are bits of bytes 4 and 32.
+// a byte; the ID characters are whole bytes; the data format options are bits.
 class MagneticPage : public SettingPage {
     Q_OBJECT
 public:

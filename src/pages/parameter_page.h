@@ -9,8 +9,8 @@ class QSlider;
 
 namespace quorvel {
 
-// frmParameter: letter case mode (bits 0-3 of byte 52), buzzer pitch (byte 57)
-// and duration (byte 58), power-on beeper (bit 2 of byte 35).
+// frmParameter: letter case mode, buzzer pitch and duration, power-on
+// beeper; where they lie is the field table's.
 class ParameterPage : public SettingPage {
     Q_OBJECT
 public:

@@ -90,7 +90,7 @@ void TerminatorPage::showBytes() {
 }
 
 bool TerminatorPage::apply() {
-    // A byte 39 the buttons could not show is kept rather than replaced by a code of our own.
+    // An RS-232 terminator the buttons could not show is kept rather than replaced by a code of our own.
     const int rs232 = firstSelected(m_rs232, 0, static_cast<int>(m_rs232.size()) - 1);
     if (rs232 >= 0)
         session().setByte(bytes::kRs232Terminator,

@@ -8,8 +8,8 @@ class QTabWidget;
 
 namespace quorvel {
 
-// frmTerminator: the keyboard terminator (byte 50), and the RS-232 terminator
-// (byte 39) on a tab that is kept behind, so it is carried along unchanged.
+// frmTerminator: the keyboard terminator, and the RS-232 terminator
+// on a tab that is kept behind, so it is carried along unchanged.
 class TerminatorPage : public SettingPage {
     Q_OBJECT
 public:
