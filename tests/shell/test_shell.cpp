@@ -1,3 +1,4 @@
+#include "core/menu_table.h"
 #include "core/session.h"
 #include "core/settings_file.h"
 #include "scripted_dialogs.h"
@@ -20,6 +21,8 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QToolButton>
+
+#include <algorithm>
 #include <QtTest>
 
 using namespace quorvel;
@@ -455,6 +458,24 @@ private slots:
         QCOMPARE(ended.count(), 1);
         QVERIFY(m_f->dialogs.messages.isEmpty());
         QVERIFY(!window.isVisible());
+    }
+
+    // A misspelt icon name in the menu table would leave its item without a picture.
+    void everyMenuItemHasItsCaptionIconAndShortcut() {
+        MainWindow& window = m_f->start();
+        VerticalMenu* menu = window.menuWindow()->menu();
+        for (const MenuEntry& entry : kMenuEntries) {
+            QToolButton* button = menu->itemButton(entry.group, entry.item);
+            QVERIFY2(button, entry.caption);
+            QCOMPARE(menu->itemCaption(entry.group, entry.item), QString::fromLatin1(entry.caption));
+            QVERIFY2(!button->icon().isNull(), entry.icon);
+            if (entry.shortcut == 0)
+                continue;
+            const QList<QAction*> actions = window.actions();
+            QVERIFY2(std::any_of(actions.begin(), actions.end(),
+                                 [&](QAction* a) { return a->shortcut() == QKeySequence(entry.shortcut); }),
+                     entry.caption);
+        }
     }
 
     void pagesAreCreatedOnceAndActivatedWhenShown() {
