@@ -13,8 +13,9 @@ namespace quorvel {
 bool appendDurably(const QString& path, const QByteArray& bytes, QString* reason) {
     const QByteArray name = QFile::encodeName(path);
     // O_NOFOLLOW refuses a link; O_NONBLOCK keeps a FIFO without a reader from blocking.
-    const int fd = ::open(name.constData(), O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC,
-                          0644);
+    const int fd =
+        ::open(name.constData(),
+               O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0644);
     if (fd < 0) {
         *reason = errno == ELOOP ? QStringLiteral("it is a symbolic link")
                                  : QString::fromLocal8Bit(std::strerror(errno));

@@ -31,34 +31,67 @@ Qt::KeyboardModifiers modifiersOf(int parameter) {
 // The letter that ends a CSI or SS3 sequence: arrows, Home/End, F1-F4, Shift+Tab.
 int finalLetterKey(char c) {
     switch (c) {
-    case 'A': return Qt::Key_Up;
-    case 'B': return Qt::Key_Down;
-    case 'C': return Qt::Key_Right;
-    case 'D': return Qt::Key_Left;
-    case 'H': return Qt::Key_Home;
-    case 'F': return Qt::Key_End;
-    case 'P': return Qt::Key_F1;
-    case 'Q': return Qt::Key_F2;
-    case 'R': return Qt::Key_F3;
-    case 'S': return Qt::Key_F4;
-    case 'Z': return Qt::Key_Backtab;
-    default: return 0;
+    case 'A':
+        return Qt::Key_Up;
+    case 'B':
+        return Qt::Key_Down;
+    case 'C':
+        return Qt::Key_Right;
+    case 'D':
+        return Qt::Key_Left;
+    case 'H':
+        return Qt::Key_Home;
+    case 'F':
+        return Qt::Key_End;
+    case 'P':
+        return Qt::Key_F1;
+    case 'Q':
+        return Qt::Key_F2;
+    case 'R':
+        return Qt::Key_F3;
+    case 'S':
+        return Qt::Key_F4;
+    case 'Z':
+        return Qt::Key_Backtab;
+    default:
+        return 0;
     }
 }
 
 // The number of a VT220 "ESC [ n ~" sequence.
 int tildeKey(int number) {
     switch (number) {
-    case 1: case 7: return Qt::Key_Home;
-    case 2: return Qt::Key_Insert;
-    case 3: return Qt::Key_Delete;
-    case 4: case 8: return Qt::Key_End;
-    case 5: return Qt::Key_PageUp;
-    case 6: return Qt::Key_PageDown;
-    case 11: case 12: case 13: case 14: case 15: return Qt::Key_F1 + number - 11;
-    case 17: case 18: case 19: case 20: case 21: return Qt::Key_F6 + number - 17;
-    case 23: case 24: return Qt::Key_F11 + number - 23;
-    default: return 0;
+    case 1:
+    case 7:
+        return Qt::Key_Home;
+    case 2:
+        return Qt::Key_Insert;
+    case 3:
+        return Qt::Key_Delete;
+    case 4:
+    case 8:
+        return Qt::Key_End;
+    case 5:
+        return Qt::Key_PageUp;
+    case 6:
+        return Qt::Key_PageDown;
+    case 11:
+    case 12:
+    case 13:
+    case 14:
+    case 15:
+        return Qt::Key_F1 + number - 11;
+    case 17:
+    case 18:
+    case 19:
+    case 20:
+    case 21:
+        return Qt::Key_F6 + number - 17;
+    case 23:
+    case 24:
+        return Qt::Key_F11 + number - 23;
+    default:
+        return 0;
     }
 }
 
@@ -100,7 +133,8 @@ CapturedKey characterKey(unsigned char c, qint64 timeMs) {
 
 } // namespace
 
-KeySequenceDecoder::Parse KeySequenceDecoder::parseEscape(const QByteArray& bytes, qsizetype& length,
+KeySequenceDecoder::Parse KeySequenceDecoder::parseEscape(const QByteArray& bytes,
+                                                          qsizetype& length,
                                                           CapturedKey& key) const {
     if (bytes.size() < 2)
         return Parse::Incomplete;
@@ -144,7 +178,8 @@ KeySequenceDecoder::Parse KeySequenceDecoder::parseEscape(const QByteArray& byte
         key.key = c == '~' ? tildeKey(parameters.first()) : finalLetterKey(c);
         if (!key.key)
             return Parse::NotASequence;
-        key.modifiers = parameters.size() > 1 ? modifiersOf(parameters.at(1)) : Qt::KeyboardModifiers();
+        key.modifiers =
+            parameters.size() > 1 ? modifiersOf(parameters.at(1)) : Qt::KeyboardModifiers();
         if (key.key == Qt::Key_Backtab)
             key.modifiers |= Qt::ShiftModifier;
         return Parse::Key;

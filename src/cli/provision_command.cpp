@@ -31,7 +31,8 @@ int usage(QTextStream& err, const QString& problem) {
 }
 
 // A settings file, or a JSON profile applied to the factory image by the apply command.
-int loadSettings(const QString& path, const QString& factoryFile, SettingsImage& image, QTextStream& err) {
+int loadSettings(const QString& path, const QString& factoryFile, SettingsImage& image,
+                 QTextStream& err) {
     QFile file(path);
     const bool profile = QFileInfo(path).isFile() && file.open(QIODevice::ReadOnly) &&
                          file.read(4096).trimmed().startsWith('{');
@@ -41,8 +42,9 @@ int loadSettings(const QString& path, const QString& factoryFile, SettingsImage&
     QTextStream settingsText(&text);
     CliContext context;
     context.factoryFile = factoryFile;
-    const int status = runCli({QStringLiteral("apply"), path, factoryFile, QStringLiteral("-o"), QStringLiteral("-")},
-                              settingsText, err, context);
+    const int status = runCli(
+        {QStringLiteral("apply"), path, factoryFile, QStringLiteral("-o"), QStringLiteral("-")},
+        settingsText, err, context);
     settingsText.flush();
     if (status != kOk)
         return status;
@@ -82,7 +84,9 @@ Wait Provisioning::pause() {
     if (m_inputEnded) {
         if (m_seams.sleep)
             m_seams.sleep(m_seams.pollMs);
-        return m_seams.input.read(0).kind == TerminalInput::Chunk::Kind::Interrupted ? Wait::Interrupted : Wait::Done;
+        return m_seams.input.read(0).kind == TerminalInput::Chunk::Kind::Interrupted
+                   ? Wait::Interrupted
+                   : Wait::Done;
     }
     const TerminalInput::Chunk chunk = m_seams.input.read(m_seams.pollMs);
     switch (chunk.kind) {
@@ -119,7 +123,8 @@ Wait Provisioning::waitUntilGone(const QByteArray& path) {
     m_out.flush();
     for (;;) {
         const std::vector<HidInterface> present = m_seams.bus.enumerate();
-        if (std::none_of(present.begin(), present.end(), [&](const HidInterface& hid) { return hid.path == path; }))
+        if (std::none_of(present.begin(), present.end(),
+                         [&](const HidInterface& hid) { return hid.path == path; }))
             return Wait::Done;
         if (pause() == Wait::Interrupted)
             return Wait::Interrupted;
@@ -133,15 +138,18 @@ bool Provisioning::transmit(ProvisioningRecord& record) {
     // The companion writes to the same terminal: what was said so far goes first.
     m_out.flush();
     const TransmitOutcome outcome = transmitSettings(session, m_seams.folder, m_seams.runner);
-    record.imageSha256 = QCryptographicHash::hash(QByteArrayView(reinterpret_cast<const char*>(session.image.data()),
-                                                                 static_cast<qsizetype>(session.image.size())),
-                                                  QCryptographicHash::Sha256)
-                             .toHex();
+    record.imageSha256 =
+        QCryptographicHash::hash(QByteArrayView(reinterpret_cast<const char*>(session.image.data()),
+                                                static_cast<qsizetype>(session.image.size())),
+                                 QCryptographicHash::Sha256)
+            .toHex();
     if (!outcome.succeeded())
         record.problem = outcome.message;
     else if (outcome.exitCode != 0)
-        record.problem = QStringLiteral("the companion program ended with status %1").arg(outcome.exitCode);
-    record.transmission = record.problem.isEmpty() ? QStringLiteral("sent") : QStringLiteral("failed");
+        record.problem =
+            QStringLiteral("the companion program ended with status %1").arg(outcome.exitCode);
+    record.transmission =
+        record.problem.isEmpty() ? QStringLiteral("sent") : QStringLiteral("failed");
     if (record.problem.isEmpty())
         m_out << "Settings sent\n";
     else
@@ -167,7 +175,8 @@ Wait Provisioning::verify(ProvisioningRecord& record) {
             return Wait::Done;
         }
         ++record.swipes;
-        const SwipeAnalysis analysis = analyzeTerminalSwipe(result.keys, m_image, CardNumbers::Masked);
+        const SwipeAnalysis analysis =
+            analyzeTerminalSwipe(result.keys, m_image, CardNumbers::Masked);
         printSwipe(m_out, record.swipes, analysis, m_swipes.timed());
         if (swipePassed(analysis)) {
             record.verification = QStringLiteral("passed");
@@ -182,8 +191,8 @@ Wait Provisioning::verify(ProvisioningRecord& record) {
 }
 
 int Provisioning::summary(int status) {
-    m_out << "\nReaders set up: " << m_setUp << ", failed: " << m_failed << ", not verified: " << m_notVerified
-          << "\n";
+    m_out << "\nReaders set up: " << m_setUp << ", failed: " << m_failed
+          << ", not verified: " << m_notVerified << "\n";
     if (status != kOk)
         return status;
     return m_failed == 0 && m_notVerified == 0 ? kOk : kCheckFailed;
@@ -215,7 +224,8 @@ int Provisioning::run(const QStringList& args) {
         return status;
     const ProvisioningLog log(logPath);
     if (QString reason; !log.usable(&reason)) {
-        m_err << "quorvel-cli: provision: " << logPath << ": cannot write the log: " << reason << "\n";
+        m_err << "quorvel-cli: provision: " << logPath << ": cannot write the log: " << reason
+              << "\n";
         return kFile;
     }
 
@@ -249,7 +259,8 @@ int Provisioning::run(const QStringList& args) {
         }
         record.time = m_seams.now();
         if (QString reason; !log.append(record, &reason)) {
-            m_err << "quorvel-cli: provision: " << logPath << ": cannot write the log: " << reason << "\n";
+            m_err << "quorvel-cli: provision: " << logPath << ": cannot write the log: " << reason
+                  << "\n";
             return summary(kFile);
         }
         if (verified == Wait::Interrupted || once)
@@ -261,7 +272,8 @@ int Provisioning::run(const QStringList& args) {
 
 } // namespace
 
-int provisionCommand(const QStringList& args, QTextStream& out, QTextStream& err, const ProvisionSeams& seams) {
+int provisionCommand(const QStringList& args, QTextStream& out, QTextStream& err,
+                     const ProvisionSeams& seams) {
     return Provisioning(out, err, seams).run(args);
 }
 

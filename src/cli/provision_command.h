@@ -15,8 +15,10 @@ class TerminalInput;
 
 // What provisioning needs from outside, so that tests run it in-process.
 struct ProvisionSeams {
-    ProvisionSeams(HidBus& b, CompanionRunner& r, TerminalInput& i, QString inFolder, QString factory)
-        : bus(b), runner(r), input(i), folder(std::move(inFolder)), factoryFile(std::move(factory)) {}
+    ProvisionSeams(HidBus& b, CompanionRunner& r, TerminalInput& i, QString inFolder,
+                   QString factory)
+        : bus(b), runner(r), input(i), folder(std::move(inFolder)),
+          factoryFile(std::move(factory)) {}
 
     HidBus& bus;
     CompanionRunner& runner;
@@ -32,6 +34,7 @@ struct ProvisionSeams {
 
 // quorvel-cli provision SETTINGS [--log FILE] [--no-verify] [--once]: sets up reader after
 // reader, checks each with a test card and keeps a log.
-int provisionCommand(const QStringList& args, QTextStream& out, QTextStream& err, const ProvisionSeams& seams);
+int provisionCommand(const QStringList& args, QTextStream& out, QTextStream& err,
+                     const ProvisionSeams& seams);
 
 } // namespace quorvel

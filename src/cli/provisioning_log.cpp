@@ -39,21 +39,24 @@ QString ProvisioningLog::timeText(const QDateTime& time) {
     const int offset = time.offsetFromUtc();
     const int minutes = std::abs(offset) / 60;
     return time.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")) + (offset < 0 ? u'-' : u'+') +
-           QStringLiteral("%1:%2").arg(minutes / 60, 2, 10, QLatin1Char('0')).arg(minutes % 60, 2, 10, QLatin1Char('0'));
+           QStringLiteral("%1:%2")
+               .arg(minutes / 60, 2, 10, QLatin1Char('0'))
+               .arg(minutes % 60, 2, 10, QLatin1Char('0'));
 }
 
 QByteArray ProvisioningLog::line(const ProvisioningRecord& record) {
-    QJsonObject object{{QStringLiteral("time"), timeText(record.time)},
-                       {QStringLiteral("path"), record.path},
-                       {QStringLiteral("serial"), record.serial},
-                       {QStringLiteral("imageSha256"), record.imageSha256.isEmpty()
-                                                           ? QJsonValue(QJsonValue::Null)
-                                                           : QJsonValue(QString::fromLatin1(record.imageSha256))},
-                       {QStringLiteral("settings"), record.settings},
-                       {QStringLiteral("transmission"), record.transmission},
-                       {QStringLiteral("verification"), record.verification},
-                       {QStringLiteral("failedChecks"), QJsonArray::fromStringList(record.failedChecks)},
-                       {QStringLiteral("swipes"), record.swipes}};
+    QJsonObject object{
+        {QStringLiteral("time"), timeText(record.time)},
+        {QStringLiteral("path"), record.path},
+        {QStringLiteral("serial"), record.serial},
+        {QStringLiteral("imageSha256"), record.imageSha256.isEmpty()
+                                            ? QJsonValue(QJsonValue::Null)
+                                            : QJsonValue(QString::fromLatin1(record.imageSha256))},
+        {QStringLiteral("settings"), record.settings},
+        {QStringLiteral("transmission"), record.transmission},
+        {QStringLiteral("verification"), record.verification},
+        {QStringLiteral("failedChecks"), QJsonArray::fromStringList(record.failedChecks)},
+        {QStringLiteral("swipes"), record.swipes}};
     if (!record.problem.isEmpty())
         object.insert(QStringLiteral("problem"), record.problem);
     return QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n';

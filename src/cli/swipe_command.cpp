@@ -36,7 +36,8 @@ int usage(QTextStream& err, const QString& problem) {
 }
 
 // The number after an option, within bounds; nullopt when it is missing or not one.
-std::optional<double> numberAfter(const QStringList& args, qsizetype& i, double least, double most) {
+std::optional<double> numberAfter(const QStringList& args, qsizetype& i, double least,
+                                  double most) {
     if (i + 1 >= args.size())
         return std::nullopt;
     bool ok = false;
@@ -158,7 +159,8 @@ int swipeCommand(const QStringList& args, QTextStream& out, QTextStream& err,
     err.flush();
 
     const qint64 deadline =
-        timeoutSeconds < 0 ? -1 : input.nowMs() + static_cast<qint64>(std::ceil(timeoutSeconds * 1000));
+        timeoutSeconds < 0 ? -1
+                           : input.nowMs() + static_cast<qint64>(std::ceil(timeoutSeconds * 1000));
     int swipes = 0;
     bool failed = false;
     bool timedOut = false;
@@ -172,7 +174,9 @@ int swipeCommand(const QStringList& args, QTextStream& out, QTextStream& err,
         const SwipeAnalysis analysis = analyzeTerminalSwipe(result.keys, image, cardNumbers);
         failed = failed || !swipePassed(analysis);
         if (json) {
-            out << QJsonDocument(swipeJson(swipes, analysis, reader.timed())).toJson(QJsonDocument::Compact) << "\n";
+            out << QJsonDocument(swipeJson(swipes, analysis, reader.timed()))
+                       .toJson(QJsonDocument::Compact)
+                << "\n";
         } else {
             out << "\n";
             printSwipe(out, swipes, analysis, reader.timed());
@@ -180,7 +184,8 @@ int swipeCommand(const QStringList& args, QTextStream& out, QTextStream& err,
         out.flush();
     }
     if (swipes == 0) {
-        err << "quorvel-cli: swipe: no swipe came" << (timedOut ? " before the timeout" : "") << "\n";
+        err << "quorvel-cli: swipe: no swipe came" << (timedOut ? " before the timeout" : "")
+            << "\n";
         return kNoSwipe;
     }
     return failed ? kCheckFailed : kOk;

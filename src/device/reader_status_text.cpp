@@ -17,7 +17,8 @@ QString readerStatusText(const ReaderStatus& status) {
     const QString path = QString::fromUtf8(status.hid.path);
     switch (status.state) {
     case ReaderStatus::State::Attached:
-        return tr("Reader attached") + QLatin1Char('\n') + tr("Path: %1").arg(path) + QLatin1Char('\n') +
+        return tr("Reader attached") + QLatin1Char('\n') + tr("Path: %1").arg(path) +
+               QLatin1Char('\n') +
                tr("Serial number: %1")
                    .arg(status.hid.serialNumber.isEmpty() ? tr("(none)") : status.hid.serialNumber);
     case ReaderStatus::State::Absent:
@@ -25,8 +26,9 @@ QString readerStatusText(const ReaderStatus& status) {
     case ReaderStatus::State::CannotOpen:
         break;
     }
-    QString text = tr("Reader found but it cannot be opened") + QLatin1Char('\n') + tr("Path: %1").arg(path) +
-                   QLatin1Char('\n') + tr("Reason: %1").arg(status.reason);
+    QString text = tr("Reader found but it cannot be opened") + QLatin1Char('\n') +
+                   tr("Path: %1").arg(path) + QLatin1Char('\n') +
+                   tr("Reason: %1").arg(status.reason);
 #ifdef Q_OS_LINUX
     text += QStringLiteral("\n\n") +
             tr("The Quorvel package installs the udev rule "

@@ -50,7 +50,9 @@ public:
         m_clock += timeoutMs;
         return {Chunk::Kind::TimedOut, {}, m_clock};
     }
-    void typeAfter(qint64 delayMs, const QByteArray& bytes) { events.push_back({m_clock + delayMs, bytes}); }
+    void typeAfter(qint64 delayMs, const QByteArray& bytes) {
+        events.push_back({m_clock + delayMs, bytes});
+    }
 
     std::deque<Event> events;
     int reads = 0;
@@ -103,7 +105,8 @@ struct Station {
                 return;
             }
             const Reader reader = queue.takeFirst();
-            bus.add(QStringLiteral("/dev/hidraw%1").arg(++attached), 0x10C4, 0x890C, reader.openable, reader.serial);
+            bus.add(QStringLiteral("/dev/hidraw%1").arg(++attached), 0x10C4, 0x890C,
+                    reader.openable, reader.serial);
             seen = true;
             runner.result.exitCode = reader.companionStatus;
             runner.whileRunning = [this, reader] {
@@ -113,7 +116,8 @@ struct Station {
         };
     }
 
-    QString settingsFile(const QByteArray& content = composeSettingsText(shippedFactoryImage())) const {
+    QString
+    settingsFile(const QByteArray& content = composeSettingsText(shippedFactoryImage())) const {
         writeFile(dir.filePath(QStringLiteral("station.msr")), content);
         return dir.filePath(QStringLiteral("station.msr"));
     }
@@ -122,7 +126,9 @@ struct Station {
         QTextStream o(&out);
         QTextStream e(&err);
         ProvisionSeams seams{bus, runner, input, dir.path(), shippedFactoryFile()};
-        seams.now = [] { return QDateTime(QDate(2026, 12, 9), QTime(14, 3, 7), Qt::OffsetFromUTC, 3600); };
+        seams.now = [] {
+            return QDateTime(QDate(2026, 12, 9), QTime(14, 3, 7), Qt::OffsetFromUTC, 3600);
+        };
         status = provisionCommand(args, o, e, seams);
         o.flush();
         e.flush();
@@ -130,7 +136,8 @@ struct Station {
 
     QList<QJsonObject> log() const {
         QList<QJsonObject> lines;
-        for (const QByteArray& line : fileContent(dir.filePath(QStringLiteral("provision-log.jsonl"))).split('\n'))
+        for (const QByteArray& line :
+             fileContent(dir.filePath(QStringLiteral("provision-log.jsonl"))).split('\n'))
             if (!line.isEmpty())
                 lines << QJsonDocument::fromJson(line).object();
         return lines;
@@ -138,7 +145,8 @@ struct Station {
 
     // No card data anywhere but the terminal's screen.
     void holdsNoCardNumber() const {
-        QVERIFY(!fileContent(dir.filePath(QStringLiteral("provision-log.jsonl"))).contains(kCardNumber));
+        QVERIFY(!fileContent(dir.filePath(QStringLiteral("provision-log.jsonl")))
+                     .contains(kCardNumber));
         QVERIFY(!err.contains(QString::fromLatin1(kCardNumber)));
         QVERIFY(!out.contains(QString::fromLatin1(kCardNumber)));
     }
@@ -172,24 +180,30 @@ private slots:
                          {QString(), true, 0, {{0, kGoodSwipe}}}};
         station.run({station.settingsFile()});
         QCOMPARE(station.status, 0);
-        QVERIFY2(station.out.startsWith(QStringLiteral("Plug in the next reader\nReader attached: /dev/hidraw1, serial SN1\n"
-                                                       "Sending the settings\nSettings sent\n")),
+        QVERIFY2(station.out.startsWith(QStringLiteral(
+                     "Plug in the next reader\nReader attached: /dev/hidraw1, serial SN1\n"
+                     "Sending the settings\nSettings sent\n")),
                  qPrintable(station.out));
-        QVERIFY(station.out.contains(QStringLiteral("Reader attached: /dev/hidraw2, serial (none)\n")));
+        QVERIFY(
+            station.out.contains(QStringLiteral("Reader attached: /dev/hidraw2, serial (none)\n")));
         QCOMPARE(station.out.count(QStringLiteral("Unplug the reader\n")), 2);
-        QVERIFY(station.out.endsWith(QStringLiteral("\nReaders set up: 2, failed: 0, not verified: 0\n")));
+        QVERIFY(station.out.endsWith(
+            QStringLiteral("\nReaders set up: 2, failed: 0, not verified: 0\n")));
         QCOMPARE(station.runner.runs, 2);
         const QList<QJsonObject> log = station.log();
         QCOMPARE(log.size(), 2);
         const QJsonObject first = log.at(0);
-        QCOMPARE(first.value(QStringLiteral("time")).toString(), QStringLiteral("2026-12-09T14:03:07+01:00"));
+        QCOMPARE(first.value(QStringLiteral("time")).toString(),
+                 QStringLiteral("2026-12-09T14:03:07+01:00"));
         QCOMPARE(first.value(QStringLiteral("path")).toString(), QStringLiteral("/dev/hidraw1"));
         QCOMPARE(first.value(QStringLiteral("serial")).toString(), QStringLiteral("SN1"));
-        QCOMPARE(first.value(QStringLiteral("imageSha256")).toString(), sha256Sent(shippedFactoryImage()));
+        QCOMPARE(first.value(QStringLiteral("imageSha256")).toString(),
+                 sha256Sent(shippedFactoryImage()));
         QCOMPARE(first.value(QStringLiteral("settings")).toString(), QStringLiteral("station.msr"));
         QCOMPARE(first.value(QStringLiteral("transmission")).toString(), QStringLiteral("sent"));
         QCOMPARE(first.value(QStringLiteral("verification")).toString(), QStringLiteral("passed"));
-        QCOMPARE(log.at(1).value(QStringLiteral("path")).toString(), QStringLiteral("/dev/hidraw2"));
+        QCOMPARE(log.at(1).value(QStringLiteral("path")).toString(),
+                 QStringLiteral("/dev/hidraw2"));
         station.holdsNoCardNumber();
     }
 
@@ -202,22 +216,33 @@ private slots:
         QTest::addColumn<QString>("said");
         QTest::addColumn<int>("status");
         QTest::newRow("failing transmission")
-            << Reader{{}, true, 2, {}} << QStringList() << "failed" << "not reached" << QStringList()
-            << "Transmission failed: the companion program ended with status 2\n" << 1;
+            << Reader{{}, true, 2, {}} << QStringList() << "failed"
+            << "not reached" << QStringList()
+            << "Transmission failed: the companion program ended with status 2\n"
+            << 1;
         QTest::newRow("failed check, then a good swipe")
-            << Reader{{}, true, 0, {{0, kTabSwipe}, {2000, kGoodSwipe}}} << QStringList() << "sent" << "passed"
-            << QStringList() << "Swipe again, or press Esc to record the reader as not verified\n" << 0;
+            << Reader{{}, true, 0, {{0, kTabSwipe}, {2000, kGoodSwipe}}} << QStringList() << "sent"
+            << "passed" << QStringList()
+            << "Swipe again, or press Esc to record the reader as not verified\n"
+            << 0;
         QTest::newRow("Esc: not verified")
-            << Reader{{}, true, 0, {{0, kTabSwipe}, {2000, "\x1b"}}} << QStringList() << "sent" << "not verified"
-            << QStringList{"Terminator"} << "Not verified\n" << 1;
+            << Reader{{}, true, 0, {{0, kTabSwipe}, {2000, "\x1b"}}} << QStringList() << "sent"
+            << "not verified" << QStringList{"Terminator"} << "Not verified\n"
+            << 1;
         QTest::newRow("cannot be opened")
-            << Reader{{}, false, 0, {}} << QStringList() << "not opened" << "not reached" << QStringList()
-            << "Reader found but it cannot be opened\nPath: /dev/hidraw1\nReason: Permission denied (/dev/hidraw1)\n\n"
-               "The Quorvel package installs the udev rule" << 1;
-        QTest::newRow("no verify") << Reader{{}, true, 0, {}} << QStringList{"--no-verify"} << "sent" << "skipped"
-                                   << QStringList() << "Settings sent\nUnplug the reader\n" << 0;
-        QTest::newRow("once") << Reader{{}, true, 0, {{0, kGoodSwipe}}} << QStringList{"--once"} << "sent" << "passed"
-                              << QStringList() << "Verified\n\nReaders set up: 1" << 0;
+            << Reader{{}, false, 0, {}} << QStringList() << "not opened"
+            << "not reached" << QStringList()
+            << "Reader found but it cannot be opened\nPath: /dev/hidraw1\nReason: Permission "
+               "denied (/dev/hidraw1)\n\n"
+               "The Quorvel package installs the udev rule"
+            << 1;
+        QTest::newRow("no verify")
+            << Reader{{}, true, 0, {}} << QStringList{"--no-verify"} << "sent"
+            << "skipped" << QStringList() << "Settings sent\nUnplug the reader\n"
+            << 0;
+        QTest::newRow("once") << Reader{{}, true, 0, {{0, kGoodSwipe}}} << QStringList{"--once"}
+                              << "sent"
+                              << "passed" << QStringList() << "Verified\n\nReaders set up: 1" << 0;
     }
     void oneReader() {
         QFETCH(Reader, reader);
@@ -249,9 +274,13 @@ private slots:
         station.run({profile, QStringLiteral("--no-verify"), QStringLiteral("--once")});
         QCOMPARE(station.status, 0);
         SettingsImage expected = shippedFactoryImage();
-        QVERIFY(findSetting(QStringLiteral("buzzer-pitch"))->assign(expected, QStringLiteral("3")).isEmpty());
-        QCOMPARE(station.log().first().value(QStringLiteral("imageSha256")).toString(), sha256Sent(expected));
-        QCOMPARE(station.log().first().value(QStringLiteral("settings")).toString(), QStringLiteral("station.json"));
+        QVERIFY(findSetting(QStringLiteral("buzzer-pitch"))
+                    ->assign(expected, QStringLiteral("3"))
+                    .isEmpty());
+        QCOMPARE(station.log().first().value(QStringLiteral("imageSha256")).toString(),
+                 sha256Sent(expected));
+        QCOMPARE(station.log().first().value(QStringLiteral("settings")).toString(),
+                 QStringLiteral("station.json"));
     }
 
     void refusesALogThroughALink() {
@@ -261,7 +290,9 @@ private slots:
         station.queue = {{{}, true, 0, {}}};
         station.run({station.settingsFile()});
         QCOMPARE(station.status, 3);
-        QVERIFY2(station.err.contains(QStringLiteral("cannot write the log: it is a symbolic link")), qPrintable(station.err));
+        QVERIFY2(
+            station.err.contains(QStringLiteral("cannot write the log: it is a symbolic link")),
+            qPrintable(station.err));
         QCOMPARE(station.bus.enumerations, 0);
         QVERIFY(!QFileInfo::exists(target));
     }
@@ -283,11 +314,15 @@ private slots:
             QString out;
             QTextStream o(&out);
             QTextStream e(&station.err);
-            ProvisionSeams seams{station.bus, station.runner, *terminal, station.dir.path(), shippedFactoryFile()};
+            ProvisionSeams seams{station.bus, station.runner, *terminal, station.dir.path(),
+                                 shippedFactoryFile()};
             seams.pollMs = 5;
             QCOMPARE(provisionCommand({station.settingsFile()}, o, e, seams), 0);
             o.flush();
-            QCOMPARE(out, QStringLiteral("Plug in the next reader\n\nReaders set up: 0, failed: 0, not verified: 0\n"));
+            QCOMPARE(
+                out,
+                QStringLiteral(
+                    "Plug in the next reader\n\nReaders set up: 0, failed: 0, not verified: 0\n"));
         }
         termios after{};
         ::tcgetattr(slave, &after);

@@ -34,7 +34,8 @@ struct PseudoTerminal {
         ::close(slave);
     }
     void type(const QByteArray& bytes) const {
-        QCOMPARE(::write(master, bytes.constData(), static_cast<size_t>(bytes.size())), bytes.size());
+        QCOMPARE(::write(master, bytes.constData(), static_cast<size_t>(bytes.size())),
+                 bytes.size());
     }
     termios settings() const {
         termios now{};
@@ -76,11 +77,15 @@ private slots:
             "[F 1] [F 5] [F 6] [F 10] [F 11] [F 12]");
         row("Linux console F1, F5", {"\x1b[[A\x1b[[E"}, "[F 1] [F 5]");
         row("arrows", {"\x1b[A\x1b[B\x1bOC\x1bOD"}, "[Up] [Down] [Right] [Left]");
-        row("Home and End", {"\x1b[H\x1bOF\x1b[1~\x1b[4~\x1b[7~\x1b[8~"}, "[Home] [End] [Home] [End] [Home] [End]");
+        row("Home and End", {"\x1b[H\x1bOF\x1b[1~\x1b[4~\x1b[7~\x1b[8~"},
+            "[Home] [End] [Home] [End] [Home] [End]");
         row("Ins, Del, PgUp, PgDn", {"\x1b[2~\x1b[3~\x1b[5~\x1b[6~"}, "[Ins] [Del] [PgUp] [PgDn]");
         row("Shift+Tab", {"\x1b[Z"}, "[S-Tab]");
         row("a sequence cut between reads", {"\x1b[", "1", "5~"}, "[F 5]");
-        row("Esc before a character", {"\x1b" "A"}, "[Esc] A");
+        row("Esc before a character",
+            {"\x1b"
+             "A"},
+            "[Esc] A");
         row("Esc alone waits, then is Esc", {"\x1b"}, "[Esc]");
         row("an unknown sequence is its characters", {"\x1b[99~"}, "[Esc] [ 9 9 ~");
         row("Ctrl+C", {"\x03"}, "[Ctrl-C]");
@@ -104,11 +109,15 @@ private slots:
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("marks");
         QTest::addColumn<QString>("named");
-        QTest::newRow("factory frame") << kFactoryFrame << 0 << "✓✓✓✓✓✓–" << "";
+        QTest::newRow("factory frame") << kFactoryFrame << 0 << "✓✓✓✓✓✓–"
+                                       << "";
         QByteArray tab = kFactoryFrame;
         tab.back() = '\t';
-        QTest::newRow("wrong terminator") << tab << 1 << "✓✓✗✓✓✓–" << "✗ Terminator: expected [Enter] (CR), came [Tab] at key 54";
-        QTest::newRow("no end sentinel") << QByteArray("%B" + kCardNumber + "\r") << 1 << "" << "✗ Tracks";
+        QTest::newRow("wrong terminator")
+            << tab << 1 << "✓✓✗✓✓✓–"
+            << "✗ Terminator: expected [Enter] (CR), came [Tab] at key 54";
+        QTest::newRow("no end sentinel") << QByteArray("%B" + kCardNumber + "\r") << 1 << ""
+                                         << "✗ Tracks";
     }
     void checksASwipeTypedIntoATerminal() {
         QFETCH(QByteArray, typed);
@@ -117,8 +126,9 @@ private slots:
         QFETCH(QString, named);
         PseudoTerminal terminal;
         const termios before = terminal.settings();
-        const Run run = swipe(terminal.slave, {QStringLiteral("--count"), QStringLiteral("1"), QStringLiteral("--gap"),
-                                                QStringLiteral("50")},
+        const Run run = swipe(terminal.slave,
+                              {QStringLiteral("--count"), QStringLiteral("1"),
+                               QStringLiteral("--gap"), QStringLiteral("50")},
                               [&] { terminal.type(typed); });
         QCOMPARE(run.status, status);
         QString shownMarks;
@@ -128,8 +138,8 @@ private slots:
         if (!marks.isEmpty())
             QCOMPARE(shownMarks, marks);
         QVERIFY2(run.out.contains(named), qPrintable(run.out));
-        QVERIFY(run.out.contains(QStringLiteral(
-            "– Keyboard language: not checked in a terminal: a terminal sees characters, not key positions\n")));
+        QVERIFY(run.out.contains(QStringLiteral("– Keyboard language: not checked in a terminal: a "
+                                                "terminal sees characters, not key positions\n")));
         QVERIFY(run.out.contains(QStringLiteral("411111••••••1111")));
         QVERIFY(!run.out.contains(QString::fromLatin1(kCardNumber)));
         QVERIFY(!run.err.contains(QString::fromLatin1(kCardNumber)));
@@ -160,19 +170,26 @@ private slots:
         QByteArray frames = kFactoryFrame;
         frames.chop(1);
         frames = frames + "\n" + frames + "\n";
-        QCOMPARE(::write(ends[1], frames.constData(), static_cast<size_t>(frames.size())), frames.size());
+        QCOMPARE(::write(ends[1], frames.constData(), static_cast<size_t>(frames.size())),
+                 frames.size());
         ::close(ends[1]);
-        const Run run = swipe(ends[0], {QStringLiteral("--json"), QStringLiteral("--show-card-numbers")});
+        const Run run =
+            swipe(ends[0], {QStringLiteral("--json"), QStringLiteral("--show-card-numbers")});
         ::close(ends[0]);
         QCOMPARE(run.status, 0);
-        QCOMPARE(run.err, QStringLiteral("quorvel-cli: swipe: standard input is not a terminal: timing is not measured\n"));
+        QCOMPARE(
+            run.err,
+            QStringLiteral(
+                "quorvel-cli: swipe: standard input is not a terminal: timing is not measured\n"));
         const QStringList lines = run.out.split(u'\n', Qt::SkipEmptyParts);
         QCOMPARE(lines.size(), 2);
         const QJsonObject second = QJsonDocument::fromJson(lines.at(1).toUtf8()).object();
         QCOMPARE(second.value(QStringLiteral("swipe")).toInt(), 2);
         QVERIFY(second.value(QStringLiteral("passed")).toBool());
         QVERIFY(second.value(QStringLiteral("timing")).isNull());
-        QVERIFY(second.value(QStringLiteral("line")).toString().contains(QString::fromLatin1(kCardNumber)));
+        QVERIFY(second.value(QStringLiteral("line"))
+                    .toString()
+                    .contains(QString::fromLatin1(kCardNumber)));
     }
 
     void refusesBadOptions_data() {
