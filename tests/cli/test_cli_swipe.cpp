@@ -164,6 +164,18 @@ private slots:
         QVERIFY2(run.err.contains(said), qPrintable(run.err));
     }
 
+    // A reader set to end with CTRL-C types it right after the card data: it must not end the
+    // command.
+    void ctrlCRightAfterKeysIsAKey() {
+        PseudoTerminal terminal;
+        const Run run = swipe(terminal.slave,
+                              {QStringLiteral("--count"), QStringLiteral("1"),
+                               QStringLiteral("--gap"), QStringLiteral("50")},
+                              [&] { terminal.type("%B1?\x03"); });
+        QCOMPARE(run.status, 1);
+        QVERIFY2(run.out.contains(QStringLiteral("Swipe 1: %B1?[Ctrl-C]\n")), qPrintable(run.out));
+    }
+
     void readsAPipeAsLines() {
         int ends[2];
         QVERIFY(::pipe(ends) == 0);
