@@ -33,6 +33,8 @@ const char* const kUsageText =
     "  keys                          every key with the values it takes\n"
     "  devices [--json]              the attached readers (status 1 when none)\n"
     "  transmit FILE                 send FILE's settings to the reader\n"
+    "  swipe [FILE] [OPTIONS]        check what a reader types against FILE\n"
+    "  provision SETTINGS [OPTIONS]  set up reader after reader, with a log\n"
     "\n"
     "  --help                        this text; COMMAND --help for one command\n"
     "  --version                     the version\n"
@@ -49,6 +51,9 @@ const char* const kUsageText =
     "     be written; standard output could not be written\n"
     "  4  a value or profile entry was refused; new: OUT exists (without --force)\n"
     "  5  the companion program could not run\n"
+    "  7  swipe: no swipe came (before --timeout ended)\n"
+    "  swipe and provision: 1 when a check failed or a reader was not set up and\n"
+    "  verified.\n"
     "  transmit otherwise ends with the companion's own status.\n";
 
 struct CommandHelp {
@@ -93,6 +98,31 @@ const CommandHelp kCommandHelp[] = {
     {"transmit", "Usage: quorvel-cli transmit FILE\n"
                  "Sets byte 127 to 0x80, writes usbData.txt into the current directory and runs\n"
                  "the companion program Hoplink.exe; the status is the companion's.\n"},
+    {"swipe", "Usage: quorvel-cli swipe [FILE] [--gap MS] [--timeout SECONDS] [--count N] [--json]\n"
+              "                         [--show-card-numbers]\n"
+              "Reads what a reader types into this terminal and checks each swipe against\n"
+              "FILE's settings (default: the factory file) as the Swipe Test page does: the\n"
+              "keys, card numbers masked, the timing and every check with a mark (passed,\n"
+              "failed, not checked). A pause longer than --gap (default 500 ms, 50 to 5000)\n"
+              "ends a swipe. The terminal reads keys raw while it runs; Ctrl+C ends it\n"
+              "(right after another key it is the reader's own terminator). From a pipe\n"
+              "each line is a swipe, its line end the Enter key, and timing is not measured.\n"
+              "--count ends after N swipes, --timeout after SECONDS; --json prints one\n"
+              "object a line per swipe. Card data goes to standard output only.\n"
+              "Status 0 when every swipe passed every check, 1 when a check failed, 7 when\n"
+              "no swipe came.\n"},
+    {"provision", "Usage: quorvel-cli provision SETTINGS [--log FILE] [--no-verify] [--once]\n"
+                  "SETTINGS is a settings file or a JSON profile (applied to the factory file).\n"
+                  "For each reader: waits until one is plugged in, sends the settings as\n"
+                  "transmit does, asks for a swipe of a test card and checks it as swipe does\n"
+                  "(swipe again after a failed check; Esc records the reader as not verified),\n"
+                  "appends one line to the log and waits until the reader is unplugged.\n"
+                  "The log (default provision-log.jsonl here) holds JSON Lines: time, reader\n"
+                  "path and serial, SHA-256 of the image sent, the settings' file name, the\n"
+                  "transmission and verification outcomes and the names of failed checks; no\n"
+                  "card data. It is never written through a symbolic link. Ctrl+C (or the end\n"
+                  "of one round with --once) prints a summary; status 0 when every reader was\n"
+                  "set up and verified, 1 otherwise.\n"},
 };
 
 // A profile is read whole; anything this large is not one.
@@ -257,6 +287,14 @@ int Command::run() {
             return kUsage;
         }
         return handler(m_args + m_flags, m_out, m_err);
+    }
+    if (name == QLatin1String("swipe") || name == QLatin1String("provision")) {
+        const auto& handler = name == QLatin1String("swipe") ? m_context.swipe : m_context.provision;
+        if (!handler) {
+            m_err << "quorvel-cli: " << name << ": not available in this build\n";
+            return kUsage;
+        }
+        return handler(m_args, m_out, m_err);
     }
     return usage(QStringLiteral("unknown command '%1'").arg(name));
 }

@@ -19,6 +19,8 @@ inline constexpr int kUsage = 2;
 inline constexpr int kFile = 3;
 inline constexpr int kRefused = 4;
 inline constexpr int kCompanionFailed = 5;
+inline constexpr int kCheckFailed = 1; // swipe, provision
+inline constexpr int kNoSwipe = 7;     // swipe: none came before the timeout
 } // namespace cli_status
 
 // What the commands need from outside, so tests run them in-process.
@@ -29,6 +31,9 @@ struct CliContext {
     // The reader commands; a tool built without them reports that they are unavailable.
     std::function<int(const QStringList& args, QTextStream& out, QTextStream& err)> devices;
     std::function<int(const QStringList& args, QTextStream& out, QTextStream& err)> transmit;
+    // The commands that read a reader's keys from standard input.
+    std::function<int(const QStringList& args, QTextStream& out, QTextStream& err)> swipe;
+    std::function<int(const QStringList& args, QTextStream& out, QTextStream& err)> provision;
 };
 
 // Reads a settings file; on failure says why on err and gives the status to exit with.

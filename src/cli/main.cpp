@@ -1,5 +1,8 @@
 #include "cli.h"
 #include "device_commands.h"
+#include "provision_command.h"
+#include "swipe_command.h"
+#include "terminal_input.h"
 
 #include "core/factory_file.h"
 #include "device/hid_bus.h"
@@ -8,6 +11,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QThread>
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
@@ -35,6 +39,17 @@ int main(int argc, char* argv[]) {
     context.transmit = [](const QStringList& args, QTextStream& o, QTextStream& e) {
         return quorvel::transmitCommand(args, o, e, quorvel::systemHidBus(),
                                         quorvel::systemCompanionRunner(), QDir::currentPath());
+    };
+    context.swipe = [&context](const QStringList& args, QTextStream& o, QTextStream& e) {
+        const std::unique_ptr<quorvel::TerminalInput> input = quorvel::openStandardInput();
+        return quorvel::swipeCommand(args, o, e, context.factoryFile, *input);
+    };
+    context.provision = [&context](const QStringList& args, QTextStream& o, QTextStream& e) {
+        const std::unique_ptr<quorvel::TerminalInput> input = quorvel::openStandardInput();
+        quorvel::ProvisionSeams seams{quorvel::systemHidBus(), quorvel::systemCompanionRunner(), *input,
+                                      QDir::currentPath(), context.factoryFile};
+        seams.sleep = [](int ms) { QThread::msleep(static_cast<unsigned long>(ms)); };
+        return quorvel::provisionCommand(args, o, e, seams);
     };
     return quorvel::runCli(app.arguments().mid(1), out, err, context);
 }

@@ -655,6 +655,14 @@ private slots:
             QVERIFY2(readme.contains(QStringLiteral("\n| %1 |").arg(status)), qPrintable(QString::number(status)));
             QVERIFY2(manual.contains(QStringLiteral(".IP %1\n").arg(status)), qPrintable(QString::number(status)));
         }
+        for (const char* command : {"swipe", "provision"}) {
+            QVERIFY2(help.contains(QStringLiteral("  %1 ").arg(QLatin1String(command))), command);
+            QVERIFY2(readme.contains(QStringLiteral("quorvel-cli %1").arg(QLatin1String(command))), command);
+            QVERIFY2(manual.contains(QStringLiteral(".BR %1").arg(QLatin1String(command))), command);
+        }
+        QVERIFY(help.contains(QStringLiteral("\n  7  swipe: ")));
+        QVERIFY(readme.contains(QStringLiteral("\n| 7 | `swipe`")));
+        QVERIFY(manual.contains(QStringLiteral(".IP 7\n\\fBswipe\\fR")));
     }
 
     void theBuiltProgramRunsWithoutADisplay() {

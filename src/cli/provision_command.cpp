@@ -1,0 +1,280 @@
+#include "provision_command.h"
+
+#include "cli.h"
+#include "provisioning_log.h"
+#include "swipe_command.h"
+#include "swipe_reader.h"
+#include "terminal_input.h"
+
+#include "core/session.h"
+#include "core/settings_file.h"
+#include "device/reader_list.h"
+#include "device/reader_status_text.h"
+#include "device/transmission.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace quorvel {
+
+namespace {
+
+using namespace cli_status;
+
+enum class Wait { Done, Interrupted };
+
+int usage(QTextStream& err, const QString& problem) {
+    err << "quorvel-cli: provision: " << problem << "\nTry 'quorvel-cli provision --help'.\n";
+    return kUsage;
+}
+
+// A settings file, or a JSON profile applied to the factory image by the apply command.
+int loadSettings(const QString& path, const QString& factoryFile, SettingsImage& image,
+                 QTextStream& err) {
+    QFile file(path);
+    const bool profile = QFileInfo(path).isFile() && file.open(QIODevice::ReadOnly) &&
+                         file.read(4096).trimmed().startsWith('{');
+    if (!profile)
+        return loadSettingsFile(path, image, err);
+    QString text;
+    QTextStream settingsText(&text);
+    CliContext context;
+    context.factoryFile = factoryFile;
+    const int status = runCli(
+        {QStringLiteral("apply"), path, factoryFile, QStringLiteral("-o"), QStringLiteral("-")},
+        settingsText, err, context);
+    settingsText.flush();
+    if (status != kOk)
+        return status;
+    return parseSettingsText(text.toLatin1(), image) ? kOk : kFile;
+}
+
+class Provisioning {
+public:
+    Provisioning(QTextStream& out, QTextStream& err, const ProvisionSeams& seams)
+        : m_out(out), m_err(err), m_seams(seams), m_swipes(seams.input, seams.swipeGapMs) {}
+
+    int run(const QStringList& args);
+
+private:
+    // Waits a poll interval; Ctrl+C or an ending signal meanwhile interrupts.
+    Wait pause();
+    Wait waitForReader(ReaderStatus& status);
+    Wait waitUntilGone(const QByteArray& path);
+    // Sends the settings; false with the reason when that failed.
+    bool transmit(ProvisioningRecord& record);
+    Wait verify(ProvisioningRecord& record);
+    int summary(int status);
+
+    QTextStream& m_out;
+    QTextStream& m_err;
+    const ProvisionSeams& m_seams;
+    SwipeReader m_swipes;
+    SettingsImage m_image{};
+    bool m_verify = true;
+    bool m_inputEnded = false;
+    int m_setUp = 0;
+    int m_failed = 0;
+    int m_notVerified = 0;
+};
+
+Wait Provisioning::pause() {
+    if (m_inputEnded) {
+        if (m_seams.sleep)
+            m_seams.sleep(m_seams.pollMs);
+        return m_seams.input.read(0).kind == TerminalInput::Chunk::Kind::Interrupted
+                   ? Wait::Interrupted
+                   : Wait::Done;
+    }
+    const TerminalInput::Chunk chunk = m_seams.input.read(m_seams.pollMs);
+    switch (chunk.kind) {
+    case TerminalInput::Chunk::Kind::Interrupted:
+        return Wait::Interrupted;
+    case TerminalInput::Chunk::Kind::EndOfInput:
+        m_inputEnded = true;
+        break;
+    case TerminalInput::Chunk::Kind::Bytes:
+        // Between readers only Ctrl+C means something; a stray swipe is not kept.
+        if (m_seams.input.isTerminal() && chunk.bytes.contains('\x03'))
+            return Wait::Interrupted;
+        break;
+    case TerminalInput::Chunk::Kind::TimedOut:
+        break;
+    }
+    return Wait::Done;
+}
+
+Wait Provisioning::waitForReader(ReaderStatus& status) {
+    m_out << "Plug in the next reader\n";
+    m_out.flush();
+    for (;;) {
+        status = readerStatus(m_seams.bus);
+        if (status.state != ReaderStatus::State::Absent)
+            return Wait::Done;
+        if (pause() == Wait::Interrupted)
+            return Wait::Interrupted;
+    }
+}
+
+Wait Provisioning::waitUntilGone(const QByteArray& path) {
+    m_out << "Unplug the reader\n";
+    m_out.flush();
+    for (;;) {
+        const std::vector<HidInterface> present = m_seams.bus.enumerate();
+        if (std::none_of(present.begin(), present.end(),
+                         [&](const HidInterface& hid) { return hid.path == path; }))
+            return Wait::Done;
+        if (pause() == Wait::Interrupted)
+            return Wait::Interrupted;
+    }
+}
+
+bool Provisioning::transmit(ProvisioningRecord& record) {
+    Session session;
+    session.image = m_image;
+    m_out << "Sending the settings\n";
+    // The companion writes to the same terminal: what was said so far goes first.
+    m_out.flush();
+    const TransmitOutcome outcome = transmitSettings(session, m_seams.folder, m_seams.runner);
+    record.imageSha256 =
+        QCryptographicHash::hash(QByteArrayView(reinterpret_cast<const char*>(session.image.data()),
+                                                static_cast<qsizetype>(session.image.size())),
+                                 QCryptographicHash::Sha256)
+            .toHex();
+    if (!outcome.succeeded())
+        record.problem = outcome.message;
+    else if (outcome.exitCode != 0)
+        record.problem =
+            QStringLiteral("the companion program ended with status %1").arg(outcome.exitCode);
+    record.transmission =
+        record.problem.isEmpty() ? QStringLiteral("sent") : QStringLiteral("failed");
+    if (record.problem.isEmpty())
+        m_out << "Settings sent\n";
+    else
+        m_out << "Transmission failed: " << record.problem << "\n";
+    return record.problem.isEmpty();
+}
+
+Wait Provisioning::verify(ProvisioningRecord& record) {
+    record.verification = QStringLiteral("not verified");
+    m_out << "Swipe a test card (Esc: not verified)\n";
+    m_out.flush();
+    for (;;) {
+        const SwipeReader::Result result = m_swipes.next();
+        if (result.kind == SwipeReader::Result::Kind::Interrupted)
+            return Wait::Interrupted;
+        if (result.kind != SwipeReader::Result::Kind::Swipe) {
+            m_inputEnded = true;
+            m_out << "No more input: the reader is not verified\n";
+            return Wait::Done;
+        }
+        if (result.keys.size() == 1 && result.keys.first().key == Qt::Key_Escape) {
+            m_out << "Not verified\n";
+            return Wait::Done;
+        }
+        ++record.swipes;
+        const SwipeAnalysis analysis =
+            analyzeTerminalSwipe(result.keys, m_image, CardNumbers::Masked);
+        printSwipe(m_out, record.swipes, analysis, m_swipes.timed());
+        if (swipePassed(analysis)) {
+            record.verification = QStringLiteral("passed");
+            record.failedChecks.clear();
+            m_out << "Verified\n";
+            return Wait::Done;
+        }
+        record.failedChecks = failedChecks(analysis);
+        m_out << "Swipe again, or press Esc to record the reader as not verified\n";
+        m_out.flush();
+    }
+}
+
+int Provisioning::summary(int status) {
+    m_out << "\nReaders set up: " << m_setUp << ", failed: " << m_failed
+          << ", not verified: " << m_notVerified << "\n";
+    if (status != kOk)
+        return status;
+    return m_failed == 0 && m_notVerified == 0 ? kOk : kCheckFailed;
+}
+
+int Provisioning::run(const QStringList& args) {
+    QStringList operands;
+    QString logPath = QDir(m_seams.folder).filePath(QStringLiteral("provision-log.jsonl"));
+    bool once = false;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString& arg = args.at(i);
+        if (arg == QLatin1String("--no-verify")) {
+            m_verify = false;
+        } else if (arg == QLatin1String("--once")) {
+            once = true;
+        } else if (arg == QLatin1String("--log")) {
+            if (i + 1 >= args.size() || args.at(i + 1).isEmpty())
+                return usage(m_err, QStringLiteral("--log needs a file name"));
+            logPath = QDir(m_seams.folder).filePath(args.at(++i));
+        } else if (arg.startsWith(u'-')) {
+            return usage(m_err, QStringLiteral("unknown option '%1'").arg(arg));
+        } else {
+            operands << arg;
+        }
+    }
+    if (operands.size() != 1)
+        return usage(m_err, QStringLiteral("needs SETTINGS, a settings file or a JSON profile"));
+    if (const int status = loadSettings(operands.first(), m_seams.factoryFile, m_image, m_err))
+        return status;
+    const ProvisioningLog log(logPath);
+    if (QString reason; !log.usable(&reason)) {
+        m_err << "quorvel-cli: provision: " << logPath << ": cannot write the log: " << reason
+              << "\n";
+        return kFile;
+    }
+
+    for (;;) {
+        ReaderStatus status;
+        if (waitForReader(status) == Wait::Interrupted)
+            return summary(kOk);
+        ProvisioningRecord record;
+        record.path = QString::fromUtf8(status.hid.path);
+        record.serial = status.hid.serialNumber;
+        record.settings = QFileInfo(operands.first()).fileName();
+        record.verification = QStringLiteral("not reached");
+        Wait verified = Wait::Done;
+        if (status.state == ReaderStatus::State::CannotOpen) {
+            m_out << readerStatusText(status) << "\n";
+            record.transmission = QStringLiteral("not opened");
+            record.problem = status.reason;
+            ++m_failed;
+        } else {
+            m_out << "Reader attached: " << record.path << ", serial "
+                  << (record.serial.isEmpty() ? QStringLiteral("(none)") : record.serial) << "\n";
+            if (!transmit(record)) {
+                ++m_failed;
+            } else if (!m_verify) {
+                record.verification = QStringLiteral("skipped");
+                ++m_setUp;
+            } else {
+                verified = verify(record);
+                ++(record.verification == QLatin1String("passed") ? m_setUp : m_notVerified);
+            }
+        }
+        record.time = m_seams.now();
+        if (QString reason; !log.append(record, &reason)) {
+            m_err << "quorvel-cli: provision: " << logPath << ": cannot write the log: " << reason
+                  << "\n";
+            return summary(kFile);
+        }
+        if (verified == Wait::Interrupted || once)
+            return summary(kOk);
+        if (waitUntilGone(status.hid.path) == Wait::Interrupted)
+            return summary(kOk);
+    }
+}
+
+} // namespace
+
+int provisionCommand(const QStringList& args, QTextStream& out, QTextStream& err,
+                     const ProvisionSeams& seams) {
+    return Provisioning(out, err, seams).run(args);
+}
+
+} // namespace quorvel

@@ -1,0 +1,65 @@
+#include "provisioning_log.h"
+
+#include "durable_append.h"
+
+#include "core/settings_file.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <cstdlib>
+
+namespace quorvel {
+
+bool ProvisioningLog::usable(QString* reason) const {
+    const QFileInfo info(m_path);
+    if (info.isSymLink()) {
+        *reason = QStringLiteral("it is a symbolic link");
+        return false;
+    }
+    if (info.exists() && !info.isFile()) {
+        *reason = notRegularFileReason(m_path);
+        return false;
+    }
+    if (!info.exists() && !info.absoluteDir().exists()) {
+        *reason = QStringLiteral("no such folder");
+        return false;
+    }
+    return true;
+}
+
+bool ProvisioningLog::append(const ProvisioningRecord& record, QString* reason) const {
+    return appendDurably(m_path, line(record), reason);
+}
+
+QString ProvisioningLog::timeText(const QDateTime& time) {
+    const int offset = time.offsetFromUtc();
+    const int minutes = std::abs(offset) / 60;
+    return time.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")) + (offset < 0 ? u'-' : u'+') +
+           QStringLiteral("%1:%2")
+               .arg(minutes / 60, 2, 10, QLatin1Char('0'))
+               .arg(minutes % 60, 2, 10, QLatin1Char('0'));
+}
+
+QByteArray ProvisioningLog::line(const ProvisioningRecord& record) {
+    QJsonObject object{
+        {QStringLiteral("time"), timeText(record.time)},
+        {QStringLiteral("path"), record.path},
+        {QStringLiteral("serial"), record.serial},
+        {QStringLiteral("imageSha256"), record.imageSha256.isEmpty()
+                                            ? QJsonValue(QJsonValue::Null)
+                                            : QJsonValue(QString::fromLatin1(record.imageSha256))},
+        {QStringLiteral("settings"), record.settings},
+        {QStringLiteral("transmission"), record.transmission},
+        {QStringLiteral("verification"), record.verification},
+        {QStringLiteral("failedChecks"), QJsonArray::fromStringList(record.failedChecks)},
+        {QStringLiteral("swipes"), record.swipes}};
+    if (!record.problem.isEmpty())
+        object.insert(QStringLiteral("problem"), record.problem);
+    return QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n';
+}
+
+} // namespace quorvel

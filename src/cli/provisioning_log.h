@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+
+namespace quorvel {
+
+// What happened to one reader: no card data of any kind.
+struct ProvisioningRecord {
+    QDateTime time;
+    QString path;
+    QString serial;
+    QByteArray imageSha256; // hexadecimal digits of the 128 bytes sent; none when nothing was
+    QString settings;       // the settings' file name
+    QString transmission;   // "sent", "failed" or "not opened"
+    QString problem;        // why it failed, in the system's words
+    QString verification;   // "passed", "not verified", "skipped" or "not reached"
+    QStringList failedChecks;
+    int swipes = 0;
+};
+
+// The log of a provisioning run, JSON Lines: one record a line, each appended whole and
+// on the disk before the next reader; never written through a symbolic link.
+class ProvisioningLog {
+public:
+    explicit ProvisioningLog(QString path) : m_path(std::move(path)) {}
+
+    // Whether records can go to the file, judged before anything is done; else why not.
+    bool usable(QString* reason) const;
+    bool append(const ProvisioningRecord& record, QString* reason) const;
+    const QString& path() const { return m_path; }
+
+    // "2026-12-09T14:03:07+01:00": ISO 8601 with the offset always written out.
+    static QString timeText(const QDateTime& time);
+    static QByteArray line(const ProvisioningRecord& record);
+
+private:
+    QString m_path;
+};
+
+} // namespace quorvel

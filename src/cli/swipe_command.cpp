@@ -1,0 +1,194 @@
+#include "swipe_command.h"
+
+#include "cli.h"
+#include "swipe_reader.h"
+#include "terminal_input.h"
+
+#include <QCoreApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
+namespace quorvel {
+
+namespace {
+
+using namespace cli_status;
+
+QString stateName(CheckState state) {
+    switch (state) {
+    case CheckState::Passed:
+        return QStringLiteral("passed");
+    case CheckState::Failed:
+        return QStringLiteral("failed");
+    case CheckState::NotChecked:
+        break;
+    }
+    return QStringLiteral("not checked");
+}
+
+int usage(QTextStream& err, const QString& problem) {
+    err << "quorvel-cli: swipe: " << problem << "\nTry 'quorvel-cli swipe --help'.\n";
+    return kUsage;
+}
+
+// The number after an option, within bounds; nullopt when it is missing or not one.
+std::optional<double> numberAfter(const QStringList& args, qsizetype& i, double least,
+                                  double most) {
+    if (i + 1 >= args.size())
+        return std::nullopt;
+    bool ok = false;
+    const double value = args.at(++i).toDouble(&ok);
+    if (!ok || !std::isfinite(value) || value < least || value > most)
+        return std::nullopt;
+    return value;
+}
+
+} // namespace
+
+SwipeAnalysis analyzeTerminalSwipe(const QList<CapturedKey>& keys, const SettingsImage& image,
+                                   CardNumbers cardNumbers) {
+    SwipeAnalysis analysis = analyzeSwipe(keys, image, cardNumbers);
+    const QString name = QCoreApplication::translate("quorvel::SwipeAnalysis", "Keyboard language");
+    const SwipeCheck language{name, CheckState::NotChecked,
+                              QStringLiteral("not checked in a terminal: a terminal sees "
+                                             "characters, not key positions")};
+    const auto found = std::find_if(analysis.checks.begin(), analysis.checks.end(),
+                                    [&](const SwipeCheck& check) { return check.name == name; });
+    if (found != analysis.checks.end())
+        *found = language;
+    else
+        analysis.checks << language;
+    return analysis;
+}
+
+bool swipePassed(const SwipeAnalysis& analysis) {
+    return failedChecks(analysis).isEmpty();
+}
+
+QStringList failedChecks(const SwipeAnalysis& analysis) {
+    QStringList names;
+    for (const SwipeCheck& check : analysis.checks)
+        if (check.state == CheckState::Failed)
+            names << check.name;
+    return names;
+}
+
+void printSwipe(QTextStream& out, int number, const SwipeAnalysis& analysis, bool timed) {
+    out << "Swipe " << number << ": " << swipeLine(analysis.tokens) << "\n"
+        << (timed ? timingText(analysis.timing) : QStringLiteral("timing not measured")) << "\n";
+    for (const SwipeCheck& check : analysis.checks)
+        out << checkLine(check) << "\n";
+}
+
+QJsonObject swipeJson(int number, const SwipeAnalysis& analysis, bool timed) {
+    QJsonArray checks;
+    for (const SwipeCheck& check : analysis.checks)
+        checks.append(QJsonObject{{QStringLiteral("name"), check.name},
+                                  {QStringLiteral("state"), stateName(check.state)},
+                                  {QStringLiteral("detail"), check.detail}});
+    QJsonValue timing = QJsonValue::Null;
+    if (timed)
+        timing = QJsonObject{{QStringLiteral("keys"), analysis.timing.keys},
+                             {QStringLiteral("durationMs"), analysis.timing.durationMs},
+                             {QStringLiteral("minGapMs"), analysis.timing.minGapMs},
+                             {QStringLiteral("medianGapMs"), analysis.timing.medianGapMs},
+                             {QStringLiteral("maxGapMs"), analysis.timing.maxGapMs}};
+    return {{QStringLiteral("swipe"), number},
+            {QStringLiteral("tokens"), QJsonArray::fromStringList(analysis.tokens)},
+            {QStringLiteral("line"), swipeLine(analysis.tokens)},
+            {QStringLiteral("timing"), timing},
+            {QStringLiteral("checks"), checks},
+            {QStringLiteral("passed"), swipePassed(analysis)}};
+}
+
+int swipeCommand(const QStringList& args, QTextStream& out, QTextStream& err,
+                 const QString& factoryFile, TerminalInput& input) {
+    QStringList files;
+    int gapMs = kDefaultSwipeGapMs;
+    double timeoutSeconds = -1;
+    int count = -1;
+    bool json = false;
+    CardNumbers cardNumbers = CardNumbers::Masked;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString& arg = args.at(i);
+        if (arg == QLatin1String("--json")) {
+            json = true;
+        } else if (arg == QLatin1String("--show-card-numbers")) {
+            cardNumbers = CardNumbers::Shown;
+        } else if (arg == QLatin1String("--gap")) {
+            const auto value = numberAfter(args, i, kMinSwipeGapMs, kMaxSwipeGapMs);
+            if (!value || *value != std::floor(*value))
+                return usage(err, QStringLiteral("--gap needs whole milliseconds from %1 to %2")
+                                      .arg(kMinSwipeGapMs)
+                                      .arg(kMaxSwipeGapMs));
+            gapMs = static_cast<int>(*value);
+        } else if (arg == QLatin1String("--timeout")) {
+            const auto value = numberAfter(args, i, 0.001, 24 * 3600);
+            if (!value)
+                return usage(err, QStringLiteral("--timeout needs seconds, more than 0"));
+            timeoutSeconds = *value;
+        } else if (arg == QLatin1String("--count")) {
+            const auto value = numberAfter(args, i, 1, 1000000);
+            if (!value || *value != std::floor(*value))
+                return usage(err, QStringLiteral("--count needs a whole number from 1"));
+            count = static_cast<int>(*value);
+        } else if (arg.startsWith(u'-') && arg != QLatin1String("-")) {
+            return usage(err, QStringLiteral("unknown option '%1'").arg(arg));
+        } else {
+            files << arg;
+        }
+    }
+    if (files.size() > 1)
+        return usage(err, QStringLiteral("takes at most one FILE"));
+    SettingsImage image{};
+    if (const int status = loadSettingsFile(files.value(0, factoryFile), image, err))
+        return status;
+
+    SwipeReader reader(input, gapMs);
+    if (reader.timed())
+        err << "Swipe a card (Ctrl+C ends).\n";
+    else
+        err << "quorvel-cli: swipe: standard input is not a terminal: timing is not measured\n";
+    if (!json)
+        out << "Expected: " << expectedFrame(image) << "\n";
+    out.flush();
+    err.flush();
+
+    const qint64 deadline =
+        timeoutSeconds < 0 ? -1
+                           : input.nowMs() + static_cast<qint64>(std::ceil(timeoutSeconds * 1000));
+    int swipes = 0;
+    bool failed = false;
+    bool timedOut = false;
+    while (count < 0 || swipes < count) {
+        const SwipeReader::Result result = reader.next(deadline);
+        if (result.kind != SwipeReader::Result::Kind::Swipe) {
+            timedOut = result.kind == SwipeReader::Result::Kind::TimedOut;
+            break;
+        }
+        ++swipes;
+        const SwipeAnalysis analysis = analyzeTerminalSwipe(result.keys, image, cardNumbers);
+        failed = failed || !swipePassed(analysis);
+        if (json) {
+            out << QJsonDocument(swipeJson(swipes, analysis, reader.timed()))
+                       .toJson(QJsonDocument::Compact)
+                << "\n";
+        } else {
+            out << "\n";
+            printSwipe(out, swipes, analysis, reader.timed());
+        }
+        out.flush();
+    }
+    if (swipes == 0) {
+        err << "quorvel-cli: swipe: no swipe came" << (timedOut ? " before the timeout" : "")
+            << "\n";
+        return kNoSwipe;
+    }
+    return failed ? kCheckFailed : kOk;
+}
+
+} // namespace quorvel

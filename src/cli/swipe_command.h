@@ -1,0 +1,30 @@
+#pragma once
+
+#include "core/swipe_analysis.h"
+
+#include <QJsonObject>
+#include <QStringList>
+#include <QTextStream>
+
+namespace quorvel {
+
+class TerminalInput;
+
+// The analysis of the Swipe Test page, for keys read in a terminal: the keyboard-language
+// check cannot be made there, for a terminal sees characters, not key positions.
+SwipeAnalysis analyzeTerminalSwipe(const QList<CapturedKey>& keys, const SettingsImage& image,
+                                   CardNumbers cardNumbers);
+bool swipePassed(const SwipeAnalysis& analysis);
+// The names of the checks that failed; never card data.
+QStringList failedChecks(const SwipeAnalysis& analysis);
+
+// "Swipe 1: …", the timing, one line per check.
+void printSwipe(QTextStream& out, int number, const SwipeAnalysis& analysis, bool timed);
+QJsonObject swipeJson(int number, const SwipeAnalysis& analysis, bool timed);
+
+// quorvel-cli swipe [FILE] [--gap MS] [--timeout SECONDS] [--count N] [--json]
+// [--show-card-numbers]: checks what a reader types against FILE's settings.
+int swipeCommand(const QStringList& args, QTextStream& out, QTextStream& err,
+                 const QString& factoryFile, TerminalInput& input);
+
+} // namespace quorvel

@@ -1,0 +1,337 @@
+#include "cli/provision_command.h"
+#include "cli/terminal_input_posix.h"
+#include "core/setting_catalog.h"
+#include "core/settings_file.h"
+#include "fake_companion_runner.h"
+#include "fake_hid_bus.h"
+#include "test_files.h"
+
+#include <QCryptographicHash>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <QTimeZone>
+#include <QtTest>
+
+#include <deque>
+#include <pty.h>
+#include <termios.h>
+#include <unistd.h>
+
+using namespace quorvel;
+
+namespace {
+
+const QByteArray kCardNumber = "4111111111111111";
+const QByteArray kGoodSwipe = "%B" + kCardNumber + "^DOE/J^2512?;" + kCardNumber + "=2512?\r";
+const QByteArray kTabSwipe = "%B" + kCardNumber + "^DOE/J^2512?;" + kCardNumber + "=2512?\t";
+
+// Keys that arrive at given times on a clock of its own, so waits cost nothing.
+class ScriptedInput : public TerminalInput {
+public:
+    struct Event {
+        qint64 atMs;
+        QByteArray bytes;
+    };
+    bool isTerminal() const override { return true; }
+    qint64 nowMs() const override { return m_clock; }
+    Chunk read(int timeoutMs) override {
+        if (++reads > 100000) // a run that never ends is a failure, not a hang
+            return {Chunk::Kind::Interrupted, {}, m_clock};
+        if (!events.empty() && (timeoutMs < 0 || events.front().atMs <= m_clock + timeoutMs)) {
+            const Event event = events.front();
+            events.pop_front();
+            m_clock = std::max(m_clock, event.atMs);
+            return {Chunk::Kind::Bytes, event.bytes, m_clock};
+        }
+        if (timeoutMs < 0)
+            return {Chunk::Kind::EndOfInput, {}, m_clock};
+        m_clock += timeoutMs;
+        return {Chunk::Kind::TimedOut, {}, m_clock};
+    }
+    void typeAfter(qint64 delayMs, const QByteArray& bytes) {
+        events.push_back({m_clock + delayMs, bytes});
+    }
+
+    std::deque<Event> events;
+    int reads = 0;
+
+private:
+    qint64 m_clock = 0;
+};
+
+// A bus that runs a cue each time it is listed: readers come and go on it.
+class CuedBus : public FakeHidBus {
+public:
+    std::vector<HidInterface> enumerate() override {
+        if (cue)
+            cue();
+        return FakeHidBus::enumerate();
+    }
+    std::function<void()> cue;
+};
+
+struct Reader {
+    QString serial;
+    bool openable = true;
+    int companionStatus = 0;
+    QList<QPair<int, QByteArray>> swipes; // typed this long after the transmission
+};
+
+struct Station {
+    QTemporaryDir dir;
+    ScriptedInput input;
+    CuedBus bus;
+    FakeCompanionRunner runner;
+    QList<Reader> queue;
+    bool seen = false;
+    int attached = 0;
+    int status = -1;
+    QString out;
+    QString err;
+
+    Station() {
+        // Each reader is found on one listing and gone on the next; when none is left, Ctrl+C.
+        bus.cue = [this] {
+            if (!bus.entries.empty()) {
+                if (seen)
+                    bus.entries.clear();
+                seen = !seen;
+                return;
+            }
+            if (queue.isEmpty()) {
+                input.typeAfter(0, "\x03");
+                return;
+            }
+            const Reader reader = queue.takeFirst();
+            bus.add(QStringLiteral("/dev/hidraw%1").arg(++attached), 0x10C4, 0x890C,
+                    reader.openable, reader.serial);
+            seen = true;
+            runner.result.exitCode = reader.companionStatus;
+            runner.whileRunning = [this, reader] {
+                for (const auto& [delay, bytes] : reader.swipes)
+                    input.typeAfter(delay, bytes);
+            };
+        };
+    }
+
+    QString
+    settingsFile(const QByteArray& content = composeSettingsText(shippedFactoryImage())) const {
+        writeFile(dir.filePath(QStringLiteral("station.msr")), content);
+        return dir.filePath(QStringLiteral("station.msr"));
+    }
+
+    void run(const QStringList& args) {
+        QTextStream o(&out);
+        QTextStream e(&err);
+        ProvisionSeams seams{bus, runner, input, dir.path(), shippedFactoryFile()};
+        seams.now = [] {
+            return QDateTime(QDate(2026, 12, 9), QTime(14, 3, 7), Qt::OffsetFromUTC, 3600);
+        };
+        status = provisionCommand(args, o, e, seams);
+        o.flush();
+        e.flush();
+    }
+
+    QList<QJsonObject> log() const {
+        QList<QJsonObject> lines;
+        for (const QByteArray& line :
+             fileContent(dir.filePath(QStringLiteral("provision-log.jsonl"))).split('\n'))
+            if (!line.isEmpty())
+                lines << QJsonDocument::fromJson(line).object();
+        return lines;
+    }
+
+    // No card data anywhere but the terminal's screen.
+    void holdsNoCardNumber() const {
+        QVERIFY(!fileContent(dir.filePath(QStringLiteral("provision-log.jsonl")))
+                     .contains(kCardNumber));
+        QVERIFY(!err.contains(QString::fromLatin1(kCardNumber)));
+        QVERIFY(!out.contains(QString::fromLatin1(kCardNumber)));
+    }
+};
+
+QString sha256Sent(SettingsImage image) {
+    image.at(127) = 0x80;
+    return QString::fromLatin1(
+        QCryptographicHash::hash(QByteArrayView(reinterpret_cast<const char*>(image.data()), 128),
+                                 QCryptographicHash::Sha256)
+            .toHex());
+}
+
+QStringList strings(const QJsonValue& value) {
+    QStringList list;
+    for (const QJsonValue& item : value.toArray())
+        list << item.toString();
+    return list;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Reader)
+
+class CliProvisionTest : public QObject {
+    Q_OBJECT
+private slots:
+    void twoReadersInARow() {
+        Station station;
+        station.queue = {{QStringLiteral("SN1"), true, 0, {{0, kGoodSwipe}}},
+                         {QString(), true, 0, {{0, kGoodSwipe}}}};
+        station.run({station.settingsFile()});
+        QCOMPARE(station.status, 0);
+        QVERIFY2(station.out.startsWith(QStringLiteral(
+                     "Plug in the next reader\nReader attached: /dev/hidraw1, serial SN1\n"
+                     "Sending the settings\nSettings sent\n")),
+                 qPrintable(station.out));
+        QVERIFY(
+            station.out.contains(QStringLiteral("Reader attached: /dev/hidraw2, serial (none)\n")));
+        QCOMPARE(station.out.count(QStringLiteral("Unplug the reader\n")), 2);
+        QVERIFY(station.out.endsWith(
+            QStringLiteral("\nReaders set up: 2, failed: 0, not verified: 0\n")));
+        QCOMPARE(station.runner.runs, 2);
+        const QList<QJsonObject> log = station.log();
+        QCOMPARE(log.size(), 2);
+        const QJsonObject first = log.at(0);
+        QCOMPARE(first.value(QStringLiteral("time")).toString(),
+                 QStringLiteral("2026-12-09T14:03:07+01:00"));
+        QCOMPARE(first.value(QStringLiteral("path")).toString(), QStringLiteral("/dev/hidraw1"));
+        QCOMPARE(first.value(QStringLiteral("serial")).toString(), QStringLiteral("SN1"));
+        QCOMPARE(first.value(QStringLiteral("imageSha256")).toString(),
+                 sha256Sent(shippedFactoryImage()));
+        QCOMPARE(first.value(QStringLiteral("settings")).toString(), QStringLiteral("station.msr"));
+        QCOMPARE(first.value(QStringLiteral("transmission")).toString(), QStringLiteral("sent"));
+        QCOMPARE(first.value(QStringLiteral("verification")).toString(), QStringLiteral("passed"));
+        QCOMPARE(log.at(1).value(QStringLiteral("path")).toString(),
+                 QStringLiteral("/dev/hidraw2"));
+        station.holdsNoCardNumber();
+    }
+
+    void oneReader_data() {
+        QTest::addColumn<Reader>("reader");
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QString>("transmission");
+        QTest::addColumn<QString>("verification");
+        QTest::addColumn<QStringList>("failedChecks");
+        QTest::addColumn<QString>("said");
+        QTest::addColumn<int>("status");
+        QTest::newRow("failing transmission")
+            << Reader{{}, true, 2, {}} << QStringList() << "failed"
+            << "not reached" << QStringList()
+            << "Transmission failed: the companion program ended with status 2\n"
+            << 1;
+        QTest::newRow("failed check, then a good swipe")
+            << Reader{{}, true, 0, {{0, kTabSwipe}, {2000, kGoodSwipe}}} << QStringList() << "sent"
+            << "passed" << QStringList()
+            << "Swipe again, or press Esc to record the reader as not verified\n"
+            << 0;
+        QTest::newRow("Esc: not verified")
+            << Reader{{}, true, 0, {{0, kTabSwipe}, {2000, "\x1b"}}} << QStringList() << "sent"
+            << "not verified" << QStringList{"Terminator"} << "Not verified\n"
+            << 1;
+        QTest::newRow("cannot be opened")
+            << Reader{{}, false, 0, {}} << QStringList() << "not opened"
+            << "not reached" << QStringList()
+            << "Reader found but it cannot be opened\nPath: /dev/hidraw1\nReason: Permission "
+               "denied (/dev/hidraw1)\n\n"
+               "The Quorvel package installs the udev rule"
+            << 1;
+        QTest::newRow("no verify")
+            << Reader{{}, true, 0, {}} << QStringList{"--no-verify"} << "sent"
+            << "skipped" << QStringList() << "Settings sent\nUnplug the reader\n"
+            << 0;
+        QTest::newRow("once") << Reader{{}, true, 0, {{0, kGoodSwipe}}} << QStringList{"--once"}
+                              << "sent"
+                              << "passed" << QStringList() << "Verified\n\nReaders set up: 1" << 0;
+    }
+    void oneReader() {
+        QFETCH(Reader, reader);
+        QFETCH(QStringList, options);
+        QFETCH(QString, transmission);
+        QFETCH(QString, verification);
+        QFETCH(QStringList, failedChecks);
+        QFETCH(QString, said);
+        QFETCH(int, status);
+        Station station;
+        station.queue = {reader};
+        station.run(QStringList{station.settingsFile()} + options);
+        QCOMPARE(station.status, status);
+        QVERIFY2(station.out.contains(said), qPrintable(station.out));
+        const QList<QJsonObject> log = station.log();
+        QCOMPARE(log.size(), 1);
+        QCOMPARE(log.first().value(QStringLiteral("transmission")).toString(), transmission);
+        QCOMPARE(log.first().value(QStringLiteral("verification")).toString(), verification);
+        QCOMPARE(strings(log.first().value(QStringLiteral("failedChecks"))), failedChecks);
+        QCOMPARE(station.runner.runs, reader.openable ? 1 : 0);
+        station.holdsNoCardNumber();
+    }
+
+    void appliesAProfileToTheFactoryImage() {
+        Station station;
+        station.queue = {{{}, true, 0, {}}};
+        const QString profile = station.dir.filePath(QStringLiteral("station.json"));
+        writeFile(profile, "{\"buzzer-pitch\": 3}");
+        station.run({profile, QStringLiteral("--no-verify"), QStringLiteral("--once")});
+        QCOMPARE(station.status, 0);
+        SettingsImage expected = shippedFactoryImage();
+        QVERIFY(findSetting(QStringLiteral("buzzer-pitch"))
+                    ->assign(expected, QStringLiteral("3"))
+                    .isEmpty());
+        QCOMPARE(station.log().first().value(QStringLiteral("imageSha256")).toString(),
+                 sha256Sent(expected));
+        QCOMPARE(station.log().first().value(QStringLiteral("settings")).toString(),
+                 QStringLiteral("station.json"));
+    }
+
+    void refusesALogThroughALink() {
+        Station station;
+        const QString target = station.dir.filePath(QStringLiteral("elsewhere.jsonl"));
+        QVERIFY(QFile::link(target, station.dir.filePath(QStringLiteral("provision-log.jsonl"))));
+        station.queue = {{{}, true, 0, {}}};
+        station.run({station.settingsFile()});
+        QCOMPARE(station.status, 3);
+        QVERIFY2(
+            station.err.contains(QStringLiteral("cannot write the log: it is a symbolic link")),
+            qPrintable(station.err));
+        QCOMPARE(station.bus.enumerations, 0);
+        QVERIFY(!QFileInfo::exists(target));
+    }
+
+    void ctrlCWhileWaitingRestoresTheTerminal() {
+        int master = -1;
+        int slave = -1;
+        QVERIFY(::openpty(&master, &slave, nullptr, nullptr, nullptr) == 0);
+        termios before{};
+        ::tcgetattr(slave, &before);
+        Station station;
+        int polls = 0;
+        station.bus.cue = [&] {
+            if (++polls == 3)
+                QCOMPARE(::write(master, "\x03", 1), 1);
+        };
+        {
+            const std::unique_ptr<TerminalInput> terminal = openTerminalInput(slave);
+            QString out;
+            QTextStream o(&out);
+            QTextStream e(&station.err);
+            ProvisionSeams seams{station.bus, station.runner, *terminal, station.dir.path(),
+                                 shippedFactoryFile()};
+            seams.pollMs = 5;
+            QCOMPARE(provisionCommand({station.settingsFile()}, o, e, seams), 0);
+            o.flush();
+            QCOMPARE(
+                out,
+                QStringLiteral(
+                    "Plug in the next reader\n\nReaders set up: 0, failed: 0, not verified: 0\n"));
+        }
+        termios after{};
+        ::tcgetattr(slave, &after);
+        QCOMPARE(after.c_lflag, before.c_lflag);
+        QCOMPARE(after.c_iflag, before.c_iflag);
+        ::close(master);
+        ::close(slave);
+    }
+};
+
+QTEST_GUILESS_MAIN(CliProvisionTest)
+#include "test_cli_provision.moc"

@@ -1,0 +1,226 @@
+#include "cli/key_sequence_decoder.h"
+#include "cli/swipe_command.h"
+#include "cli/terminal_input_posix.h"
+#include "test_files.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QtTest>
+
+#include <pty.h>
+#include <termios.h>
+#include <unistd.h>
+
+using namespace quorvel;
+
+namespace {
+
+const QByteArray kCardNumber = "4111111111111111";
+const QByteArray kFactoryFrame = "%B" + kCardNumber + "^DOE/J^2512?;" + kCardNumber + "=2512?\r";
+
+struct Run {
+    int status = 0;
+    QString out;
+    QString err;
+};
+
+// A pseudo-terminal standing in for the one a reader types into.
+struct PseudoTerminal {
+    int master = -1;
+    int slave = -1;
+    PseudoTerminal() { QVERIFY(::openpty(&master, &slave, nullptr, nullptr, nullptr) == 0); }
+    ~PseudoTerminal() {
+        ::close(master);
+        ::close(slave);
+    }
+    void type(const QByteArray& bytes) const {
+        QCOMPARE(::write(master, bytes.constData(), static_cast<size_t>(bytes.size())),
+                 bytes.size());
+    }
+    termios settings() const {
+        termios now{};
+        ::tcgetattr(slave, &now);
+        return now;
+    }
+};
+
+// Runs swipe on the input; typed is written once the terminal is in raw mode.
+Run swipe(int fd, const QStringList& args, const std::function<void()>& typed = {}) {
+    Run run;
+    QTextStream out(&run.out);
+    QTextStream err(&run.err);
+    const std::unique_ptr<TerminalInput> input = openTerminalInput(fd);
+    if (typed)
+        typed();
+    run.status = swipeCommand(args, out, err, shippedFactoryFile(), *input);
+    out.flush();
+    err.flush();
+    return run;
+}
+
+} // namespace
+
+class CliSwipeTest : public QObject {
+    Q_OBJECT
+private slots:
+    void decodesTerminalKeys_data() {
+        QTest::addColumn<QByteArrayList>("pieces");
+        QTest::addColumn<QString>("tokens");
+        const auto row = [](const char* name, QByteArrayList pieces, const char* tokens) {
+            QTest::newRow(name) << pieces << QString::fromUtf8(tokens);
+        };
+        row("characters", {"%B4?"}, "% B 4 ?");
+        row("Enter, Tab, Backspace", {"\r\t\x7f"}, "[Enter] [Tab] [BS]");
+        row("a line end of a file is one Enter", {"A\r", "\nB\n"}, "A [Enter] B [Enter]");
+        row("xterm F1 to F4", {"\x1bOP\x1bOQ\x1bOR\x1bOS"}, "[F 1] [F 2] [F 3] [F 4]");
+        row("VT220 F-keys", {"\x1b[11~\x1b[15~\x1b[17~\x1b[21~\x1b[23~\x1b[24~"},
+            "[F 1] [F 5] [F 6] [F 10] [F 11] [F 12]");
+        row("Linux console F1, F5", {"\x1b[[A\x1b[[E"}, "[F 1] [F 5]");
+        row("arrows", {"\x1b[A\x1b[B\x1bOC\x1bOD"}, "[Up] [Down] [Right] [Left]");
+        row("Home and End", {"\x1b[H\x1bOF\x1b[1~\x1b[4~\x1b[7~\x1b[8~"},
+            "[Home] [End] [Home] [End] [Home] [End]");
+        row("Ins, Del, PgUp, PgDn", {"\x1b[2~\x1b[3~\x1b[5~\x1b[6~"}, "[Ins] [Del] [PgUp] [PgDn]");
+        row("Shift+Tab", {"\x1b[Z"}, "[S-Tab]");
+        row("a sequence cut between reads", {"\x1b[", "1", "5~"}, "[F 5]");
+        row("Esc before a character",
+            {"\x1b"
+             "A"},
+            "[Esc] A");
+        row("Esc alone waits, then is Esc", {"\x1b"}, "[Esc]");
+        row("an unknown sequence is its characters", {"\x1b[99~"}, "[Esc] [ 9 9 ~");
+        row("Ctrl+C", {"\x03"}, "[Ctrl-C]");
+        row("UTF-8 cut between reads", {"\xc3", "\xa9"}, "é");
+    }
+    void decodesTerminalKeys() {
+        QFETCH(QByteArrayList, pieces);
+        QFETCH(QString, tokens);
+        KeySequenceDecoder decoder;
+        QStringList shown;
+        for (const QByteArray& piece : pieces)
+            for (const CapturedKey& key : decoder.feed(piece, 0))
+                shown << keyToken(key);
+        for (const CapturedKey& key : decoder.flush(0))
+            shown << keyToken(key);
+        QCOMPARE(shown.join(u' '), tokens);
+    }
+
+    void checksASwipeTypedIntoATerminal_data() {
+        QTest::addColumn<QByteArray>("typed");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("marks");
+        QTest::addColumn<QString>("named");
+        QTest::newRow("factory frame") << kFactoryFrame << 0 << "✓✓✓✓✓✓–"
+                                       << "";
+        QByteArray tab = kFactoryFrame;
+        tab.back() = '\t';
+        QTest::newRow("wrong terminator")
+            << tab << 1 << "✓✓✗✓✓✓–"
+            << "✗ Terminator: expected [Enter] (CR), came [Tab] at key 54";
+        QTest::newRow("no end sentinel") << QByteArray("%B" + kCardNumber + "\r") << 1 << ""
+                                         << "✗ Tracks";
+    }
+    void checksASwipeTypedIntoATerminal() {
+        QFETCH(QByteArray, typed);
+        QFETCH(int, status);
+        QFETCH(QString, marks);
+        QFETCH(QString, named);
+        PseudoTerminal terminal;
+        const termios before = terminal.settings();
+        const Run run = swipe(terminal.slave,
+                              {QStringLiteral("--count"), QStringLiteral("1"),
+                               QStringLiteral("--gap"), QStringLiteral("50")},
+                              [&] { terminal.type(typed); });
+        QCOMPARE(run.status, status);
+        QString shownMarks;
+        for (const QString& line : run.out.split(u'\n'))
+            if (line.startsWith(u'✓') || line.startsWith(u'✗') || line.startsWith(u'–'))
+                shownMarks += line.at(0);
+        if (!marks.isEmpty())
+            QCOMPARE(shownMarks, marks);
+        QVERIFY2(run.out.contains(named), qPrintable(run.out));
+        QVERIFY(run.out.contains(QStringLiteral("– Keyboard language: not checked in a terminal: a "
+                                                "terminal sees characters, not key positions\n")));
+        QVERIFY(run.out.contains(QStringLiteral("411111••••••1111")));
+        QVERIFY(!run.out.contains(QString::fromLatin1(kCardNumber)));
+        QVERIFY(!run.err.contains(QString::fromLatin1(kCardNumber)));
+        const termios after = terminal.settings();
+        QCOMPARE(after.c_lflag, before.c_lflag);
+        QCOMPARE(after.c_iflag, before.c_iflag);
+    }
+
+    void endsWithoutASwipe_data() {
+        QTest::addColumn<QByteArray>("typed");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("timeout") << QByteArray() << "no swipe came before the timeout";
+        QTest::newRow("Ctrl+C") << QByteArray("\x03") << "no swipe came\n";
+    }
+    void endsWithoutASwipe() {
+        QFETCH(QByteArray, typed);
+        QFETCH(QString, said);
+        PseudoTerminal terminal;
+        const Run run = swipe(terminal.slave, {QStringLiteral("--timeout"), QStringLiteral("0.2")},
+                              [&] { terminal.type(typed); });
+        QCOMPARE(run.status, 7);
+        QVERIFY2(run.err.contains(said), qPrintable(run.err));
+    }
+
+    // A reader set to end with CTRL-C types it right after the card data: it must not end the
+    // command.
+    void ctrlCRightAfterKeysIsAKey() {
+        PseudoTerminal terminal;
+        const Run run = swipe(terminal.slave,
+                              {QStringLiteral("--count"), QStringLiteral("1"),
+                               QStringLiteral("--gap"), QStringLiteral("50")},
+                              [&] { terminal.type("%B1?\x03"); });
+        QCOMPARE(run.status, 1);
+        QVERIFY2(run.out.contains(QStringLiteral("Swipe 1: %B1?[Ctrl-C]\n")), qPrintable(run.out));
+    }
+
+    void readsAPipeAsLines() {
+        int ends[2];
+        QVERIFY(::pipe(ends) == 0);
+        QByteArray frames = kFactoryFrame;
+        frames.chop(1);
+        frames = frames + "\n" + frames + "\n";
+        QCOMPARE(::write(ends[1], frames.constData(), static_cast<size_t>(frames.size())),
+                 frames.size());
+        ::close(ends[1]);
+        const Run run =
+            swipe(ends[0], {QStringLiteral("--json"), QStringLiteral("--show-card-numbers")});
+        ::close(ends[0]);
+        QCOMPARE(run.status, 0);
+        QCOMPARE(
+            run.err,
+            QStringLiteral(
+                "quorvel-cli: swipe: standard input is not a terminal: timing is not measured\n"));
+        const QStringList lines = run.out.split(u'\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 2);
+        const QJsonObject second = QJsonDocument::fromJson(lines.at(1).toUtf8()).object();
+        QCOMPARE(second.value(QStringLiteral("swipe")).toInt(), 2);
+        QVERIFY(second.value(QStringLiteral("passed")).toBool());
+        QVERIFY(second.value(QStringLiteral("timing")).isNull());
+        QVERIFY(second.value(QStringLiteral("line"))
+                    .toString()
+                    .contains(QString::fromLatin1(kCardNumber)));
+    }
+
+    void refusesBadOptions_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("status");
+        QTest::newRow("gap too small") << QStringList{"--gap", "10"} << 2;
+        QTest::newRow("gap missing") << QStringList{"--gap"} << 2;
+        QTest::newRow("timeout zero") << QStringList{"--timeout", "0"} << 2;
+        QTest::newRow("count not whole") << QStringList{"--count", "1.5"} << 2;
+        QTest::newRow("two files") << QStringList{"a.msr", "b.msr"} << 2;
+        QTest::newRow("missing file") << QStringList{"/nonexistent/x.msr"} << 3;
+    }
+    void refusesBadOptions() {
+        QFETCH(QStringList, args);
+        QFETCH(int, status);
+        PseudoTerminal terminal;
+        QCOMPARE(swipe(terminal.slave, args).status, status);
+    }
+};
+
+QTEST_GUILESS_MAIN(CliSwipeTest)
+#include "test_cli_swipe.moc"
