@@ -14,7 +14,8 @@ namespace quorvel {
 
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("quorvel::SwipeAnalysis", text); }
+// The context lupdate gives to tr() outside a class in this namespace.
+QString tr(const char* text) { return QCoreApplication::translate("quorvel", text); }
 
 constexpr int kCodeEnter = 13;
 constexpr int kCodeTab = 14;
@@ -156,6 +157,8 @@ QString trackList(const QList<int>& tracks) {
 QString spaced(const QStringList& tokens) { return tokens.join(u' '); }
 
 class SwipeChecker {
+    Q_DECLARE_TR_FUNCTIONS(quorvel::SwipeChecker)
+
 public:
     SwipeChecker(const QStringList& raw, const QStringList& shown, const SettingsImage& image)
         : m_raw(raw), m_shown(shown), m_image(image), m_count(static_cast<int>(raw.size())) {}

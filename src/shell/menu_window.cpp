@@ -62,6 +62,7 @@ MenuWindow::MenuWindow(Session& session, Dialogs& dialogs, MainWindow& main)
     m_menu->addItem(tools, tr("Swipe Test"), s->standardIcon(QStyle::SP_FileDialogContentsView));
     m_menu->addItem(tools, tr("Summary"), s->standardIcon(QStyle::SP_FileDialogInfoView));
     m_menu->addItem(tools, tr("Compare"), s->standardIcon(QStyle::SP_FileLinkIcon));
+    m_menu->addItem(tools, tr("About Quorvel"), s->standardIcon(QStyle::SP_MessageBoxInformation));
 
     connect(m_menu, &VerticalMenu::itemClicked, this, &MenuWindow::dispatch);
 }

@@ -1,5 +1,6 @@
 #include "page_catalog.h"
 
+#include "about_page.h"
 #include "main_window.h"
 #include "transmit_page.h"
 
@@ -26,6 +27,7 @@ void registerPages(MainWindow& main, Session& session, Dialogs& dialogs) {
     main.registerPage(4, 1, [&] { return new SwipeTestPage(session); });
     main.registerPage(4, 2, [&] { return new SummaryPage(session); });
     main.registerPage(4, 3, [&] { return new ComparePage(session, dialogs); });
+    main.registerPage(4, 4, [&] { return new AboutPage(session); });
 }
 
 } // namespace quorvel
