@@ -50,9 +50,10 @@ QList<QTranslator*> installTranslations(const QLocale& locale, const QStringList
 void Program::prepareApplication(const QLocale& locale) {
     QApplication::setApplicationName(QStringLiteral("Quorvel"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.quorvel.quorvel"));
-    // The files are read only when a window system asks for the icon.
+    // The files are read only when a window system asks for the icon. X11 takes every
+    // size at the first show; the large ones would cost decoding time at every start.
     QIcon icon;
-    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256})
+    for (const int size : {16, 24, 32, 48, 64})
         icon.addFile(QStringLiteral(":/icons/%1x%1/apps/quorvel.png").arg(size), QSize(size, size));
     QApplication::setWindowIcon(icon);
     installTranslations(locale);
