@@ -6,6 +6,7 @@
 #include <QEvent>
 #include <QFontDatabase>
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QTableWidget>
 
 namespace quorvel {
@@ -87,7 +88,11 @@ bool TableView::eventFilter(QObject* watched, QEvent* event) {
 void TableView::resizeEvent(QResizeEvent* event) {
     ChildWindow::resizeEvent(event);
     const QSize room = size() - QSize(2 * m_grid->x(), m_grid->y() + m_grid->x());
-    m_grid->resize(m_gridSize.boundedTo(room.expandedTo(QSize(1, 1))));
+    QSize wanted = m_gridSize;
+    // A horizontal scroll bar takes its height from the rows unless the grid grows by it.
+    if (room.width() < wanted.width())
+        wanted.rheight() += m_grid->horizontalScrollBar()->sizeHint().height();
+    m_grid->resize(wanted.boundedTo(room.expandedTo(QSize(1, 1))));
 }
 
 void TableView::refresh() {
