@@ -8,6 +8,7 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    quorvel::Program::prepareApplication();
     quorvel::Program program;
     quorvel::MainWindow* window = program.start();
     if (!window)

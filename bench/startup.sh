@@ -10,7 +10,7 @@ bin=$root/build/release/bin
 if [[ ! -x $bin/bench_startup || ! -x $bin/quorvel-cli ]]; then
     "$root/scripts/setup.sh"
     cmake -S "$root" -B "$root/build/release" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-    cmake --build "$root/build/release" --target bench_startup bench_startup_baseline quorvel-cli
+    cmake --build "$root/build/release" --target bench_startup bench_startup_baseline bench_startup_label quorvel-cli
 fi
 
 if [[ -z "${DISPLAY:-}" ]]; then
@@ -65,4 +65,5 @@ compare() {
 }
 
 compare "start-up: quorvel vs bare QMainWindow" "$bin/bench_startup" "$bin/bench_startup_baseline"
+compare "start-up: quorvel vs a window with one label" "$bin/bench_startup" "$bin/bench_startup_label"
 compare "quorvel-cli show vs --version" "$bin/quorvel-cli show" "$bin/quorvel-cli --version"

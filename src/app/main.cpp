@@ -32,7 +32,7 @@ int main(int argc, char* argv[]) {
         return print(stdout, quorvel::versionText(), 0);
 
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Quorvel"));
+    quorvel::Program::prepareApplication();
     QApplication::setQuitOnLastWindowClosed(false);
 
     const CommandLine line = quorvel::parseCommandLine(QApplication::arguments());

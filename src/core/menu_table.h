@@ -25,6 +25,7 @@ enum class MenuId {
     SwipeTest,
     Summary,
     Compare,
+    About,
     Count
 };
 
@@ -73,6 +74,7 @@ inline constexpr std::array<MenuEntry, static_cast<std::size_t>(MenuId::Count)> 
      nullptr},
     {MenuId::Summary, 4, 2, QUORVEL_ITEM("Summary"), "SP_FileDialogInfoView", 0, PageId::None, nullptr},
     {MenuId::Compare, 4, 3, QUORVEL_ITEM("Compare"), "SP_FileLinkIcon", 0, PageId::None, nullptr},
+    {MenuId::About, 4, 4, QUORVEL_ITEM("About Quorvel"), "SP_MessageBoxInformation", 0, PageId::None, nullptr},
 }};
 
 #undef QUORVEL_ITEM

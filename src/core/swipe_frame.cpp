@@ -10,7 +10,8 @@ namespace quorvel {
 
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("quorvel::SwipeAnalysis", text); }
+// The context lupdate gives to tr() outside a class in this namespace.
+QString tr(const char* text) { return QCoreApplication::translate("quorvel", text); }
 
 constexpr std::array<FieldId, 3> kStartSentinels{FieldId::StartSentinel1, FieldId::StartSentinel2,
                                                  FieldId::StartSentinel3};

@@ -10,7 +10,8 @@ namespace quorvel {
 
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("quorvel::SwipeAnalysis", text); }
+// The context lupdate gives to tr() outside a class in this namespace.
+QString tr(const char* text) { return QCoreApplication::translate("quorvel", text); }
 
 // The postamble check, and the first key after the postamble; -1 when that is unknown.
 std::pair<SwipeCheck, int> checkPostamble(const SwipeKeys& keys, const SwipeFrame& frame,

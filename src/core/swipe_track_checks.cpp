@@ -11,7 +11,8 @@ namespace quorvel {
 
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("quorvel::SwipeAnalysis", text); }
+// The context lupdate gives to tr() outside a class in this namespace.
+QString tr(const char* text) { return QCoreApplication::translate("quorvel", text); }
 
 bool isStartSentinel(const SwipeFrame& frame, const QString& token) {
     return std::any_of(frame.start.begin(), frame.start.end(),

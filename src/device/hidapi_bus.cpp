@@ -23,6 +23,8 @@ QString lastError() {
 
 } // namespace
 
+QString hidapiVersion() { return QString::fromLatin1(hid_version_str()); }
+
 HidBus& systemHidBus() {
     static HidapiBus bus;
     return bus;

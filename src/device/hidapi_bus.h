@@ -22,4 +22,7 @@ private:
     QString m_initError;
 };
 
+// The version of the hidapi library this program runs with.
+QString hidapiVersion();
+
 } // namespace quorvel

@@ -7,7 +7,7 @@ namespace quorvel {
 namespace {
 
 QString tr(const char* text) {
-    return QCoreApplication::translate("CommandLine", text);
+    return QCoreApplication::translate("quorvel", text);
 }
 
 } // namespace

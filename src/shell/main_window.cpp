@@ -16,10 +16,26 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMimeData>
+#include <QScreen>
+#include <QStyle>
 #include <QToolButton>
 #include <QUrl>
 
 namespace quorvel {
+
+namespace {
+
+// The window's outer size that the screen's free area holds. The window manager's
+// frame is not known before the window is shown: a title bar's height is left for it.
+QSize roomOnScreen(const QWidget& window) {
+    const QScreen* screen = window.screen();
+    if (!screen)
+        return {QWIDGETSIZE_MAX, QWIDGETSIZE_MAX};
+    const int titleBar = window.style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    return screen->availableGeometry().size() - QSize(0, titleBar);
+}
+
+} // namespace
 
 MainWindow::MainWindow(Session& session, Dialogs& dialogs, QWidget* parent)
     : QMainWindow(parent), m_session(session), m_dialogs(dialogs), m_area(new QMdiArea(this)) {
@@ -33,8 +49,9 @@ MainWindow::MainWindow(Session& session, Dialogs& dialogs, QWidget* parent)
     connect(m_area, &QMdiArea::subWindowActivated, this, &MainWindow::childActivated);
     m_area->installEventFilter(this);
 
-    // The designed outer size; the frame takes its share of it on screen.
-    resize(twipsSize(10410, 6510));
+    // The designed outer size; the frame takes its share of it on screen. Never more
+    // than the screen offers, as with a large scale factor on a small screen.
+    resize(twipsSize(10410, 6510).boundedTo(roomOnScreen(*this)));
 
     m_menu = new MenuWindow(session, dialogs, *this);
     m_menuWindow = addChild(m_menu);
@@ -60,6 +77,8 @@ void MainWindow::addMenuShortcut(int item, const QKeySequence& keys) {
     action->setObjectName(QStringLiteral("shortcut_%1").arg(menu->itemCaption(1, item)));
     action->setShortcut(keys);
     action->setShortcutContext(Qt::WindowShortcut);
+    menu->itemButton(1, item)->setToolTip(
+        tr("%1 (%2)").arg(menu->itemCaption(1, item), keys.toString(QKeySequence::NativeText)));
     connect(action, &QAction::triggered, this, [menu, item] {
         menu->setOpenGroup(1);
         menu->itemButton(1, item)->click();

@@ -1,5 +1,6 @@
 #include "page_catalog.h"
 
+#include "about_page.h"
 #include "main_window.h"
 #include "core/menu_table.h"
 #include "transmit_page.h"
@@ -36,6 +37,7 @@ void registerPages(MainWindow& main, Session& session, Dialogs& dialogs) {
     add(main, MenuId::SwipeTest, [&] { return new SwipeTestPage(session); });
     add(main, MenuId::Summary, [&] { return new SummaryPage(session); });
     add(main, MenuId::Compare, [&] { return new ComparePage(session, dialogs); });
+    add(main, MenuId::About, [&] { return new AboutPage(session); });
 }
 
 } // namespace quorvel

@@ -6,6 +6,7 @@
 #include <QEvent>
 #include <QFontDatabase>
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QTableWidget>
 
 namespace quorvel {
@@ -32,8 +33,10 @@ TableView::TableView(Session& session, QWidget* parent)
     m_grid->setToolTip(tr("Double click to refresh"));
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_grid->setSelectionMode(QAbstractItemView::NoSelection);
-    m_grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // At the designed size every cell shows; only a window squeezed by a small
+    // screen makes the grid scroll.
+    m_grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_grid->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     // The grid's designed face where the system has it; looking up a missing
     // family by name would cost a slow font substitution at every start.
     QFont font = m_grid->font();
@@ -66,8 +69,8 @@ TableView::TableView(Session& session, QWidget* parent)
 
     // Just wide and high enough for the headings and 8 x 16 cells.
     const int frame = 2 * m_grid->frameWidth();
-    m_grid->setGeometry(twips(180), twips(1460), left->width() + top->length() + frame,
-                        top->height() + left->length() + frame);
+    m_gridSize = QSize(left->width() + top->length() + frame, top->height() + left->length() + frame);
+    m_grid->setGeometry(QRect(QPoint(twips(180), twips(1460)), m_gridSize));
 
     // The headings belong to the grid too: its tool tip shows there, so a double click refreshes.
     for (QWidget* surface : {m_grid->viewport(), top->viewport(), left->viewport()})
@@ -80,6 +83,16 @@ bool TableView::eventFilter(QObject* watched, QEvent* event) {
          watched == m_grid->verticalHeader()->viewport()))
         refresh();
     return ChildWindow::eventFilter(watched, event);
+}
+
+void TableView::resizeEvent(QResizeEvent* event) {
+    ChildWindow::resizeEvent(event);
+    const QSize room = size() - QSize(2 * m_grid->x(), m_grid->y() + m_grid->x());
+    QSize wanted = m_gridSize;
+    // A horizontal scroll bar takes its height from the rows unless the grid grows by it.
+    if (room.width() < wanted.width())
+        wanted.rheight() += m_grid->horizontalScrollBar()->sizeHint().height();
+    m_grid->resize(wanted.boundedTo(room.expandedTo(QSize(1, 1))));
 }
 
 void TableView::refresh() {

@@ -21,10 +21,12 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     Session& m_session;
     QTableWidget* m_grid;
+    QSize m_gridSize; // the designed size, all cells showing
 };
 
 } // namespace quorvel

@@ -120,11 +120,16 @@ SwipeTestPage::SwipeTestPage(const Session& session, Clock clock, QWidget* paren
     controls->addSpacing(twips(kMargin));
     controls->addWidget(m_showNumbers);
     controls->addStretch();
-    controls->addWidget(m_clear);
-    controls->addWidget(m_copy);
     layout->addLayout(controls);
     layout->addWidget(m_expected);
-    layout->addWidget(swipesLabel);
+    // Clear and Copy act on the swipes, and beside their heading they leave the row
+    // above room for longer captions than the English ones.
+    auto* swipesRow = new QHBoxLayout;
+    swipesRow->addWidget(swipesLabel);
+    swipesRow->addStretch();
+    swipesRow->addWidget(m_clear);
+    swipesRow->addWidget(m_copy);
+    layout->addLayout(swipesRow);
     layout->addWidget(m_swipes, 3);
     layout->addWidget(m_checksLabel);
     layout->addWidget(m_checks, 2);

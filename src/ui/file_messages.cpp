@@ -3,7 +3,7 @@
 namespace quorvel {
 
 std::optional<Message> openFailureMessage(ReadResult result) {
-    const auto tr = [](const char* text) { return QCoreApplication::translate("quorvel::MenuWindow", text); };
+    const auto tr = [](const char* text) { return QCoreApplication::translate("quorvel", text); };
     switch (result) {
     case ReadResult::Loaded:
         break;

@@ -122,10 +122,48 @@ static QString fittedCaption(const QString& caption, const QFontMetrics& metrics
 
 void VerticalMenu::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    const int room = width() - 12;
+    for (const Group& g : m_groups) {
+        const QMargins margins = g.itemLayout->contentsMargins();
+        const int room = width() - margins.left() - margins.right();
+        for (QToolButton* button : g.buttons) {
+            // What the button's style puts around its caption: blanks, frame and margins.
+            const QFontMetrics metrics = button->fontMetrics();
+            int caption = 0;
+            for (const QString& line : button->text().split(u'\n'))
+                caption = qMax(caption, metrics.size(Qt::TextShowMnemonic, line).width());
+            const int padding = button->sizeHint().width() - qMax(caption, button->iconSize().width());
+            button->setText(fittedCaption(button->accessibleName(), metrics, room - padding));
+        }
+    }
+    fitItems();
+}
+
+void VerticalMenu::fitItems() {
+    struct Spacing {
+        int icon;
+        int gap;
+        int margin;
+    };
+    // The designed look first; tighter only where a group would scroll, and the
+    // tightest still scrolls in a menu too short for it.
+    static constexpr Spacing kSteps[] = {{24, 4, 6}, {20, 2, 3}, {16, 1, 2}};
+    int headers = m_layout->spacing() * groupCount();
     for (const Group& g : m_groups)
-        for (QToolButton* button : g.buttons)
-            button->setText(fittedCaption(button->accessibleName(), button->fontMetrics(), room));
+        headers += g.header->sizeHint().height();
+    const int room = height() - headers;
+    for (const Spacing& step : kSteps) {
+        bool fits = true;
+        for (const Group& g : m_groups) {
+            for (QToolButton* button : g.buttons)
+                button->setIconSize(QSize(step.icon, step.icon));
+            g.itemLayout->setSpacing(step.gap);
+            g.itemLayout->setContentsMargins(2, step.margin, 2, step.margin);
+            g.itemLayout->invalidate();
+            fits = fits && g.itemLayout->sizeHint().height() <= room;
+        }
+        if (fits)
+            break;
+    }
 }
 
 void VerticalMenu::setOpenGroup(int group) {

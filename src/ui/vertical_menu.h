@@ -55,6 +55,8 @@ private:
     };
 
     void showSelection();
+    // The roomiest item spacing at which every group's items show without scrolling.
+    void fitItems();
 
     QVBoxLayout* m_layout;
     std::vector<Group> m_groups;

@@ -619,7 +619,7 @@ private slots:
              QStringLiteral("General Parameter")},
             {QStringLiteral("Transmit"), QStringLiteral("Transmit")},
             {QStringLiteral("Tools"), QStringLiteral("Swipe Test"), QStringLiteral("Summary"),
-             QStringLiteral("Compare")}};
+             QStringLiteral("Compare"), QStringLiteral("About Quorvel")}};
         QCOMPARE(vm->groupCount(), 4);
         for (int g = 1; g <= 4; ++g) {
             const QStringList& captions = expected.at(g - 1);

@@ -1,0 +1,205 @@
+#include "core/swipe_analysis.h"
+#include "shell/program.h"
+#include "shell_fixture.h"
+#include "ui/file_messages.h"
+
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTranslator>
+#include <QXmlStreamReader>
+#include <QtTest>
+
+#include <map>
+
+using namespace quorvel;
+
+namespace {
+
+struct Entry {
+    QString translation;
+    QString type; // "unfinished", "vanished", "obsolete" or empty
+    bool numerus = false;
+    QStringList forms;
+};
+using Key = std::pair<QString, QString>; // context, source (with the comment, if any)
+using Catalog = std::map<Key, Entry>;
+
+Catalog readCatalog(const QString& path, QString* error) {
+    Catalog catalog;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = file.errorString();
+        return catalog;
+    }
+    QXmlStreamReader xml(&file);
+    QString context;
+    QString source;
+    QString comment;
+    Entry entry;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isStartElement()) {
+            if (xml.name() == u"name")
+                context = xml.readElementText();
+            else if (xml.name() == u"message") {
+                source.clear();
+                comment.clear();
+                entry = Entry{};
+                entry.numerus = xml.attributes().value(QLatin1String("numerus")) == u"yes";
+            } else if (xml.name() == u"source")
+                source = xml.readElementText();
+            else if (xml.name() == u"comment")
+                comment = xml.readElementText();
+            else if (xml.name() == u"translation") {
+                entry.type = xml.attributes().value(QLatin1String("type")).toString();
+                if (!entry.numerus)
+                    entry.translation = xml.readElementText();
+            } else if (xml.name() == u"numerusform")
+                entry.forms << xml.readElementText();
+        } else if (xml.isEndElement() && xml.name() == u"message") {
+            catalog[{context, comment.isEmpty() ? source : source + u'|' + comment}] = entry;
+        }
+    }
+    if (xml.hasError())
+        *error = xml.errorString();
+    return catalog;
+}
+
+QStringList placeholders(const QString& text) {
+    static const QRegularExpression number(QStringLiteral("%L?(\\d+)"));
+    QStringList found;
+    for (const QRegularExpressionMatch& m : number.globalMatch(text))
+        found << m.captured(1);
+    found.sort();
+    return found;
+}
+
+QString sourceRoot() { return qEnvironmentVariable("QUORVEL_SOURCE_ROOT"); }
+
+} // namespace
+
+// The shipped catalogs: complete against the sources, and loaded for the user's locale.
+class TranslationsTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    Catalog m_fresh; // every text the sources mark for translation now
+
+private slots:
+    void initTestCase() {
+        QVERIFY(!sourceRoot().isEmpty());
+        QFile list(sourceRoot() + QStringLiteral("/translations/folders"));
+        QVERIFY(list.open(QIODevice::ReadOnly | QIODevice::Text));
+        QStringList arguments{QStringLiteral("-locations"), QStringLiteral("none"),
+                              QStringLiteral("-silent")};
+        for (const QByteArray& line : list.readAll().split('\n'))
+            if (!line.trimmed().isEmpty())
+                arguments << sourceRoot() + u'/' + QString::fromUtf8(line.trimmed());
+        const QString fresh = m_dir.filePath(QStringLiteral("fresh.ts"));
+        arguments << QStringLiteral("-ts") << fresh;
+        QProcess lupdate;
+        lupdate.start(qEnvironmentVariable("QUORVEL_LUPDATE"), arguments);
+        QVERIFY2(lupdate.waitForFinished(120000), qPrintable(lupdate.errorString()));
+        QCOMPARE(lupdate.exitCode(), 0);
+        QString error;
+        m_fresh = readCatalog(fresh, &error);
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        QVERIFY(m_fresh.size() > 200);
+    }
+
+    void catalogIsComplete_data() {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("German") << QStringLiteral("de");
+        QTest::newRow("French") << QStringLiteral("fr");
+        QTest::newRow("Spanish") << QStringLiteral("es");
+    }
+
+    // Fails on a text the catalog lacks or leaves unfinished, and on a translation
+    // whose placeholders are not the source's: scripts/update-translations.sh, then translate.
+    void catalogIsComplete() {
+        QFETCH(QString, language);
+        QString error;
+        const Catalog shipped = readCatalog(
+            sourceRoot() + QStringLiteral("/translations/quorvel_%1.ts").arg(language), &error);
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        QStringList problems;
+        for (const auto& [key, fresh] : m_fresh) {
+            const QString where = key.first + QStringLiteral(": \"") + key.second + u'"';
+            const auto found = shipped.find(key);
+            if (found == shipped.end()) {
+                problems << QStringLiteral("missing ") + where;
+                continue;
+            }
+            const Entry& entry = found->second;
+            const QStringList texts = entry.numerus ? entry.forms : QStringList{entry.translation};
+            if (!entry.type.isEmpty() || texts.isEmpty() || texts.contains(QString()))
+                problems << QStringLiteral("unfinished ") + where;
+            const QString source = key.second.section(u'|', 0, 0);
+            for (const QString& text : texts)
+                if (!text.isEmpty() && placeholders(text) != placeholders(source))
+                    problems << QStringLiteral("placeholders differ in ") + where;
+        }
+        for (const auto& [key, entry] : shipped)
+            if (entry.type == u"vanished" || entry.type == u"obsolete")
+                problems << QStringLiteral("left over ") + key.first + QStringLiteral(": \"") +
+                                key.second + u'"';
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
+    }
+
+    void textsFollowTheLocale_data() {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("menuItem");     // a Q_OBJECT class's tr()
+        QTest::addColumn<QString>("fileMessage");  // a free function's translate()
+        QTest::addColumn<QString>("timing");       // core, outside any class
+        QTest::addColumn<QString>("firstCheck");   // core, inside a plain class
+        QTest::addColumn<QString>("yesButton");    // Qt's own catalog
+        QTest::newRow("C") << "C" << "Open" << "Can't open file ! " << "1 key" << "Preamble"
+                           << "&Yes";
+        QTest::newRow("English") << "en_GB" << "Open" << "Can't open file ! " << "1 key"
+                                 << "Preamble" << "&Yes";
+        QTest::newRow("German") << "de_DE" << "Öffnen" << "Die Datei kann nicht geöffnet werden! "
+                                << "1 Taste" << "Präambel" << "&Ja";
+        QTest::newRow("Austrian German") << "de_AT" << "Öffnen"
+                                         << "Die Datei kann nicht geöffnet werden! " << "1 Taste"
+                                         << "Präambel" << "&Ja";
+        QTest::newRow("French") << "fr_FR" << "Ouvrir" << "Impossible d'ouvrir le fichier ! "
+                                << "1 touche" << "Préambule" << "&Oui";
+        QTest::newRow("Spanish") << "es_ES" << "Abrir" << "¡No se puede abrir el archivo! "
+                                 << "1 tecla" << "Preámbulo" << "&Sí";
+    }
+
+    void textsFollowTheLocale() {
+        QFETCH(QString, locale);
+        QFETCH(QString, menuItem);
+        QFETCH(QString, fileMessage);
+        QFETCH(QString, timing);
+        QFETCH(QString, firstCheck);
+        QFETCH(QString, yesButton);
+        const QList<QTranslator*> installed = installTranslations(
+            QLocale(locale), {m_dir.filePath(QStringLiteral("absent")),
+                              qEnvironmentVariable("QUORVEL_TRANSLATIONS")});
+        const auto remove = qScopeGuard([&] {
+            for (QTranslator* translator : installed) {
+                QCoreApplication::removeTranslator(translator);
+                delete translator;
+            }
+        });
+
+        ShellFixture f;
+        MainWindow& window = f.start();
+        QCOMPARE(window.menuWindow()->menu()->itemCaption(1, 2), menuItem);
+        QCOMPARE(openFailureMessage(ReadResult::WrongLength)->text, fileMessage);
+        SwipeTiming one;
+        one.keys = 1;
+        QCOMPARE(timingText(one), timing);
+        QCOMPARE(analyzeSwipe({}, f.session.image).checks.value(0).name, firstCheck);
+        QMessageBox box;
+        box.setStandardButtons(QMessageBox::Yes);
+        QCOMPARE(box.button(QMessageBox::Yes)->text(), yesButton);
+    }
+};
+
+QTEST_MAIN(TranslationsTest)
+#include "test_translations.moc"
