@@ -1,4 +1,5 @@
 #include "cli/cli.h"
+#include "cli/command_table.h"
 #include "core/setting_catalog.h"
 #include "core/settings_file.h"
 #include "test_files.h"
@@ -655,6 +656,22 @@ private slots:
             QVERIFY2(readme.contains(QStringLiteral("\n| %1 |").arg(status)), qPrintable(QString::number(status)));
             QVERIFY2(manual.contains(QStringLiteral(".IP %1\n").arg(status)), qPrintable(QString::number(status)));
         }
+    }
+
+    // The manual page's COMMANDS section names the commands of the table, in its order.
+    void manualListsTheCommandTable() {
+        const QString manual = QString::fromUtf8(fileContent(QStringLiteral(QUORVEL_SOURCE_DIR "/data/quorvel-cli.1")));
+        const qsizetype start = manual.indexOf(QStringLiteral(".SH COMMANDS\n"));
+        const qsizetype end = manual.indexOf(QStringLiteral("\n.SH "), start + 1);
+        QVERIFY(start >= 0 && end > start);
+        QStringList listed;
+        for (const QString& line : manual.mid(start, end - start).split(u'\n'))
+            if (line.startsWith(QStringLiteral(".BR ")))
+                listed << line.mid(4).section(u' ', 0, 0);
+        QStringList table;
+        for (const CliCommand& command : cliCommands())
+            table << QString::fromLatin1(command.name);
+        QCOMPARE(listed, table);
     }
 
     void theBuiltProgramRunsWithoutADisplay() {

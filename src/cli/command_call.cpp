@@ -1,0 +1,57 @@
+#include "command_call.h"
+
+#include "core/settings_file.h"
+
+namespace quorvel {
+
+using namespace cli_status;
+
+int CommandCall::usage(const QString& problem) {
+    m_err << "quorvel-cli: " << problem << "\n" << "Try 'quorvel-cli --help'.\n";
+    return kUsage;
+}
+
+int CommandCall::takeOptions(const QStringList& flags, bool takesOutput) {
+    QStringList operands;
+    for (qsizetype i = 0; i < m_args.size(); ++i) {
+        const QString& arg = m_args.at(i);
+        if (arg == QLatin1String("--")) {
+            operands += m_args.mid(i + 1);
+            break;
+        }
+        if (!arg.startsWith(u'-') || arg == QLatin1String("-")) {
+            operands << arg;
+        } else if (takesOutput && arg == QLatin1String("-o")) {
+            if (m_output)
+                return usage(QStringLiteral("-o given twice"));
+            if (i + 1 >= m_args.size() || m_args.at(i + 1).isEmpty())
+                return usage(QStringLiteral("-o needs a file name"));
+            m_output = m_args.at(++i);
+        } else if (flags.contains(arg)) {
+            m_flags << arg;
+        } else {
+            return usage(QStringLiteral("unknown option '%1'").arg(arg));
+        }
+    }
+    m_args = operands;
+    return kOk;
+}
+
+int CommandCall::load(const QString& path, SettingsImage& image) {
+    return loadSettingsFile(path, image, m_err);
+}
+
+int CommandCall::store(const QString& target, const SettingsImage& image) {
+    if (target == QLatin1String("-")) {
+        m_out << QString::fromLatin1(composeSettingsText(image));
+        return kOk;
+    }
+    const WriteOutcome written = writeDataFile(target, image, [](const QString&) { return true; });
+    if (written.result != WriteResult::Written) {
+        m_err << "quorvel-cli: " << target << ": cannot write: " << written.reason << "\n";
+        return kFile;
+    }
+    return kOk;
+}
+
+} // namespace quorvel

@@ -1,0 +1,139 @@
+#include "command_table.h"
+
+#include "cli.h"
+#include "command_call.h"
+#include "reading_commands.h"
+#include "writing_commands.h"
+
+namespace quorvel {
+
+namespace {
+
+using namespace cli_status;
+
+// The reader commands come from the context: a tool built without them says so.
+int devicesRow(CommandCall& call) {
+    if (const int status = call.takeOptions({QStringLiteral("--json")}))
+        return status;
+    if (!call.context().devices) {
+        call.err() << "quorvel-cli: " << call.name() << ": not available in this build\n";
+        return kUsage;
+    }
+    return call.context().devices(call.args() + call.flags(), call.out(), call.err());
+}
+
+int transmitRow(CommandCall& call) {
+    if (const int status = call.takeOptions({}))
+        return status;
+    if (!call.context().transmit) {
+        call.err() << "quorvel-cli: " << call.name() << ": not available in this build\n";
+        return kUsage;
+    }
+    return call.context().transmit(call.args() + call.flags(), call.out(), call.err());
+}
+
+const CliCommand kCommands[] = {
+    {"show", "show [FILE] [--json]", "every setting of FILE (default: factory file)",
+     "Prints every named setting of FILE as 'key: value', then 'byte.N: 0xHH' for each\n"
+     "byte with bits set that no setting shows. Without FILE the factory file.\n"
+     "--json prints {\"file\", \"settings\", \"bytes\"}: \"settings\" holds every named\n"
+     "setting and byte.N for each byte with bits no setting shows, enough for apply\n"
+     "to restore every byte.\n",
+     showCommand},
+    {"get", "get FILE KEY", "the value of one setting",
+     "Prints the value of one setting (or byte.N) in the form set reads back.\n", getCommand},
+    {"set", "set FILE KEY=VALUE... [-o OUT]", "change settings, writing FILE or OUT",
+     "Checks every assignment, then writes FILE (or OUT) atomically. Characters are\n"
+     "codes (&H1B, 0x1B, 27), key names (Esc, Enter, F 1, A) or both as shown\n"
+     "(Esc (&H1B)); preamble and postamble take up to ten characters separated by\n"
+     "commas, empty for none. Every value get and show print is read back.\n",
+     setCommand},
+    {"apply", "apply PROFILE FILE [-o OUT]", "set a JSON profile as show --json prints it",
+     "PROFILE is a JSON object of settings as show --json prints them: either the\n"
+     "whole output (its \"settings\" are applied; \"file\" and \"bytes\" are not read)\n"
+     "or the settings object alone, with any subset of its keys. Every key and value\n"
+     "is checked before FILE (or OUT) is written atomically; an unknown key or a\n"
+     "refused value is named and nothing changes (status 4). A byte.N entry sets its\n"
+     "whole byte, but named settings given beside it win for the bits they show.\n"
+     "A named setting already holding its value is left as it is.\n"
+     "PROFILE '-' reads standard input.\n",
+     applyCommand},
+    {"diff", "diff A B [--json]", "every difference (status 1 when there is one)",
+     "Prints 'key: valueA -> valueB' for each setting that differs, and a byte.N line\n"
+     "for each byte whose differing bits no setting shows. Status 0 when the files\n"
+     "are equal byte for byte, 1 when they are not.\n",
+     diffCommand},
+    {"new", "new OUT [--force]", "a copy of the factory settings",
+     "Writes a copy of the factory settings to OUT; an existing OUT only with --force\n"
+     "(status 4 without).\n",
+     newCommand},
+    {"hex", "hex FILE", "the image as 8 rows of 16 hexadecimal bytes",
+     "Prints the image with the headings of the table view.\n", hexCommand},
+    {"keys", "keys", "every key with the values it takes",
+     "Lists every key with the values it takes.\n", keysCommand},
+    {"devices", "devices [--json]", "the attached readers (status 1 when none)",
+     "Lists the attached readers: path, serial number, whether it could be opened.\n",
+     devicesRow},
+    {"transmit", "transmit FILE", "send FILE's settings to the reader",
+     "Sets byte 127 to 0x80, writes usbData.txt into the current directory and runs\n"
+     "the companion program Hoplink.exe; the status is the companion's.\n",
+     transmitRow},
+};
+
+// The synopsis column of the usage text, as wide as the longest synopsis needs.
+constexpr qsizetype kSynopsisWidth = 30;
+
+QString usageLine(const QString& words, const QString& summary) {
+    return QStringLiteral("  ") + words.leftJustified(qMax(kSynopsisWidth, words.size() + 2)) +
+           summary + u'\n';
+}
+
+} // namespace
+
+std::span<const CliCommand> cliCommands() {
+    return kCommands;
+}
+
+const CliCommand* findCliCommand(const QString& name) {
+    for (const CliCommand& command : kCommands)
+        if (name == QLatin1String(command.name))
+            return &command;
+    return nullptr;
+}
+
+QString commandHelp(const CliCommand& command) {
+    return QStringLiteral("Usage: quorvel-cli ") + QLatin1String(command.synopsis) + u'\n' +
+           QLatin1String(command.help);
+}
+
+QString usageText() {
+    QString text = QStringLiteral("Usage: quorvel-cli COMMAND [ARGUMENTS]\n"
+                                  "\n"
+                                  "Reads, changes and compares reader settings files (*.msr, "
+                                  "Default.mag).\n"
+                                  "\n"
+                                  "Commands:\n");
+    for (const CliCommand& command : kCommands)
+        text += usageLine(QLatin1String(command.synopsis), QLatin1String(command.summary));
+    text += u'\n';
+    text += usageLine(QStringLiteral("--help"), QStringLiteral("this text; COMMAND --help for one command"));
+    text += usageLine(QStringLiteral("--version"), QStringLiteral("the version"));
+    text += QStringLiteral(
+        "\n"
+        "OUT '-' writes the settings text to standard output; PROFILE '-' reads\n"
+        "standard input. '--' ends the options.\n"
+        "\n"
+        "Exit status:\n"
+        "  0  done\n"
+        "  1  diff: the files differ; devices: no reader found\n"
+        "  2  usage error: unknown command, option or key, missing or extra argument,\n"
+        "     empty -o\n"
+        "  3  a file could not be read, is not a settings file or profile, or could not\n"
+        "     be written; standard output could not be written\n"
+        "  4  a value or profile entry was refused; new: OUT exists (without --force)\n"
+        "  5  the companion program could not run\n"
+        "  transmit otherwise ends with the companion's own status.\n");
+    return text;
+}
+
+} // namespace quorvel
