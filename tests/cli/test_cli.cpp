@@ -674,6 +674,39 @@ private slots:
         QCOMPARE(listed, table);
     }
 
+    // The built tool on a full disk (a file size limit, SIGXFSZ ignored): status 3, one line, file kept.
+    void aFullDiskIsStatusThreeAndKeepsTheFile_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::newRow("set in place") << QStringList{"set", "F", "case=upper"};
+        QTest::newRow("set -o") << QStringList{"set", "F", "case=upper", "-o", "F"};
+        QTest::newRow("apply") << QStringList{"apply", "P", "F"};
+        QTest::newRow("new --force") << QStringList{"new", "F", "--force"};
+    }
+    void aFullDiskIsStatusThreeAndKeepsTheFile() {
+#ifndef Q_OS_UNIX
+        QSKIP("the limit is set by a shell");
+#endif
+        QFETCH(QStringList, args);
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("full.msr"));
+        SettingsImage old = factory();
+        old[57] = 99;
+        writeFile(file, composeSettingsText(old));
+        writeFile(dir.filePath(QStringLiteral("p.json")), R"({"case": "upper"})");
+        args.replaceInStrings(QRegularExpression(QStringLiteral("^F$")), file);
+        args.replaceInStrings(QRegularExpression(QStringLiteral("^P$")), dir.filePath(QStringLiteral("p.json")));
+        QProcess process;
+        process.start(QStringLiteral("/bin/sh"),
+                      QStringList{QStringLiteral("-c"), QStringLiteral("trap '' XFSZ; ulimit -f 0; exec \"$0\" \"$@\""),
+                                  QStringLiteral(QUORVEL_CLI_PROGRAM)} + args);
+        QVERIFY(process.waitForFinished(30000));
+        QCOMPARE(process.exitCode(), 3);
+        QCOMPARE(QString::fromUtf8(process.readAllStandardError()),
+                 QStringLiteral("quorvel-cli: %1: cannot write: File too large\n").arg(file));
+        QCOMPARE(fileContent(file), composeSettingsText(old));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
+    }
+
     void theBuiltProgramRunsWithoutADisplay() {
         QProcess process;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();

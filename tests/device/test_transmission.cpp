@@ -2,6 +2,7 @@
 #include "device/transfer_file.h"
 #include "device/transmission.h"
 #include "fake_companion_runner.h"
+#include "file_size_limit.h"
 #include "test_files.h"
 
 #include <QDir>
@@ -136,6 +137,26 @@ private slots:
             QSKIP("permission bits do not bind this user");
         QVERIFY2(outcome.written, qPrintable(outcome.reason));
         QCOMPARE(fileContent(transferPath()), QByteArray("42").repeated(128) + "\r\n");
+    }
+
+    // A full disk: the old usbData.txt stays, nothing else is left, the companion is not run.
+    void aFullDiskStopsBeforeTheCompanion() {
+        const QString file = m_dir->filePath(QStringLiteral("usbData.txt"));
+        writeFile(file, "old");
+        Session session;
+        FakeCompanionRunner runner;
+        TransmitOutcome outcome;
+        {
+            FileSizeLimit full(100);
+            if (!full.active())
+                QSKIP("no file size limit on this system");
+            outcome = transmitSettings(session, m_dir->path(), runner);
+        }
+        QCOMPARE(outcome.failure, TransmitOutcome::Failure::FileNotWritten);
+        QVERIFY2(outcome.message.endsWith(QStringLiteral("usbData.txt: File too large")), qPrintable(outcome.message));
+        QCOMPARE(runner.runs, 0);
+        QCOMPARE(fileContent(file), QByteArray("old"));
+        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("usbData.txt")});
     }
 
     void transmissionForcesByte127AndLeavesTheChangedFlag_data() {
