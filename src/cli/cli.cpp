@@ -29,7 +29,8 @@ int dispatch(QStringList args, QTextStream& out, QTextStream& err, const CliCont
     if (!command)
         return CommandCall(name, {}, out, err, context)
             .usage(QStringLiteral("unknown command '%1'").arg(name));
-    if (args.contains(QLatin1String("--help"))) {
+    // After "--" every word is an operand, "--help" too.
+    if (args.mid(0, args.indexOf(QStringLiteral("--"))).contains(QLatin1String("--help"))) {
         out << commandHelp(*command);
         return kOk;
     }

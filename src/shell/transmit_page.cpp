@@ -98,11 +98,18 @@ void TransmitPage::reportPresence() {
     QString text = tr("A card reader is plugged in, but it could not be opened: %1")
                        .arg(m_reader.firstFailure());
 #ifdef Q_OS_LINUX
-    text += QStringLiteral("\n\n") +
-            tr("To allow access to it, install the udev rule 70-quorvel.rules into "
-               "/etc/udev/rules.d, then unplug the reader and plug it in again.");
+    text += QStringLiteral("\n\n") + udevAdvice();
 #endif
     m_dialogs.ask({text, programTitle(), Icon::Stop, Buttons::Ok});
+}
+
+QString TransmitPage::udevAdvice() {
+    return tr("The Quorvel package installs the udev rule "
+              "/usr/lib/udev/rules.d/70-quorvel.rules, which gives the person at the machine "
+              "access to the reader (without the package, copy 70-quorvel.rules to "
+              "/etc/udev/rules.d). Then run \"sudo udevadm control --reload\" and plug the "
+              "reader in again. The rule does not cover a session without a seat, such as "
+              "one over ssh.");
 }
 
 QString TransmitPage::statusText() const {
@@ -131,13 +138,7 @@ void TransmitPage::showStatus(const ReaderStatus& status) {
         text = tr("Reader found but it cannot be opened") + QLatin1Char('\n') +
                tr("Path: %1").arg(path) + QLatin1Char('\n') + tr("Reason: %1").arg(status.reason);
 #ifdef Q_OS_LINUX
-        text += QStringLiteral("\n\n") +
-                tr("The Quorvel package installs the udev rule "
-                   "/usr/lib/udev/rules.d/70-quorvel.rules, which gives the person at the machine "
-                   "access to the reader (without the package, copy 70-quorvel.rules to "
-                   "/etc/udev/rules.d). Then run \"sudo udevadm control --reload\" and plug the "
-                   "reader in again. The rule does not cover a session without a seat, such as "
-                   "one over ssh.");
+        text += QStringLiteral("\n\n") + udevAdvice();
 #endif
         break;
     }

@@ -37,6 +37,8 @@ public:
     // Looks at the bus again (enumeration only, nothing is opened) and says what it found.
     void refreshStatus();
     QString statusText() const;
+    // Where the udev rule is and what to do with it: the status and the box say it alike.
+    static QString udevAdvice();
     const QTimer& statusTimer() const { return m_statusTimer; }
 
     // How often the status is refreshed while the page is shown.

@@ -190,6 +190,9 @@ private slots:
         QTest::newRow("unknown key") << QStringList{"buzzer=1"} << 2 << "unknown setting 'buzzer'";
         QTest::newRow("no equals") << QStringList{"buzzer-pitch"} << 2 << "'buzzer-pitch' is not KEY=VALUE";
         QTest::newRow("byte out of image") << QStringList{"byte.128=1"} << 2 << "unknown setting 'byte.128'";
+        QTest::newRow("byte with a sign") << QStringList{"byte.-0=3"} << 2 << "unknown setting 'byte.-0'";
+        QTest::newRow("byte with a blank") << QStringList{"byte. 1=3"} << 2 << "unknown setting 'byte. 1'";
+        QTest::newRow("byte without digits") << QStringList{"byte.=3"} << 2 << "unknown setting 'byte.'";
     }
     void refusedValuesWriteNothing() {
         QFETCH(QStringList, assignments);
@@ -705,6 +708,14 @@ private slots:
                  QStringLiteral("quorvel-cli: %1: cannot write: File too large\n").arg(file));
         QCOMPARE(fileContent(file), composeSettingsText(old));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
+    }
+
+    // After "--" every word is an operand: "--help" there is a file name.
+    void doubleDashEndsOptionsForHelpToo() {
+        const Run r = run({QStringLiteral("show"), QStringLiteral("--"), QStringLiteral("--help")});
+        QCOMPARE(r.status, 3);
+        QCOMPARE(r.out, QString());
+        QVERIFY2(r.err.startsWith(QStringLiteral("quorvel-cli: --help: cannot read")), qPrintable(r.err));
     }
 
     void theBuiltProgramRunsWithoutADisplay() {

@@ -36,8 +36,12 @@ QString notOpened(const QString& reason) {
     QString text =
         QStringLiteral("A card reader is plugged in, but it could not be opened: ") + reason;
 #ifdef Q_OS_LINUX
-    text += QStringLiteral("\n\nTo allow access to it, install the udev rule 70-quorvel.rules into "
-                           "/etc/udev/rules.d, then unplug the reader and plug it in again.");
+    text += QStringLiteral(
+        "\n\nThe Quorvel package installs the udev rule /usr/lib/udev/rules.d/70-quorvel.rules, "
+        "which gives the person at the machine access to the reader (without the package, copy "
+        "70-quorvel.rules to /etc/udev/rules.d). Then run \"sudo udevadm control --reload\" and "
+        "plug the reader in again. The rule does not cover a session without a seat, such as one "
+        "over ssh.");
 #endif
     return text;
 }
