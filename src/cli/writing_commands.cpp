@@ -8,8 +8,12 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QSet>
+
+#include <optional>
 
 namespace quorvel {
 
@@ -19,6 +23,49 @@ namespace {
 
 // A profile is read whole; anything this large is not one.
 constexpr qint64 kMaxProfileSize = 1024 * 1024;
+
+// The first key that an object of the JSON text gives twice, as the settings name it
+// ("byte.05" and "BYTE.5" are one key); nothing when every key is given once. The text
+// must already be known to be valid JSON: Qt's reader keeps only the last of two equal keys.
+std::optional<QString> repeatedJsonKey(const QByteArray& text) {
+    struct Level {
+        bool object;
+        bool expectKey;
+        QSet<QString> keys;
+    };
+    QList<Level> levels;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char c = text.at(i);
+        if (c == '{' || c == '[') {
+            levels.append({c == '{', c == '{', {}});
+        } else if (c == '}' || c == ']') {
+            if (!levels.isEmpty())
+                levels.removeLast();
+        } else if (c == ',') {
+            if (!levels.isEmpty() && levels.last().object)
+                levels.last().expectKey = true;
+        } else if (c == '"') {
+            const qsizetype start = i;
+            for (++i; i < text.size() && text.at(i) != '"'; ++i)
+                if (text.at(i) == '\\')
+                    ++i;
+            if (levels.isEmpty() || !levels.last().object || !levels.last().expectKey)
+                continue;
+            levels.last().expectKey = false;
+            // The key's own characters, escapes decoded, as the JSON reader sees them.
+            const QString key = QJsonDocument::fromJson("[" + text.mid(start, i - start + 1) + "]")
+                                    .array()
+                                    .at(0)
+                                    .toString();
+            const std::optional<Setting> setting = findSetting(key);
+            const QString name = setting ? setting->key : key;
+            if (levels.last().keys.contains(name))
+                return name;
+            levels.last().keys.insert(name);
+        }
+    }
+    return std::nullopt;
+}
 
 int readProfile(CommandCall& call, const QString& path, QJsonObject& settings) {
     QByteArray text;
@@ -51,6 +98,10 @@ int readProfile(CommandCall& call, const QString& path, QJsonObject& settings) {
         call.err() << "quorvel-cli: " << shownName << ": not a profile (a JSON object): "
               << (document.isNull() ? error.errorString() : QStringLiteral("not an object")) << "\n";
         return kFile;
+    }
+    if (const std::optional<QString> key = repeatedJsonKey(text)) {
+        call.err() << "quorvel-cli: " << *key << ": given twice\n";
+        return kRefused;
     }
     const QJsonObject root = document.object();
     if (!root.contains(QStringLiteral("settings"))) {

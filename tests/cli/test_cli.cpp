@@ -547,6 +547,16 @@ private slots:
                                      << "quorvel-cli: byte.52: 1e+300 is not a whole number\n";
         QTest::newRow("given twice") << QByteArray(R"({"byte.5": 1, "BYTE.5": 2})") << 4
                                      << "quorvel-cli: byte.5: given twice\n";
+        QTest::newRow("same key twice") << QByteArray(R"({"buzzer-pitch": 40, "buzzer-pitch": 41})") << 4
+                                        << "quorvel-cli: buzzer-pitch: given twice\n";
+        QTest::newRow("key twice in two spellings") << QByteArray(R"({"byte.05": 1, "Byte.5": 1})") << 4
+                                                    << "quorvel-cli: byte.5: given twice\n";
+        QTest::newRow("escaped spelling") << QByteArray("{\"settings\": {\"case\": \"upper\", \"c\\u0061se\": \"lower\"}}") << 4
+                                          << "quorvel-cli: case: given twice\n";
+        QTest::newRow("settings twice") << QByteArray(R"({"settings": {"case": "upper"}, "settings": {}})") << 4
+                                        << "quorvel-cli: settings: given twice\n";
+        QTest::newRow("brackets inside a string") << QByteArray("{\"case\": \"{[,\", \"stx\": \"Esc\"}") << 4
+                                                  << "quorvel-cli: case: \"{[,\" is not one of lower, upper, universal\n";
         QTest::newRow("stray member") << QByteArray(R"({"settings": {}, "bites": []})") << 4
                                       << "quorvel-cli: P: unknown member 'bites'\n";
         QTest::newRow("not JSON") << QByteArray("case=upper") << 3
