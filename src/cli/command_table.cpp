@@ -126,11 +126,12 @@ QString usageText() {
         "Exit status:\n"
         "  0  done\n"
         "  1  diff: the files differ; devices: no reader found\n"
-        "  2  usage error: unknown command, option or key, missing or extra argument,\n"
-        "     empty -o\n"
+        "  2  usage error: unknown command or option, unknown key given to get or set,\n"
+        "     missing or extra argument, empty -o\n"
         "  3  a file could not be read, is not a settings file or profile, or could not\n"
         "     be written; standard output could not be written\n"
-        "  4  a value or profile entry was refused; new: OUT exists (without --force)\n"
+        "  4  a value was refused; apply: a profile entry was refused, its key is\n"
+        "     unknown or given twice; new: OUT exists (without --force)\n"
         "  5  the companion program could not run\n"
         "  transmit otherwise ends with the companion's own status.\n");
     return text;

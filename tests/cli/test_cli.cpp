@@ -669,6 +669,11 @@ private slots:
             QVERIFY2(readme.contains(QStringLiteral("\n| %1 |").arg(status)), qPrintable(QString::number(status)));
             QVERIFY2(manual.contains(QStringLiteral(".IP %1\n").arg(status)), qPrintable(QString::number(status)));
         }
+        // The unknown-key statuses as each command gives them.
+        QVERIFY(help.contains(QStringLiteral("unknown key given to get or set")));
+        QVERIFY(readme.contains(QStringLiteral("unknown key given to `get` or `set`")));
+        QVERIFY(manual.contains(QStringLiteral("unknown key given to \\fBget\\fR or \\fBset\\fR")));
+        QCOMPARE(run({QStringLiteral("get"), shippedFactoryFile(), QStringLiteral("buzzer")}).status, 2);
     }
 
     // The manual page's COMMANDS section names the commands of the table, in its order.
