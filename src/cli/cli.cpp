@@ -40,19 +40,38 @@ int dispatch(QStringList args, QTextStream& out, QTextStream& err, const CliCont
 
 } // namespace
 
+QString printable(const QString& text) {
+    QString shown;
+    shown.reserve(text.size());
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u == u'\n')
+            shown += QStringLiteral("\\n");
+        else if (u == u'\t')
+            shown += QStringLiteral("\\t");
+        else if (u == u'\r')
+            shown += QStringLiteral("\\r");
+        else if (u < 0x20 || (u >= 0x7F && u < 0xA0))
+            shown += QStringLiteral("\\x%1").arg(int(u), 2, 16, QLatin1Char('0'));
+        else
+            shown += c;
+    }
+    return shown;
+}
+
 int loadSettingsFile(const QString& path, SettingsImage& image, QTextStream& err) {
     const ReadOutcome outcome = readDataFile(path, image);
     switch (outcome.result) {
     case ReadResult::Loaded:
         return kOk;
     case ReadResult::WrongLength:
-        err << "quorvel-cli: " << path << ": not a settings file (it must be exactly "
+        err << "quorvel-cli: " << printable(path) << ": not a settings file (it must be exactly "
             << kSettingsTextLength << " characters)\n";
         return kFile;
     case ReadResult::Error:
         break;
     }
-    err << "quorvel-cli: " << path << ": cannot read: " << outcome.reason << "\n";
+    err << "quorvel-cli: " << printable(path) << ": cannot read: " << outcome.reason << "\n";
     return kFile;
 }
 

@@ -7,7 +7,7 @@ namespace quorvel {
 using namespace cli_status;
 
 int CommandCall::usage(const QString& problem) {
-    m_err << "quorvel-cli: " << problem << "\n" << "Try 'quorvel-cli --help'.\n";
+    m_err << "quorvel-cli: " << printable(problem) << "\n" << "Try 'quorvel-cli --help'.\n";
     return kUsage;
 }
 
@@ -48,7 +48,7 @@ int CommandCall::store(const QString& target, const SettingsImage& image) {
     }
     const WriteOutcome written = writeDataFile(target, image, [](const QString&) { return true; });
     if (written.result != WriteResult::Written) {
-        m_err << "quorvel-cli: " << target << ": cannot write: " << written.reason << "\n";
+        m_err << "quorvel-cli: " << printable(target) << ": cannot write: " << written.reason << "\n";
         return kFile;
     }
     return kOk;

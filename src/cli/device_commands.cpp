@@ -67,12 +67,12 @@ int transmitCommand(const QStringList& args, QTextStream& out, QTextStream& err,
     case TransmitOutcome::Failure::None:
         return outcome.exitCode;
     case TransmitOutcome::Failure::FileNotWritten:
-        err << "quorvel-cli: " << outcome.message << "\n";
+        err << "quorvel-cli: " << printable(outcome.message) << "\n";
         return kFile;
     default:
         break;
     }
-    err << "quorvel-cli: " << outcome.message << "\n";
+    err << "quorvel-cli: " << printable(outcome.message) << "\n";
     return kCompanionFailed;
 }
 

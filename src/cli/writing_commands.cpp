@@ -77,30 +77,30 @@ int readProfile(CommandCall& call, const QString& path, QJsonObject& settings) {
         const QFileInfo info(path);
         QFile file(path);
         if (!info.isFile()) {
-            call.err() << "quorvel-cli: " << path << ": cannot read: "
+            call.err() << "quorvel-cli: " << printable(path) << ": cannot read: "
                   << (info.exists() ? QStringLiteral("not a regular file") : QStringLiteral("no such file"))
                   << "\n";
             return kFile;
         }
         if (!file.open(QIODevice::ReadOnly)) {
-            call.err() << "quorvel-cli: " << path << ": cannot read: " << file.errorString() << "\n";
+            call.err() << "quorvel-cli: " << printable(path) << ": cannot read: " << file.errorString() << "\n";
             return kFile;
         }
         text = file.read(kMaxProfileSize + 1);
     }
     if (text.size() > kMaxProfileSize) {
-        call.err() << "quorvel-cli: " << shownName << ": not a profile (larger than 1 MiB)\n";
+        call.err() << "quorvel-cli: " << printable(shownName) << ": not a profile (larger than 1 MiB)\n";
         return kFile;
     }
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(text, &error);
     if (error.error != QJsonParseError::NoError || !document.isObject()) {
-        call.err() << "quorvel-cli: " << shownName << ": not a profile (a JSON object): "
+        call.err() << "quorvel-cli: " << printable(shownName) << ": not a profile (a JSON object): "
               << (document.isNull() ? error.errorString() : QStringLiteral("not an object")) << "\n";
         return kFile;
     }
     if (const std::optional<QString> key = repeatedJsonKey(text)) {
-        call.err() << "quorvel-cli: " << *key << ": given twice\n";
+        call.err() << "quorvel-cli: " << printable(*key) << ": given twice\n";
         return kRefused;
     }
     const QJsonObject root = document.object();
@@ -112,12 +112,12 @@ int readProfile(CommandCall& call, const QString& path, QJsonObject& settings) {
     for (auto it = root.begin(); it != root.end(); ++it) {
         if (it.key() != QLatin1String("settings") && it.key() != QLatin1String("file") &&
             it.key() != QLatin1String("bytes")) {
-            call.err() << "quorvel-cli: " << shownName << ": unknown member '" << it.key() << "'\n";
+            call.err() << "quorvel-cli: " << printable(shownName) << ": unknown member '" << printable(it.key()) << "'\n";
             return kRefused;
         }
     }
     if (!root.value(QStringLiteral("settings")).isObject()) {
-        call.err() << "quorvel-cli: " << shownName << ": \"settings\" is not an object\n";
+        call.err() << "quorvel-cli: " << printable(shownName) << ": \"settings\" is not an object\n";
         return kRefused;
     }
     settings = root.value(QStringLiteral("settings")).toObject();
@@ -152,7 +152,7 @@ int setCommand(CommandCall& call) {
     for (const auto& [setting, value] : assignments) {
         const QString error = setting.assign(changed, value);
         if (!error.isEmpty()) {
-            call.err() << "quorvel-cli: " << error << "\n";
+            call.err() << "quorvel-cli: " << printable(error) << "\n";
             return kRefused;
         }
     }
@@ -171,7 +171,7 @@ int applyCommand(CommandCall& call) {
     if (const int status = call.load(call.args().at(1), image))
         return status;
     if (const QString error = applySettingsProfile(profile, image); !error.isEmpty()) {
-        call.err() << "quorvel-cli: " << error << "\n";
+        call.err() << "quorvel-cli: " << printable(error) << "\n";
         return kRefused;
     }
     return call.store(call.output().value_or(call.args().at(1)), image);
@@ -187,7 +187,7 @@ int newCommand(CommandCall& call) {
     if (const int status = call.load(call.context().factoryFile, image))
         return status;
     if (nameInUse(target) && !call.flag(QStringLiteral("--force"))) {
-        call.err() << "quorvel-cli: " << target << ": exists; use --force to replace it\n";
+        call.err() << "quorvel-cli: " << printable(target) << ": exists; use --force to replace it\n";
         return kRefused;
     }
     return call.store(target, image);

@@ -733,6 +733,27 @@ private slots:
         QVERIFY2(r.err.startsWith(QStringLiteral("quorvel-cli: --help: cannot read")), qPrintable(r.err));
     }
 
+    // Control characters from the command line are echoed escaped: no forged second line.
+    void controlCharactersAreEscaped_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("newline in a file name")
+            << QStringList{"show", "a\nquorvel-cli: done.msr"} << "quorvel-cli: a\\nquorvel-cli: done.msr: cannot read";
+        QTest::newRow("control in a value")
+            << QStringList{"set", shippedFactoryFile(), "case=\x01up\x7f"} << "case: \"\\x01up\\x7f\"";
+        QTest::newRow("control in a key") << QStringList{"get", shippedFactoryFile(), "ca\tse"}
+                                          << "unknown setting 'ca\\tse'";
+    }
+    void controlCharactersAreEscaped() {
+        QFETCH(QStringList, args);
+        QFETCH(QString, message);
+        const Run r = run(args);
+        QVERIFY(r.status != 0);
+        QVERIFY2(r.err.contains(message), qPrintable(r.err));
+        QVERIFY2(!r.err.contains(u'\x01') && !r.err.contains(u'\t') && !r.err.contains(u'\x7f'), qPrintable(r.err));
+        QVERIFY2(r.err.count(u'\n') <= 2, qPrintable(r.err));
+    }
+
     void theBuiltProgramRunsWithoutADisplay() {
         QProcess process;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
