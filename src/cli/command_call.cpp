@@ -2,9 +2,18 @@
 
 #include "core/settings_file.h"
 
+#include <QLockFile>
+
 namespace quorvel {
 
 using namespace cli_status;
+
+namespace {
+
+// How long an edit waits for another one on the same file.
+constexpr int kLockWait = 10000; // ms
+
+} // namespace
 
 int CommandCall::usage(const QString& problem) {
     m_err << "quorvel-cli: " << printable(problem) << "\n" << "Try 'quorvel-cli --help'.\n";
@@ -34,6 +43,24 @@ int CommandCall::takeOptions(const QStringList& flags, bool takesOutput) {
         }
     }
     m_args = operands;
+    return kOk;
+}
+
+CommandCall::~CommandCall() = default;
+
+int CommandCall::lockForChange(const QString& path) {
+    if (m_output.value_or(path) != path || path == QLatin1String("-"))
+        return kOk;
+    auto lock = std::make_unique<QLockFile>(path + QStringLiteral(".lock"));
+    if (!lock->tryLock(kLockWait)) {
+        m_err << "quorvel-cli: " << printable(path) << ": cannot lock: "
+              << (lock->error() == QLockFile::LockFailedError
+                      ? QStringLiteral("another program is changing it")
+                      : QStringLiteral("the lock file cannot be created"))
+              << "\n";
+        return kFile;
+    }
+    m_lock = std::move(lock);
     return kOk;
 }
 

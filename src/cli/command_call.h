@@ -8,7 +8,10 @@
 #include <QStringList>
 #include <QTextStream>
 
+#include <memory>
 #include <optional>
+
+#include <QLockFile>
 
 namespace quorvel {
 
@@ -19,6 +22,7 @@ public:
                 const CliContext& context)
         : m_name(std::move(name)), m_args(std::move(args)), m_out(out), m_err(err),
           m_context(context) {}
+    ~CommandCall();
 
     const QString& name() const { return m_name; }
     // The operands once takeOptions() has run, every word before.
@@ -36,6 +40,10 @@ public:
     const QStringList& flags() const { return m_flags; }
     const std::optional<QString>& output() const { return m_output; }
 
+    // When the command writes back the file it read, holds an advisory lock beside it
+    // (FILE.lock) until the call ends, so that two such edits at once both take effect.
+    int lockForChange(const QString& path);
+
     // Loads a settings file; on failure reports it and gives the status to return.
     int load(const QString& path, SettingsImage& image);
     // Writes the image to a file atomically, or its text to standard output for "-".
@@ -46,6 +54,7 @@ private:
     QStringList m_args;
     QStringList m_flags;
     std::optional<QString> m_output;
+    std::unique_ptr<QLockFile> m_lock;
     QTextStream& m_out;
     QTextStream& m_err;
     const CliContext& m_context;

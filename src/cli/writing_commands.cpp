@@ -145,6 +145,8 @@ int setCommand(CommandCall& call) {
         assignments.append({*setting, assignment.mid(eq + 1)});
     }
 
+    if (const int status = call.lockForChange(path))
+        return status;
     SettingsImage image{};
     if (const int status = call.load(path, image))
         return status;
@@ -166,6 +168,8 @@ int applyCommand(CommandCall& call) {
         return call.usage(QStringLiteral("apply needs PROFILE and FILE"));
     QJsonObject profile;
     if (const int status = readProfile(call, call.args().at(0), profile))
+        return status;
+    if (const int status = call.lockForChange(call.args().at(1)))
         return status;
     SettingsImage image{};
     if (const int status = call.load(call.args().at(1), image))

@@ -695,22 +695,27 @@ private slots:
     // The built tool on a full disk (a file size limit, SIGXFSZ ignored): status 3, one line, file kept.
     void aFullDiskIsStatusThreeAndKeepsTheFile_data() {
         QTest::addColumn<QStringList>("args");
-        QTest::newRow("set in place") << QStringList{"set", "F", "case=upper"};
-        QTest::newRow("set -o") << QStringList{"set", "F", "case=upper", "-o", "F"};
-        QTest::newRow("apply") << QStringList{"apply", "P", "F"};
-        QTest::newRow("new --force") << QStringList{"new", "F", "--force"};
+        QTest::addColumn<QString>("reason"); // in place the lock beside the file fails first
+        QTest::newRow("set in place") << QStringList{"set", "F", "case=upper"} << "cannot lock: the lock file cannot be created";
+        QTest::newRow("set -o") << QStringList{"set", "S", "case=upper", "-o", "F"} << "cannot write: File too large";
+        QTest::newRow("apply") << QStringList{"apply", "P", "F"} << "cannot lock: the lock file cannot be created";
+        QTest::newRow("apply -o") << QStringList{"apply", "P", "S", "-o", "F"} << "cannot write: File too large";
+        QTest::newRow("new --force") << QStringList{"new", "F", "--force"} << "cannot write: File too large";
     }
     void aFullDiskIsStatusThreeAndKeepsTheFile() {
 #ifndef Q_OS_UNIX
         QSKIP("the limit is set by a shell");
 #endif
         QFETCH(QStringList, args);
+        QFETCH(QString, reason);
         QTemporaryDir dir;
         const QString file = dir.filePath(QStringLiteral("full.msr"));
         SettingsImage old = factory();
         old[57] = 99;
         writeFile(file, composeSettingsText(old));
         writeFile(dir.filePath(QStringLiteral("p.json")), R"({"case": "upper"})");
+        writeFile(dir.filePath(QStringLiteral("s.msr")), composeSettingsText(old));
+        args.replaceInStrings(QRegularExpression(QStringLiteral("^S$")), dir.filePath(QStringLiteral("s.msr")));
         args.replaceInStrings(QRegularExpression(QStringLiteral("^F$")), file);
         args.replaceInStrings(QRegularExpression(QStringLiteral("^P$")), dir.filePath(QStringLiteral("p.json")));
         QProcess process;
@@ -720,9 +725,9 @@ private slots:
         QVERIFY(process.waitForFinished(30000));
         QCOMPARE(process.exitCode(), 3);
         QCOMPARE(QString::fromUtf8(process.readAllStandardError()),
-                 QStringLiteral("quorvel-cli: %1: cannot write: File too large\n").arg(file));
+                 QStringLiteral("quorvel-cli: %1: %2\n").arg(file, reason));
         QCOMPARE(fileContent(file), composeSettingsText(old));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 3);
     }
 
     // After "--" every word is an operand: "--help" there is a file name.
@@ -752,6 +757,26 @@ private slots:
         QVERIFY2(r.err.contains(message), qPrintable(r.err));
         QVERIFY2(!r.err.contains(u'\x01') && !r.err.contains(u'\t') && !r.err.contains(u'\x7f'), qPrintable(r.err));
         QVERIFY2(r.err.count(u'\n') <= 2, qPrintable(r.err));
+    }
+
+    // Two in-place edits of one file at once: neither update is lost.
+    void concurrentInPlaceSetsKeepBothUpdates() {
+        const QString file = fileWith(QStringLiteral("shared.msr"), factory());
+        for (int round = 0; round < 15; ++round) {
+            QProcess first;
+            QProcess second;
+            first.start(QStringLiteral(QUORVEL_CLI_PROGRAM),
+                        {QStringLiteral("set"), file, QStringLiteral("buzzer-pitch=%1").arg(round)});
+            second.start(QStringLiteral(QUORVEL_CLI_PROGRAM),
+                         {QStringLiteral("set"), file, QStringLiteral("buzzer-duration=%1").arg(round)});
+            QVERIFY(first.waitForFinished(30000));
+            QVERIFY(second.waitForFinished(30000));
+            QCOMPARE(first.exitCode(), 0);
+            QCOMPARE(second.exitCode(), 0);
+            QCOMPARE(imageOf(file)[57], round);
+            QCOMPARE(imageOf(file)[58], round);
+        }
+        QVERIFY(!QFile::exists(file + QStringLiteral(".lock")));
     }
 
     void theBuiltProgramRunsWithoutADisplay() {
