@@ -65,7 +65,21 @@ int CommandCall::lockForChange(const QString& path) {
 }
 
 int CommandCall::load(const QString& path, SettingsImage& image) {
-    return loadSettingsFile(path, image, m_err);
+    if (path != QLatin1String("-"))
+        return loadSettingsFile(path, image, m_err);
+    // Standard input is held to what a file must be: the whole text and nothing more.
+    const QByteArray text =
+        m_context.standardInput ? m_context.standardInput(kSettingsTextLength + 1) : QByteArray();
+    if (text.isEmpty()) {
+        m_err << "quorvel-cli: standard input: cannot read: The file is empty\n";
+        return kFile;
+    }
+    if (!parseSettingsText(text, image)) {
+        m_err << "quorvel-cli: standard input: not a settings file (it must be exactly "
+              << kSettingsTextLength << " characters)\n";
+        return kFile;
+    }
+    return kOk;
 }
 
 int CommandCall::store(const QString& target, const SettingsImage& image) {

@@ -120,8 +120,8 @@ QString usageText() {
     text += usageLine(QStringLiteral("--version"), QStringLiteral("the version"));
     text += QStringLiteral(
         "\n"
-        "OUT '-' writes the settings text to standard output; PROFILE '-' reads\n"
-        "standard input. '--' ends the options.\n"
+        "OUT '-' writes the settings text to standard output; an input FILE or\n"
+        "PROFILE '-' reads standard input. '--' ends the options.\n"
         "\n"
         "Exit status:\n"
         "  0  done\n"

@@ -779,6 +779,35 @@ private slots:
         QVERIFY(!QFile::exists(file + QStringLiteral(".lock")));
     }
 
+    // "-" as an input FILE reads standard input, checked as a file is.
+    void dashReadsStandardInput_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QByteArray>("input");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("err");
+        const QByteArray text = composeSettingsText(shippedFactoryImage());
+        QTest::newRow("get") << QStringList{"get", "-", "buzzer-duration"} << text << 0 << "25\n" << "";
+        QTest::newRow("diff") << QStringList{"diff", "-", shippedFactoryFile()} << text << 0 << "" << "";
+        QTest::newRow("one byte too many") << QStringList{"get", "-", "case"} << text + "x" << 3 << ""
+                                           << "quorvel-cli: standard input: not a settings file (it must be exactly 408 characters)\n";
+        QTest::newRow("empty") << QStringList{"show", "-"} << QByteArray() << 3 << ""
+                               << "quorvel-cli: standard input: cannot read: The file is empty\n";
+    }
+    void dashReadsStandardInput() {
+        QFETCH(QStringList, args);
+        QFETCH(QByteArray, input);
+        QFETCH(int, status);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+        m_context.standardInput = [input](qint64 maxSize) { return input.left(maxSize); };
+        const Run r = run(args);
+        m_context.standardInput = nullptr;
+        QCOMPARE(r.err, err);
+        QCOMPARE(r.status, status);
+        QCOMPARE(r.out, out);
+    }
+
     void theBuiltProgramRunsWithoutADisplay() {
         QProcess process;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
