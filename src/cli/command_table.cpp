@@ -76,7 +76,8 @@ const CliCommand kCommands[] = {
      devicesRow},
     {"transmit", "transmit FILE", "send FILE's settings to the reader",
      "Sets byte 127 to 0x80, writes usbData.txt into the current directory and runs\n"
-     "the companion program Hoplink.exe; the status is the companion's.\n",
+     "the companion program Hoplink.exe. Status 0 when it ends with status 0; 5 (and a\n"
+     "line naming its status or signal) when it cannot run or ends otherwise.\n",
      transmitRow},
 };
 
@@ -132,8 +133,8 @@ QString usageText() {
         "     be written; standard output could not be written\n"
         "  4  a value was refused; apply: a profile entry was refused, its key is\n"
         "     unknown or given twice; new: OUT exists (without --force)\n"
-        "  5  the companion program could not run\n"
-        "  transmit otherwise ends with the companion's own status.\n");
+        "  5  transmit: the companion program could not run, or it ended with a status\n"
+        "     other than 0 or by a signal; standard error says which\n");
     return text;
 }
 

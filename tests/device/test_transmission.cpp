@@ -204,8 +204,9 @@ private slots:
         using F = TransmitOutcome::Failure;
         QTest::newRow("exit code 0")
             << CompanionRun{O::Exited, "/opt/Hoplink.exe", {}, 0} << F::None << QString();
-        QTest::newRow("exit code 3 is not judged")
-            << CompanionRun{O::Exited, "/opt/Hoplink.exe", {}, 3} << F::None << QString();
+        QTest::newRow("exit status 3 is named")
+            << CompanionRun{O::Exited, "/opt/Hoplink.exe", {}, 3} << F::CompanionFailed
+            << "The companion program /opt/Hoplink.exe ended with status 3.";
         QTest::newRow("not found")
             << CompanionRun{O::NotFound, "Hoplink.exe", {}, 0} << F::CompanionNotFound
             << "The companion program Hoplink.exe was not found, neither beside this program "
@@ -218,8 +219,7 @@ private slots:
         QTest::newRow("crashed")
             << CompanionRun{O::Crashed, "/opt/Hoplink.exe", "Process crashed", 11}
             << F::CompanionCrashed
-            << "The companion program /opt/Hoplink.exe ended abnormally: Process crashed (code "
-               "11).";
+            << "The companion program /opt/Hoplink.exe was ended by signal 11 (SIGSEGV).";
         QTest::newRow("windows program without wine")
             << CompanionRun{O::NeedsWine, "/opt/Hoplink.exe", {}, 0} << F::CompanionNeedsWine
             << "The companion program /opt/Hoplink.exe is a Windows program: Wine is needed to "

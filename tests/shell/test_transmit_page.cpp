@@ -292,8 +292,8 @@ private slots:
         m_dialogs->answer(Answer::Ok);
         QTest::mouseClick(button("Command3"), Qt::LeftButton);
         QCOMPARE(m_dialogs->messages,
-                 QList<Message>{stop(QStringLiteral("The companion program /opt/Hoplink.exe ended "
-                                                    "abnormally: Process crashed (code 11)."))});
+                 QList<Message>{stop(QStringLiteral("The companion program /opt/Hoplink.exe was "
+                                                    "ended by signal 11 (SIGSEGV)."))});
         QCOMPARE(m_session->byte(127), 0x80);
         QVERIFY(m_session->changed);
         QCOMPARE(QApplication::activeModalWidget(), nullptr);
