@@ -299,6 +299,27 @@ private slots:
         QCOMPARE(QApplication::activeModalWidget(), nullptr);
     }
 
+    // A normal end shows no box, but the page says how each transmission ended.
+    void theOutcomeLineTellsHowItEnded_data() {
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("status 0") << 0 << "Companion program ended normally at ";
+        QTest::newRow("status 7") << 7 << "Companion program ended with status 7 at ";
+    }
+    void theOutcomeLineTellsHowItEnded() {
+        QFETCH(int, exitCode);
+        QFETCH(QString, line);
+        m_runner->result.exitCode = exitCode;
+        TransmitPage& p = page();
+        QCOMPARE(p.outcomeText(), QString());
+        if (exitCode != 0)
+            m_dialogs->answer(Answer::Ok);
+        QTest::mouseClick(button("Command3"), Qt::LeftButton);
+        QVERIFY2(QRegularExpression(QRegularExpression::escape(line) + QStringLiteral("\\d\\d:\\d\\d:\\d\\d$"))
+                     .match(p.outcomeText()).hasMatch(), qPrintable(p.outcomeText()));
+        QCOMPARE(m_dialogs->messages.size(), exitCode == 0 ? 0 : 1);
+    }
+
     void withoutAFolderTheCurrentDirectoryIsUsed() {
         const QString before = QDir::currentPath();
         QVERIFY(QDir::setCurrent(m_dir->path()));
