@@ -36,6 +36,10 @@ struct CliContext {
     std::function<int(const QStringList& args, QTextStream& out, QTextStream& err)> provision;
 };
 
+// The text with its control characters shown as escapes (\n, \t, \r, \xHH), so that a word
+// from the command line or a file cannot break or forge a line of a message.
+QString printable(const QString& text);
+
 // Reads a settings file; on failure says why on err and gives the status to exit with.
 int loadSettingsFile(const QString& path, SettingsImage& image, QTextStream& err);
 

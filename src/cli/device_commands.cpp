@@ -65,14 +65,14 @@ int transmitCommand(const QStringList& args, QTextStream& out, QTextStream& err,
     const TransmitOutcome outcome = transmitSettings(session, folder, runner);
     switch (outcome.failure) {
     case TransmitOutcome::Failure::None:
-        return outcome.exitCode;
+        return kOk;
     case TransmitOutcome::Failure::FileNotWritten:
-        err << "quorvel-cli: " << outcome.message << "\n";
+        err << "quorvel-cli: " << printable(outcome.message) << "\n";
         return kFile;
     default:
         break;
     }
-    err << "quorvel-cli: " << outcome.message << "\n";
+    err << "quorvel-cli: " << printable(outcome.message) << "\n";
     return kCompanionFailed;
 }
 

@@ -275,7 +275,10 @@ std::optional<Setting> findSetting(const QString& key) {
 }
 
 std::optional<int> byteOfKey(const QString& key) {
-    if (!key.startsWith(QStringLiteral("byte."), Qt::CaseInsensitive) || key.mid(5).startsWith(u'+'))
+    // Decimal digits only: toInt() would also take a sign and blanks.
+    const QStringView digits = QStringView(key).mid(5);
+    if (!key.startsWith(QStringLiteral("byte."), Qt::CaseInsensitive) || digits.isEmpty() ||
+        !std::all_of(digits.begin(), digits.end(), [](QChar c) { return c >= u'0' && c <= u'9'; }))
         return std::nullopt;
     bool ok = false;
     const int n = key.mid(5).toInt(&ok);

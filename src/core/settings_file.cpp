@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include "disk_sync.h"
+
 #include <memory>
 
 namespace quorvel {
@@ -98,6 +100,37 @@ bool readDefaultFile(const QString& path, SettingsImage& image) {
     return readDataFile(path, image).result == ReadResult::Loaded;
 }
 
+QString writeWholeText(QSaveFile& file, const QByteArray& text, QIODevice* through) {
+    QIODevice* target = through ? through : &file;
+    qint64 done = 0;
+    // A write may take only part of the text (a size limit reached); the rest is tried
+    // again so that the system says why it stopped.
+    while (done < text.size()) {
+        const qint64 written = target->write(text.constData() + done, text.size() - done);
+        if (written <= 0) {
+            const QString reason = target->errorString();
+            file.cancelWriting();
+            return written == 0 ? QStringLiteral("Only %1 of %2 bytes could be written")
+                                      .arg(done)
+                                      .arg(text.size())
+                                : reason;
+        }
+        done += written;
+    }
+    if (!file.flush()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return reason;
+    }
+    if (const QString reason = syncToDisk(file); !reason.isEmpty()) {
+        file.cancelWriting();
+        return reason;
+    }
+    if (!file.commit())
+        return file.errorString();
+    return {};
+}
+
 WriteOutcome writeDataFile(const QString& path, const SettingsImage& image,
                            const OverwriteQuestion& askOverwrite, const DeviceWrapper& wrap) {
     if (const QString reason = notRegularFileReason(path); !reason.isEmpty())
@@ -108,19 +141,15 @@ WriteOutcome writeDataFile(const QString& path, const SettingsImage& image,
         return {WriteResult::Declined, {}};
 
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered: a buffered write that fails at the flush inside commit() goes unseen,
+    // and the half-written temporary file would replace the old one.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return {WriteResult::Failed, file.errorString()};
 
-    const QByteArray text = composeSettingsText(image);
     std::unique_ptr<QIODevice> wrapper(wrap ? wrap(&file) : nullptr);
-    QIODevice* target = wrapper ? wrapper.get() : &file;
-    if (target->write(text) != text.size()) {
-        const QString reason = target->errorString();
-        file.cancelWriting(); // the temporary file goes, the old file stays
+    if (const QString reason = writeWholeText(file, composeSettingsText(image), wrapper.get());
+        !reason.isEmpty())
         return {WriteResult::Failed, reason};
-    }
-    if (!file.commit())
-        return {WriteResult::Failed, file.errorString()};
     return {WriteResult::Written, {}};
 }
 

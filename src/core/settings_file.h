@@ -8,6 +8,7 @@
 #include <functional>
 
 class QIODevice;
+class QSaveFile;
 
 namespace quorvel {
 
@@ -64,6 +65,11 @@ struct WriteOutcome {
 using OverwriteQuestion = std::function<bool(const QString& path)>;
 // Lets a test put a device that fails part-way between the text and the file.
 using DeviceWrapper = std::function<QIODevice*(QIODevice* file)>;
+
+// Writes the whole text into an open QSaveFile (through the other device if given), syncs
+// it and commits it. Every step is checked; on any failure the save is cancelled, so the
+// old file stays as it was and no temporary file is left. Empty on success, else the reason.
+QString writeWholeText(QSaveFile& file, const QByteArray& text, QIODevice* through = nullptr);
 
 // Writes atomically: a failed or interrupted write leaves an existing file untouched.
 // An existing name that is not a regular file is refused at once, without the question.

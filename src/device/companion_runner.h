@@ -15,7 +15,7 @@ struct CompanionRun {
         Exited,     // ran and ended by itself, whatever its exit code
         NotFound,   // neither beside this program nor on the search path
         NotStarted, // found, but the system would not start it
-        Crashed,    // started, then ended abnormally
+        Crashed,    // started, then ended abnormally (on Unix by a signal, held in exitCode)
         NeedsWine,  // found, but it is a Windows program and there is no wine to run it
     };
     Outcome outcome = Outcome::NotFound;

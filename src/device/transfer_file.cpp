@@ -35,11 +35,13 @@ TransferFileOutcome writeTransferFile(const QString& folder, const SettingsImage
     // the old usbData.txt may be changed, it is rewritten in place.
     file.setDirectWriteFallback(true);
     const QByteArray text = transferText(image);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         outcome.reason = file.errorString();
-        file.cancelWriting();
         return outcome;
     }
+    outcome.reason = writeWholeText(file, text);
+    if (!outcome.reason.isEmpty())
+        return outcome;
     outcome.written = true;
     return outcome;
 }

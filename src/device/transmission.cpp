@@ -18,6 +18,18 @@ constexpr int kUsbInterface = 0x80;
 
 } // namespace
 
+QString signalDescription(int signal) {
+    static const std::pair<int, const char*> names[] = {
+        {1, "SIGHUP"},  {2, "SIGINT"},  {3, "SIGQUIT"}, {6, "SIGABRT"},
+        {9, "SIGKILL"}, {11, "SIGSEGV"}, {13, "SIGPIPE"}, {15, "SIGTERM"}};
+    for (const auto& [number, name] : names)
+        if (number == signal)
+            return QCoreApplication::translate("Transmission", "signal %1 (%2)")
+                .arg(signal)
+                .arg(QLatin1String(name));
+    return QCoreApplication::translate("Transmission", "signal %1").arg(signal);
+}
+
 TransmitOutcome transmitSettings(Session& session, const QString& folder, CompanionRunner& runner) {
     using Failure = TransmitOutcome::Failure;
     session.setByte(bytes::kInterface, kUsbInterface);
@@ -64,15 +76,29 @@ TransmitOutcome transmitSettings(Session& session, const QString& folder, Compan
                                             "The companion program %1 could not be started: %2")
                     .arg(program, run.reason)};
     case CompanionRun::Outcome::Crashed:
+#ifdef Q_OS_UNIX
+        return {Failure::CompanionCrashed,
+                QCoreApplication::translate("Transmission",
+                                            "The companion program %1 was ended by %2.")
+                    .arg(program, signalDescription(run.exitCode)),
+                run.exitCode};
+#else
         return {Failure::CompanionCrashed,
                 QCoreApplication::translate(
                     "Transmission", "The companion program %1 ended abnormally: %2 (code %3).")
                     .arg(program, run.reason)
-                    .arg(run.exitCode)};
+                    .arg(run.exitCode),
+                run.exitCode};
+#endif
     }
-    TransmitOutcome done;
-    done.exitCode = run.exitCode;
-    return done;
+    if (run.exitCode != 0)
+        return {Failure::CompanionFailed,
+                QCoreApplication::translate("Transmission",
+                                            "The companion program %1 ended with status %2.")
+                    .arg(program)
+                    .arg(run.exitCode),
+                run.exitCode};
+    return {};
 }
 
 } // namespace quorvel

@@ -14,21 +14,30 @@ struct TransmitOutcome {
         CompanionNotFound,
         CompanionNeedsWine,
         CompanionNotStarted,
-        CompanionCrashed
+        CompanionCrashed,  // ended by a signal: exitCode holds it
+        CompanionFailed,   // ended by itself with a status other than 0: exitCode holds it
     };
     Failure failure = Failure::None;
     // For a failure: what failed and the system's reason, ready to show.
     QString message;
-    int exitCode = 0; // the companion's own, when it ended by itself
+    int exitCode = 0; // the companion's own status, or the signal that ended it
 
     bool succeeded() const { return failure == Failure::None; }
 };
 
 // Marks the image for USB (byte 127 = 0x80), writes usbData.txt into the folder and
 // runs the companion program there until it ends: Hoplink.exe, or the command named in
-// QUORVEL_COMPANION. The changed flag is left alone:
-// transmitting is not an edit. A companion that ends by itself counts as success,
-// whatever its exit code, for only it knows what its codes mean.
+// QUORVEL_COMPANION. The changed flag is left alone: transmitting is not an edit.
+// Only a companion that ends by itself with status 0 counts as success; any other
+// status is reported with the status itself, which only the companion can explain.
 TransmitOutcome transmitSettings(Session& session, const QString& folder, CompanionRunner& runner);
+
+} // namespace quorvel
+
+namespace quorvel {
+
+// "signal 15 (SIGTERM)": the signals a companion is likely to end by have the same
+// numbers on every Unix.
+QString signalDescription(int signal);
 
 } // namespace quorvel

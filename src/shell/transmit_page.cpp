@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QTime>
 
 namespace quorvel {
 
@@ -21,6 +22,7 @@ using page_geometry::kButtonHeight;
 using page_geometry::kButtonWidth;
 constexpr int kFirstRowTop = 1320;
 constexpr int kSecondRowTop = 1920;
+constexpr int kOutcomeTop = 2400;
 constexpr int kStatusTop = 2760;
 
 // What the creation's search found, told as the refresh tells it.
@@ -52,7 +54,7 @@ TransmitPage::TransmitPage(Session& session, Dialogs& dialogs, HidBus& bus, Comp
       m_label(new QLabel(tr("Transmit settings from USB interface:"), this)),
       m_transmit(makeButton(this, QStringLiteral("Command3"), tr("Transmit"), kFirstRowTop)),
       m_otherTransmit(makeButton(this, QStringLiteral("Command1"), tr("Transmit"), kSecondRowTop)),
-      m_status(new QLabel(this)) {
+      m_status(new QLabel(this)), m_outcome(new QLabel(this)) {
     setObjectName(QStringLiteral("frmTransmit"));
     setAutoFillBackground(true);
 
@@ -73,6 +75,9 @@ TransmitPage::TransmitPage(Session& session, Dialogs& dialogs, HidBus& bus, Comp
     m_status->setWordWrap(true);
     m_status->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_status->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_outcome->setObjectName(QStringLiteral("TransmitOutcome"));
+    m_outcome->setTextFormat(Qt::PlainText);
+    m_outcome->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_statusTimer.setInterval(kStatusInterval);
     connect(&m_statusTimer, &QTimer::timeout, this, &TransmitPage::refreshStatus);
 
@@ -98,11 +103,37 @@ void TransmitPage::reportPresence() {
     QString text = tr("A card reader is plugged in, but it could not be opened: %1")
                        .arg(m_reader.firstFailure());
 #ifdef Q_OS_LINUX
-    text += QStringLiteral("\n\n") +
-            tr("To allow access to it, install the udev rule 70-quorvel.rules into "
-               "/etc/udev/rules.d, then unplug the reader and plug it in again.");
+    text += QStringLiteral("\n\n") + udevAdvice();
 #endif
     m_dialogs.ask({text, programTitle(), Icon::Stop, Buttons::Ok});
+}
+
+QString TransmitPage::udevAdvice() {
+    return tr("The Quorvel package installs the udev rule "
+              "/usr/lib/udev/rules.d/70-quorvel.rules, which gives the person at the machine "
+              "access to the reader (without the package, copy 70-quorvel.rules to "
+              "/etc/udev/rules.d). Then run \"sudo udevadm control --reload\" and plug the "
+              "reader in again. The rule does not cover a session without a seat, such as "
+              "one over ssh.");
+}
+
+QString TransmitPage::outcomeText() const {
+    return m_outcome->text();
+}
+
+QString TransmitPage::outcomeLine(const TransmitOutcome& outcome, const QTime& time) {
+    const QString at = time.toString(QStringLiteral("HH:mm:ss"));
+    switch (outcome.failure) {
+    case TransmitOutcome::Failure::None:
+        return tr("Companion program ended normally at %1").arg(at);
+    case TransmitOutcome::Failure::CompanionFailed:
+        return tr("Companion program ended with status %1 at %2").arg(outcome.exitCode).arg(at);
+    case TransmitOutcome::Failure::CompanionCrashed:
+        return tr("Companion program ended abnormally at %1").arg(at);
+    default:
+        break;
+    }
+    return tr("Settings not transmitted at %1").arg(at);
 }
 
 QString TransmitPage::statusText() const {
@@ -131,13 +162,7 @@ void TransmitPage::showStatus(const ReaderStatus& status) {
         text = tr("Reader found but it cannot be opened") + QLatin1Char('\n') +
                tr("Path: %1").arg(path) + QLatin1Char('\n') + tr("Reason: %1").arg(status.reason);
 #ifdef Q_OS_LINUX
-        text += QStringLiteral("\n\n") +
-                tr("The Quorvel package installs the udev rule "
-                   "/usr/lib/udev/rules.d/70-quorvel.rules, which gives the person at the machine "
-                   "access to the reader (without the package, copy 70-quorvel.rules to "
-                   "/etc/udev/rules.d). Then run \"sudo udevadm control --reload\" and plug the "
-                   "reader in again. The rule does not cover a session without a seat, such as "
-                   "one over ssh.");
+        text += QStringLiteral("\n\n") + udevAdvice();
 #endif
         break;
     }
@@ -165,6 +190,7 @@ void TransmitPage::resizeEvent(QResizeEvent* event) {
     m_status->move(left, twips(kStatusTop));
     m_status->setFixedWidth(qMax(event->size().width() - 2 * left, twips(kButtonWidth)));
     m_status->setFixedHeight(m_status->heightForWidth(m_status->width()));
+    m_outcome->setGeometry(left, twips(kOutcomeTop), m_status->width(), m_outcome->sizeHint().height());
 }
 
 void TransmitPage::transmit() {
@@ -176,6 +202,8 @@ void TransmitPage::transmit() {
         outcome = transmitSettings(m_session, folder, m_runner);
         busy.finish();
     }
+    // No message follows a normal end, but the page keeps a line saying how it ended.
+    m_outcome->setText(outcomeLine(outcome, QTime::currentTime()));
     if (!outcome.succeeded())
         m_dialogs.ask({outcome.message, programTitle(), Icon::Stop, Buttons::Ok});
 }

@@ -4,12 +4,14 @@
 #include "device/process_companion_runner.h"
 #include "device/reader_connection.h"
 #include "device/reader_list.h"
+#include "device/transmission.h"
 #include "ui/child_window.h"
 
 #include <QTimer>
 
 class QLabel;
 class QPushButton;
+class QTime;
 
 namespace quorvel {
 
@@ -37,6 +39,11 @@ public:
     // Looks at the bus again (enumeration only, nothing is opened) and says what it found.
     void refreshStatus();
     QString statusText() const;
+    // How the last transmission ended, and when; empty before the first.
+    QString outcomeText() const;
+    static QString outcomeLine(const TransmitOutcome& outcome, const QTime& time);
+    // Where the udev rule is and what to do with it: the status and the box say it alike.
+    static QString udevAdvice();
     const QTimer& statusTimer() const { return m_statusTimer; }
 
     // How often the status is refreshed while the page is shown.
@@ -65,6 +72,7 @@ private:
     QPushButton* m_transmit;
     QPushButton* m_otherTransmit;
     QLabel* m_status;
+    QLabel* m_outcome;
 };
 
 } // namespace quorvel

@@ -1,4 +1,5 @@
 #include "cli/cli.h"
+#include "cli/command_table.h"
 #include "core/setting_catalog.h"
 #include "core/settings_file.h"
 #include "test_files.h"
@@ -189,6 +190,9 @@ private slots:
         QTest::newRow("unknown key") << QStringList{"buzzer=1"} << 2 << "unknown setting 'buzzer'";
         QTest::newRow("no equals") << QStringList{"buzzer-pitch"} << 2 << "'buzzer-pitch' is not KEY=VALUE";
         QTest::newRow("byte out of image") << QStringList{"byte.128=1"} << 2 << "unknown setting 'byte.128'";
+        QTest::newRow("byte with a sign") << QStringList{"byte.-0=3"} << 2 << "unknown setting 'byte.-0'";
+        QTest::newRow("byte with a blank") << QStringList{"byte. 1=3"} << 2 << "unknown setting 'byte. 1'";
+        QTest::newRow("byte without digits") << QStringList{"byte.=3"} << 2 << "unknown setting 'byte.'";
     }
     void refusedValuesWriteNothing() {
         QFETCH(QStringList, assignments);
@@ -543,6 +547,16 @@ private slots:
                                      << "quorvel-cli: byte.52: 1e+300 is not a whole number\n";
         QTest::newRow("given twice") << QByteArray(R"({"byte.5": 1, "BYTE.5": 2})") << 4
                                      << "quorvel-cli: byte.5: given twice\n";
+        QTest::newRow("same key twice") << QByteArray(R"({"buzzer-pitch": 40, "buzzer-pitch": 41})") << 4
+                                        << "quorvel-cli: buzzer-pitch: given twice\n";
+        QTest::newRow("key twice in two spellings") << QByteArray(R"({"byte.05": 1, "Byte.5": 1})") << 4
+                                                    << "quorvel-cli: byte.5: given twice\n";
+        QTest::newRow("escaped spelling") << QByteArray("{\"settings\": {\"case\": \"upper\", \"c\\u0061se\": \"lower\"}}") << 4
+                                          << "quorvel-cli: case: given twice\n";
+        QTest::newRow("settings twice") << QByteArray(R"({"settings": {"case": "upper"}, "settings": {}})") << 4
+                                        << "quorvel-cli: settings: given twice\n";
+        QTest::newRow("brackets inside a string") << QByteArray("{\"case\": \"{[,\", \"stx\": \"Esc\"}") << 4
+                                                  << "quorvel-cli: case: \"{[,\" is not one of lower, upper, universal\n";
         QTest::newRow("stray member") << QByteArray(R"({"settings": {}, "bites": []})") << 4
                                       << "quorvel-cli: P: unknown member 'bites'\n";
         QTest::newRow("not JSON") << QByteArray("case=upper") << 3
@@ -663,6 +677,143 @@ private slots:
         QVERIFY(help.contains(QStringLiteral("\n  7  swipe: ")));
         QVERIFY(readme.contains(QStringLiteral("\n| 7 | `swipe`")));
         QVERIFY(manual.contains(QStringLiteral(".IP 7\n\\fBswipe\\fR")));
+        // The unknown-key statuses as each command gives them.
+        QVERIFY(help.contains(QStringLiteral("unknown key given to get or set")));
+        QVERIFY(readme.contains(QStringLiteral("unknown key given to `get` or `set`")));
+        QVERIFY(manual.contains(QStringLiteral("unknown key given to \\fBget\\fR or \\fBset\\fR")));
+        QCOMPARE(run({QStringLiteral("get"), shippedFactoryFile(), QStringLiteral("buzzer")}).status, 2);
+    }
+
+    // The manual page's COMMANDS section names the commands of the table, in its order.
+    void manualListsTheCommandTable() {
+        const QString manual = QString::fromUtf8(fileContent(QStringLiteral(QUORVEL_SOURCE_DIR "/data/quorvel-cli.1")));
+        const qsizetype start = manual.indexOf(QStringLiteral(".SH COMMANDS\n"));
+        const qsizetype end = manual.indexOf(QStringLiteral("\n.SH "), start + 1);
+        QVERIFY(start >= 0 && end > start);
+        QStringList listed;
+        for (const QString& line : manual.mid(start, end - start).split(u'\n'))
+            if (line.startsWith(QStringLiteral(".BR ")))
+                listed << line.mid(4).section(u' ', 0, 0);
+        QStringList table;
+        for (const CliCommand& command : cliCommands())
+            table << QString::fromLatin1(command.name);
+        QCOMPARE(listed, table);
+    }
+
+    // The built tool on a full disk (a file size limit, SIGXFSZ ignored): status 3, one line, file kept.
+    void aFullDiskIsStatusThreeAndKeepsTheFile_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("reason"); // in place the lock beside the file fails first
+        QTest::newRow("set in place") << QStringList{"set", "F", "case=upper"} << "cannot lock: the lock file cannot be created";
+        QTest::newRow("set -o") << QStringList{"set", "S", "case=upper", "-o", "F"} << "cannot write: File too large";
+        QTest::newRow("apply") << QStringList{"apply", "P", "F"} << "cannot lock: the lock file cannot be created";
+        QTest::newRow("apply -o") << QStringList{"apply", "P", "S", "-o", "F"} << "cannot write: File too large";
+        QTest::newRow("new --force") << QStringList{"new", "F", "--force"} << "cannot write: File too large";
+    }
+    void aFullDiskIsStatusThreeAndKeepsTheFile() {
+#ifndef Q_OS_UNIX
+        QSKIP("the limit is set by a shell");
+#endif
+        QFETCH(QStringList, args);
+        QFETCH(QString, reason);
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("full.msr"));
+        SettingsImage old = factory();
+        old[57] = 99;
+        writeFile(file, composeSettingsText(old));
+        writeFile(dir.filePath(QStringLiteral("p.json")), R"({"case": "upper"})");
+        writeFile(dir.filePath(QStringLiteral("s.msr")), composeSettingsText(old));
+        args.replaceInStrings(QRegularExpression(QStringLiteral("^S$")), dir.filePath(QStringLiteral("s.msr")));
+        args.replaceInStrings(QRegularExpression(QStringLiteral("^F$")), file);
+        args.replaceInStrings(QRegularExpression(QStringLiteral("^P$")), dir.filePath(QStringLiteral("p.json")));
+        QProcess process;
+        process.start(QStringLiteral("/bin/sh"),
+                      QStringList{QStringLiteral("-c"), QStringLiteral("trap '' XFSZ; ulimit -f 0; exec \"$0\" \"$@\""),
+                                  QStringLiteral(QUORVEL_CLI_PROGRAM)} + args);
+        QVERIFY(process.waitForFinished(30000));
+        QCOMPARE(process.exitCode(), 3);
+        QCOMPARE(QString::fromUtf8(process.readAllStandardError()),
+                 QStringLiteral("quorvel-cli: %1: %2\n").arg(file, reason));
+        QCOMPARE(fileContent(file), composeSettingsText(old));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 3);
+    }
+
+    // After "--" every word is an operand: "--help" there is a file name.
+    void doubleDashEndsOptionsForHelpToo() {
+        const Run r = run({QStringLiteral("show"), QStringLiteral("--"), QStringLiteral("--help")});
+        QCOMPARE(r.status, 3);
+        QCOMPARE(r.out, QString());
+        QVERIFY2(r.err.startsWith(QStringLiteral("quorvel-cli: --help: cannot read")), qPrintable(r.err));
+    }
+
+    // Control characters from the command line are echoed escaped: no forged second line.
+    void controlCharactersAreEscaped_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("newline in a file name")
+            << QStringList{"show", "a\nquorvel-cli: done.msr"} << "quorvel-cli: a\\nquorvel-cli: done.msr: cannot read";
+        QTest::newRow("control in a value")
+            << QStringList{"set", shippedFactoryFile(), "case=\x01up\x7f"} << "case: \"\\x01up\\x7f\"";
+        QTest::newRow("control in a key") << QStringList{"get", shippedFactoryFile(), "ca\tse"}
+                                          << "unknown setting 'ca\\tse'";
+    }
+    void controlCharactersAreEscaped() {
+        QFETCH(QStringList, args);
+        QFETCH(QString, message);
+        const Run r = run(args);
+        QVERIFY(r.status != 0);
+        QVERIFY2(r.err.contains(message), qPrintable(r.err));
+        QVERIFY2(!r.err.contains(u'\x01') && !r.err.contains(u'\t') && !r.err.contains(u'\x7f'), qPrintable(r.err));
+        QVERIFY2(r.err.count(u'\n') <= 2, qPrintable(r.err));
+    }
+
+    // Two in-place edits of one file at once: neither update is lost.
+    void concurrentInPlaceSetsKeepBothUpdates() {
+        const QString file = fileWith(QStringLiteral("shared.msr"), factory());
+        for (int round = 0; round < 15; ++round) {
+            QProcess first;
+            QProcess second;
+            first.start(QStringLiteral(QUORVEL_CLI_PROGRAM),
+                        {QStringLiteral("set"), file, QStringLiteral("buzzer-pitch=%1").arg(round)});
+            second.start(QStringLiteral(QUORVEL_CLI_PROGRAM),
+                         {QStringLiteral("set"), file, QStringLiteral("buzzer-duration=%1").arg(round)});
+            QVERIFY(first.waitForFinished(30000));
+            QVERIFY(second.waitForFinished(30000));
+            QCOMPARE(first.exitCode(), 0);
+            QCOMPARE(second.exitCode(), 0);
+            QCOMPARE(imageOf(file)[57], round);
+            QCOMPARE(imageOf(file)[58], round);
+        }
+        QVERIFY(!QFile::exists(file + QStringLiteral(".lock")));
+    }
+
+    // "-" as an input FILE reads standard input, checked as a file is.
+    void dashReadsStandardInput_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QByteArray>("input");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("err");
+        const QByteArray text = composeSettingsText(shippedFactoryImage());
+        QTest::newRow("get") << QStringList{"get", "-", "buzzer-duration"} << text << 0 << "25\n" << "";
+        QTest::newRow("diff") << QStringList{"diff", "-", shippedFactoryFile()} << text << 0 << "" << "";
+        QTest::newRow("one byte too many") << QStringList{"get", "-", "case"} << text + "x" << 3 << ""
+                                           << "quorvel-cli: standard input: not a settings file (it must be exactly 408 characters)\n";
+        QTest::newRow("empty") << QStringList{"show", "-"} << QByteArray() << 3 << ""
+                               << "quorvel-cli: standard input: cannot read: The file is empty\n";
+    }
+    void dashReadsStandardInput() {
+        QFETCH(QStringList, args);
+        QFETCH(QByteArray, input);
+        QFETCH(int, status);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+        m_context.standardInput = [input](qint64 maxSize) { return input.left(maxSize); };
+        const Run r = run(args);
+        m_context.standardInput = nullptr;
+        QCOMPARE(r.err, err);
+        QCOMPARE(r.status, status);
+        QCOMPARE(r.out, out);
     }
 
     void theBuiltProgramRunsWithoutADisplay() {

@@ -71,10 +71,10 @@ private slots:
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("message");
         QTest::newRow("exit 0") << int(CompanionRun::Outcome::Exited) << 0 << 0 << "";
-        QTest::newRow("exit 3 passed on") << int(CompanionRun::Outcome::Exited) << 3 << 3 << "";
+        QTest::newRow("exit 3 is the tool's 5") << int(CompanionRun::Outcome::Exited) << 3 << 5 << "ended with status 3.";
         QTest::newRow("not found") << int(CompanionRun::Outcome::NotFound) << 0 << 5 << "was not found";
         QTest::newRow("not started") << int(CompanionRun::Outcome::NotStarted) << 0 << 5 << "could not be started";
-        QTest::newRow("crashed") << int(CompanionRun::Outcome::Crashed) << 11 << 5 << "ended abnormally";
+        QTest::newRow("crashed") << int(CompanionRun::Outcome::Crashed) << 11 << 5 << "was ended by signal 11 (SIGSEGV).";
         QTest::newRow("windows program, no wine")
             << int(CompanionRun::Outcome::NeedsWine) << 0 << 5
             << "quorvel-cli: The companion program Hoplink.exe is a Windows program: Wine is needed "

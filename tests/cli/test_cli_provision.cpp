@@ -218,7 +218,7 @@ private slots:
         QTest::newRow("failing transmission")
             << Reader{{}, true, 2, {}} << QStringList() << "failed"
             << "not reached" << QStringList()
-            << "Transmission failed: the companion program ended with status 2\n"
+            << "Transmission failed: The companion program /opt/hop/Hoplink.exe ended with status 2.\n"
             << 1;
         QTest::newRow("failed check, then a good swipe")
             << Reader{{}, true, 0, {{0, kTabSwipe}, {2000, kGoodSwipe}}} << QStringList() << "sent"

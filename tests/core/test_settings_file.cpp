@@ -1,5 +1,6 @@
 #include "core/factory_file.h"
 #include "core/settings_file.h"
+#include "file_size_limit.h"
 #include "test_files.h"
 
 #include <QDir>
@@ -313,6 +314,38 @@ private slots:
         QCOMPARE(fileContent(file), old);
         QCOMPARE(QDir(m_dir.path()).entryList({QFileInfo(file).fileName() + u'*'}, QDir::Files),
                  QStringList{QFileInfo(file).fileName()});
+    }
+
+    // The disk is full for this process: the write fails in the system, not in a stand-in device.
+    void aFullDiskKeepsTheOldFile_data() {
+        QTest::addColumn<int>("limit");
+        QTest::addColumn<bool>("exists");
+        QTest::newRow("nothing fits, old file") << 0 << true;
+        QTest::newRow("part fits, old file") << 100 << true;
+        QTest::newRow("all but one byte, old file") << 407 << true;
+        QTest::newRow("part fits, new file") << 100 << false;
+    }
+    void aFullDiskKeepsTheOldFile() {
+        QFETCH(int, limit);
+        QFETCH(bool, exists);
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("full.msr"));
+        const QByteArray old = composeSettingsText(patternImage(1));
+        if (exists)
+            writeFile(file, old);
+        WriteOutcome outcome;
+        {
+            FileSizeLimit full(limit);
+            if (!full.active())
+                QSKIP("no file size limit on this system");
+            outcome = writeDataFile(file, patternImage(2), [](const QString&) { return true; });
+        }
+        QCOMPARE(outcome.result, WriteResult::Failed);
+        QCOMPARE(outcome.reason, QStringLiteral("File too large"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
+                 exists ? QStringList{QStringLiteral("full.msr")} : QStringList{});
+        if (exists)
+            QCOMPARE(fileContent(file), old);
     }
 
     void shippedFactoryFileHoldsTheFactoryBytes() {

@@ -2,6 +2,7 @@
 #include "device/transfer_file.h"
 #include "device/transmission.h"
 #include "fake_companion_runner.h"
+#include "file_size_limit.h"
 #include "test_files.h"
 
 #include <QDir>
@@ -138,6 +139,26 @@ private slots:
         QCOMPARE(fileContent(transferPath()), QByteArray("42").repeated(128) + "\r\n");
     }
 
+    // A full disk: the old usbData.txt stays, nothing else is left, the companion is not run.
+    void aFullDiskStopsBeforeTheCompanion() {
+        const QString file = m_dir->filePath(QStringLiteral("usbData.txt"));
+        writeFile(file, "old");
+        Session session;
+        FakeCompanionRunner runner;
+        TransmitOutcome outcome;
+        {
+            FileSizeLimit full(100);
+            if (!full.active())
+                QSKIP("no file size limit on this system");
+            outcome = transmitSettings(session, m_dir->path(), runner);
+        }
+        QCOMPARE(outcome.failure, TransmitOutcome::Failure::FileNotWritten);
+        QVERIFY2(outcome.message.endsWith(QStringLiteral("usbData.txt: File too large")), qPrintable(outcome.message));
+        QCOMPARE(runner.runs, 0);
+        QCOMPARE(fileContent(file), QByteArray("old"));
+        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("usbData.txt")});
+    }
+
     void transmissionForcesByte127AndLeavesTheChangedFlag_data() {
         QTest::addColumn<bool>("changed");
         QTest::addColumn<int>("byte127");
@@ -183,8 +204,9 @@ private slots:
         using F = TransmitOutcome::Failure;
         QTest::newRow("exit code 0")
             << CompanionRun{O::Exited, "/opt/Hoplink.exe", {}, 0} << F::None << QString();
-        QTest::newRow("exit code 3 is not judged")
-            << CompanionRun{O::Exited, "/opt/Hoplink.exe", {}, 3} << F::None << QString();
+        QTest::newRow("exit status 3 is named")
+            << CompanionRun{O::Exited, "/opt/Hoplink.exe", {}, 3} << F::CompanionFailed
+            << "The companion program /opt/Hoplink.exe ended with status 3.";
         QTest::newRow("not found")
             << CompanionRun{O::NotFound, "Hoplink.exe", {}, 0} << F::CompanionNotFound
             << "The companion program Hoplink.exe was not found, neither beside this program "
@@ -197,8 +219,7 @@ private slots:
         QTest::newRow("crashed")
             << CompanionRun{O::Crashed, "/opt/Hoplink.exe", "Process crashed", 11}
             << F::CompanionCrashed
-            << "The companion program /opt/Hoplink.exe ended abnormally: Process crashed (code "
-               "11).";
+            << "The companion program /opt/Hoplink.exe was ended by signal 11 (SIGSEGV).";
         QTest::newRow("windows program without wine")
             << CompanionRun{O::NeedsWine, "/opt/Hoplink.exe", {}, 0} << F::CompanionNeedsWine
             << "The companion program /opt/Hoplink.exe is a Windows program: Wine is needed to "

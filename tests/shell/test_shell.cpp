@@ -7,6 +7,7 @@
 #include "shell/menu_window.h"
 #include "shell/start_up.h"
 #include "shell/table_view.h"
+#include "file_size_limit.h"
 #include "test_files.h"
 #include "ui/child_window.h"
 #include "ui/twips.h"
@@ -375,6 +376,38 @@ private slots:
         else if (exists)
             QCOMPARE(fileContent(full), QByteArray("old"));
         QVERIFY(grid().isVisible());
+    }
+
+    // A full disk: the stop box, the edits still unsaved, the old file as it was; at the exit
+    // prompt the program stays open.
+    void saveOnAFullDisk_data() {
+        QTest::addColumn<bool>("atExit");
+        QTest::newRow("Save") << false;
+        QTest::newRow("exit prompt") << true;
+    }
+    void saveOnAFullDisk() {
+        QFETCH(bool, atExit);
+        MainWindow& window = start();
+        QSignalSpy ended(&window, &MainWindow::programEnded);
+        m_f->session.image = patternImage(5);
+        m_f->session.changed = true;
+        const QString full = path(QStringLiteral("full.msr"));
+        writeFile(full, "old");
+        if (atExit)
+            m_f->dialogs.answer(Answer::Yes);
+        m_f->dialogs.file(full);
+        m_f->dialogs.answer(Answer::Yes);
+        {
+            FileSizeLimit limit(100);
+            if (!limit.active())
+                QSKIP("no file size limit on this system");
+            click(1, atExit ? 4 : 3);
+        }
+        QCOMPARE(m_f->dialogs.messages.last(), kNotSavedStop);
+        QVERIFY(m_f->session.changed);
+        QCOMPARE(fileContent(full), QByteArray("old"));
+        QCOMPARE(ended.count(), 0);
+        QVERIFY(window.isVisible());
     }
 
     void saveThenOpenRoundTrips() {

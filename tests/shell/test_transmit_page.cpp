@@ -36,8 +36,12 @@ QString notOpened(const QString& reason) {
     QString text =
         QStringLiteral("A card reader is plugged in, but it could not be opened: ") + reason;
 #ifdef Q_OS_LINUX
-    text += QStringLiteral("\n\nTo allow access to it, install the udev rule 70-quorvel.rules into "
-                           "/etc/udev/rules.d, then unplug the reader and plug it in again.");
+    text += QStringLiteral(
+        "\n\nThe Quorvel package installs the udev rule /usr/lib/udev/rules.d/70-quorvel.rules, "
+        "which gives the person at the machine access to the reader (without the package, copy "
+        "70-quorvel.rules to /etc/udev/rules.d). Then run \"sudo udevadm control --reload\" and "
+        "plug the reader in again. The rule does not cover a session without a seat, such as one "
+        "over ssh.");
 #endif
     return text;
 }
@@ -288,11 +292,32 @@ private slots:
         m_dialogs->answer(Answer::Ok);
         QTest::mouseClick(button("Command3"), Qt::LeftButton);
         QCOMPARE(m_dialogs->messages,
-                 QList<Message>{stop(QStringLiteral("The companion program /opt/Hoplink.exe ended "
-                                                    "abnormally: Process crashed (code 11)."))});
+                 QList<Message>{stop(QStringLiteral("The companion program /opt/Hoplink.exe was "
+                                                    "ended by signal 11 (SIGSEGV)."))});
         QCOMPARE(m_session->byte(127), 0x80);
         QVERIFY(m_session->changed);
         QCOMPARE(QApplication::activeModalWidget(), nullptr);
+    }
+
+    // A normal end shows no box, but the page says how each transmission ended.
+    void theOutcomeLineTellsHowItEnded_data() {
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("status 0") << 0 << "Companion program ended normally at ";
+        QTest::newRow("status 7") << 7 << "Companion program ended with status 7 at ";
+    }
+    void theOutcomeLineTellsHowItEnded() {
+        QFETCH(int, exitCode);
+        QFETCH(QString, line);
+        m_runner->result.exitCode = exitCode;
+        TransmitPage& p = page();
+        QCOMPARE(p.outcomeText(), QString());
+        if (exitCode != 0)
+            m_dialogs->answer(Answer::Ok);
+        QTest::mouseClick(button("Command3"), Qt::LeftButton);
+        QVERIFY2(QRegularExpression(QRegularExpression::escape(line) + QStringLiteral("\\d\\d:\\d\\d:\\d\\d$"))
+                     .match(p.outcomeText()).hasMatch(), qPrintable(p.outcomeText()));
+        QCOMPARE(m_dialogs->messages.size(), exitCode == 0 ? 0 : 1);
     }
 
     void withoutAFolderTheCurrentDirectoryIsUsed() {

@@ -1,0 +1,188 @@
+#include "command_table.h"
+
+#include "cli.h"
+#include "command_call.h"
+#include "reading_commands.h"
+#include "writing_commands.h"
+
+namespace quorvel {
+
+namespace {
+
+using namespace cli_status;
+
+// The reader commands come from the context: a tool built without them says so.
+int devicesRow(CommandCall& call) {
+    if (const int status = call.takeOptions({QStringLiteral("--json")}))
+        return status;
+    if (!call.context().devices) {
+        call.err() << "quorvel-cli: " << call.name() << ": not available in this build\n";
+        return kUsage;
+    }
+    return call.context().devices(call.args() + call.flags(), call.out(), call.err());
+}
+
+int transmitRow(CommandCall& call) {
+    if (const int status = call.takeOptions({}))
+        return status;
+    if (!call.context().transmit) {
+        call.err() << "quorvel-cli: " << call.name() << ": not available in this build\n";
+        return kUsage;
+    }
+    return call.context().transmit(call.args() + call.flags(), call.out(), call.err());
+}
+
+// swipe and provision read their own options: they pass the words on as given.
+int swipeRow(CommandCall& call) {
+    if (!call.context().swipe) {
+        call.err() << "quorvel-cli: " << call.name() << ": not available in this build\n";
+        return kUsage;
+    }
+    return call.context().swipe(call.args(), call.out(), call.err());
+}
+
+int provisionRow(CommandCall& call) {
+    if (!call.context().provision) {
+        call.err() << "quorvel-cli: " << call.name() << ": not available in this build\n";
+        return kUsage;
+    }
+    return call.context().provision(call.args(), call.out(), call.err());
+}
+
+const CliCommand kCommands[] = {
+    {"show", "show [FILE] [--json]", "every setting of FILE (default: factory file)",
+     "Prints every named setting of FILE as 'key: value', then 'byte.N: 0xHH' for each\n"
+     "byte with bits set that no setting shows. Without FILE the factory file.\n"
+     "--json prints {\"file\", \"settings\", \"bytes\"}: \"settings\" holds every named\n"
+     "setting and byte.N for each byte with bits no setting shows, enough for apply\n"
+     "to restore every byte.\n",
+     showCommand},
+    {"get", "get FILE KEY", "the value of one setting",
+     "Prints the value of one setting (or byte.N) in the form set reads back.\n", getCommand},
+    {"set", "set FILE KEY=VALUE... [-o OUT]", "change settings, writing FILE or OUT",
+     "Checks every assignment, then writes FILE (or OUT) atomically. Characters are\n"
+     "codes (&H1B, 0x1B, 27), key names (Esc, Enter, F 1, A) or both as shown\n"
+     "(Esc (&H1B)); preamble and postamble take up to ten characters separated by\n"
+     "commas, empty for none. Every value get and show print is read back.\n",
+     setCommand},
+    {"apply", "apply PROFILE FILE [-o OUT]", "set a JSON profile as show --json prints it",
+     "PROFILE is a JSON object of settings as show --json prints them: either the\n"
+     "whole output (its \"settings\" are applied; \"file\" and \"bytes\" are not read)\n"
+     "or the settings object alone, with any subset of its keys. Every key and value\n"
+     "is checked before FILE (or OUT) is written atomically; an unknown key or a\n"
+     "refused value is named and nothing changes (status 4). A byte.N entry sets its\n"
+     "whole byte, but named settings given beside it win for the bits they show.\n"
+     "A named setting already holding its value is left as it is.\n"
+     "PROFILE '-' reads standard input.\n",
+     applyCommand},
+    {"diff", "diff A B [--json]", "every difference (status 1 when there is one)",
+     "Prints 'key: valueA -> valueB' for each setting that differs, and a byte.N line\n"
+     "for each byte whose differing bits no setting shows. Status 0 when the files\n"
+     "are equal byte for byte, 1 when they are not.\n",
+     diffCommand},
+    {"new", "new OUT [--force]", "a copy of the factory settings",
+     "Writes a copy of the factory settings to OUT; an existing OUT only with --force\n"
+     "(status 4 without).\n",
+     newCommand},
+    {"hex", "hex FILE", "the image as 8 rows of 16 hexadecimal bytes",
+     "Prints the image with the headings of the table view.\n", hexCommand},
+    {"keys", "keys", "every key with the values it takes",
+     "Lists every key with the values it takes.\n", keysCommand},
+    {"devices", "devices [--json]", "the attached readers (status 1 when none)",
+     "Lists the attached readers: path, serial number, whether it could be opened.\n",
+     devicesRow},
+    {"transmit", "transmit FILE", "send FILE's settings to the reader",
+     "Sets byte 127 to 0x80, writes usbData.txt into the current directory and runs\n"
+     "the companion program Hoplink.exe. Status 0 when it ends with status 0; 5 (and a\n"
+     "line naming its status or signal) when it cannot run or ends otherwise.\n",
+     transmitRow},
+    {"swipe", "swipe [FILE] [OPTIONS]", "check what a reader types against FILE",
+     "Options: [--gap MS] [--timeout SECONDS] [--count N] [--json] [--show-card-numbers]\n"
+     "Reads what a reader types into this terminal and checks each swipe against\n"
+     "FILE's settings (default: the factory file) as the Swipe Test page does: the\n"
+     "keys, card numbers masked, the timing and every check with a mark (passed,\n"
+     "failed, not checked). A pause longer than --gap (default 500 ms, 50 to 5000)\n"
+     "ends a swipe. The terminal reads keys raw while it runs; Ctrl+C ends it\n"
+     "(right after another key it is the reader's own terminator). From a pipe\n"
+     "each line is a swipe, its line end the Enter key, and timing is not measured.\n"
+     "--count ends after N swipes, --timeout after SECONDS; --json prints one\n"
+     "object a line per swipe. Card data goes to standard output only.\n"
+     "Status 0 when every swipe passed every check, 1 when a check failed, 7 when\n"
+     "no swipe came.\n",
+     swipeRow},
+    {"provision", "provision SETTINGS [OPTIONS]", "set up reader after reader, with a log",
+     "Options: [--log FILE] [--no-verify] [--once]\n"
+     "SETTINGS is a settings file or a JSON profile (applied to the factory file).\n"
+     "For each reader: waits until one is plugged in, sends the settings as\n"
+     "transmit does, asks for a swipe of a test card and checks it as swipe does\n"
+     "(swipe again after a failed check; Esc records the reader as not verified),\n"
+     "appends one line to the log and waits until the reader is unplugged.\n"
+     "The log (default provision-log.jsonl here) holds JSON Lines: time, reader\n"
+     "path and serial, SHA-256 of the image sent, the settings' file name, the\n"
+     "transmission and verification outcomes and the names of failed checks; no\n"
+     "card data. It is never written through a symbolic link. Ctrl+C (or the end\n"
+     "of one round with --once) prints a summary; status 0 when every reader was\n"
+     "set up and verified, 1 otherwise.\n",
+     provisionRow},
+};
+
+// The synopsis column of the usage text, as wide as the longest synopsis needs.
+constexpr qsizetype kSynopsisWidth = 30;
+
+QString usageLine(const QString& words, const QString& summary) {
+    return QStringLiteral("  ") + words.leftJustified(qMax(kSynopsisWidth, words.size() + 2)) +
+           summary + u'\n';
+}
+
+} // namespace
+
+std::span<const CliCommand> cliCommands() {
+    return kCommands;
+}
+
+const CliCommand* findCliCommand(const QString& name) {
+    for (const CliCommand& command : kCommands)
+        if (name == QLatin1String(command.name))
+            return &command;
+    return nullptr;
+}
+
+QString commandHelp(const CliCommand& command) {
+    return QStringLiteral("Usage: quorvel-cli ") + QLatin1String(command.synopsis) + u'\n' +
+           QLatin1String(command.help);
+}
+
+QString usageText() {
+    QString text = QStringLiteral("Usage: quorvel-cli COMMAND [ARGUMENTS]\n"
+                                  "\n"
+                                  "Reads, changes and compares reader settings files (*.msr, "
+                                  "Default.mag).\n"
+                                  "\n"
+                                  "Commands:\n");
+    for (const CliCommand& command : kCommands)
+        text += usageLine(QLatin1String(command.synopsis), QLatin1String(command.summary));
+    text += u'\n';
+    text += usageLine(QStringLiteral("--help"), QStringLiteral("this text; COMMAND --help for one command"));
+    text += usageLine(QStringLiteral("--version"), QStringLiteral("the version"));
+    text += QStringLiteral(
+        "\n"
+        "OUT '-' writes the settings text to standard output; an input FILE or\n"
+        "PROFILE '-' reads standard input. '--' ends the options.\n"
+        "\n"
+        "Exit status:\n"
+        "  0  done\n"
+        "  1  diff: the files differ; devices: no reader found; swipe: a check failed;\n"
+        "     provision: a reader was not set up and verified\n"
+        "  2  usage error: unknown command or option, unknown key given to get or set,\n"
+        "     missing or extra argument, empty -o\n"
+        "  3  a file could not be read, is not a settings file or profile, or could not\n"
+        "     be written; standard output could not be written\n"
+        "  4  a value was refused; apply: a profile entry was refused, its key is\n"
+        "     unknown or given twice; new: OUT exists (without --force)\n"
+        "  5  transmit: the companion program could not run, or it ended with a status\n"
+        "     other than 0 or by a signal; standard error says which\n"
+        "  7  swipe: no swipe came (before --timeout ended)\n");
+    return text;
+}
+
+} // namespace quorvel

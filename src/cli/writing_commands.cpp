@@ -1,0 +1,200 @@
+#include "writing_commands.h"
+
+#include "cli.h"
+#include "command_call.h"
+
+#include "core/setting_catalog.h"
+#include "core/settings_file.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSet>
+
+#include <optional>
+
+namespace quorvel {
+
+using namespace cli_status;
+
+namespace {
+
+// A profile is read whole; anything this large is not one.
+constexpr qint64 kMaxProfileSize = 1024 * 1024;
+
+// The first key that an object of the JSON text gives twice, as the settings name it
+// ("byte.05" and "BYTE.5" are one key); nothing when every key is given once. The text
+// must already be known to be valid JSON: Qt's reader keeps only the last of two equal keys.
+std::optional<QString> repeatedJsonKey(const QByteArray& text) {
+    struct Level {
+        bool object;
+        bool expectKey;
+        QSet<QString> keys;
+    };
+    QList<Level> levels;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char c = text.at(i);
+        if (c == '{' || c == '[') {
+            levels.append({c == '{', c == '{', {}});
+        } else if (c == '}' || c == ']') {
+            if (!levels.isEmpty())
+                levels.removeLast();
+        } else if (c == ',') {
+            if (!levels.isEmpty() && levels.last().object)
+                levels.last().expectKey = true;
+        } else if (c == '"') {
+            const qsizetype start = i;
+            for (++i; i < text.size() && text.at(i) != '"'; ++i)
+                if (text.at(i) == '\\')
+                    ++i;
+            if (levels.isEmpty() || !levels.last().object || !levels.last().expectKey)
+                continue;
+            levels.last().expectKey = false;
+            // The key's own characters, escapes decoded, as the JSON reader sees them.
+            const QString key = QJsonDocument::fromJson("[" + text.mid(start, i - start + 1) + "]")
+                                    .array()
+                                    .at(0)
+                                    .toString();
+            const std::optional<Setting> setting = findSetting(key);
+            const QString name = setting ? setting->key : key;
+            if (levels.last().keys.contains(name))
+                return name;
+            levels.last().keys.insert(name);
+        }
+    }
+    return std::nullopt;
+}
+
+int readProfile(CommandCall& call, const QString& path, QJsonObject& settings) {
+    QByteArray text;
+    const QString shownName = path == QLatin1String("-") ? QStringLiteral("standard input") : path;
+    if (path == QLatin1String("-")) {
+        text = call.context().standardInput ? call.context().standardInput(kMaxProfileSize + 1) : QByteArray();
+    } else {
+        // A FIFO or a device would block or never end: only regular files are profiles.
+        const QFileInfo info(path);
+        QFile file(path);
+        if (!info.isFile()) {
+            call.err() << "quorvel-cli: " << printable(path) << ": cannot read: "
+                  << (info.exists() ? QStringLiteral("not a regular file") : QStringLiteral("no such file"))
+                  << "\n";
+            return kFile;
+        }
+        if (!file.open(QIODevice::ReadOnly)) {
+            call.err() << "quorvel-cli: " << printable(path) << ": cannot read: " << file.errorString() << "\n";
+            return kFile;
+        }
+        text = file.read(kMaxProfileSize + 1);
+    }
+    if (text.size() > kMaxProfileSize) {
+        call.err() << "quorvel-cli: " << printable(shownName) << ": not a profile (larger than 1 MiB)\n";
+        return kFile;
+    }
+    QJsonParseError error{};
+    const QJsonDocument document = QJsonDocument::fromJson(text, &error);
+    if (error.error != QJsonParseError::NoError || !document.isObject()) {
+        call.err() << "quorvel-cli: " << printable(shownName) << ": not a profile (a JSON object): "
+              << (document.isNull() ? error.errorString() : QStringLiteral("not an object")) << "\n";
+        return kFile;
+    }
+    if (const std::optional<QString> key = repeatedJsonKey(text)) {
+        call.err() << "quorvel-cli: " << printable(*key) << ": given twice\n";
+        return kRefused;
+    }
+    const QJsonObject root = document.object();
+    if (!root.contains(QStringLiteral("settings"))) {
+        settings = root;
+        return kOk;
+    }
+    // The whole output of show --json: its settings, and nothing it would not print.
+    for (auto it = root.begin(); it != root.end(); ++it) {
+        if (it.key() != QLatin1String("settings") && it.key() != QLatin1String("file") &&
+            it.key() != QLatin1String("bytes")) {
+            call.err() << "quorvel-cli: " << printable(shownName) << ": unknown member '" << printable(it.key()) << "'\n";
+            return kRefused;
+        }
+    }
+    if (!root.value(QStringLiteral("settings")).isObject()) {
+        call.err() << "quorvel-cli: " << printable(shownName) << ": \"settings\" is not an object\n";
+        return kRefused;
+    }
+    settings = root.value(QStringLiteral("settings")).toObject();
+    return kOk;
+}
+
+} // namespace
+
+int setCommand(CommandCall& call) {
+    if (const int status = call.takeOptions({}, true))
+        return status;
+    if (call.args().size() < 2)
+        return call.usage(QStringLiteral("set needs FILE and at least one KEY=VALUE"));
+    const QString path = call.args().takeFirst();
+
+    // Every assignment is understood before the file is read or anything written.
+    QList<QPair<Setting, QString>> assignments;
+    for (const QString& assignment : std::as_const(call.args())) {
+        const qsizetype eq = assignment.indexOf(u'=');
+        if (eq <= 0)
+            return call.usage(QStringLiteral("'%1' is not KEY=VALUE").arg(assignment));
+        const std::optional<Setting> setting = findSetting(assignment.left(eq));
+        if (!setting)
+            return call.usage(QStringLiteral("unknown setting '%1'").arg(assignment.left(eq)));
+        assignments.append({*setting, assignment.mid(eq + 1)});
+    }
+
+    if (const int status = call.lockForChange(path))
+        return status;
+    SettingsImage image{};
+    if (const int status = call.load(path, image))
+        return status;
+    SettingsImage changed = image;
+    for (const auto& [setting, value] : assignments) {
+        const QString error = setting.assign(changed, value);
+        if (!error.isEmpty()) {
+            call.err() << "quorvel-cli: " << printable(error) << "\n";
+            return kRefused;
+        }
+    }
+    return call.store(call.output().value_or(path), changed);
+}
+
+int applyCommand(CommandCall& call) {
+    if (const int status = call.takeOptions({}, true))
+        return status;
+    if (call.args().size() != 2)
+        return call.usage(QStringLiteral("apply needs PROFILE and FILE"));
+    QJsonObject profile;
+    if (const int status = readProfile(call, call.args().at(0), profile))
+        return status;
+    if (const int status = call.lockForChange(call.args().at(1)))
+        return status;
+    SettingsImage image{};
+    if (const int status = call.load(call.args().at(1), image))
+        return status;
+    if (const QString error = applySettingsProfile(profile, image); !error.isEmpty()) {
+        call.err() << "quorvel-cli: " << printable(error) << "\n";
+        return kRefused;
+    }
+    return call.store(call.output().value_or(call.args().at(1)), image);
+}
+
+int newCommand(CommandCall& call) {
+    if (const int status = call.takeOptions({QStringLiteral("--force")}))
+        return status;
+    if (call.args().size() != 1)
+        return call.usage(QStringLiteral("new needs OUT"));
+    const QString target = call.args().first();
+    SettingsImage image{};
+    if (const int status = call.load(call.context().factoryFile, image))
+        return status;
+    if (nameInUse(target) && !call.flag(QStringLiteral("--force"))) {
+        call.err() << "quorvel-cli: " << printable(target) << ": exists; use --force to replace it\n";
+        return kRefused;
+    }
+    return call.store(target, image);
+}
+
+} // namespace quorvel
