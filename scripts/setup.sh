@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(build-essential cmake ninja-build pkg-config qt6-base-dev libhidapi-dev
           libgl-dev clang libclang-rt-14-dev libbenchmark-dev dpkg-dev desktop-file-utils
           appstream xvfb xauth time fonts-dejavu-core ccache lintian shared-mime-info xdg-utils
-          libglib2.0-bin libfile-mimeinfo-perl)
+          libglib2.0-bin libfile-mimeinfo-perl libxkbcommon-dev xkb-data libx11-data)
 if [[ -n "${QUORVEL_EXTRA_PACKAGES:-}" ]]; then
     read -r -a extra <<<"$QUORVEL_EXTRA_PACKAGES"
     packages+=("${extra[@]}")
