@@ -1,6 +1,7 @@
 #include "key_name.h"
 
 #include "number_reading.h"
+#include "reader_key_codes.h"
 
 #include <array>
 #include <cmath>
@@ -8,18 +9,15 @@
 namespace quorvel {
 
 QString keyName(int code) {
-    static const std::array<const char*, 16> editing = {
-        "Enter", "Tab", "BS", "Up", "Down", "Left", "Right", "Home",
-        "End",   "PgUp", "PgDn", "Ins", "Del", "",     "Esc", "S-Tab"};
     if (code == 0)
         return QStringLiteral(" ");
-    if (code >= 1 && code <= 12)
+    if (code >= kFirstFunctionKeyCode && code <= kLastFunctionKeyCode)
         return QStringLiteral("F %1").arg(code);
-    if (code >= 13 && code <= 28)
-        return QString::fromLatin1(editing[static_cast<std::size_t>(code - 13)]);
-    if (code == 32)
+    if (const EditingKey* key = editingKey(code))
+        return QString::fromLatin1(key->name);
+    if (code == kSpaceCode)
         return QStringLiteral("Space");
-    if (code >= 33 && code <= 126)
+    if (code >= kFirstCharacterCode && code <= kLastCharacterCode)
         return QString(QChar(code));
     return QString();
 }

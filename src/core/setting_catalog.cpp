@@ -2,6 +2,7 @@
 
 #include "key_name.h"
 #include "setting_rules.h"
+#include "setting_fields.h"
 #include "setting_tables.h"
 
 #include <QJsonArray>
@@ -22,14 +23,6 @@ struct Choice {
 };
 
 QString unknownText(int code) { return QStringLiteral("unknown (&H%1)").arg(byteHex(code)); }
-
-template <std::size_t N>
-QList<Choice> fromTable(const std::array<NamedCode, N>& table) {
-    QList<Choice> choices;
-    for (const NamedCode& entry : table)
-        choices.append({entry.code, QString::fromLatin1(entry.caption).trimmed()});
-    return choices;
-}
 
 QString listOf(const QList<Choice>& choices) {
     QStringList names;
@@ -223,46 +216,40 @@ Setting stringSetting(const QString& key, int first) {
                 .arg(bytes::kAmbleCount)};
 }
 
-QList<Setting> buildCatalog() {
-    QList<Choice> trackSelections;
-    const char* selectionNames[] = {"any", "tk1", "tk2", "tk3", "tk1+tk2", "tk2+tk3", "tk1+tk2+tk3"};
-    for (std::size_t i = 0; i < kTrackSelections.size(); ++i)
-        trackSelections.append({kTrackSelections[i].code, QString::fromLatin1(selectionNames[i])});
-    QList<Choice> caseModes;
-    const char* caseNames[] = {"lower", "upper", "universal"};
-    for (std::size_t i = 0; i < kCaseModes.size(); ++i)
-        caseModes.append({kCaseModes[i].code, QString::fromLatin1(caseNames[i])});
+// The command-line word of a choice: its own where it has one, else its caption.
+QList<Choice> choicesOf(const Field& f) {
+    QList<Choice> choices;
+    for (const NamedCode& entry : f.choices)
+        choices.append({entry.code << fieldShift(f),
+                        QString::fromLatin1(entry.word ? entry.word : entry.caption).trimmed()});
+    return choices;
+}
 
-    return {
-        choiceSetting(QStringLiteral("track-order"), bytes::kTrackOrder, 0x7F, fromTable(kTrackOrders)),
-        choiceSetting(QStringLiteral("track-selection"), bytes::kTrackSelection, 0xFF, trackSelections),
-        flagSetting(QStringLiteral("transmit-lrc"), bytes::kTrackOrder, bytes::kTransmitLrcBit),
-        flagSetting(QStringLiteral("track2-account-only"), 4, 0x80),
-        flagSetting(QStringLiteral("ibm-format"), 4, 0x40),
-        characterSetting(QStringLiteral("start-sentinel-1"), bytes::kStartSentinels[0]),
-        characterSetting(QStringLiteral("start-sentinel-2"), bytes::kStartSentinels[1]),
-        characterSetting(QStringLiteral("start-sentinel-3"), bytes::kStartSentinels[2]),
-        characterSetting(QStringLiteral("end-sentinel"), bytes::kEndSentinel),
-        characterSetting(QStringLiteral("stx"), 59),
-        characterSetting(QStringLiteral("dle-1"), 60),
-        characterSetting(QStringLiteral("dle-2"), 61),
-        characterSetting(QStringLiteral("dle-3"), 62),
-        choiceSetting(QStringLiteral("keyboard-terminator"), bytes::kKeyboardTerminator, 0xFF,
-                      fromTable(kKeyboardTerminators)),
-        choiceSetting(QStringLiteral("rs232-terminator"), bytes::kRs232Terminator, 0xFF,
-                      fromTable(kRs232Terminators)),
-        choiceSetting(QStringLiteral("keyboard-language"), bytes::kLanguage, 0xFF,
-                      fromTable(kKeyboardLanguages)),
-        flagSetting(QStringLiteral("alt-mode"), bytes::kModes, bytes::kAltModeBit, modesWithAltMode),
-        choiceSetting(QStringLiteral("case"), bytes::kModes, 0x0F, caseModes),
-        numberSetting(QStringLiteral("buzzer-pitch"), bytes::kBuzzerPitch),
-        numberSetting(QStringLiteral("buzzer-duration"), bytes::kBuzzerDuration),
-        flagSetting(QStringLiteral("power-on-beeper"), 35, 0x04),
-        numberSetting(QStringLiteral("keyboard-delay"), bytes::kKeyboardDelay),
-        numberSetting(QStringLiteral("rs232-delay"), bytes::kRs232Delay),
-        stringSetting(QStringLiteral("preamble"), bytes::kFirstPreamble),
-        stringSetting(QStringLiteral("postamble"), bytes::kFirstPostamble),
-    };
+Setting settingOf(const Field& f) {
+    const QString key = QString::fromLatin1(f.key);
+    switch (f.kind) {
+    case FieldKind::Choice:
+        return choiceSetting(key, f.byte, f.mask, choicesOf(f));
+    case FieldKind::Flag:
+        // Turning the ALT mode on also ends the function key emulation.
+        return flagSetting(key, f.byte, f.mask,
+                           f.id == FieldId::AltMode ? std::function<int(int, bool)>(modesWithAltMode) : nullptr);
+    case FieldKind::Character:
+        return characterSetting(key, f.byte);
+    case FieldKind::Number:
+        return numberSetting(key, f.byte);
+    case FieldKind::String:
+        break;
+    }
+    return stringSetting(key, f.byte);
+}
+
+QList<Setting> buildCatalog() {
+    QList<Setting> catalog;
+    for (const Field& f : kFields)
+        if (f.key)
+            catalog.append(settingOf(f));
+    return catalog;
 }
 
 } // namespace

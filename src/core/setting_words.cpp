@@ -2,12 +2,14 @@
 
 #include "setting_catalog.h"
 #include "key_name.h"
-#include "setting_tables.h"
+#include "setting_fields.h"
 
 #include <QCoreApplication>
 
 #include <algorithm>
 #include <optional>
+#include <utility>
+#include <vector>
 
 namespace quorvel {
 
@@ -18,7 +20,7 @@ QString translated(const char* text) {
 }
 
 // The page headings, in menu order.
-constexpr std::array<const char*, 6> kPageTitles{
+constexpr std::array<const char*, kSettingPageCount> kPageTitles{
     QT_TRANSLATE_NOOP("quorvel::SettingWords", "Intercharacter Delay"),
     QT_TRANSLATE_NOOP("quorvel::SettingWords", "Keyboard Language"),
     QT_TRANSLATE_NOOP("quorvel::SettingWords", "Terminator"),
@@ -26,66 +28,37 @@ constexpr std::array<const char*, 6> kPageTitles{
     QT_TRANSLATE_NOOP("quorvel::SettingWords", "Preamble & Postamble"),
     QT_TRANSLATE_NOOP("quorvel::SettingWords", "General Parameter")};
 
-// Where each catalog key sits on the pages, in the order the pages show them,
-// with the caption of its label, frame, tab or box there.
-struct Place {
-    const char* key;
-    std::size_t page;
-    const char* caption;
-};
+// The named fields in the order the pages show them.
+const std::vector<const Field*>& placed() {
+    static const std::vector<const Field*> fields = [] {
+        std::vector<const Field*> list;
+        for (const Field& f : kFields)
+            if (f.key && f.page != PageId::None)
+                list.push_back(&f);
+        std::stable_sort(list.begin(), list.end(), [](const Field* a, const Field* b) {
+            return std::pair(a->page, a->slot) < std::pair(b->page, b->slot);
+        });
+        return list;
+    }();
+    return fields;
+}
 
-constexpr std::array<Place, 25> kPlaces{{
-    {"keyboard-delay", 0, QT_TRANSLATE_NOOP("quorvel::SettingWords", "Start Keyboard Setting")},
-    {"rs232-delay", 0, QT_TRANSLATE_NOOP("quorvel::SettingWords", "Start RS-232 Setting")},
-    {"keyboard-language", 1,
-     QT_TRANSLATE_NOOP("quorvel::SettingWords", "Language for Keyboard Interface")},
-    {"alt-mode", 1, QT_TRANSLATE_NOOP("quorvel::SettingWords", "ALT Mode")},
-    {"keyboard-terminator", 2, QT_TRANSLATE_NOOP("quorvel::SettingWords", "Keyboard")},
-    {"rs232-terminator", 2, QT_TRANSLATE_NOOP("quorvel::SettingWords", "RS-232")},
-    {"track-order", 3, QT_TRANSLATE_NOOP("quorvel::SettingWords", "Track Order")},
-    {"track-selection", 3, QT_TRANSLATE_NOOP("quorvel::SettingWords", "Track Selection")},
-    {"start-sentinel-1", 3, QT_TRANSLATE_NOOP("quorvel::SettingWords", "Track 1 Start Sentinel")},
-    {"start-sentinel-2", 3, QT_TRANSLATE_NOOP("quorvel::SettingWords", "Track 2 Start Sentinel")},
-    {"start-sentinel-3", 3, QT_TRANSLATE_NOOP("quorvel::SettingWords", "Track 3 Start Sentinel")},
-    {"end-sentinel", 3, QT_TRANSLATE_NOOP("quorvel::SettingWords", "Track 1/2/3 End Sentinel")},
-    {"dle-1", 3, QT_TRANSLATE_NOOP("quorvel::SettingWords", "Track 1 DLE Character")},
-    {"dle-2", 3, QT_TRANSLATE_NOOP("quorvel::SettingWords", "Track 2 DLE Character")},
-    {"dle-3", 3, QT_TRANSLATE_NOOP("quorvel::SettingWords", "Track 3 DLE Character")},
-    {"stx", 3, QT_TRANSLATE_NOOP("quorvel::SettingWords", "STX Character")},
-    {"track2-account-only", 3,
-     QT_TRANSLATE_NOOP("quorvel::SettingWords", "Track 2 Account No. Only")},
-    {"ibm-format", 3, QT_TRANSLATE_NOOP("quorvel::SettingWords", "IBM Format")},
-    {"transmit-lrc", 3, QT_TRANSLATE_NOOP("quorvel::SettingWords", "Transmit LRC")},
-    {"preamble", 4, QT_TRANSLATE_NOOP("quorvel::SettingWords", "Preamble")},
-    {"postamble", 4, QT_TRANSLATE_NOOP("quorvel::SettingWords", "Postamble")},
-    {"case", 5, QT_TRANSLATE_NOOP("quorvel::SettingWords", "Case")},
-    {"buzzer-pitch", 5, QT_TRANSLATE_NOOP("quorvel::SettingWords", "Buzzer Pitch")},
-    {"buzzer-duration", 5, QT_TRANSLATE_NOOP("quorvel::SettingWords", "Buzzer Duration")},
-    {"power-on-beeper", 5, QT_TRANSLATE_NOOP("quorvel::SettingWords", "Power On Beeper")},
-}};
-
-const Place* placeOf(const QString& key) {
-    for (const Place& place : kPlaces)
-        if (key.compare(QLatin1String(place.key), Qt::CaseInsensitive) == 0)
-            return &place;
+const Field* placeOf(const QString& key) {
+    for (const Field* f : placed())
+        if (key.compare(QLatin1String(f->key), Qt::CaseInsensitive) == 0)
+            return f;
     return nullptr;
 }
 
-template <std::size_t N>
-std::optional<QString> pageCaption(const std::array<NamedCode, N>& table, int code) {
-    const int index = indexOfCode(table, code);
-    if (index < 0)
-        return std::nullopt;
-    return translated(table[static_cast<std::size_t>(index)].caption).trimmed();
-}
+std::size_t pageIndex(const Field& f) { return static_cast<std::size_t>(f.page); }
 
 } // namespace
 
 QString otherBytesTitle() { return QCoreApplication::translate("quorvel::SettingWords", "Other bytes"); }
 
 QString settingCaption(const QString& key) {
-    if (const Place* place = placeOf(key))
-        return QStringLiteral("%1: %2").arg(translated(kPageTitles[place->page]),
+    if (const Field* place = placeOf(key))
+        return QStringLiteral("%1: %2").arg(translated(kPageTitles[pageIndex(*place)]),
                                             translated(place->caption));
     if (const std::optional<int> n = byteOfKey(key))
         return QCoreApplication::translate("quorvel::SettingWords", "byte %1").arg(*n);
@@ -98,14 +71,12 @@ QString settingWords(const QString& key, const SettingsImage& image) {
     const std::optional<Setting> setting = findSetting(key);
     if (!setting)
         return QString();
-    // The tool's short words for these two choices; the pages' captions read better.
-    std::optional<QString> caption;
-    if (setting->key == QLatin1String("track-selection"))
-        caption = pageCaption(kTrackSelections, image[bytes::kTrackSelection]);
-    else if (setting->key == QLatin1String("case"))
-        caption = pageCaption(kCaseModes, image[bytes::kModes] & 0x0F);
-    if (caption)
-        return *caption;
+    // Where the tool has short words for the choices, the pages' captions read better.
+    if (const Field* f = placeOf(setting->key); f && f->kind == FieldKind::Choice) {
+        const NamedCode* choice = fieldChoice(image, f->id);
+        if (choice && choice->word)
+            return translated(choice->caption).trimmed();
+    }
     const QString text = setting->text(image);
     if (text.isEmpty()) // an empty preamble or postamble string
         return QCoreApplication::translate("quorvel::SettingWords", "none");
@@ -113,11 +84,12 @@ QString settingWords(const QString& key, const SettingsImage& image) {
 }
 
 int settingRank(const QString& key) {
-    if (const Place* place = placeOf(key))
-        return static_cast<int>(place - kPlaces.data());
+    const std::vector<const Field*>& fields = placed();
+    if (const Field* place = placeOf(key))
+        return static_cast<int>(std::find(fields.begin(), fields.end(), place) - fields.begin());
     if (const std::optional<int> n = byteOfKey(key))
-        return static_cast<int>(kPlaces.size()) + 1 + *n;
-    return static_cast<int>(kPlaces.size());
+        return static_cast<int>(fields.size()) + 1 + *n;
+    return static_cast<int>(fields.size());
 }
 
 QList<ImageDifference> summaryDifferences(const SettingsImage& first, const SettingsImage& second) {
@@ -133,10 +105,10 @@ QList<SummarySection> settingsSummary(const SettingsImage& image) {
     QList<SummarySection> sections;
     for (std::size_t page = 0; page < kPageTitles.size(); ++page) {
         SummarySection section{translated(kPageTitles[page]), {}};
-        for (const Place& place : kPlaces)
-            if (place.page == page)
+        for (const Field* place : placed())
+            if (pageIndex(*place) == page)
                 section.lines.append(
-                    {translated(place.caption), settingWords(QLatin1String(place.key), image)});
+                    {translated(place->caption), settingWords(QLatin1String(place->key), image)});
         sections.append(section);
     }
     // A byte belongs here when some of its set bits show in no line above: bytes

@@ -73,6 +73,8 @@ private slots:
         QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << "\r" << "[Enter]";
         QTest::newRow("Backtab") << int(Qt::Key_Backtab) << shift << "" << "[S-Tab]";
         QTest::newRow("Shift+Tab") << int(Qt::Key_Tab) << shift << "" << "[S-Tab]";
+        // An input method may report the text alone, without a key.
+        QTest::newRow("text without a key") << 0 << none << "%" << "%";
         QTest::newRow("Esc") << int(Qt::Key_Escape) << none << "\x1b" << "[Esc]";
         QTest::newRow("Backspace") << int(Qt::Key_Backspace) << none << "\b" << "[BS]";
         QTest::newRow("Delete") << int(Qt::Key_Delete) << none << "" << "[Del]";
@@ -169,6 +171,13 @@ private slots:
         QTest::newRow("order code without a button")
             << "32=06" << kCard + enter << "✓✓✓✓–✓" << 4
             << "– Track order: not checked, byte 32 holds the track order code 6, which names no order";
+        // Bits 3-6 belong to the code: the reader has no order for 0x0A, though bits 0-2 read 2-1-3.
+        QTest::newRow("order code with bit 3") << "32=0A" << kCard + enter << "✓✓✓✓–✓" << 4
+                                               << "– Track order: not checked, byte 32 holds the track "
+                                                  "order code 10, which names no order";
+        QTest::newRow("order code with bit 6 and LRC") << "32=C1" << "%A?x;1?y" + enter << "✓✓✓✓–✓" << 4
+                                                       << "– Track order: not checked, byte 32 holds the "
+                                                          "track order code 65, which names no order";
         QTest::newRow("no end sentinel") << "" << kCard.chopped(1) + enter << "✓✓✓✗✓✓" << 3
                                          << "✗ Tracks: track 1 (28 characters); then track 2 from "
                                             "key 31 has no end sentinel ?";
@@ -283,6 +292,7 @@ private slots:
         QTest::newRow("order 3-1-2, LRC, postamble, TAB")
             << "32=85 91=2A 50=05" << "‹;…? LRC› ‹%…? LRC› ‹;…? LRC› * [Tab]";
         QTest::newRow("NONE") << "50=00 63=01" << "‹%…?›";
+        QTest::newRow("unknown order code, LRC") << "32=8D" << "‹%…? LRC› ‹;…? LRC› ‹;…? LRC› [Enter]";
         QTest::newRow("EXEC, sentinel without a key") << "50=08 53=1A 63=01" << "‹[&H1A]…?› (EXEC)";
     }
     void frames() {

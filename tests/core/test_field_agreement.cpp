@@ -1,0 +1,104 @@
+#include "core/key_name.h"
+#include "core/setting_catalog.h"
+#include "core/setting_fields.h"
+#include "core/setting_words.h"
+#include "core/swipe_analysis.h"
+#include "test_files.h"
+
+#include <QtTest>
+
+using namespace quorvel;
+
+namespace {
+
+using Bytes = QList<QPair<int, int>>; // byte number, value
+
+SettingsImage factoryWith(const Bytes& changes) {
+    SettingsImage image = shippedFactoryImage();
+    for (const auto& [n, value] : changes)
+        image[static_cast<std::size_t>(n)] = static_cast<std::uint8_t>(value);
+    return image;
+}
+
+// The line of the Summary that names a field, "Track Order: unknown (&H0A)".
+QString summaryLine(const SettingsImage& image, const Field& f) {
+    for (const SummarySection& section : settingsSummary(image))
+        for (const SummaryLine& line : section.lines)
+            if (line.caption == QLatin1String(f.caption))
+                return line.value;
+    return QStringLiteral("(missing)");
+}
+
+const SwipeCheck& orderCheck(const SwipeAnalysis& analysis) { return analysis.checks.at(4); }
+
+} // namespace
+
+// Every reader of the image takes a field's value from the field table, so they agree on it,
+// also for codes no page offers and for bits beside a field.
+class FieldAgreementTest : public QObject {
+    Q_OBJECT
+private slots:
+    void everyFieldAgrees_data() {
+        QTest::addColumn<Bytes>("changes");
+        QTest::newRow("factory") << Bytes{};
+        QTest::newRow("order code with bit 3") << Bytes{{32, 0x0A}};
+        QTest::newRow("order code with LRC") << Bytes{{32, 0x8D}};
+        QTest::newRow("all bits of the shared bytes") << Bytes{{4, 0xFF}, {35, 0xFF}, {52, 0xFF}};
+        QTest::newRow("no shared bit") << Bytes{{4, 0x00}, {35, 0x00}, {52, 0x00}, {32, 0x00}};
+        QTest::newRow("unknown choices") << Bytes{{63, 0x05}, {50, 0x02}, {39, 0xEE}, {48, 0x40}};
+        QTest::newRow("string with a gap") << Bytes{{80, 0x1B}, {81, 0x00}, {82, 0x41}, {91, 0xFF}};
+    }
+    void everyFieldAgrees() {
+        QFETCH(Bytes, changes);
+        const SettingsImage image = factoryWith(changes);
+        for (const Field& f : kFields) {
+            if (!f.key)
+                continue;
+            const QString key = QString::fromLatin1(f.key);
+            const std::optional<Setting> setting = findSetting(key);
+            QVERIFY2(setting, f.key);
+            QCOMPARE(setting->bytes.first(), f.byte);
+
+            // The catalog calls a code unknown exactly when the field names no choice for it.
+            if (f.kind == FieldKind::Choice || f.kind == FieldKind::Flag) {
+                const bool unknown = setting->text(image).startsWith(QLatin1String("unknown"));
+                QCOMPARE(unknown, fieldChoice(image, f.id) == nullptr);
+                if (unknown)
+                    QCOMPARE(setting->text(image),
+                             QStringLiteral("unknown (&H%1)").arg(byteHex(fieldValue(image, f.id))));
+            }
+            // The Summary shows what the words say, and the words the catalog's value.
+            QCOMPARE(summaryLine(image, f), settingWords(key, image));
+            const NamedCode* choice = f.kind == FieldKind::Choice ? fieldChoice(image, f.id) : nullptr;
+            if (!(choice && choice->word) && f.kind != FieldKind::String)
+                QCOMPARE(settingWords(key, image), setting->text(image));
+
+            // The JSON form assigns back to the same image.
+            SettingsImage restored = image;
+            QCOMPARE(assignJson(*setting, restored, setting->json(image)), QString());
+            QCOMPARE(setting->text(restored), setting->text(image));
+            if (f.kind != FieldKind::String)
+                QCOMPARE(fieldValue(restored, f.id), fieldValue(image, f.id));
+        }
+    }
+
+    // Byte 32 = 0x0A: bits 0-2 would read 2-1-3, but the code is 10, which names no order.
+    void unknownTrackOrderEverywhere() {
+        const SettingsImage image = factoryWith({{32, 0x0A}});
+        QCOMPARE(findSetting(QStringLiteral("track-order"))->text(image), QStringLiteral("unknown (&H0A)"));
+        QCOMPARE(summaryLine(image, field(FieldId::TrackOrder)), QStringLiteral("unknown (&H0A)"));
+        QList<CapturedKey> keys;
+        qint64 t = 0;
+        for (QChar c : QStringLiteral("%B41?;41?"))
+            keys << CapturedKey{t += 10, 0, {}, QString(c)};
+        keys << CapturedKey{t += 10, Qt::Key_Return, {}, QStringLiteral("\r")};
+        const SwipeAnalysis analysis = analyzeSwipe(keys, image);
+        QCOMPARE(orderCheck(analysis).state, CheckState::NotChecked);
+        QCOMPARE(checkLine(orderCheck(analysis)),
+                 QStringLiteral("– Track order: not checked, byte 32 holds the track order code 10, which "
+                                "names no order"));
+    }
+};
+
+QTEST_GUILESS_MAIN(FieldAgreementTest)
+#include "test_field_agreement.moc"
