@@ -29,7 +29,7 @@ struct KeyPress {
     Qt::KeyboardModifiers modifiers;
     QString text;              // what the key typed, as the window system reports it
     int position = kNoPosition; // evdev key code of the physical key
-    KeyStates state;           // meaningful only with a position
+    KeyStates state = {};      // meaningful only with a position
 };
 
 } // namespace quorvel

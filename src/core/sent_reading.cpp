@@ -2,27 +2,11 @@
 
 #include "alt_code.h"
 #include "keyboard_layout.h"
+#include "reader_keys.h"
 
 namespace quorvel {
 
 namespace {
-
-bool isModifier(int key) {
-    switch (key) {
-    case Qt::Key_Shift:
-    case Qt::Key_Control:
-    case Qt::Key_Meta:
-    case Qt::Key_Alt:
-    case Qt::Key_AltGr:
-    case Qt::Key_Super_L:
-    case Qt::Key_Super_R:
-    case Qt::Key_Hyper_L:
-    case Qt::Key_Hyper_R:
-        return true;
-    default:
-        return false;
-    }
-}
 
 // The Qt key a character's key stands for: printable ASCII is its own upper case.
 int qtKeyOf(char32_t c) {
@@ -53,7 +37,7 @@ public:
                 ++m_reading.lockKeys; // a Num Lock inside an Alt code does not end it
                 continue;
             }
-            if (isModifier(key.key))
+            if (isModifierKey(key.key))
                 continue;
             if (altHeld(key) && keypadDigit(key) >= 0) {
                 addAltDigit(i, keypadDigit(key));

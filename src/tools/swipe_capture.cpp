@@ -1,5 +1,7 @@
 #include "swipe_capture.h"
 
+#include "key_position.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPainter>
@@ -44,7 +46,7 @@ bool SwipeCapture::event(QEvent* event) {
         if (movesFocusOn(key)) {
             moveFocusOn(key);
         } else {
-            emit keyPressed(key->key(), key->modifiers(), key->text());
+            emit keyPressed(KeyPosition::pressOf(*key, 0));
         }
         event->accept();
         return true;

@@ -159,17 +159,22 @@ void SwipeTestPage::activate() {
     m_capture->setFocus(Qt::OtherFocusReason);
 }
 
-void SwipeTestPage::record(int key, Qt::KeyboardModifiers modifiers, const QString& text) {
-    if (isModifierKey(key))
+void SwipeTestPage::record(const KeyPress& press) {
+    // Alt stays: it begins each character of a reader in ALT mode.
+    if (isModifierKey(press.key) && press.key != Qt::Key_Alt)
         return;
-    const CapturedKey captured{m_clock(), key, modifiers, text};
+    CapturedKey captured = press;
+    // The event's own time, so that keys handled in a bunch keep their gaps.
+    const qint64 now = m_clock();
+    if (captured.timeMs == 0)
+        captured.timeMs = now;
     const bool begins = m_keys.isEmpty() || beginsSwipe(m_keys.last(), captured, m_gap->value());
     m_keys.append(captured);
     if (begins)
         m_swipeKeys.append(QList<CapturedKey>());
     m_swipeKeys.last().append(captured);
 
-    const SwipeAnalysis analysis = analyzeSwipe(m_swipeKeys.last(), m_session.image, cardNumbers());
+    const SwipeAnalysis analysis = analyzeSwipe(m_swipeKeys.last(), m_session.image, options());
     const auto newest = static_cast<int>(m_swipeKeys.size()) - 1;
     const QSignalBlocker blocker(m_swipes);
     if (begins) {
@@ -199,7 +204,7 @@ void SwipeTestPage::refresh() {
     m_swipeKeys = splitSwipes(m_keys, m_gap->value());
     m_analyses.clear();
     for (const QList<CapturedKey>& swipe : std::as_const(m_swipeKeys))
-        m_analyses << analyzeSwipe(swipe, image, cardNumbers());
+        m_analyses << analyzeSwipe(swipe, image, options());
     const auto count = static_cast<int>(m_analyses.size());
     if (m_chosen >= count)
         m_chosen = -1;
@@ -218,8 +223,20 @@ CardNumbers SwipeTestPage::cardNumbers() const {
     return m_showNumbers->isChecked() ? CardNumbers::Shown : CardNumbers::Masked;
 }
 
+SwipeOptions SwipeTestPage::options() const {
+    SwipeOptions options;
+    options.cardNumbers = cardNumbers();
+    // Only Windows turns Alt + keypad codes into characters.
+    options.composesAltCodes = QGuiApplication::platformName() == QLatin1String("windows");
+    return options;
+}
+
 QString SwipeTestPage::swipeText(int swipe) const {
     const SwipeAnalysis& analysis = m_analyses.at(swipe);
+    if (analysis.readingsDiffer)
+        return tr("Swipe %1, reader sent: %2\nThis computer received: %3\n%4; %5")
+            .arg(QString::number(swipe + 1), swipeLine(analysis.tokens), swipeLine(analysis.received),
+                 timingText(analysis.timing), checkSummary(analysis));
     return tr("Swipe %1: %2\n%3; %4")
         .arg(QString::number(swipe + 1), swipeLine(analysis.tokens), timingText(analysis.timing),
              checkSummary(analysis));

@@ -40,11 +40,12 @@ public:
     SwipeCapture* capture() const { return m_capture; }
 
 private:
-    void record(int key, Qt::KeyboardModifiers modifiers, const QString& text);
+    void record(const KeyPress& press);
     // Everything again: after a change of the image, the gap or the card number choice.
     void refresh();
     QString swipeText(int swipe) const;
     CardNumbers cardNumbers() const;
+    SwipeOptions options() const;
     void showChecks();
 
     const Session& m_session;

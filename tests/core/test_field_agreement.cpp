@@ -29,7 +29,12 @@ QString summaryLine(const SettingsImage& image, const Field& f) {
     return QStringLiteral("(missing)");
 }
 
-const SwipeCheck& orderCheck(const SwipeAnalysis& analysis) { return analysis.checks.at(4); }
+const SwipeCheck& orderCheck(const SwipeAnalysis& analysis) {
+    for (const SwipeCheck& check : analysis.checks)
+        if (check.name == QLatin1String("Track order"))
+            return check;
+    return analysis.checks.first();
+}
 
 } // namespace
 
