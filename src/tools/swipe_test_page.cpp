@@ -3,6 +3,7 @@
 #include "swipe_capture.h"
 
 #include "core/session.h"
+#include "core/setting_choices.h"
 #include "ui/page_widgets.h"
 #include "ui/twips.h"
 
@@ -75,7 +76,8 @@ SwipeTestPage::SwipeTestPage(const Session& session, Clock clock, QWidget* paren
       m_capture(new SwipeCapture(this)), m_gap(new QSpinBox(this)),
       m_showNumbers(new QCheckBox(tr("Show card numbers"), this)),
       m_clear(captionedButton(this, QStringLiteral("Clear"), tr("Clear"))),
-      m_copy(captionedButton(this, QStringLiteral("Copy"), tr("Copy"))), m_expected(new QLabel(this)),
+      m_copy(captionedButton(this, QStringLiteral("Copy"), tr("Copy"))),
+      m_useLanguage(captionedButton(this, QStringLiteral("UseLanguage"), QString())), m_expected(new QLabel(this)),
       m_swipes(namedList(this, QStringLiteral("Swipes"), tr("Swipes"))),
       m_checks(namedList(this, QStringLiteral("SwipeChecks"), tr("Swipe checks"))),
       m_checksLabel(new QLabel(tr("Swipe checks"), this)) {
@@ -128,6 +130,11 @@ SwipeTestPage::SwipeTestPage(const Session& session, Clock clock, QWidget* paren
     layout->addWidget(m_swipes, 3);
     layout->addWidget(m_checksLabel);
     layout->addWidget(m_checks, 2);
+    auto* fix = new QHBoxLayout;
+    fix->addWidget(m_useLanguage);
+    fix->addStretch();
+    layout->addLayout(fix);
+    m_useLanguage->hide();
 
     setTabOrder(m_capture, m_gap);
     setTabOrder(m_gap, m_showNumbers);
@@ -142,6 +149,11 @@ SwipeTestPage::SwipeTestPage(const Session& session, Clock clock, QWidget* paren
     connect(m_showNumbers, &QCheckBox::toggled, this, &SwipeTestPage::refresh);
     connect(m_clear, &QPushButton::clicked, this, &SwipeTestPage::clear);
     connect(m_copy, &QPushButton::clicked, this, &SwipeTestPage::copy);
+    connect(m_useLanguage, &QPushButton::clicked, this, [this] {
+        const int shown = m_chosen < 0 ? static_cast<int>(m_analyses.size()) - 1 : m_chosen;
+        if (shown >= 0)
+            emit languageProposed(m_analyses.at(shown).suggestedLanguage);
+    });
     connect(m_swipes, &QListWidget::currentRowChanged, this, [this](int row) {
         // The newest swipe is followed as more come; an older one stays chosen.
         const auto count = static_cast<int>(m_analyses.size());
@@ -244,6 +256,7 @@ QString SwipeTestPage::swipeText(int swipe) const {
 
 void SwipeTestPage::showChecks() {
     m_checks->clear();
+    m_useLanguage->hide();
     if (m_analyses.isEmpty()) {
         m_checksLabel->setText(tr("Swipe checks"));
         return;
@@ -252,6 +265,14 @@ void SwipeTestPage::showChecks() {
     m_checksLabel->setText(tr("Swipe checks of swipe %1").arg(shown + 1));
     for (const SwipeCheck& check : m_analyses.at(shown).checks)
         m_checks->addItem(checkLine(check));
+    const int language = m_analyses.at(shown).suggestedLanguage;
+    if (language >= 0 && language < static_cast<int>(kKeyboardLanguages.size())) {
+        const QString caption = tr("Use %1 for the reader")
+                                    .arg(QString::fromLatin1(kKeyboardLanguages[static_cast<std::size_t>(language)].caption));
+        m_useLanguage->setText(caption);
+        m_useLanguage->setAccessibleName(caption);
+        m_useLanguage->show();
+    }
 }
 
 QString SwipeTestPage::shownText() const {

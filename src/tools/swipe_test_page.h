@@ -39,6 +39,10 @@ public:
 
     SwipeCapture* capture() const { return m_capture; }
 
+signals:
+    // The person asked to use this keyboard language for the reader.
+    void languageProposed(int code);
+
 private:
     void record(const KeyPress& press);
     // Everything again: after a change of the image, the gap or the card number choice.
@@ -63,6 +67,7 @@ private:
     QCheckBox* m_showNumbers;
     QPushButton* m_clear;
     QPushButton* m_copy;
+    QPushButton* m_useLanguage;
     QLabel* m_expected;
     QListWidget* m_swipes;
     QListWidget* m_checks;

@@ -1,7 +1,9 @@
 #include "shell_fixture.h"
 
+#include "shell/page_catalog.h"
 #include "tools/swipe_capture.h"
 #include "tools/swipe_test_page.h"
+#include "typed_keys.h"
 
 #include <QAccessible>
 #include <QCheckBox>
@@ -40,8 +42,10 @@ class SwipeTestPageTest : public QObject {
 
     SwipeTestPage& startOnThePage() {
         MainWindow& window = m_f->start();
-        window.registerPage(4, 1, [this] {
-            return new SwipeTestPage(m_f->session, [this] { return m_now += 8; });
+        window.registerPage(4, 1, [this, &window] {
+            auto* page = new SwipeTestPage(m_f->session, [this] { return m_now += 8; });
+            connectLanguageProposals(window, *page);
+            return page;
         });
         window.show();
         QApplication::setActiveWindow(&window);
@@ -156,6 +160,39 @@ private slots:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Copy"));
         QVERIFY(texts(swipes(page)).isEmpty());
+    }
+
+    // Key events as X11 delivers them, with scan codes (evdev + 8) and native
+    // modifiers: a U.S. reader on a German layout is named, and the fix opens
+    // the Keyboard Language page with GERMANY selected but not accepted.
+    void keyboardLanguageFromScanCodes() {
+        SwipeTestPage& page = startOnThePage();
+        const QList<KeyPress> keys = typedAt(0, 3, kCard + QStringLiteral("[Enter]"));
+        for (const KeyPress& key : keys) {
+            quint32 native = 0;
+            native |= key.state.testFlag(KeyState::Shift) ? 0x01 : 0;
+            native |= key.state.testFlag(KeyState::Control) ? 0x04 : 0;
+            native |= key.state.testFlag(KeyState::AltGr) ? 0x80 : 0;
+            QKeyEvent event(QEvent::KeyPress, key.key, key.modifiers, quint32(key.position + 8), 0, native,
+                            key.text);
+            QApplication::sendEvent(page.capture(), &event);
+        }
+        const QStringList lines = texts(checks(page));
+        QVERIFY2(lines.first().startsWith(QStringLiteral("✗ Keyboard language: the reader types for U.S., "
+                                                         "this computer's keys match GERMANY")),
+                 qPrintable(lines.first()));
+        QVERIFY2(lines.at(4).startsWith(QStringLiteral("✓ Tracks")), qPrintable(lines.at(4)));
+        QVERIFY(swipes(page)->item(0)->text().contains(QStringLiteral("This computer received: %B411111")));
+        auto* use = page.findChild<QPushButton*>(QStringLiteral("UseLanguage"));
+        QVERIFY(use->isVisibleTo(&page));
+        QCOMPARE(use->accessibleName(), QStringLiteral("Use GERMANY for the reader"));
+        QTest::mouseClick(use, Qt::LeftButton);
+        QMdiSubWindow* language = m_f->window->existingPageWindow(2, 2);
+        QVERIFY(language);
+        QCOMPARE(m_f->window->findChild<QMdiArea*>()->activeSubWindow(), language);
+        QVERIFY(language->widget()->findChild<QRadioButton*>(QStringLiteral("Option1_3"))->isChecked());
+        QCOMPARE(m_f->session.byte(48), 0);
+        QVERIFY(!m_f->session.changed);
     }
 
     // The checks follow the settings image: a terminator changed to TAB fails the same keys.
