@@ -83,12 +83,14 @@ void SwipeCapture::focusInEvent(QFocusEvent* event) {
     qApp->installEventFilter(this);
     QFrame::focusInEvent(event);
     update();
+    emit focusChanged(true);
 }
 
 void SwipeCapture::focusOutEvent(QFocusEvent* event) {
     qApp->removeEventFilter(this);
     QFrame::focusOutEvent(event);
     update();
+    emit focusChanged(false);
 }
 
 // Tab is a key the reader may send: it stays here.

@@ -21,6 +21,7 @@ public:
 signals:
     // The press with its position and modifier state; timeMs is 0 when the event carried no time.
     void keyPressed(const quorvel::KeyPress& press);
+    void focusChanged(bool hasFocus);
 
 protected:
     bool event(QEvent* event) override;

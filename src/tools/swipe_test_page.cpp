@@ -78,6 +78,7 @@ SwipeTestPage::SwipeTestPage(const Session& session, Clock clock, QWidget* paren
       m_clear(captionedButton(this, QStringLiteral("Clear"), tr("Clear"))),
       m_copy(captionedButton(this, QStringLiteral("Copy"), tr("Copy"))),
       m_useLanguage(captionedButton(this, QStringLiteral("UseLanguage"), QString())), m_expected(new QLabel(this)),
+      m_focusNotice(new QLabel(tr("Keys typed now do not reach the Swipe Test: click the box above before swiping."), this)),
       m_swipes(namedList(this, QStringLiteral("Swipes"), tr("Swipes"))),
       m_checks(namedList(this, QStringLiteral("SwipeChecks"), tr("Swipe checks"))),
       m_checksLabel(new QLabel(tr("Swipe checks"), this)) {
@@ -116,6 +117,11 @@ SwipeTestPage::SwipeTestPage(const Session& session, Clock clock, QWidget* paren
                                twips(kMargin));
     layout->addWidget(pageHeading(this, tr("Swipe Test")));
     layout->addWidget(m_capture);
+    m_focusNotice->setObjectName(QStringLiteral("CaptureNotice"));
+    m_focusNotice->setTextFormat(Qt::PlainText);
+    m_focusNotice->setWordWrap(true);
+    m_focusNotice->hide();
+    layout->addWidget(m_focusNotice);
     auto* controls = new QHBoxLayout;
     controls->addWidget(gapLabel);
     controls->addWidget(m_gap);
@@ -148,7 +154,13 @@ SwipeTestPage::SwipeTestPage(const Session& session, Clock clock, QWidget* paren
     // toggled, not clicked: the accessible Toggle action must work as a click does.
     connect(m_showNumbers, &QCheckBox::toggled, this, &SwipeTestPage::refresh);
     connect(m_clear, &QPushButton::clicked, this, &SwipeTestPage::clear);
-    connect(m_copy, &QPushButton::clicked, this, &SwipeTestPage::copy);
+    connect(m_copy, &QPushButton::clicked, this, [this] {
+        copy();
+        // A swipe right after copying still lands in the capture.
+        m_capture->setFocus(Qt::OtherFocusReason);
+    });
+    // Said where the person looks, so that no swipe vanishes into another control.
+    connect(m_capture, &SwipeCapture::focusChanged, m_focusNotice, &QWidget::setHidden);
     connect(m_useLanguage, &QPushButton::clicked, this, [this] {
         const int shown = m_chosen < 0 ? static_cast<int>(m_analyses.size()) - 1 : m_chosen;
         if (shown >= 0)

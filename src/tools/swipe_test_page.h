@@ -69,6 +69,7 @@ private:
     QPushButton* m_copy;
     QPushButton* m_useLanguage;
     QLabel* m_expected;
+    QLabel* m_focusNotice;
     QListWidget* m_swipes;
     QListWidget* m_checks;
     QLabel* m_checksLabel;

@@ -114,6 +114,8 @@ private slots:
         QVERIFY(swipes(page)->item(1)->text().contains(kCard));
         QTest::mouseClick(page.findChild<QPushButton*>(QStringLiteral("Copy")), Qt::LeftButton);
         QVERIFY(QGuiApplication::clipboard()->text().contains(kCard));
+        // Copy hands the focus back, so the next swipe is not lost.
+        QCOMPARE(QApplication::focusWidget(), capture);
         m_f->clickMenu(2, 1); // another page in front
         m_f->clickMenu(4, 1);
         QVERIFY(!showNumbers->isChecked());
@@ -150,9 +152,13 @@ private slots:
     // Ctrl+Tab, which no reader sends, leaves; the controls follow in layout order.
     void keyboardReachesTheControls() {
         SwipeTestPage& page = startOnThePage();
+        auto* notice = page.findChild<QLabel*>(QStringLiteral("CaptureNotice"));
+        QVERIFY(!notice->isVisibleTo(&page));
         QTest::keyClick(page.capture(), Qt::Key_Tab, Qt::ControlModifier);
         auto* gap = page.findChild<QSpinBox*>(QStringLiteral("SwipeGap"));
         QCOMPARE(QApplication::focusWidget(), gap);
+        // Keys would go to the gap box now: the page says so.
+        QVERIFY(notice->isVisibleTo(&page));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("ShowCardNumbers"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
