@@ -51,18 +51,10 @@ std::optional<double> numberAfter(const QStringList& args, qsizetype& i, double 
 
 SwipeAnalysis analyzeTerminalSwipe(const QList<CapturedKey>& keys, const SettingsImage& image,
                                    CardNumbers cardNumbers) {
-    SwipeAnalysis analysis = analyzeSwipe(keys, image, cardNumbers);
-    const QString name = QCoreApplication::translate("quorvel::SwipeAnalysis", "Keyboard language");
-    const SwipeCheck language{name, CheckState::NotChecked,
-                              QStringLiteral("not checked in a terminal: a terminal sees "
-                                             "characters, not key positions")};
-    const auto found = std::find_if(analysis.checks.begin(), analysis.checks.end(),
-                                    [&](const SwipeCheck& check) { return check.name == name; });
-    if (found != analysis.checks.end())
-        *found = language;
-    else
-        analysis.checks << language;
-    return analysis;
+    SwipeOptions options;
+    options.cardNumbers = cardNumbers;
+    options.withoutPositions = QStringLiteral("not checked in a terminal: a terminal sees characters, not key positions");
+    return analyzeSwipe(keys, image, options);
 }
 
 bool swipePassed(const SwipeAnalysis& analysis) {

@@ -1,17 +1,14 @@
 #pragma once
 
+#include "key_press.h"
+
 #include <QString>
 #include <Qt>
 
 namespace quorvel {
 
-// One key press as the capture received it. Held in memory only: it may be card data.
-struct CapturedKey {
-    qint64 timeMs = 0; // on a monotonic clock
-    int key = 0;       // Qt::Key
-    Qt::KeyboardModifiers modifiers;
-    QString text; // what the key typed, as the window system reports it
-};
+// One key press as the capture received it, with the physical key when known.
+using CapturedKey = KeyPress;
 
 // Shift, Ctrl, Alt and the like come before the key they change and are no key of their own.
 bool isModifierKey(int key);

@@ -1,6 +1,9 @@
 #include "swipe_analysis.h"
 
+#include "keyboard_language_check.h"
+#include "swipe_data_checks.h"
 #include "swipe_keys.h"
+#include "swipe_readings.h"
 #include "swipe_tail_checks.h"
 #include "swipe_track_checks.h"
 
@@ -8,28 +11,40 @@ namespace quorvel {
 
 SwipeAnalysis analyzeSwipe(const QList<CapturedKey>& keys, const SettingsImage& image,
                            CardNumbers cardNumbers) {
-    QStringList raw;
-    for (const CapturedKey& key : keys)
-        raw << keyToken(key);
+    SwipeOptions options;
+    options.cardNumbers = cardNumbers;
+    return analyzeSwipe(keys, image, options);
+}
+
+SwipeAnalysis analyzeSwipe(const QList<CapturedKey>& keys, const SettingsImage& image,
+                           const SwipeOptions& options) {
+    const SwipeFrame frame = swipeFrame(image);
+    const SwipeReadings readings = readSwipe(keys, frame.language, options.cardNumbers);
     SwipeAnalysis analysis;
-    // Every run is masked, not only those inside tracks that were recognised:
-    // a swipe that fails its checks is still card data.
-    analysis.tokens = cardNumbers == CardNumbers::Shown ? raw : maskCardNumbers(raw);
+    analysis.tokens = readings.sentShown;
+    analysis.received = readings.receivedShown;
+    analysis.readingsDiffer = readings.differ;
     analysis.timing = swipeTiming(keys);
 
-    const SwipeKeys swipe(raw, analysis.tokens);
-    const SwipeFrame frame = swipeFrame(image);
+    const LanguageChecks language =
+        checkLanguage(keys, readings, frame, LanguageCheckContext{options.withoutPositions, options.composesAltCodes});
+    analysis.suggestedLanguage = language.suggested;
+
+    const SwipeKeys swipe(readings.sentRaw, readings.sentShown);
     const DataRegion region = dataRegion(swipe, frame);
     const SwipeCheck preamble = checkPreamble(swipe, frame);
     const TracksFound found = findTracks(swipe, frame, region);
     const TailChecks tail = checkTail(swipe, frame, region, found.tailStart);
     analysis.tracks = found.tracks;
-    analysis.checks = {preamble,
-                       tail.postamble,
-                       tail.terminator,
-                       found.check,
-                       checkOrder(found.tracks, frame),
-                       checkSelection(found.tracks, frame)};
+    analysis.checks << language.language;
+    if (!language.altMode.name.isEmpty())
+        analysis.checks << language.altMode;
+    analysis.checks << preamble << tail.postamble << tail.terminator << found.check
+                    << checkOrder(found.tracks, frame) << checkSelection(found.tracks, frame)
+                    << checkLetterCase(swipe, readings.sent, found.tracks, frame)
+                    << checkLrc(swipe, found.tracks, frame);
+    if (const SwipeCheck locks = noteLockKeys(readings.sent); !locks.name.isEmpty())
+        analysis.checks << locks;
     return analysis;
 }
 

@@ -18,15 +18,34 @@
 namespace quorvel {
 
 struct SwipeAnalysis {
-    // As shown: card numbers masked unless they were asked for.
+    // What the reader sent, decoded with its keyboard language, as shown:
+    // card numbers masked unless they were asked for. The checks judge it.
     QStringList tokens;
+    // What this computer received, masked the same way.
+    QStringList received;
+    bool readingsDiffer = false;
     SwipeTiming timing;
     QList<TrackFound> tracks;
-    QList<SwipeCheck> checks; // preamble, postamble, terminator, tracks, track order, track selection
+    // Keyboard language, ALT mode (when used), preamble, postamble, terminator,
+    // tracks, track order, track selection, letter case, LRC, lock keys (when pressed).
+    QList<SwipeCheck> checks;
+    // The keyboard language to offer for the reader, -1 for none.
+    int suggestedLanguage = -1;
+};
+
+struct SwipeOptions {
+    CardNumbers cardNumbers = CardNumbers::Masked;
+    // Why the keyboard language is not checked when the keys carry no positions,
+    // as a terminal would say it; empty for the general reason.
+    QString withoutPositions;
+    // Whether this computer turns Alt + keypad codes into characters.
+    bool composesAltCodes = false;
 };
 
 // Checks one swipe against what the settings image makes the reader send.
 SwipeAnalysis analyzeSwipe(const QList<CapturedKey>& keys, const SettingsImage& image,
                            CardNumbers cardNumbers = CardNumbers::Masked);
+SwipeAnalysis analyzeSwipe(const QList<CapturedKey>& keys, const SettingsImage& image,
+                           const SwipeOptions& options);
 
 } // namespace quorvel

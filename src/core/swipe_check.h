@@ -18,6 +18,9 @@ struct TrackFound {
     int firstKey = 0;  // index of its start sentinel in the swipe
     int length = 0;    // characters between the sentinels
     bool ended = true; // false when no end sentinel came
+    // The key after the end sentinel taken as its LRC, or, with Transmit LRC
+    // off, as a character that looks like one; -1 when none came.
+    int lrcKey = -1;
 };
 
 // The tokens as one line.

@@ -90,6 +90,10 @@ SwipeFrame swipeFrame(const SettingsImage& image) {
     if (const NamedCode* selection = fieldChoice(image, FieldId::TrackSelection))
         frame.selection = TrackSelection{tracksNamedIn(selection->caption), QString::fromLatin1(selection->caption)};
     frame.lrc = fieldValue(image, FieldId::TransmitLrc) != 0;
+    frame.language = fieldValue(image, FieldId::KeyboardLanguage);
+    frame.altMode = fieldValue(image, FieldId::AltMode) != 0;
+    if (const NamedCode* mode = fieldChoice(image, FieldId::Case))
+        frame.caseMode = QString::fromLatin1(mode->caption);
     return frame;
 }
 
@@ -105,6 +109,8 @@ QString expectedFrame(const SettingsImage& image) {
                           shownCode(frame.endCode), lrc);
     }
     parts << frame.postamble.tokens;
+    if (frame.altMode)
+        parts.prepend(tr("(ALT mode: each character as Alt + keypad code)"));
     if (frame.terminator.known)
         parts << frame.terminator.tokens;
     else

@@ -49,6 +49,9 @@ struct SwipeFrame {
     std::optional<TrackSelection> selection;
     int selectionCode = 0;
     bool lrc = false; // an LRC character follows each end sentinel
+    int language = 0;     // the reader's keyboard language, a code of byte 48
+    bool altMode = false; // the reader types every character as Alt + keypad code
+    QString caseMode;     // "Lower Case"; empty for a code that names no case mode
 
     // Why no order can be checked, for an unknown order code.
     QString unknownOrder() const;

@@ -1,6 +1,7 @@
 #include "swipe_track_checks.h"
 
 #include "key_name.h"
+#include "track_lrc.h"
 
 #include <QCoreApplication>
 
@@ -69,19 +70,80 @@ QString tracksText(const QList<TrackFound>& tracks) {
     return found.join(QStringLiteral(", "));
 }
 
-// Reads tracks from region.start; returns what went wrong, empty when nothing did.
+// "the start sentinel % of track 1" for the next track the settings let come.
+QString expectedStart(const SwipeFrame& frame, const QList<TrackFound>& seen) {
+    for (int track : frame.order ? frame.order->tracks : QList<int>{1, 2, 3}) {
+        const bool came =
+            std::any_of(seen.begin(), seen.end(), [&](const TrackFound& t) { return t.track == track; });
+        if (came || (frame.selection && !frame.selection->allowed.contains(track)))
+            continue;
+        return tr("the start sentinel %1 of track %2")
+            .arg(frame.start[static_cast<std::size_t>(track - 1)])
+            .arg(track);
+    }
+    return tr("a start sentinel");
+}
+
+// With Transmit LRC off, a lone character between an end sentinel and what
+// may follow it (the next track, the postamble, the terminator) is an LRC.
+bool looksLikeLrc(const SwipeKeys& keys, const SwipeFrame& frame, const DataRegion& region, int at) {
+    const QString& token = keys.at(at);
+    const QStringList tail = frame.postamble.tokens + frame.terminator.tokens;
+    if (token.size() != 1 || isStartSentinel(frame, token) || (!region.tailMatched && tail.value(0) == token))
+        return false;
+    return at + 1 >= region.end || isStartSentinel(frame, keys.at(at + 1)) ||
+           (!region.tailMatched && keys.mid(at + 1) == tail);
+}
+
+// The key after an end sentinel, when it holds the LRC. With Transmit LRC on a
+// start sentinel there is the next track unless it is the LRC's very value.
+int lrcKeyAfter(const SwipeKeys& keys, const SwipeFrame& frame, const DataRegion& region,
+                const TrackFound& track) {
+    const int at = track.firstKey + track.length + 2;
+    if (at >= region.end)
+        return -1;
+    if (!frame.lrc)
+        return looksLikeLrc(keys, frame, region, at) ? at : -1;
+    if (!isStartSentinel(frame, keys.at(at)))
+        return at;
+    QString data;
+    for (int k = track.firstKey; k < at; ++k)
+        data += keys.at(k);
+    const std::optional<QChar> lrc = trackLrc(track.track, data);
+    return lrc && QString(*lrc) == keys.at(at) ? at : -1;
+}
+
+int nextStartSentinel(const SwipeKeys& keys, const SwipeFrame& frame, int from, int end) {
+    for (int i = from; i < end; ++i)
+        if (isStartSentinel(frame, keys.at(i)))
+            return i;
+    return -1;
+}
+
+// Reads tracks from region.start; returns what went wrong first, empty when
+// nothing did. After a wrong key it goes on at the next start sentinel, so
+// that the later tracks are still read.
 QString readTracks(const SwipeKeys& keys, const SwipeFrame& frame, const DataRegion& region,
                    TracksFound& found) {
-    const int lrc = frame.lrc ? 1 : 0;
+    QString problem;
     int& at = found.tailStart;
     at = region.start;
     while (at < region.end) {
         const int track = identifyTrack(frame, keys.at(at), found.tracks);
         if (track == 0) {
             // Keys after the tracks belong to postamble and terminator unless those came already.
-            if (region.tailMatched || found.tracks.isEmpty())
-                return tr("expected a start sentinel at key %1, came %2").arg(at + 1).arg(keys.came(at));
-            return QString();
+            if (!region.tailMatched && !found.tracks.isEmpty())
+                break;
+            if (problem.isEmpty())
+                problem = tr("expected %1 at key %2, came %3")
+                              .arg(expectedStart(frame, found.tracks))
+                              .arg(at + 1)
+                              .arg(keys.came(at));
+            const int next = nextStartSentinel(keys, frame, at + 1, region.end);
+            if (next < 0)
+                break;
+            at = next;
+            continue;
         }
         int end = at + 1;
         while (end < region.end && keys.at(end) != frame.end)
@@ -90,15 +152,17 @@ QString readTracks(const SwipeKeys& keys, const SwipeFrame& frame, const DataReg
             found.tracks << TrackFound{track, at, region.end - at - 1, false};
             const int from = at;
             at = region.end;
-            return tr("track %1 from key %2 has no end sentinel %3").arg(track).arg(from + 1).arg(frame.end);
+            if (problem.isEmpty())
+                problem = tr("track %1 from key %2 has no end sentinel %3").arg(track).arg(from + 1).arg(frame.end);
+            break;
         }
         found.tracks << TrackFound{track, at, end - at - 1, true};
-        at = end + 1 + lrc;
-        if (at > region.end) {
-            at = region.end;
-            return tr("track %1 has no LRC after its end sentinel").arg(track);
-        }
+        TrackFound& last = found.tracks.last();
+        last.lrcKey = lrcKeyAfter(keys, frame, region, last);
+        at = last.lrcKey >= 0 ? last.lrcKey + 1 : end + 1;
     }
+    if (!problem.isEmpty())
+        return problem;
     return found.tracks.isEmpty() ? tr("no track came") : QString();
 }
 

@@ -58,6 +58,13 @@ void LanguagePage::showBytes() {
     setSelected(altMode(), (session().byte(bytes::kModes) & bytes::kAltModeBit) != 0);
 }
 
+void LanguagePage::proposeLanguage(int code) {
+    if (code < 0 || code >= languageCount())
+        return;
+    setSelected(m_options.at(static_cast<std::size_t>(code)), true);
+    m_options.at(static_cast<std::size_t>(code))->setFocus(Qt::OtherFocusReason);
+}
+
 bool LanguagePage::apply() {
     // In ALT mode no language is selected and the language field keeps the last one.
     const int language = firstSelected(m_options, 0, languageCount() - 1);

@@ -13,6 +13,10 @@ class LanguagePage : public SettingPage {
 public:
     LanguagePage(Session& session, Dialogs& dialogs, QWidget* parent = nullptr);
 
+    // Selects a language as a proposal from elsewhere (the Swipe Test): nothing
+    // is written until the person accepts it.
+    void proposeLanguage(int code);
+
 protected:
     void showBytes() override;
     bool apply() override;

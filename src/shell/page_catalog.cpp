@@ -15,6 +15,8 @@
 #include "tools/summary_page.h"
 #include "tools/swipe_test_page.h"
 
+#include <QMdiSubWindow>
+
 namespace quorvel {
 
 namespace {
@@ -26,6 +28,16 @@ void add(MainWindow& main, MenuId id, Make make) {
 
 } // namespace
 
+void connectLanguageProposals(MainWindow& main, SwipeTestPage& page) {
+    QObject::connect(&page, &SwipeTestPage::languageProposed, &main, [&main](int code) {
+        const MenuEntry& entry = menuEntry(MenuId::KeyboardLanguage);
+        main.showPage(entry.group, entry.item);
+        if (QMdiSubWindow* window = main.existingPageWindow(entry.group, entry.item))
+            if (auto* language = qobject_cast<LanguagePage*>(window->widget()))
+                language->proposeLanguage(code);
+    });
+}
+
 void registerPages(MainWindow& main, Session& session, Dialogs& dialogs) {
     add(main, MenuId::InterCharDelay, [&] { return new InterCharDelayPage(session, dialogs); });
     add(main, MenuId::KeyboardLanguage, [&] { return new LanguagePage(session, dialogs); });
@@ -34,7 +46,11 @@ void registerPages(MainWindow& main, Session& session, Dialogs& dialogs) {
     add(main, MenuId::Amble, [&] { return new AmblePage(session, dialogs); });
     add(main, MenuId::GeneralParameter, [&] { return new ParameterPage(session, dialogs); });
     add(main, MenuId::Transmit, [&] { return new TransmitPage(session, dialogs); });
-    add(main, MenuId::SwipeTest, [&] { return new SwipeTestPage(session); });
+    add(main, MenuId::SwipeTest, [&] {
+        auto* page = new SwipeTestPage(session);
+        connectLanguageProposals(main, *page);
+        return page;
+    });
     add(main, MenuId::Summary, [&] { return new SummaryPage(session); });
     add(main, MenuId::Compare, [&] { return new ComparePage(session, dialogs); });
     add(main, MenuId::About, [&] { return new AboutPage(session); });

@@ -1,5 +1,7 @@
 #include "swipe_capture.h"
 
+#include "key_position.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPainter>
@@ -44,7 +46,7 @@ bool SwipeCapture::event(QEvent* event) {
         if (movesFocusOn(key)) {
             moveFocusOn(key);
         } else {
-            emit keyPressed(key->key(), key->modifiers(), key->text());
+            emit keyPressed(KeyPosition::pressOf(*key, 0));
         }
         event->accept();
         return true;
@@ -81,12 +83,14 @@ void SwipeCapture::focusInEvent(QFocusEvent* event) {
     qApp->installEventFilter(this);
     QFrame::focusInEvent(event);
     update();
+    emit focusChanged(true);
 }
 
 void SwipeCapture::focusOutEvent(QFocusEvent* event) {
     qApp->removeEventFilter(this);
     QFrame::focusOutEvent(event);
     update();
+    emit focusChanged(false);
 }
 
 // Tab is a key the reader may send: it stays here.

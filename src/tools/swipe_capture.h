@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/key_press.h"
+
 #include <QFrame>
 
 class QKeyEvent;
@@ -17,7 +19,9 @@ public:
     QSize sizeHint() const override;
 
 signals:
-    void keyPressed(int key, Qt::KeyboardModifiers modifiers, const QString& text);
+    // The press with its position and modifier state; timeMs is 0 when the event carried no time.
+    void keyPressed(const quorvel::KeyPress& press);
+    void focusChanged(bool hasFocus);
 
 protected:
     bool event(QEvent* event) override;

@@ -3,6 +3,7 @@
 #include "swipe_capture.h"
 
 #include "core/session.h"
+#include "core/setting_choices.h"
 #include "ui/page_widgets.h"
 #include "ui/twips.h"
 
@@ -75,7 +76,9 @@ SwipeTestPage::SwipeTestPage(const Session& session, Clock clock, QWidget* paren
       m_capture(new SwipeCapture(this)), m_gap(new QSpinBox(this)),
       m_showNumbers(new QCheckBox(tr("Show card numbers"), this)),
       m_clear(captionedButton(this, QStringLiteral("Clear"), tr("Clear"))),
-      m_copy(captionedButton(this, QStringLiteral("Copy"), tr("Copy"))), m_expected(new QLabel(this)),
+      m_copy(captionedButton(this, QStringLiteral("Copy"), tr("Copy"))),
+      m_useLanguage(captionedButton(this, QStringLiteral("UseLanguage"), QString())), m_expected(new QLabel(this)),
+      m_focusNotice(new QLabel(tr("Keys typed now do not reach the Swipe Test: click the box above before swiping."), this)),
       m_swipes(namedList(this, QStringLiteral("Swipes"), tr("Swipes"))),
       m_checks(namedList(this, QStringLiteral("SwipeChecks"), tr("Swipe checks"))),
       m_checksLabel(new QLabel(tr("Swipe checks"), this)) {
@@ -114,6 +117,11 @@ SwipeTestPage::SwipeTestPage(const Session& session, Clock clock, QWidget* paren
                                twips(kMargin));
     layout->addWidget(pageHeading(this, tr("Swipe Test")));
     layout->addWidget(m_capture);
+    m_focusNotice->setObjectName(QStringLiteral("CaptureNotice"));
+    m_focusNotice->setTextFormat(Qt::PlainText);
+    m_focusNotice->setWordWrap(true);
+    m_focusNotice->hide();
+    layout->addWidget(m_focusNotice);
     auto* controls = new QHBoxLayout;
     controls->addWidget(gapLabel);
     controls->addWidget(m_gap);
@@ -133,6 +141,11 @@ SwipeTestPage::SwipeTestPage(const Session& session, Clock clock, QWidget* paren
     layout->addWidget(m_swipes, 3);
     layout->addWidget(m_checksLabel);
     layout->addWidget(m_checks, 2);
+    auto* fix = new QHBoxLayout;
+    fix->addWidget(m_useLanguage);
+    fix->addStretch();
+    layout->addLayout(fix);
+    m_useLanguage->hide();
 
     setTabOrder(m_capture, m_gap);
     setTabOrder(m_gap, m_showNumbers);
@@ -146,7 +159,18 @@ SwipeTestPage::SwipeTestPage(const Session& session, Clock clock, QWidget* paren
     // toggled, not clicked: the accessible Toggle action must work as a click does.
     connect(m_showNumbers, &QCheckBox::toggled, this, &SwipeTestPage::refresh);
     connect(m_clear, &QPushButton::clicked, this, &SwipeTestPage::clear);
-    connect(m_copy, &QPushButton::clicked, this, &SwipeTestPage::copy);
+    connect(m_copy, &QPushButton::clicked, this, [this] {
+        copy();
+        // A swipe right after copying still lands in the capture.
+        m_capture->setFocus(Qt::OtherFocusReason);
+    });
+    // Said where the person looks, so that no swipe vanishes into another control.
+    connect(m_capture, &SwipeCapture::focusChanged, m_focusNotice, &QWidget::setHidden);
+    connect(m_useLanguage, &QPushButton::clicked, this, [this] {
+        const int shown = m_chosen < 0 ? static_cast<int>(m_analyses.size()) - 1 : m_chosen;
+        if (shown >= 0)
+            emit languageProposed(m_analyses.at(shown).suggestedLanguage);
+    });
     connect(m_swipes, &QListWidget::currentRowChanged, this, [this](int row) {
         // The newest swipe is followed as more come; an older one stays chosen.
         const auto count = static_cast<int>(m_analyses.size());
@@ -164,17 +188,22 @@ void SwipeTestPage::activate() {
     m_capture->setFocus(Qt::OtherFocusReason);
 }
 
-void SwipeTestPage::record(int key, Qt::KeyboardModifiers modifiers, const QString& text) {
-    if (isModifierKey(key))
+void SwipeTestPage::record(const KeyPress& press) {
+    // Alt stays: it begins each character of a reader in ALT mode.
+    if (isModifierKey(press.key) && press.key != Qt::Key_Alt)
         return;
-    const CapturedKey captured{m_clock(), key, modifiers, text};
+    CapturedKey captured = press;
+    // The event's own time, so that keys handled in a bunch keep their gaps.
+    const qint64 now = m_clock();
+    if (captured.timeMs == 0)
+        captured.timeMs = now;
     const bool begins = m_keys.isEmpty() || beginsSwipe(m_keys.last(), captured, m_gap->value());
     m_keys.append(captured);
     if (begins)
         m_swipeKeys.append(QList<CapturedKey>());
     m_swipeKeys.last().append(captured);
 
-    const SwipeAnalysis analysis = analyzeSwipe(m_swipeKeys.last(), m_session.image, cardNumbers());
+    const SwipeAnalysis analysis = analyzeSwipe(m_swipeKeys.last(), m_session.image, options());
     const auto newest = static_cast<int>(m_swipeKeys.size()) - 1;
     const QSignalBlocker blocker(m_swipes);
     if (begins) {
@@ -204,7 +233,7 @@ void SwipeTestPage::refresh() {
     m_swipeKeys = splitSwipes(m_keys, m_gap->value());
     m_analyses.clear();
     for (const QList<CapturedKey>& swipe : std::as_const(m_swipeKeys))
-        m_analyses << analyzeSwipe(swipe, image, cardNumbers());
+        m_analyses << analyzeSwipe(swipe, image, options());
     const auto count = static_cast<int>(m_analyses.size());
     if (m_chosen >= count)
         m_chosen = -1;
@@ -223,8 +252,20 @@ CardNumbers SwipeTestPage::cardNumbers() const {
     return m_showNumbers->isChecked() ? CardNumbers::Shown : CardNumbers::Masked;
 }
 
+SwipeOptions SwipeTestPage::options() const {
+    SwipeOptions options;
+    options.cardNumbers = cardNumbers();
+    // Only Windows turns Alt + keypad codes into characters.
+    options.composesAltCodes = QGuiApplication::platformName() == QLatin1String("windows");
+    return options;
+}
+
 QString SwipeTestPage::swipeText(int swipe) const {
     const SwipeAnalysis& analysis = m_analyses.at(swipe);
+    if (analysis.readingsDiffer)
+        return tr("Swipe %1, reader sent: %2\nThis computer received: %3\n%4; %5")
+            .arg(QString::number(swipe + 1), swipeLine(analysis.tokens), swipeLine(analysis.received),
+                 timingText(analysis.timing), checkSummary(analysis));
     return tr("Swipe %1: %2\n%3; %4")
         .arg(QString::number(swipe + 1), swipeLine(analysis.tokens), timingText(analysis.timing),
              checkSummary(analysis));
@@ -232,6 +273,7 @@ QString SwipeTestPage::swipeText(int swipe) const {
 
 void SwipeTestPage::showChecks() {
     m_checks->clear();
+    m_useLanguage->hide();
     if (m_analyses.isEmpty()) {
         m_checksLabel->setText(tr("Swipe checks"));
         return;
@@ -240,6 +282,14 @@ void SwipeTestPage::showChecks() {
     m_checksLabel->setText(tr("Swipe checks of swipe %1").arg(shown + 1));
     for (const SwipeCheck& check : m_analyses.at(shown).checks)
         m_checks->addItem(checkLine(check));
+    const int language = m_analyses.at(shown).suggestedLanguage;
+    if (language >= 0 && language < static_cast<int>(kKeyboardLanguages.size())) {
+        const QString caption = tr("Use %1 for the reader")
+                                    .arg(QString::fromLatin1(kKeyboardLanguages[static_cast<std::size_t>(language)].caption));
+        m_useLanguage->setText(caption);
+        m_useLanguage->setAccessibleName(caption);
+        m_useLanguage->show();
+    }
 }
 
 QString SwipeTestPage::shownText() const {

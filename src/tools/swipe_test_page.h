@@ -39,12 +39,17 @@ public:
 
     SwipeCapture* capture() const { return m_capture; }
 
+signals:
+    // The person asked to use this keyboard language for the reader.
+    void languageProposed(int code);
+
 private:
-    void record(int key, Qt::KeyboardModifiers modifiers, const QString& text);
+    void record(const KeyPress& press);
     // Everything again: after a change of the image, the gap or the card number choice.
     void refresh();
     QString swipeText(int swipe) const;
     CardNumbers cardNumbers() const;
+    SwipeOptions options() const;
     void showChecks();
 
     const Session& m_session;
@@ -62,7 +67,9 @@ private:
     QCheckBox* m_showNumbers;
     QPushButton* m_clear;
     QPushButton* m_copy;
+    QPushButton* m_useLanguage;
     QLabel* m_expected;
+    QLabel* m_focusNotice;
     QListWidget* m_swipes;
     QListWidget* m_checks;
     QLabel* m_checksLabel;

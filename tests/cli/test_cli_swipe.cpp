@@ -109,12 +109,12 @@ private slots:
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("marks");
         QTest::addColumn<QString>("named");
-        QTest::newRow("factory frame") << kFactoryFrame << 0 << "✓✓✓✓✓✓–"
+        QTest::newRow("factory frame") << kFactoryFrame << 0 << "–✓✓✓✓✓✓✓✓"
                                        << "";
         QByteArray tab = kFactoryFrame;
         tab.back() = '\t';
         QTest::newRow("wrong terminator")
-            << tab << 1 << "✓✓✗✓✓✓–"
+            << tab << 1 << "–✓✓✗✓✓✓✓✓"
             << "✗ Terminator: expected [Enter] (CR), came [Tab] at key 54";
         QTest::newRow("no end sentinel") << QByteArray("%B" + kCardNumber + "\r") << 1 << ""
                                          << "✗ Tracks";
