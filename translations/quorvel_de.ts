@@ -52,6 +52,22 @@
         <source>The companion program %1 ended abnormally: %2 (code %3).</source>
         <translation>Das Begleitprogramm %1 wurde unerwartet beendet: %2 (Code %3).</translation>
     </message>
+    <message>
+        <source>signal %1 (%2)</source>
+        <translation>Signal %1 (%2)</translation>
+    </message>
+    <message>
+        <source>signal %1</source>
+        <translation>Signal %1</translation>
+    </message>
+    <message>
+        <source>The companion program %1 was ended by %2.</source>
+        <translation>Das Begleitprogramm %1 wurde durch %2 beendet.</translation>
+    </message>
+    <message>
+        <source>The companion program %1 ended with status %2.</source>
+        <translation>Das Begleitprogramm %1 wurde mit Status %2 beendet.</translation>
+    </message>
 </context>
 <context>
     <name>quorvel</name>
@@ -60,24 +76,12 @@
         <translation>für %1 ist keine Taste bekannt</translation>
     </message>
     <message>
-        <source>byte 50 holds %1, which names no keyboard terminator</source>
-        <translation>Byte 50 enthält %1, das kein Tastatur-Abschlusszeichen bezeichnet</translation>
-    </message>
-    <message>
         <source>track %1</source>
         <translation>Spur %1</translation>
     </message>
     <message>
         <source>tracks %1 and %2</source>
         <translation>Spuren %1 und %2</translation>
-    </message>
-    <message>
-        <source>1 key</source>
-        <translation>1 Taste</translation>
-    </message>
-    <message>
-        <source>%1 keys in %2 ms; gaps between keys: smallest %3 ms, median %4 ms, largest %5 ms</source>
-        <translation>%1 Tasten in %2 ms; Abstände zwischen den Tasten: kleinster %3 ms, Median %4 ms, größter %5 ms</translation>
     </message>
     <message>
         <source>Can&apos;t open file ! </source>
@@ -126,6 +130,346 @@ Qts eigene Optionen wie -platform und -style werden ebenfalls angenommen.
 QUORVEL_COMPANION nennt einen Befehl, der statt Hoplink.exe zum Übertragen läuft,
 zerlegt wie eine Wortliste der Shell, aber nie über eine Shell ausgeführt.
 </translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation>nichts</translation>
+    </message>
+    <message>
+        <source>a card number digit arrived otherwise (key %1)</source>
+        <translation>eine Ziffer der Kartennummer kam anders an (Taste %1)</translation>
+    </message>
+    <message>
+        <source>%1 arrived as %2 (key %3)</source>
+        <translation>%1 kam als %2 an (Taste %3)</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2 type these keys alike)</source>
+        <translation>%1 (%2 erzeugen mit diesen Tasten dieselben Zeichen)</translation>
+    </message>
+    <message>
+        <source>ALT mode</source>
+        <translation>ALT-Modus</translation>
+    </message>
+    <message>
+        <source>%1 characters came as Alt + keypad codes, but the settings do not put the reader in ALT mode</source>
+        <translation>%1 Zeichen kamen als Alt + Ziffernblock-Codes an, aber die Einstellungen versetzen das Lesegerät nicht in den ALT-Modus</translation>
+    </message>
+    <message>
+        <source>the settings put the reader in ALT mode, but no character came as an Alt + keypad code</source>
+        <translation>die Einstellungen versetzen das Lesegerät in den ALT-Modus, aber kein Zeichen kam als Alt + Ziffernblock-Code an</translation>
+    </message>
+    <message>
+        <source>%1 characters came as Alt + keypad codes</source>
+        <translation>%1 Zeichen kamen als Alt + Ziffernblock-Codes an</translation>
+    </message>
+    <message>
+        <source>choose the keyboard language of this computer&apos;s layout instead of ALT mode</source>
+        <translation>wählen Sie statt des ALT-Modus die Tastatursprache, die der Tastaturbelegung dieses Computers entspricht</translation>
+    </message>
+    <message>
+        <source>choose %1, the keyboard language this computer&apos;s keys match, instead of ALT mode</source>
+        <translation>wählen Sie statt des ALT-Modus %1, die Tastatursprache, der die Tasten dieses Computers entsprechen</translation>
+    </message>
+    <message>
+        <source>%1 characters came as Alt + keypad codes; this computer does not turn them into characters, so programs here receive keypad digits: %2</source>
+        <translation>%1 Zeichen kamen als Alt + Ziffernblock-Codes an; dieser Computer wandelt sie nicht in Zeichen um, daher erhalten Programme hier Ziffern des Ziffernblocks: %2</translation>
+    </message>
+    <message>
+        <source>byte %1 = %2</source>
+        <translation>Byte %1 = %2</translation>
+    </message>
+    <message>
+        <source>Keyboard language</source>
+        <translation>Tastatursprache</translation>
+    </message>
+    <message>
+        <source>not checked, no key came</source>
+        <translation>nicht geprüft, es kam keine Taste an</translation>
+    </message>
+    <message>
+        <source>not checked, the keys came without their positions on the keyboard</source>
+        <translation>nicht geprüft, die Tasten kamen ohne ihre Position auf der Tastatur an</translation>
+    </message>
+    <message>
+        <source>not checked, byte %1 holds %2, which names no keyboard language</source>
+        <translation>nicht geprüft, Byte %1 enthält den Wert %2, der keine Tastatursprache bezeichnet</translation>
+    </message>
+    <message>
+        <source>not checked, the reader typed Alt + keypad codes, which no layout changes</source>
+        <translation>nicht geprüft, das Lesegerät hat Alt + Ziffernblock-Codes getippt, die keine Tastaturbelegung verändert</translation>
+    </message>
+    <message>
+        <source>the reader types for %1, and this computer received the same</source>
+        <translation>das Lesegerät tippt für %1, und dieser Computer hat dasselbe empfangen</translation>
+    </message>
+    <message>
+        <source>the reader types for %1, this computer&apos;s keys match %2; %3</source>
+        <translation>das Lesegerät tippt für %1, die Tasten dieses Computers entsprechen %2; %3</translation>
+    </message>
+    <message>
+        <source>the reader types for %1, and none of the reader&apos;s keyboard languages matches this computer&apos;s keys; %2. Set this computer&apos;s layout to %1 while the reader is in use, or choose the reader&apos;s language nearest to this computer&apos;s layout</source>
+        <translation>das Lesegerät tippt für %1, und keine der Tastatursprachen des Lesegeräts entspricht den Tasten dieses Computers; %2. Stellen Sie die Tastaturbelegung dieses Computers auf %1, solange das Lesegerät benutzt wird, oder wählen Sie die Sprache des Lesegeräts, die der Tastaturbelegung dieses Computers am nächsten kommt</translation>
+    </message>
+    <message>
+        <source>Letter case</source>
+        <translation>Groß-/Kleinschreibung</translation>
+    </message>
+    <message>
+        <source>not checked, no track 1 came</source>
+        <translation>nicht geprüft, Spur 1 kam nicht an</translation>
+    </message>
+    <message>
+        <source>no letters in track 1</source>
+        <translation>keine Buchstaben in Spur 1</translation>
+    </message>
+    <message>
+        <source>track 1 letters arrived in upper case</source>
+        <translation>die Buchstaben von Spur 1 kamen als Großbuchstaben an</translation>
+    </message>
+    <message>
+        <source>none the settings name</source>
+        <translation>keiner der in den Einstellungen benannten</translation>
+    </message>
+    <message>
+        <source>track 1 holds upper-case letters only, but letters arrived in lower case from key %1; the reader&apos;s case mode is %2; %3</source>
+        <translation>Spur 1 enthält nur Großbuchstaben, aber ab Taste %1 kamen Kleinbuchstaben an; der Groß-/Kleinschreibungsmodus des Lesegeräts ist %2; %3</translation>
+    </message>
+    <message>
+        <source>Caps Lock was on</source>
+        <translation>die Feststelltaste war aktiv</translation>
+    </message>
+    <message>
+        <source>Caps Lock was off</source>
+        <translation>die Feststelltaste war nicht aktiv</translation>
+    </message>
+    <message>
+        <source>LRC</source>
+        <translation>LRC</translation>
+    </message>
+    <message>
+        <source>unexpected LRC-like character %1 after the end sentinel of track %2 (key %3), but Transmit LRC is off</source>
+        <translation>unerwartetes LRC-ähnliches Zeichen %1 nach dem Endezeichen von Spur %2 (Taste %3), aber „LRC senden“ ist ausgeschaltet</translation>
+    </message>
+    <message>
+        <source>Transmit LRC is on, but no LRC came after the end sentinel of track %1 (key %2)</source>
+        <translation>„LRC senden“ ist eingeschaltet, aber nach dem Endezeichen von Spur %1 kam kein LRC an (Taste %2)</translation>
+    </message>
+    <message>
+        <source>track %1 not checked, it holds characters outside its set</source>
+        <translation>Spur %1 nicht geprüft, sie enthält Zeichen außerhalb ihres Zeichensatzes</translation>
+    </message>
+    <message>
+        <source>the LRC of track %1 came as %2 (key %3), expected %4</source>
+        <translation>das LRC von Spur %1 kam als %2 an (Taste %3), erwartet war %4</translation>
+    </message>
+    <message>
+        <source>track %1 %2</source>
+        <translation>Spur %1 %2</translation>
+    </message>
+    <message>
+        <source>not checked, no track came</source>
+        <translation>nicht geprüft, keine Spur kam</translation>
+    </message>
+    <message>
+        <source>not checked, no track ended</source>
+        <translation>nicht geprüft, keine Spur wurde abgeschlossen</translation>
+    </message>
+    <message>
+        <source>Transmit LRC is off, and none came</source>
+        <translation>„LRC senden“ ist ausgeschaltet, und es kam keins an</translation>
+    </message>
+    <message>
+        <source>Lock keys</source>
+        <translation>Sperrtasten</translation>
+    </message>
+    <message>
+        <source>1 press of Caps Lock, Num Lock or Scroll Lock left out of the card data</source>
+        <translation>1 Betätigung von Feststelltaste, Num oder Rollen wurde aus den Kartendaten herausgenommen</translation>
+    </message>
+    <message>
+        <source>%1 presses of Caps Lock, Num Lock or Scroll Lock left out of the card data</source>
+        <translation>%1 Betätigungen von Feststelltaste, Num oder Rollen wurden aus den Kartendaten herausgenommen</translation>
+    </message>
+    <message>
+        <source>Caps Lock was on during the swipe</source>
+        <translation>die Feststelltaste war beim Durchziehen aktiv</translation>
+    </message>
+    <message>
+        <source>byte %1 holds %2, which names no keyboard terminator</source>
+        <translation>Byte %1 enthält den Wert %2, der kein Tastatur-Abschlusszeichen bezeichnet</translation>
+    </message>
+    <message>
+        <source>(ALT mode: each character as Alt + keypad code)</source>
+        <translation>(ALT-Modus: jedes Zeichen als Alt + Ziffernblock-Code)</translation>
+    </message>
+    <message>
+        <source>Postamble</source>
+        <translation>Postambel</translation>
+    </message>
+    <message>
+        <source>not checked, the postamble holds the code %1, which no key types</source>
+        <translation>nicht geprüft, die Postambel enthält den Code %1, den keine Taste erzeugt</translation>
+    </message>
+    <message>
+        <source>none set</source>
+        <translation>keine festgelegt</translation>
+    </message>
+    <message>
+        <source> after the card data</source>
+        <translation> nach den Kartendaten</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Terminator</source>
+        <translation>Abschlusszeichen</translation>
+    </message>
+    <message>
+        <source>not checked, %1</source>
+        <translation>nicht geprüft, %1</translation>
+    </message>
+    <message>
+        <source>not checked, the postamble did not come, so the end of the card data is unknown</source>
+        <translation>nicht geprüft, die Postambel kam nicht, daher ist das Ende der Kartendaten unbekannt</translation>
+    </message>
+    <message>
+        <source>the card data</source>
+        <translation>den Kartendaten</translation>
+    </message>
+    <message>
+        <source>the postamble</source>
+        <translation>der Postambel</translation>
+    </message>
+    <message>
+        <source>expected nothing after %1, came %2 at key %3</source>
+        <translation>nach %1 nichts erwartet, kam %2 bei Taste %3</translation>
+    </message>
+    <message>
+        <source>expected %1 after %2, the swipe ended after key %3</source>
+        <translation>%1 nach %2 erwartet, der Durchzug endete nach Taste %3</translation>
+    </message>
+    <message>
+        <source>expected %1, came %2 at key %3</source>
+        <translation>%1 erwartet, kam %2 bei Taste %3</translation>
+    </message>
+    <message>
+        <source>the start sentinel of track %1 is the code %2, which no key types</source>
+        <translation>das Startzeichen von Spur %1 ist der Code %2, den keine Taste erzeugt</translation>
+    </message>
+    <message>
+        <source>the end sentinel is the code %1, which no key types</source>
+        <translation>das Endzeichen ist der Code %1, den keine Taste erzeugt</translation>
+    </message>
+    <message>
+        <source>track %1 (1 character)</source>
+        <translation>Spur %1 (1 Zeichen)</translation>
+    </message>
+    <message>
+        <source>track %1 (%2 characters)</source>
+        <translation>Spur %1 (%2 Zeichen)</translation>
+    </message>
+    <message>
+        <source>the start sentinel %1 of track %2</source>
+        <translation>das Startzeichen %1 von Spur %2</translation>
+    </message>
+    <message>
+        <source>a start sentinel</source>
+        <translation>ein Startzeichen</translation>
+    </message>
+    <message>
+        <source>expected %1 at key %2, came %3</source>
+        <translation>erwartet bei Taste %2: %1, angekommen: %3</translation>
+    </message>
+    <message>
+        <source>track %1 from key %2 has no end sentinel %3</source>
+        <translation>Spur %1 ab Taste %2 hat kein Endzeichen %3</translation>
+    </message>
+    <message>
+        <source>no track came</source>
+        <translation>keine Spur kam</translation>
+    </message>
+    <message>
+        <source>Preamble</source>
+        <translation>Präambel</translation>
+    </message>
+    <message>
+        <source>not checked, the preamble holds the code %1, which no key types</source>
+        <translation>nicht geprüft, die Präambel enthält den Code %1, den keine Taste erzeugt</translation>
+    </message>
+    <message>
+        <source>Tracks</source>
+        <translation>Spuren</translation>
+    </message>
+    <message>
+        <source>%1; then %2</source>
+        <translation>%1; dann %2</translation>
+    </message>
+    <message>
+        <source>Track order</source>
+        <translation>Spurreihenfolge</translation>
+    </message>
+    <message>
+        <source>track %1 came twice (key %2)</source>
+        <translation>Spur %1 kam zweimal (Taste %2)</translation>
+    </message>
+    <message>
+        <source>track %1 came after track %2 (key %3), the order is %4</source>
+        <translation>Spur %1 kam nach Spur %2 (Taste %3), die Reihenfolge ist %4</translation>
+    </message>
+    <message>
+        <source>%1 in the order %2</source>
+        <translation>%1 in der Reihenfolge %2</translation>
+    </message>
+    <message>
+        <source>Track selection</source>
+        <translation>Spurauswahl</translation>
+    </message>
+    <message>
+        <source>track %1 came (key %2), but “%3” allows %4</source>
+        <translation>Spur %1 kam (Taste %2), aber „%3“ erlaubt %4</translation>
+    </message>
+    <message>
+        <source>%1, allowed by “%2”</source>
+        <translation>%1, erlaubt durch „%2“</translation>
+    </message>
+    <message>
+        <source>Reader attached</source>
+        <translation>Leser angeschlossen</translation>
+    </message>
+    <message>
+        <source>Path: %1</source>
+        <translation>Pfad: %1</translation>
+    </message>
+    <message>
+        <source>Serial number: %1</source>
+        <translation>Seriennummer: %1</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(keine)</translation>
+    </message>
+    <message>
+        <source>No reader attached</source>
+        <translation>Kein Leser angeschlossen</translation>
+    </message>
+    <message>
+        <source>Reader found but it cannot be opened</source>
+        <translation>Leser gefunden, kann aber nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>Reason: %1</source>
+        <translation>Grund: %1</translation>
+    </message>
+    <message>
+        <source>The Quorvel package installs the udev rule /usr/lib/udev/rules.d/70-quorvel.rules, which gives the person at the machine access to the reader (without the package, copy 70-quorvel.rules to /etc/udev/rules.d). Then run &quot;sudo udevadm control --reload&quot; and plug the reader in again. The rule does not cover a session without a seat, such as one over ssh.</source>
+        <translation>Das Quorvel-Paket installiert die udev-Regel /usr/lib/udev/rules.d/70-quorvel.rules, die der Person am Rechner Zugriff auf den Leser gibt (ohne das Paket kopieren Sie 70-quorvel.rules nach /etc/udev/rules.d). Führen Sie dann &quot;sudo udevadm control --reload&quot; aus und schließen Sie den Leser erneut an. Die Regel gilt nicht für eine Sitzung ohne Arbeitsplatz, etwa über ssh.</translation>
     </message>
 </context>
 <context>
@@ -529,10 +873,6 @@ zerlegt wie eine Wortliste der Shell, aber nie über eine Shell ausgeführt.
         <translation>Datei</translation>
     </message>
     <message>
-        <source>Default</source>
-        <translation>Standard</translation>
-    </message>
-    <message>
         <source>Open</source>
         <translation>Öffnen</translation>
     </message>
@@ -541,36 +881,8 @@ zerlegt wie eine Wortliste der Shell, aber nie über eine Shell ausgeführt.
         <translation>Speichern</translation>
     </message>
     <message>
-        <source>Exit</source>
-        <translation>Beenden</translation>
-    </message>
-    <message>
         <source>Setting</source>
         <translation>Einstellung</translation>
-    </message>
-    <message>
-        <source>InterCharacter Delay</source>
-        <translation>Zeichenverzögerung</translation>
-    </message>
-    <message>
-        <source>Keyboard Language</source>
-        <translation>Tastatursprache</translation>
-    </message>
-    <message>
-        <source>Terminator</source>
-        <translation>Abschlusszeichen</translation>
-    </message>
-    <message>
-        <source>Magnetic Card</source>
-        <translation>Magnetkarte</translation>
-    </message>
-    <message>
-        <source>Preamble &amp; Postamble</source>
-        <translation>Präambel &amp; Postambel</translation>
-    </message>
-    <message>
-        <source>General Parameter</source>
-        <translation>Allgemeine Parameter</translation>
     </message>
     <message>
         <source>Transmit</source>
@@ -579,22 +891,6 @@ zerlegt wie eine Wortliste der Shell, aber nie über eine Shell ausgeführt.
     <message>
         <source>Tools</source>
         <translation>Werkzeuge</translation>
-    </message>
-    <message>
-        <source>Swipe Test</source>
-        <translation>Durchzugstest</translation>
-    </message>
-    <message>
-        <source>Summary</source>
-        <translation>Übersicht</translation>
-    </message>
-    <message>
-        <source>Compare</source>
-        <translation>Vergleichen</translation>
-    </message>
-    <message>
-        <source>About Quorvel</source>
-        <translation>Über Quorvel</translation>
     </message>
     <message>
         <source>New</source>
@@ -674,130 +970,6 @@ zerlegt wie eine Wortliste der Shell, aber nie über eine Shell ausgeführt.
 <context>
     <name>quorvel::SettingWords</name>
     <message>
-        <source>Intercharacter Delay</source>
-        <translation>Zeichenverzögerung</translation>
-    </message>
-    <message>
-        <source>Keyboard Language</source>
-        <translation>Tastatursprache</translation>
-    </message>
-    <message>
-        <source>Terminator</source>
-        <translation>Abschlusszeichen</translation>
-    </message>
-    <message>
-        <source>Magnetic Card</source>
-        <translation>Magnetkarte</translation>
-    </message>
-    <message>
-        <source>Preamble &amp; Postamble</source>
-        <translation>Präambel &amp; Postambel</translation>
-    </message>
-    <message>
-        <source>General Parameter</source>
-        <translation>Allgemeine Parameter</translation>
-    </message>
-    <message>
-        <source>Start Keyboard Setting</source>
-        <translation>Startwert Tastatur</translation>
-    </message>
-    <message>
-        <source>Start RS-232 Setting</source>
-        <translation>Startwert RS-232</translation>
-    </message>
-    <message>
-        <source>Language for Keyboard Interface</source>
-        <translation>Sprache der Tastaturschnittstelle</translation>
-    </message>
-    <message>
-        <source>ALT Mode</source>
-        <translation>ALT-Modus</translation>
-    </message>
-    <message>
-        <source>Keyboard</source>
-        <translation>Tastatur</translation>
-    </message>
-    <message>
-        <source>RS-232</source>
-        <translation>RS-232</translation>
-    </message>
-    <message>
-        <source>Track Order</source>
-        <translation>Spurreihenfolge</translation>
-    </message>
-    <message>
-        <source>Track Selection</source>
-        <translation>Spurauswahl</translation>
-    </message>
-    <message>
-        <source>Track 1 Start Sentinel</source>
-        <translation>Startzeichen Spur 1</translation>
-    </message>
-    <message>
-        <source>Track 2 Start Sentinel</source>
-        <translation>Startzeichen Spur 2</translation>
-    </message>
-    <message>
-        <source>Track 3 Start Sentinel</source>
-        <translation>Startzeichen Spur 3</translation>
-    </message>
-    <message>
-        <source>Track 1/2/3 End Sentinel</source>
-        <translation>Endzeichen Spur 1/2/3</translation>
-    </message>
-    <message>
-        <source>Track 1 DLE Character</source>
-        <translation>DLE-Zeichen Spur 1</translation>
-    </message>
-    <message>
-        <source>Track 2 DLE Character</source>
-        <translation>DLE-Zeichen Spur 2</translation>
-    </message>
-    <message>
-        <source>Track 3 DLE Character</source>
-        <translation>DLE-Zeichen Spur 3</translation>
-    </message>
-    <message>
-        <source>STX Character</source>
-        <translation>STX-Zeichen</translation>
-    </message>
-    <message>
-        <source>Track 2 Account No. Only</source>
-        <translation>Nur Kontonummer aus Spur 2</translation>
-    </message>
-    <message>
-        <source>IBM Format</source>
-        <translation>IBM-Format</translation>
-    </message>
-    <message>
-        <source>Transmit LRC</source>
-        <translation>LRC senden</translation>
-    </message>
-    <message>
-        <source>Preamble</source>
-        <translation>Präambel</translation>
-    </message>
-    <message>
-        <source>Postamble</source>
-        <translation>Postambel</translation>
-    </message>
-    <message>
-        <source>Case</source>
-        <translation>Groß-/Kleinschreibung</translation>
-    </message>
-    <message>
-        <source>Buzzer Pitch</source>
-        <translation>Tonhöhe des Summers</translation>
-    </message>
-    <message>
-        <source>Buzzer Duration</source>
-        <translation>Tondauer des Summers</translation>
-    </message>
-    <message>
-        <source>Power On Beeper</source>
-        <translation>Signalton beim Einschalten</translation>
-    </message>
-    <message>
         <source>Other bytes</source>
         <translation>Weitere Bytes</translation>
     </message>
@@ -826,6 +998,25 @@ zerlegt wie eine Wortliste der Shell, aber nie über eine Shell ausgeführt.
     </message>
 </context>
 <context>
+    <name>quorvel::SwipeAnalysis</name>
+    <message>
+        <source>expected %1%2, the swipe ended after key %3</source>
+        <translation>erwartet %1%2, der Durchzug endete nach Taste %3</translation>
+    </message>
+    <message>
+        <source>expected %1%2, came %3 instead of %4 at key %5</source>
+        <translation>erwartet %1%2, kam %3 statt %4 bei Taste %5</translation>
+    </message>
+    <message>
+        <source>1 key</source>
+        <translation>1 Taste</translation>
+    </message>
+    <message>
+        <source>%1 keys in %2 ms; gaps between keys: smallest %3 ms, median %4 ms, largest %5 ms</source>
+        <translation>%1 Tasten in %2 ms; Abstände zwischen den Tasten: kleinster %3 ms, Median %4 ms, größter %5 ms</translation>
+    </message>
+</context>
+<context>
     <name>quorvel::SwipeCapture</name>
     <message>
         <source>Swipe capture</source>
@@ -845,158 +1036,14 @@ zerlegt wie eine Wortliste der Shell, aber nie über eine Shell ausgeführt.
     </message>
 </context>
 <context>
-    <name>quorvel::SwipeChecker</name>
+    <name>quorvel::SwipeFrame</name>
     <message>
-        <source>expected %1%2, the swipe ended after key %3</source>
-        <translation>erwartet %1%2, der Durchzug endete nach Taste %3</translation>
+        <source>byte %1 holds the track order code %2, which names no order</source>
+        <translation>Byte %1 enthält den Spurreihenfolge-Code %2, der keine Reihenfolge bezeichnet</translation>
     </message>
     <message>
-        <source>expected %1%2, came %3 instead of %4 at key %5</source>
-        <translation>erwartet %1%2, kam %3 statt %4 bei Taste %5</translation>
-    </message>
-    <message>
-        <source>Preamble</source>
-        <translation>Präambel</translation>
-    </message>
-    <message>
-        <source>not checked, the preamble holds the code %1, which no key types</source>
-        <translation>nicht geprüft, die Präambel enthält den Code %1, den keine Taste erzeugt</translation>
-    </message>
-    <message>
-        <source>none set</source>
-        <translation>keine festgelegt</translation>
-    </message>
-    <message>
-        <source>Tracks</source>
-        <translation>Spuren</translation>
-    </message>
-    <message>
-        <source>the start sentinel of track %1 is the code %2, which no key types</source>
-        <translation>das Startzeichen von Spur %1 ist der Code %2, den keine Taste erzeugt</translation>
-    </message>
-    <message>
-        <source>the end sentinel is the code %1, which no key types</source>
-        <translation>das Endzeichen ist der Code %1, den keine Taste erzeugt</translation>
-    </message>
-    <message>
-        <source>not checked, %1</source>
-        <translation>nicht geprüft, %1</translation>
-    </message>
-    <message>
-        <source>expected a start sentinel at key %1, came %2</source>
-        <translation>Startzeichen bei Taste %1 erwartet, kam %2</translation>
-    </message>
-    <message>
-        <source>track %1 from key %2 has no end sentinel %3</source>
-        <translation>Spur %1 ab Taste %2 hat kein Endzeichen %3</translation>
-    </message>
-    <message>
-        <source>track %1 has no LRC after its end sentinel</source>
-        <translation>Spur %1 hat kein LRC nach ihrem Endzeichen</translation>
-    </message>
-    <message>
-        <source>no track came</source>
-        <translation>keine Spur kam</translation>
-    </message>
-    <message>
-        <source>track %1 (1 character)</source>
-        <translation>Spur %1 (1 Zeichen)</translation>
-    </message>
-    <message>
-        <source>track %1 (%2 characters)</source>
-        <translation>Spur %1 (%2 Zeichen)</translation>
-    </message>
-    <message>
-        <source>%1; then %2</source>
-        <translation>%1; dann %2</translation>
-    </message>
-    <message>
-        <source>Postamble</source>
-        <translation>Postambel</translation>
-    </message>
-    <message>
-        <source>Terminator</source>
-        <translation>Abschlusszeichen</translation>
-    </message>
-    <message>
-        <source>nothing</source>
-        <translation>nichts</translation>
-    </message>
-    <message>
-        <source>%1 (%2)</source>
-        <translation>%1 (%2)</translation>
-    </message>
-    <message>
-        <source>not checked, the postamble holds the code %1, which no key types</source>
-        <translation>nicht geprüft, die Postambel enthält den Code %1, den keine Taste erzeugt</translation>
-    </message>
-    <message>
-        <source> after the card data</source>
-        <translation> nach den Kartendaten</translation>
-    </message>
-    <message>
-        <source>not checked, the postamble did not come, so the end of the card data is unknown</source>
-        <translation>nicht geprüft, die Postambel kam nicht, daher ist das Ende der Kartendaten unbekannt</translation>
-    </message>
-    <message>
-        <source>the card data</source>
-        <translation>den Kartendaten</translation>
-    </message>
-    <message>
-        <source>the postamble</source>
-        <translation>der Postambel</translation>
-    </message>
-    <message>
-        <source>expected nothing after %1, came %2 at key %3</source>
-        <translation>nach %1 nichts erwartet, kam %2 bei Taste %3</translation>
-    </message>
-    <message>
-        <source>expected %1 after %2, the swipe ended after key %3</source>
-        <translation>%1 nach %2 erwartet, der Durchzug endete nach Taste %3</translation>
-    </message>
-    <message>
-        <source>expected %1, came %2 at key %3</source>
-        <translation>%1 erwartet, kam %2 bei Taste %3</translation>
-    </message>
-    <message>
-        <source>Track order</source>
-        <translation>Spurreihenfolge</translation>
-    </message>
-    <message>
-        <source>not checked, no track came</source>
-        <translation>nicht geprüft, keine Spur kam</translation>
-    </message>
-    <message>
-        <source>not checked, byte 32 holds the track order code %1, which names no order</source>
-        <translation>nicht geprüft, Byte 32 enthält den Reihenfolge-Code %1, der keine Reihenfolge bezeichnet</translation>
-    </message>
-    <message>
-        <source>track %1 came twice (key %2)</source>
-        <translation>Spur %1 kam zweimal (Taste %2)</translation>
-    </message>
-    <message>
-        <source>track %1 came after track %2 (key %3), the order is %4</source>
-        <translation>Spur %1 kam nach Spur %2 (Taste %3), die Reihenfolge ist %4</translation>
-    </message>
-    <message>
-        <source>%1 in the order %2</source>
-        <translation>%1 in der Reihenfolge %2</translation>
-    </message>
-    <message>
-        <source>Track selection</source>
-        <translation>Spurauswahl</translation>
-    </message>
-    <message>
-        <source>not checked, byte 63 holds %1, which names no track selection</source>
-        <translation>nicht geprüft, Byte 63 enthält %1, das keine Spurauswahl bezeichnet</translation>
-    </message>
-    <message>
-        <source>track %1 came (key %2), but “%3” allows %4</source>
-        <translation>Spur %1 kam (Taste %2), aber „%3“ erlaubt %4</translation>
-    </message>
-    <message>
-        <source>%1, allowed by “%2”</source>
-        <translation>%1, erlaubt durch „%2“</translation>
+        <source>byte %1 holds %2, which names no track selection</source>
+        <translation>Byte %1 enthält den Wert %2, der keine Spurauswahl bezeichnet</translation>
     </message>
 </context>
 <context>
@@ -1063,6 +1110,22 @@ zerlegt wie eine Wortliste der Shell, aber nie über eine Shell ausgeführt.
         <source>Swipe checks of swipe %1</source>
         <translation>Prüfungen von Durchzug %1</translation>
     </message>
+    <message>
+        <source>Keys typed now do not reach the Swipe Test: click the box above before swiping.</source>
+        <translation>Jetzt getippte Tasten erreichen den Durchziehtest nicht: Klicken Sie vor dem Durchziehen in das Feld oben.</translation>
+    </message>
+    <message>
+        <source>Swipe %1, reader sent: %2
+This computer received: %3
+%4; %5</source>
+        <translation>Durchziehen %1, vom Lesegerät gesendet: %2
+Von diesem Computer empfangen: %3
+%4; %5</translation>
+    </message>
+    <message>
+        <source>Use %1 for the reader</source>
+        <translation>%1 für das Lesegerät verwenden</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::TableView</name>
@@ -1121,10 +1184,6 @@ zerlegt wie eine Wortliste der Shell, aber nie über eine Shell ausgeführt.
         <translation>Ein Kartenleser ist angeschlossen, konnte aber nicht geöffnet werden: %1</translation>
     </message>
     <message>
-        <source>To allow access to it, install the udev rule 70-quorvel.rules into /etc/udev/rules.d, then unplug the reader and plug it in again.</source>
-        <translation>Um den Zugriff zu erlauben, installieren Sie die udev-Regel 70-quorvel.rules nach /etc/udev/rules.d, trennen Sie dann den Leser und schließen Sie ihn wieder an.</translation>
-    </message>
-    <message>
         <source>Reader attached</source>
         <translation>Leser angeschlossen</translation>
     </message>
@@ -1159,6 +1218,22 @@ zerlegt wie eine Wortliste der Shell, aber nie über eine Shell ausgeführt.
     <message>
         <source>Transmitting settings…</source>
         <translation>Einstellungen werden übertragen…</translation>
+    </message>
+    <message>
+        <source>Companion program ended normally at %1</source>
+        <translation>Begleitprogramm um %1 normal beendet</translation>
+    </message>
+    <message>
+        <source>Companion program ended with status %1 at %2</source>
+        <translation>Begleitprogramm um %2 mit Status %1 beendet</translation>
+    </message>
+    <message>
+        <source>Companion program ended abnormally at %1</source>
+        <translation>Begleitprogramm um %1 abnormal beendet</translation>
+    </message>
+    <message>
+        <source>Settings not transmitted at %1</source>
+        <translation>Einstellungen um %1 nicht übertragen</translation>
     </message>
 </context>
 </TS>

@@ -52,6 +52,22 @@
         <source>The companion program %1 ended abnormally: %2 (code %3).</source>
         <translation>El programa auxiliar %1 terminó de forma anómala: %2 (código %3).</translation>
     </message>
+    <message>
+        <source>signal %1 (%2)</source>
+        <translation>señal %1 (%2)</translation>
+    </message>
+    <message>
+        <source>signal %1</source>
+        <translation>señal %1</translation>
+    </message>
+    <message>
+        <source>The companion program %1 was ended by %2.</source>
+        <translation>El programa complementario %1 fue finalizado por %2.</translation>
+    </message>
+    <message>
+        <source>The companion program %1 ended with status %2.</source>
+        <translation>El programa complementario %1 finalizó con el estado %2.</translation>
+    </message>
 </context>
 <context>
     <name>quorvel</name>
@@ -60,24 +76,12 @@
         <translation>no se conoce ninguna tecla para %1</translation>
     </message>
     <message>
-        <source>byte 50 holds %1, which names no keyboard terminator</source>
-        <translation>el byte 50 contiene %1, que no corresponde a ningún terminador de teclado</translation>
-    </message>
-    <message>
         <source>track %1</source>
         <translation>pista %1</translation>
     </message>
     <message>
         <source>tracks %1 and %2</source>
         <translation>pistas %1 y %2</translation>
-    </message>
-    <message>
-        <source>1 key</source>
-        <translation>1 tecla</translation>
-    </message>
-    <message>
-        <source>%1 keys in %2 ms; gaps between keys: smallest %3 ms, median %4 ms, largest %5 ms</source>
-        <translation>%1 teclas en %2 ms; intervalos entre teclas: mínimo %3 ms, mediana %4 ms, máximo %5 ms</translation>
     </message>
     <message>
         <source>Can&apos;t open file ! </source>
@@ -126,6 +130,346 @@ También se aceptan las opciones propias de Qt, como -platform y -style.
 QUORVEL_COMPANION indica una orden que se ejecuta en lugar de Hoplink.exe para transmitir,
 dividida como una lista de palabras del shell pero nunca ejecutada a través de un shell.
 </translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation>nada</translation>
+    </message>
+    <message>
+        <source>a card number digit arrived otherwise (key %1)</source>
+        <translation>un dígito del número de tarjeta llegó de otra forma (tecla %1)</translation>
+    </message>
+    <message>
+        <source>%1 arrived as %2 (key %3)</source>
+        <translation>%1 llegó como %2 (tecla %3)</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 y %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2 type these keys alike)</source>
+        <translation>%1 (%2 producen los mismos caracteres con estas teclas)</translation>
+    </message>
+    <message>
+        <source>ALT mode</source>
+        <translation>Modo ALT</translation>
+    </message>
+    <message>
+        <source>%1 characters came as Alt + keypad codes, but the settings do not put the reader in ALT mode</source>
+        <translation>%1 caracteres llegaron como códigos Alt + teclado numérico, pero la configuración no pone el lector en modo ALT</translation>
+    </message>
+    <message>
+        <source>the settings put the reader in ALT mode, but no character came as an Alt + keypad code</source>
+        <translation>la configuración pone el lector en modo ALT, pero ningún carácter llegó como código Alt + teclado numérico</translation>
+    </message>
+    <message>
+        <source>%1 characters came as Alt + keypad codes</source>
+        <translation>%1 caracteres llegaron como códigos Alt + teclado numérico</translation>
+    </message>
+    <message>
+        <source>choose the keyboard language of this computer&apos;s layout instead of ALT mode</source>
+        <translation>elija el idioma del teclado correspondiente a la distribución de este equipo en lugar del modo ALT</translation>
+    </message>
+    <message>
+        <source>choose %1, the keyboard language this computer&apos;s keys match, instead of ALT mode</source>
+        <translation>elija %1, el idioma del teclado con el que coinciden las teclas de este equipo, en lugar del modo ALT</translation>
+    </message>
+    <message>
+        <source>%1 characters came as Alt + keypad codes; this computer does not turn them into characters, so programs here receive keypad digits: %2</source>
+        <translation>%1 caracteres llegaron como códigos Alt + teclado numérico; este equipo no los convierte en caracteres, así que los programas reciben aquí dígitos del teclado numérico: %2</translation>
+    </message>
+    <message>
+        <source>byte %1 = %2</source>
+        <translation>byte %1 = %2</translation>
+    </message>
+    <message>
+        <source>Keyboard language</source>
+        <translation>Idioma del teclado</translation>
+    </message>
+    <message>
+        <source>not checked, no key came</source>
+        <translation>no comprobado, no llegó ninguna tecla</translation>
+    </message>
+    <message>
+        <source>not checked, the keys came without their positions on the keyboard</source>
+        <translation>no comprobado, las teclas llegaron sin su posición en el teclado</translation>
+    </message>
+    <message>
+        <source>not checked, byte %1 holds %2, which names no keyboard language</source>
+        <translation>no comprobado, el byte %1 contiene el valor %2, que no corresponde a ningún idioma del teclado</translation>
+    </message>
+    <message>
+        <source>not checked, the reader typed Alt + keypad codes, which no layout changes</source>
+        <translation>no comprobado, el lector tecleó códigos Alt + teclado numérico, que ninguna distribución modifica</translation>
+    </message>
+    <message>
+        <source>the reader types for %1, and this computer received the same</source>
+        <translation>el lector teclea para %1, y este equipo recibió lo mismo</translation>
+    </message>
+    <message>
+        <source>the reader types for %1, this computer&apos;s keys match %2; %3</source>
+        <translation>el lector teclea para %1, las teclas de este equipo coinciden con %2; %3</translation>
+    </message>
+    <message>
+        <source>the reader types for %1, and none of the reader&apos;s keyboard languages matches this computer&apos;s keys; %2. Set this computer&apos;s layout to %1 while the reader is in use, or choose the reader&apos;s language nearest to this computer&apos;s layout</source>
+        <translation>el lector teclea para %1, y ninguno de los idiomas del teclado del lector coincide con las teclas de este equipo; %2. Configure la distribución de este equipo como %1 mientras use el lector, o elija el idioma del lector más parecido a la distribución de este equipo</translation>
+    </message>
+    <message>
+        <source>Letter case</source>
+        <translation>Mayúsculas y minúsculas</translation>
+    </message>
+    <message>
+        <source>not checked, no track 1 came</source>
+        <translation>no comprobado, no llegó la pista 1</translation>
+    </message>
+    <message>
+        <source>no letters in track 1</source>
+        <translation>no hay letras en la pista 1</translation>
+    </message>
+    <message>
+        <source>track 1 letters arrived in upper case</source>
+        <translation>las letras de la pista 1 llegaron en mayúsculas</translation>
+    </message>
+    <message>
+        <source>none the settings name</source>
+        <translation>ninguno de los que indica la configuración</translation>
+    </message>
+    <message>
+        <source>track 1 holds upper-case letters only, but letters arrived in lower case from key %1; the reader&apos;s case mode is %2; %3</source>
+        <translation>la pista 1 solo contiene mayúsculas, pero llegaron letras en minúsculas a partir de la tecla %1; el modo de mayúsculas/minúsculas del lector es %2; %3</translation>
+    </message>
+    <message>
+        <source>Caps Lock was on</source>
+        <translation>Bloq Mayús estaba activado</translation>
+    </message>
+    <message>
+        <source>Caps Lock was off</source>
+        <translation>Bloq Mayús estaba desactivado</translation>
+    </message>
+    <message>
+        <source>LRC</source>
+        <translation>LRC</translation>
+    </message>
+    <message>
+        <source>unexpected LRC-like character %1 after the end sentinel of track %2 (key %3), but Transmit LRC is off</source>
+        <translation>carácter inesperado %1 similar a un LRC después del centinela de fin de la pista %2 (tecla %3), pero «Transmitir LRC» está desactivado</translation>
+    </message>
+    <message>
+        <source>Transmit LRC is on, but no LRC came after the end sentinel of track %1 (key %2)</source>
+        <translation>«Transmitir LRC» está activado, pero no llegó ningún LRC después del centinela de fin de la pista %1 (tecla %2)</translation>
+    </message>
+    <message>
+        <source>track %1 not checked, it holds characters outside its set</source>
+        <translation>pista %1 no comprobada, contiene caracteres fuera de su juego de caracteres</translation>
+    </message>
+    <message>
+        <source>the LRC of track %1 came as %2 (key %3), expected %4</source>
+        <translation>el LRC de la pista %1 llegó como %2 (tecla %3), se esperaba %4</translation>
+    </message>
+    <message>
+        <source>track %1 %2</source>
+        <translation>pista %1 %2</translation>
+    </message>
+    <message>
+        <source>not checked, no track came</source>
+        <translation>no comprobado, no llegó ninguna pista</translation>
+    </message>
+    <message>
+        <source>not checked, no track ended</source>
+        <translation>no comprobado, no terminó ninguna pista</translation>
+    </message>
+    <message>
+        <source>Transmit LRC is off, and none came</source>
+        <translation>«Transmitir LRC» está desactivado y no llegó ninguno</translation>
+    </message>
+    <message>
+        <source>Lock keys</source>
+        <translation>Teclas de bloqueo</translation>
+    </message>
+    <message>
+        <source>1 press of Caps Lock, Num Lock or Scroll Lock left out of the card data</source>
+        <translation>1 pulsación de Bloq Mayús, Bloq Num o Bloq Despl excluida de los datos de la tarjeta</translation>
+    </message>
+    <message>
+        <source>%1 presses of Caps Lock, Num Lock or Scroll Lock left out of the card data</source>
+        <translation>%1 pulsaciones de Bloq Mayús, Bloq Num o Bloq Despl excluidas de los datos de la tarjeta</translation>
+    </message>
+    <message>
+        <source>Caps Lock was on during the swipe</source>
+        <translation>Bloq Mayús estaba activado durante el deslizamiento</translation>
+    </message>
+    <message>
+        <source>byte %1 holds %2, which names no keyboard terminator</source>
+        <translation>el byte %1 contiene el valor %2, que no corresponde a ningún terminador de teclado</translation>
+    </message>
+    <message>
+        <source>(ALT mode: each character as Alt + keypad code)</source>
+        <translation>(modo ALT: cada carácter como código Alt + teclado numérico)</translation>
+    </message>
+    <message>
+        <source>Postamble</source>
+        <translation>Postámbulo</translation>
+    </message>
+    <message>
+        <source>not checked, the postamble holds the code %1, which no key types</source>
+        <translation>no comprobado, el postámbulo contiene el código %1, que ninguna tecla produce</translation>
+    </message>
+    <message>
+        <source>none set</source>
+        <translation>ninguno fijado</translation>
+    </message>
+    <message>
+        <source> after the card data</source>
+        <translation> tras los datos de la tarjeta</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Terminator</source>
+        <translation>Terminador</translation>
+    </message>
+    <message>
+        <source>not checked, %1</source>
+        <translation>no comprobado, %1</translation>
+    </message>
+    <message>
+        <source>not checked, the postamble did not come, so the end of the card data is unknown</source>
+        <translation>no comprobado, el postámbulo no llegó, así que se desconoce el final de los datos de la tarjeta</translation>
+    </message>
+    <message>
+        <source>the card data</source>
+        <translation>los datos de la tarjeta</translation>
+    </message>
+    <message>
+        <source>the postamble</source>
+        <translation>el postámbulo</translation>
+    </message>
+    <message>
+        <source>expected nothing after %1, came %2 at key %3</source>
+        <translation>no se esperaba nada tras %1, llegó %2 en la tecla %3</translation>
+    </message>
+    <message>
+        <source>expected %1 after %2, the swipe ended after key %3</source>
+        <translation>se esperaba %1 tras %2, la lectura terminó tras la tecla %3</translation>
+    </message>
+    <message>
+        <source>expected %1, came %2 at key %3</source>
+        <translation>se esperaba %1, llegó %2 en la tecla %3</translation>
+    </message>
+    <message>
+        <source>the start sentinel of track %1 is the code %2, which no key types</source>
+        <translation>el centinela de inicio de la pista %1 es el código %2, que ninguna tecla produce</translation>
+    </message>
+    <message>
+        <source>the end sentinel is the code %1, which no key types</source>
+        <translation>el centinela de fin es el código %1, que ninguna tecla produce</translation>
+    </message>
+    <message>
+        <source>track %1 (1 character)</source>
+        <translation>pista %1 (1 carácter)</translation>
+    </message>
+    <message>
+        <source>track %1 (%2 characters)</source>
+        <translation>pista %1 (%2 caracteres)</translation>
+    </message>
+    <message>
+        <source>the start sentinel %1 of track %2</source>
+        <translation>el centinela de inicio %1 de la pista %2</translation>
+    </message>
+    <message>
+        <source>a start sentinel</source>
+        <translation>un centinela de inicio</translation>
+    </message>
+    <message>
+        <source>expected %1 at key %2, came %3</source>
+        <translation>se esperaba %1 en la tecla %2, llegó %3</translation>
+    </message>
+    <message>
+        <source>track %1 from key %2 has no end sentinel %3</source>
+        <translation>la pista %1 desde la tecla %2 no tiene centinela de fin %3</translation>
+    </message>
+    <message>
+        <source>no track came</source>
+        <translation>no llegó ninguna pista</translation>
+    </message>
+    <message>
+        <source>Preamble</source>
+        <translation>Preámbulo</translation>
+    </message>
+    <message>
+        <source>not checked, the preamble holds the code %1, which no key types</source>
+        <translation>no comprobado, el preámbulo contiene el código %1, que ninguna tecla produce</translation>
+    </message>
+    <message>
+        <source>Tracks</source>
+        <translation>Pistas</translation>
+    </message>
+    <message>
+        <source>%1; then %2</source>
+        <translation>%1; luego %2</translation>
+    </message>
+    <message>
+        <source>Track order</source>
+        <translation>Orden de pistas</translation>
+    </message>
+    <message>
+        <source>track %1 came twice (key %2)</source>
+        <translation>la pista %1 llegó dos veces (tecla %2)</translation>
+    </message>
+    <message>
+        <source>track %1 came after track %2 (key %3), the order is %4</source>
+        <translation>la pista %1 llegó tras la pista %2 (tecla %3), el orden es %4</translation>
+    </message>
+    <message>
+        <source>%1 in the order %2</source>
+        <translation>%1 en el orden %2</translation>
+    </message>
+    <message>
+        <source>Track selection</source>
+        <translation>Selección de pistas</translation>
+    </message>
+    <message>
+        <source>track %1 came (key %2), but “%3” allows %4</source>
+        <translation>llegó la pista %1 (tecla %2), pero «%3» permite %4</translation>
+    </message>
+    <message>
+        <source>%1, allowed by “%2”</source>
+        <translation>%1, permitido por «%2»</translation>
+    </message>
+    <message>
+        <source>Reader attached</source>
+        <translation>Lector conectado</translation>
+    </message>
+    <message>
+        <source>Path: %1</source>
+        <translation>Ruta: %1</translation>
+    </message>
+    <message>
+        <source>Serial number: %1</source>
+        <translation>Número de serie: %1</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(ninguno)</translation>
+    </message>
+    <message>
+        <source>No reader attached</source>
+        <translation>Ningún lector conectado</translation>
+    </message>
+    <message>
+        <source>Reader found but it cannot be opened</source>
+        <translation>Lector encontrado, pero no se puede abrir</translation>
+    </message>
+    <message>
+        <source>Reason: %1</source>
+        <translation>Motivo: %1</translation>
+    </message>
+    <message>
+        <source>The Quorvel package installs the udev rule /usr/lib/udev/rules.d/70-quorvel.rules, which gives the person at the machine access to the reader (without the package, copy 70-quorvel.rules to /etc/udev/rules.d). Then run &quot;sudo udevadm control --reload&quot; and plug the reader in again. The rule does not cover a session without a seat, such as one over ssh.</source>
+        <translation>El paquete de Quorvel instala la regla udev /usr/lib/udev/rules.d/70-quorvel.rules, que da acceso al lector a la persona sentada ante el equipo (sin el paquete, copie 70-quorvel.rules en /etc/udev/rules.d). Después ejecute &quot;sudo udevadm control --reload&quot; y vuelva a conectar el lector. La regla no cubre una sesión sin puesto (seat), como una por ssh.</translation>
     </message>
 </context>
 <context>
@@ -529,10 +873,6 @@ dividida como una lista de palabras del shell pero nunca ejecutada a través de 
         <translation>Archivo</translation>
     </message>
     <message>
-        <source>Default</source>
-        <translation>Predeterminado</translation>
-    </message>
-    <message>
         <source>Open</source>
         <translation>Abrir</translation>
     </message>
@@ -541,36 +881,8 @@ dividida como una lista de palabras del shell pero nunca ejecutada a través de 
         <translation>Guardar</translation>
     </message>
     <message>
-        <source>Exit</source>
-        <translation>Salir</translation>
-    </message>
-    <message>
         <source>Setting</source>
         <translation>Ajuste</translation>
-    </message>
-    <message>
-        <source>InterCharacter Delay</source>
-        <translation>Retardo entre caracteres</translation>
-    </message>
-    <message>
-        <source>Keyboard Language</source>
-        <translation>Idioma del teclado</translation>
-    </message>
-    <message>
-        <source>Terminator</source>
-        <translation>Terminador</translation>
-    </message>
-    <message>
-        <source>Magnetic Card</source>
-        <translation>Tarjeta magnética</translation>
-    </message>
-    <message>
-        <source>Preamble &amp; Postamble</source>
-        <translation>Preámbulo y postámbulo</translation>
-    </message>
-    <message>
-        <source>General Parameter</source>
-        <translation>Parámetros generales</translation>
     </message>
     <message>
         <source>Transmit</source>
@@ -579,22 +891,6 @@ dividida como una lista de palabras del shell pero nunca ejecutada a través de 
     <message>
         <source>Tools</source>
         <translation>Herramientas</translation>
-    </message>
-    <message>
-        <source>Swipe Test</source>
-        <translation>Prueba de lectura</translation>
-    </message>
-    <message>
-        <source>Summary</source>
-        <translation>Resumen</translation>
-    </message>
-    <message>
-        <source>Compare</source>
-        <translation>Comparar</translation>
-    </message>
-    <message>
-        <source>About Quorvel</source>
-        <translation>Acerca de Quorvel</translation>
     </message>
     <message>
         <source>New</source>
@@ -674,130 +970,6 @@ dividida como una lista de palabras del shell pero nunca ejecutada a través de 
 <context>
     <name>quorvel::SettingWords</name>
     <message>
-        <source>Intercharacter Delay</source>
-        <translation>Retardo entre caracteres</translation>
-    </message>
-    <message>
-        <source>Keyboard Language</source>
-        <translation>Idioma del teclado</translation>
-    </message>
-    <message>
-        <source>Terminator</source>
-        <translation>Terminador</translation>
-    </message>
-    <message>
-        <source>Magnetic Card</source>
-        <translation>Tarjeta magnética</translation>
-    </message>
-    <message>
-        <source>Preamble &amp; Postamble</source>
-        <translation>Preámbulo y postámbulo</translation>
-    </message>
-    <message>
-        <source>General Parameter</source>
-        <translation>Parámetros generales</translation>
-    </message>
-    <message>
-        <source>Start Keyboard Setting</source>
-        <translation>Valor inicial de teclado</translation>
-    </message>
-    <message>
-        <source>Start RS-232 Setting</source>
-        <translation>Valor inicial de RS-232</translation>
-    </message>
-    <message>
-        <source>Language for Keyboard Interface</source>
-        <translation>Idioma de la interfaz de teclado</translation>
-    </message>
-    <message>
-        <source>ALT Mode</source>
-        <translation>Modo ALT</translation>
-    </message>
-    <message>
-        <source>Keyboard</source>
-        <translation>Teclado</translation>
-    </message>
-    <message>
-        <source>RS-232</source>
-        <translation>RS-232</translation>
-    </message>
-    <message>
-        <source>Track Order</source>
-        <translation>Orden de pistas</translation>
-    </message>
-    <message>
-        <source>Track Selection</source>
-        <translation>Selección de pistas</translation>
-    </message>
-    <message>
-        <source>Track 1 Start Sentinel</source>
-        <translation>Centinela de inicio pista 1</translation>
-    </message>
-    <message>
-        <source>Track 2 Start Sentinel</source>
-        <translation>Centinela de inicio pista 2</translation>
-    </message>
-    <message>
-        <source>Track 3 Start Sentinel</source>
-        <translation>Centinela de inicio pista 3</translation>
-    </message>
-    <message>
-        <source>Track 1/2/3 End Sentinel</source>
-        <translation>Centinela de fin pistas 1/2/3</translation>
-    </message>
-    <message>
-        <source>Track 1 DLE Character</source>
-        <translation>Carácter DLE pista 1</translation>
-    </message>
-    <message>
-        <source>Track 2 DLE Character</source>
-        <translation>Carácter DLE pista 2</translation>
-    </message>
-    <message>
-        <source>Track 3 DLE Character</source>
-        <translation>Carácter DLE pista 3</translation>
-    </message>
-    <message>
-        <source>STX Character</source>
-        <translation>Carácter STX</translation>
-    </message>
-    <message>
-        <source>Track 2 Account No. Only</source>
-        <translation>Solo el número de cuenta de la pista 2</translation>
-    </message>
-    <message>
-        <source>IBM Format</source>
-        <translation>Formato IBM</translation>
-    </message>
-    <message>
-        <source>Transmit LRC</source>
-        <translation>Transmitir LRC</translation>
-    </message>
-    <message>
-        <source>Preamble</source>
-        <translation>Preámbulo</translation>
-    </message>
-    <message>
-        <source>Postamble</source>
-        <translation>Postámbulo</translation>
-    </message>
-    <message>
-        <source>Case</source>
-        <translation>Mayúsculas/minúsculas</translation>
-    </message>
-    <message>
-        <source>Buzzer Pitch</source>
-        <translation>Tono del zumbador</translation>
-    </message>
-    <message>
-        <source>Buzzer Duration</source>
-        <translation>Duración del zumbador</translation>
-    </message>
-    <message>
-        <source>Power On Beeper</source>
-        <translation>Pitido al encender</translation>
-    </message>
-    <message>
         <source>Other bytes</source>
         <translation>Otros bytes</translation>
     </message>
@@ -826,6 +998,25 @@ dividida como una lista de palabras del shell pero nunca ejecutada a través de 
     </message>
 </context>
 <context>
+    <name>quorvel::SwipeAnalysis</name>
+    <message>
+        <source>expected %1%2, the swipe ended after key %3</source>
+        <translation>se esperaba %1%2, la lectura terminó tras la tecla %3</translation>
+    </message>
+    <message>
+        <source>expected %1%2, came %3 instead of %4 at key %5</source>
+        <translation>se esperaba %1%2, llegó %3 en lugar de %4 en la tecla %5</translation>
+    </message>
+    <message>
+        <source>1 key</source>
+        <translation>1 tecla</translation>
+    </message>
+    <message>
+        <source>%1 keys in %2 ms; gaps between keys: smallest %3 ms, median %4 ms, largest %5 ms</source>
+        <translation>%1 teclas en %2 ms; intervalos entre teclas: mínimo %3 ms, mediana %4 ms, máximo %5 ms</translation>
+    </message>
+</context>
+<context>
     <name>quorvel::SwipeCapture</name>
     <message>
         <source>Swipe capture</source>
@@ -845,158 +1036,14 @@ dividida como una lista de palabras del shell pero nunca ejecutada a través de 
     </message>
 </context>
 <context>
-    <name>quorvel::SwipeChecker</name>
+    <name>quorvel::SwipeFrame</name>
     <message>
-        <source>expected %1%2, the swipe ended after key %3</source>
-        <translation>se esperaba %1%2, la lectura terminó tras la tecla %3</translation>
+        <source>byte %1 holds the track order code %2, which names no order</source>
+        <translation>el byte %1 contiene el código de orden de pistas %2, que no corresponde a ningún orden</translation>
     </message>
     <message>
-        <source>expected %1%2, came %3 instead of %4 at key %5</source>
-        <translation>se esperaba %1%2, llegó %3 en lugar de %4 en la tecla %5</translation>
-    </message>
-    <message>
-        <source>Preamble</source>
-        <translation>Preámbulo</translation>
-    </message>
-    <message>
-        <source>not checked, the preamble holds the code %1, which no key types</source>
-        <translation>no comprobado, el preámbulo contiene el código %1, que ninguna tecla produce</translation>
-    </message>
-    <message>
-        <source>none set</source>
-        <translation>ninguno fijado</translation>
-    </message>
-    <message>
-        <source>Tracks</source>
-        <translation>Pistas</translation>
-    </message>
-    <message>
-        <source>the start sentinel of track %1 is the code %2, which no key types</source>
-        <translation>el centinela de inicio de la pista %1 es el código %2, que ninguna tecla produce</translation>
-    </message>
-    <message>
-        <source>the end sentinel is the code %1, which no key types</source>
-        <translation>el centinela de fin es el código %1, que ninguna tecla produce</translation>
-    </message>
-    <message>
-        <source>not checked, %1</source>
-        <translation>no comprobado, %1</translation>
-    </message>
-    <message>
-        <source>expected a start sentinel at key %1, came %2</source>
-        <translation>se esperaba un centinela de inicio en la tecla %1, llegó %2</translation>
-    </message>
-    <message>
-        <source>track %1 from key %2 has no end sentinel %3</source>
-        <translation>la pista %1 desde la tecla %2 no tiene centinela de fin %3</translation>
-    </message>
-    <message>
-        <source>track %1 has no LRC after its end sentinel</source>
-        <translation>la pista %1 no tiene LRC tras su centinela de fin</translation>
-    </message>
-    <message>
-        <source>no track came</source>
-        <translation>no llegó ninguna pista</translation>
-    </message>
-    <message>
-        <source>track %1 (1 character)</source>
-        <translation>pista %1 (1 carácter)</translation>
-    </message>
-    <message>
-        <source>track %1 (%2 characters)</source>
-        <translation>pista %1 (%2 caracteres)</translation>
-    </message>
-    <message>
-        <source>%1; then %2</source>
-        <translation>%1; luego %2</translation>
-    </message>
-    <message>
-        <source>Postamble</source>
-        <translation>Postámbulo</translation>
-    </message>
-    <message>
-        <source>Terminator</source>
-        <translation>Terminador</translation>
-    </message>
-    <message>
-        <source>nothing</source>
-        <translation>nada</translation>
-    </message>
-    <message>
-        <source>%1 (%2)</source>
-        <translation>%1 (%2)</translation>
-    </message>
-    <message>
-        <source>not checked, the postamble holds the code %1, which no key types</source>
-        <translation>no comprobado, el postámbulo contiene el código %1, que ninguna tecla produce</translation>
-    </message>
-    <message>
-        <source> after the card data</source>
-        <translation> tras los datos de la tarjeta</translation>
-    </message>
-    <message>
-        <source>not checked, the postamble did not come, so the end of the card data is unknown</source>
-        <translation>no comprobado, el postámbulo no llegó, así que se desconoce el final de los datos de la tarjeta</translation>
-    </message>
-    <message>
-        <source>the card data</source>
-        <translation>los datos de la tarjeta</translation>
-    </message>
-    <message>
-        <source>the postamble</source>
-        <translation>el postámbulo</translation>
-    </message>
-    <message>
-        <source>expected nothing after %1, came %2 at key %3</source>
-        <translation>no se esperaba nada tras %1, llegó %2 en la tecla %3</translation>
-    </message>
-    <message>
-        <source>expected %1 after %2, the swipe ended after key %3</source>
-        <translation>se esperaba %1 tras %2, la lectura terminó tras la tecla %3</translation>
-    </message>
-    <message>
-        <source>expected %1, came %2 at key %3</source>
-        <translation>se esperaba %1, llegó %2 en la tecla %3</translation>
-    </message>
-    <message>
-        <source>Track order</source>
-        <translation>Orden de pistas</translation>
-    </message>
-    <message>
-        <source>not checked, no track came</source>
-        <translation>no comprobado, no llegó ninguna pista</translation>
-    </message>
-    <message>
-        <source>not checked, byte 32 holds the track order code %1, which names no order</source>
-        <translation>no comprobado, el byte 32 contiene el código de orden de pistas %1, que no corresponde a ningún orden</translation>
-    </message>
-    <message>
-        <source>track %1 came twice (key %2)</source>
-        <translation>la pista %1 llegó dos veces (tecla %2)</translation>
-    </message>
-    <message>
-        <source>track %1 came after track %2 (key %3), the order is %4</source>
-        <translation>la pista %1 llegó tras la pista %2 (tecla %3), el orden es %4</translation>
-    </message>
-    <message>
-        <source>%1 in the order %2</source>
-        <translation>%1 en el orden %2</translation>
-    </message>
-    <message>
-        <source>Track selection</source>
-        <translation>Selección de pistas</translation>
-    </message>
-    <message>
-        <source>not checked, byte 63 holds %1, which names no track selection</source>
-        <translation>no comprobado, el byte 63 contiene %1, que no corresponde a ninguna selección de pistas</translation>
-    </message>
-    <message>
-        <source>track %1 came (key %2), but “%3” allows %4</source>
-        <translation>llegó la pista %1 (tecla %2), pero «%3» permite %4</translation>
-    </message>
-    <message>
-        <source>%1, allowed by “%2”</source>
-        <translation>%1, permitido por «%2»</translation>
+        <source>byte %1 holds %2, which names no track selection</source>
+        <translation>el byte %1 contiene el valor %2, que no corresponde a ninguna selección de pistas</translation>
     </message>
 </context>
 <context>
@@ -1063,6 +1110,22 @@ dividida como una lista de palabras del shell pero nunca ejecutada a través de 
         <source>Swipe checks of swipe %1</source>
         <translation>Comprobaciones de la lectura %1</translation>
     </message>
+    <message>
+        <source>Keys typed now do not reach the Swipe Test: click the box above before swiping.</source>
+        <translation>Las teclas pulsadas ahora no llegan a la prueba de deslizamiento: haga clic en el cuadro de arriba antes de deslizar la tarjeta.</translation>
+    </message>
+    <message>
+        <source>Swipe %1, reader sent: %2
+This computer received: %3
+%4; %5</source>
+        <translation>Deslizamiento %1, el lector envió: %2
+Este equipo recibió: %3
+%4; %5</translation>
+    </message>
+    <message>
+        <source>Use %1 for the reader</source>
+        <translation>Usar %1 para el lector</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::TableView</name>
@@ -1121,10 +1184,6 @@ dividida como una lista de palabras del shell pero nunca ejecutada a través de 
         <translation>Hay un lector de tarjetas conectado, pero no se pudo abrir: %1</translation>
     </message>
     <message>
-        <source>To allow access to it, install the udev rule 70-quorvel.rules into /etc/udev/rules.d, then unplug the reader and plug it in again.</source>
-        <translation>Para permitir el acceso, instale la regla udev 70-quorvel.rules en /etc/udev/rules.d y luego desconecte el lector y vuelva a conectarlo.</translation>
-    </message>
-    <message>
         <source>Reader attached</source>
         <translation>Lector conectado</translation>
     </message>
@@ -1159,6 +1218,22 @@ dividida como una lista de palabras del shell pero nunca ejecutada a través de 
     <message>
         <source>Transmitting settings…</source>
         <translation>Transmitiendo los ajustes…</translation>
+    </message>
+    <message>
+        <source>Companion program ended normally at %1</source>
+        <translation>Programa complementario finalizado normalmente a las %1</translation>
+    </message>
+    <message>
+        <source>Companion program ended with status %1 at %2</source>
+        <translation>Programa complementario finalizado con el estado %1 a las %2</translation>
+    </message>
+    <message>
+        <source>Companion program ended abnormally at %1</source>
+        <translation>Programa complementario finalizado de forma anómala a las %1</translation>
+    </message>
+    <message>
+        <source>Settings not transmitted at %1</source>
+        <translation>Configuración no transmitida a las %1</translation>
     </message>
 </context>
 </TS>

@@ -52,6 +52,22 @@
         <source>The companion program %1 ended abnormally: %2 (code %3).</source>
         <translation>Le programme compagnon %1 s&apos;est terminé anormalement : %2 (code %3).</translation>
     </message>
+    <message>
+        <source>signal %1 (%2)</source>
+        <translation>signal %1 (%2)</translation>
+    </message>
+    <message>
+        <source>signal %1</source>
+        <translation>signal %1</translation>
+    </message>
+    <message>
+        <source>The companion program %1 was ended by %2.</source>
+        <translation>Le programme compagnon %1 a été arrêté par %2.</translation>
+    </message>
+    <message>
+        <source>The companion program %1 ended with status %2.</source>
+        <translation>Le programme compagnon %1 s&apos;est terminé avec le statut %2.</translation>
+    </message>
 </context>
 <context>
     <name>quorvel</name>
@@ -60,24 +76,12 @@
         <translation>aucune touche connue pour %1</translation>
     </message>
     <message>
-        <source>byte 50 holds %1, which names no keyboard terminator</source>
-        <translation>l&apos;octet 50 contient %1, qui ne désigne aucun terminateur clavier</translation>
-    </message>
-    <message>
         <source>track %1</source>
         <translation>piste %1</translation>
     </message>
     <message>
         <source>tracks %1 and %2</source>
         <translation>pistes %1 et %2</translation>
-    </message>
-    <message>
-        <source>1 key</source>
-        <translation>1 touche</translation>
-    </message>
-    <message>
-        <source>%1 keys in %2 ms; gaps between keys: smallest %3 ms, median %4 ms, largest %5 ms</source>
-        <translation>%1 touches en %2 ms ; écarts entre touches : minimum %3 ms, médiane %4 ms, maximum %5 ms</translation>
     </message>
     <message>
         <source>Can&apos;t open file ! </source>
@@ -126,6 +130,346 @@ Les options propres à Qt, comme -platform et -style, sont aussi acceptées.
 QUORVEL_COMPANION indique une commande à exécuter au lieu de Hoplink.exe pour la transmission,
 découpée comme une liste de mots du shell mais jamais exécutée par un shell.
 </translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation>rien</translation>
+    </message>
+    <message>
+        <source>a card number digit arrived otherwise (key %1)</source>
+        <translation>un chiffre du numéro de carte est arrivé différemment (touche %1)</translation>
+    </message>
+    <message>
+        <source>%1 arrived as %2 (key %3)</source>
+        <translation>%1 est arrivé sous la forme %2 (touche %3)</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 et %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2 type these keys alike)</source>
+        <translation>%1 (%2 produisent les mêmes caractères avec ces touches)</translation>
+    </message>
+    <message>
+        <source>ALT mode</source>
+        <translation>Mode ALT</translation>
+    </message>
+    <message>
+        <source>%1 characters came as Alt + keypad codes, but the settings do not put the reader in ALT mode</source>
+        <translation>%1 caractères sont arrivés sous forme de codes Alt + pavé numérique, mais les paramètres ne mettent pas le lecteur en mode ALT</translation>
+    </message>
+    <message>
+        <source>the settings put the reader in ALT mode, but no character came as an Alt + keypad code</source>
+        <translation>les paramètres mettent le lecteur en mode ALT, mais aucun caractère n&apos;est arrivé sous forme de code Alt + pavé numérique</translation>
+    </message>
+    <message>
+        <source>%1 characters came as Alt + keypad codes</source>
+        <translation>%1 caractères sont arrivés sous forme de codes Alt + pavé numérique</translation>
+    </message>
+    <message>
+        <source>choose the keyboard language of this computer&apos;s layout instead of ALT mode</source>
+        <translation>choisissez la langue du clavier correspondant à la disposition de cet ordinateur au lieu du mode ALT</translation>
+    </message>
+    <message>
+        <source>choose %1, the keyboard language this computer&apos;s keys match, instead of ALT mode</source>
+        <translation>choisissez %1, la langue du clavier à laquelle correspondent les touches de cet ordinateur, au lieu du mode ALT</translation>
+    </message>
+    <message>
+        <source>%1 characters came as Alt + keypad codes; this computer does not turn them into characters, so programs here receive keypad digits: %2</source>
+        <translation>%1 caractères sont arrivés sous forme de codes Alt + pavé numérique ; cet ordinateur ne les convertit pas en caractères, les programmes reçoivent donc ici des chiffres du pavé numérique : %2</translation>
+    </message>
+    <message>
+        <source>byte %1 = %2</source>
+        <translation>octet %1 = %2</translation>
+    </message>
+    <message>
+        <source>Keyboard language</source>
+        <translation>Langue du clavier</translation>
+    </message>
+    <message>
+        <source>not checked, no key came</source>
+        <translation>non vérifié, aucune touche n&apos;est arrivée</translation>
+    </message>
+    <message>
+        <source>not checked, the keys came without their positions on the keyboard</source>
+        <translation>non vérifié, les touches sont arrivées sans leur position sur le clavier</translation>
+    </message>
+    <message>
+        <source>not checked, byte %1 holds %2, which names no keyboard language</source>
+        <translation>non vérifié, l&apos;octet %1 contient la valeur %2, qui ne désigne aucune langue du clavier</translation>
+    </message>
+    <message>
+        <source>not checked, the reader typed Alt + keypad codes, which no layout changes</source>
+        <translation>non vérifié, le lecteur a tapé des codes Alt + pavé numérique, qu&apos;aucune disposition ne modifie</translation>
+    </message>
+    <message>
+        <source>the reader types for %1, and this computer received the same</source>
+        <translation>le lecteur tape pour %1, et cet ordinateur a reçu la même chose</translation>
+    </message>
+    <message>
+        <source>the reader types for %1, this computer&apos;s keys match %2; %3</source>
+        <translation>le lecteur tape pour %1, les touches de cet ordinateur correspondent à %2 ; %3</translation>
+    </message>
+    <message>
+        <source>the reader types for %1, and none of the reader&apos;s keyboard languages matches this computer&apos;s keys; %2. Set this computer&apos;s layout to %1 while the reader is in use, or choose the reader&apos;s language nearest to this computer&apos;s layout</source>
+        <translation>le lecteur tape pour %1, et aucune des langues du clavier du lecteur ne correspond aux touches de cet ordinateur ; %2. Réglez la disposition de cet ordinateur sur %1 pendant l&apos;utilisation du lecteur, ou choisissez la langue du lecteur la plus proche de la disposition de cet ordinateur</translation>
+    </message>
+    <message>
+        <source>Letter case</source>
+        <translation>Casse des lettres</translation>
+    </message>
+    <message>
+        <source>not checked, no track 1 came</source>
+        <translation>non vérifié, la piste 1 n&apos;est pas arrivée</translation>
+    </message>
+    <message>
+        <source>no letters in track 1</source>
+        <translation>aucune lettre dans la piste 1</translation>
+    </message>
+    <message>
+        <source>track 1 letters arrived in upper case</source>
+        <translation>les lettres de la piste 1 sont arrivées en majuscules</translation>
+    </message>
+    <message>
+        <source>none the settings name</source>
+        <translation>aucun de ceux que nomment les paramètres</translation>
+    </message>
+    <message>
+        <source>track 1 holds upper-case letters only, but letters arrived in lower case from key %1; the reader&apos;s case mode is %2; %3</source>
+        <translation>la piste 1 ne contient que des majuscules, mais des lettres sont arrivées en minuscules à partir de la touche %1 ; le mode de casse du lecteur est %2 ; %3</translation>
+    </message>
+    <message>
+        <source>Caps Lock was on</source>
+        <translation>Verr. Maj était activé</translation>
+    </message>
+    <message>
+        <source>Caps Lock was off</source>
+        <translation>Verr. Maj était désactivé</translation>
+    </message>
+    <message>
+        <source>LRC</source>
+        <translation>LRC</translation>
+    </message>
+    <message>
+        <source>unexpected LRC-like character %1 after the end sentinel of track %2 (key %3), but Transmit LRC is off</source>
+        <translation>caractère inattendu %1 semblable à un LRC après la sentinelle de fin de la piste %2 (touche %3), mais « Transmettre LRC » est désactivé</translation>
+    </message>
+    <message>
+        <source>Transmit LRC is on, but no LRC came after the end sentinel of track %1 (key %2)</source>
+        <translation>« Transmettre LRC » est activé, mais aucun LRC n&apos;est arrivé après la sentinelle de fin de la piste %1 (touche %2)</translation>
+    </message>
+    <message>
+        <source>track %1 not checked, it holds characters outside its set</source>
+        <translation>piste %1 non vérifiée, elle contient des caractères hors de son jeu de caractères</translation>
+    </message>
+    <message>
+        <source>the LRC of track %1 came as %2 (key %3), expected %4</source>
+        <translation>le LRC de la piste %1 est arrivé sous la forme %2 (touche %3), %4 était attendu</translation>
+    </message>
+    <message>
+        <source>track %1 %2</source>
+        <translation>piste %1 %2</translation>
+    </message>
+    <message>
+        <source>not checked, no track came</source>
+        <translation>non vérifié, aucune piste reçue</translation>
+    </message>
+    <message>
+        <source>not checked, no track ended</source>
+        <translation>non vérifié, aucune piste ne s&apos;est terminée</translation>
+    </message>
+    <message>
+        <source>Transmit LRC is off, and none came</source>
+        <translation>« Transmettre LRC » est désactivé, et aucun n&apos;est arrivé</translation>
+    </message>
+    <message>
+        <source>Lock keys</source>
+        <translation>Touches de verrouillage</translation>
+    </message>
+    <message>
+        <source>1 press of Caps Lock, Num Lock or Scroll Lock left out of the card data</source>
+        <translation>1 appui sur Verr. Maj, Verr. Num ou Arrêt défil exclu des données de la carte</translation>
+    </message>
+    <message>
+        <source>%1 presses of Caps Lock, Num Lock or Scroll Lock left out of the card data</source>
+        <translation>%1 appuis sur Verr. Maj, Verr. Num ou Arrêt défil exclus des données de la carte</translation>
+    </message>
+    <message>
+        <source>Caps Lock was on during the swipe</source>
+        <translation>Verr. Maj était activé pendant le passage</translation>
+    </message>
+    <message>
+        <source>byte %1 holds %2, which names no keyboard terminator</source>
+        <translation>l&apos;octet %1 contient la valeur %2, qui ne désigne aucun terminateur clavier</translation>
+    </message>
+    <message>
+        <source>(ALT mode: each character as Alt + keypad code)</source>
+        <translation>(mode ALT : chaque caractère sous forme de code Alt + pavé numérique)</translation>
+    </message>
+    <message>
+        <source>Postamble</source>
+        <translation>Postambule</translation>
+    </message>
+    <message>
+        <source>not checked, the postamble holds the code %1, which no key types</source>
+        <translation>non vérifié, le postambule contient le code %1, produit par aucune touche</translation>
+    </message>
+    <message>
+        <source>none set</source>
+        <translation>aucun défini</translation>
+    </message>
+    <message>
+        <source> after the card data</source>
+        <translation> après les données de la carte</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Terminator</source>
+        <translation>Terminateur</translation>
+    </message>
+    <message>
+        <source>not checked, %1</source>
+        <translation>non vérifié, %1</translation>
+    </message>
+    <message>
+        <source>not checked, the postamble did not come, so the end of the card data is unknown</source>
+        <translation>non vérifié, le postambule n&apos;est pas venu, la fin des données de la carte est donc inconnue</translation>
+    </message>
+    <message>
+        <source>the card data</source>
+        <translation>les données de la carte</translation>
+    </message>
+    <message>
+        <source>the postamble</source>
+        <translation>le postambule</translation>
+    </message>
+    <message>
+        <source>expected nothing after %1, came %2 at key %3</source>
+        <translation>rien attendu après %1, reçu %2 à la touche %3</translation>
+    </message>
+    <message>
+        <source>expected %1 after %2, the swipe ended after key %3</source>
+        <translation>attendu %1 après %2, la lecture a fini après la touche %3</translation>
+    </message>
+    <message>
+        <source>expected %1, came %2 at key %3</source>
+        <translation>attendu %1, reçu %2 à la touche %3</translation>
+    </message>
+    <message>
+        <source>the start sentinel of track %1 is the code %2, which no key types</source>
+        <translation>la sentinelle de début de la piste %1 est le code %2, produit par aucune touche</translation>
+    </message>
+    <message>
+        <source>the end sentinel is the code %1, which no key types</source>
+        <translation>la sentinelle de fin est le code %1, produit par aucune touche</translation>
+    </message>
+    <message>
+        <source>track %1 (1 character)</source>
+        <translation>piste %1 (1 caractère)</translation>
+    </message>
+    <message>
+        <source>track %1 (%2 characters)</source>
+        <translation>piste %1 (%2 caractères)</translation>
+    </message>
+    <message>
+        <source>the start sentinel %1 of track %2</source>
+        <translation>la sentinelle de début %1 de la piste %2</translation>
+    </message>
+    <message>
+        <source>a start sentinel</source>
+        <translation>une sentinelle de début</translation>
+    </message>
+    <message>
+        <source>expected %1 at key %2, came %3</source>
+        <translation>attendu à la touche %2 : %1, reçu : %3</translation>
+    </message>
+    <message>
+        <source>track %1 from key %2 has no end sentinel %3</source>
+        <translation>la piste %1 à partir de la touche %2 n&apos;a pas de sentinelle de fin %3</translation>
+    </message>
+    <message>
+        <source>no track came</source>
+        <translation>aucune piste reçue</translation>
+    </message>
+    <message>
+        <source>Preamble</source>
+        <translation>Préambule</translation>
+    </message>
+    <message>
+        <source>not checked, the preamble holds the code %1, which no key types</source>
+        <translation>non vérifié, le préambule contient le code %1, produit par aucune touche</translation>
+    </message>
+    <message>
+        <source>Tracks</source>
+        <translation>Pistes</translation>
+    </message>
+    <message>
+        <source>%1; then %2</source>
+        <translation>%1 ; puis %2</translation>
+    </message>
+    <message>
+        <source>Track order</source>
+        <translation>Ordre des pistes</translation>
+    </message>
+    <message>
+        <source>track %1 came twice (key %2)</source>
+        <translation>piste %1 reçue deux fois (touche %2)</translation>
+    </message>
+    <message>
+        <source>track %1 came after track %2 (key %3), the order is %4</source>
+        <translation>piste %1 reçue après la piste %2 (touche %3), l&apos;ordre est %4</translation>
+    </message>
+    <message>
+        <source>%1 in the order %2</source>
+        <translation>%1 dans l&apos;ordre %2</translation>
+    </message>
+    <message>
+        <source>Track selection</source>
+        <translation>Sélection des pistes</translation>
+    </message>
+    <message>
+        <source>track %1 came (key %2), but “%3” allows %4</source>
+        <translation>piste %1 reçue (touche %2), mais « %3 » autorise %4</translation>
+    </message>
+    <message>
+        <source>%1, allowed by “%2”</source>
+        <translation>%1, autorisé par « %2 »</translation>
+    </message>
+    <message>
+        <source>Reader attached</source>
+        <translation>Lecteur branché</translation>
+    </message>
+    <message>
+        <source>Path: %1</source>
+        <translation>Chemin : %1</translation>
+    </message>
+    <message>
+        <source>Serial number: %1</source>
+        <translation>Numéro de série : %1</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(aucun)</translation>
+    </message>
+    <message>
+        <source>No reader attached</source>
+        <translation>Aucun lecteur branché</translation>
+    </message>
+    <message>
+        <source>Reader found but it cannot be opened</source>
+        <translation>Lecteur trouvé, mais impossible de l’ouvrir</translation>
+    </message>
+    <message>
+        <source>Reason: %1</source>
+        <translation>Raison : %1</translation>
+    </message>
+    <message>
+        <source>The Quorvel package installs the udev rule /usr/lib/udev/rules.d/70-quorvel.rules, which gives the person at the machine access to the reader (without the package, copy 70-quorvel.rules to /etc/udev/rules.d). Then run &quot;sudo udevadm control --reload&quot; and plug the reader in again. The rule does not cover a session without a seat, such as one over ssh.</source>
+        <translation>Le paquet Quorvel installe la règle udev /usr/lib/udev/rules.d/70-quorvel.rules, qui donne à la personne devant la machine l&apos;accès au lecteur (sans le paquet, copiez 70-quorvel.rules dans /etc/udev/rules.d). Lancez ensuite « sudo udevadm control --reload » et rebranchez le lecteur. La règle ne couvre pas une session sans poste (seat), comme une session ssh.</translation>
     </message>
 </context>
 <context>
@@ -529,10 +873,6 @@ découpée comme une liste de mots du shell mais jamais exécutée par un shell.
         <translation>Fichier</translation>
     </message>
     <message>
-        <source>Default</source>
-        <translation>Défaut</translation>
-    </message>
-    <message>
         <source>Open</source>
         <translation>Ouvrir</translation>
     </message>
@@ -541,36 +881,8 @@ découpée comme une liste de mots du shell mais jamais exécutée par un shell.
         <translation>Enregistrer</translation>
     </message>
     <message>
-        <source>Exit</source>
-        <translation>Quitter</translation>
-    </message>
-    <message>
         <source>Setting</source>
         <translation>Réglage</translation>
-    </message>
-    <message>
-        <source>InterCharacter Delay</source>
-        <translation>Délai intercaractère</translation>
-    </message>
-    <message>
-        <source>Keyboard Language</source>
-        <translation>Langue du clavier</translation>
-    </message>
-    <message>
-        <source>Terminator</source>
-        <translation>Terminateur</translation>
-    </message>
-    <message>
-        <source>Magnetic Card</source>
-        <translation>Carte magnétique</translation>
-    </message>
-    <message>
-        <source>Preamble &amp; Postamble</source>
-        <translation>Préambule &amp; postambule</translation>
-    </message>
-    <message>
-        <source>General Parameter</source>
-        <translation>Paramètres généraux</translation>
     </message>
     <message>
         <source>Transmit</source>
@@ -579,22 +891,6 @@ découpée comme une liste de mots du shell mais jamais exécutée par un shell.
     <message>
         <source>Tools</source>
         <translation>Outils</translation>
-    </message>
-    <message>
-        <source>Swipe Test</source>
-        <translation>Test de lecture</translation>
-    </message>
-    <message>
-        <source>Summary</source>
-        <translation>Résumé</translation>
-    </message>
-    <message>
-        <source>Compare</source>
-        <translation>Comparer</translation>
-    </message>
-    <message>
-        <source>About Quorvel</source>
-        <translation>À propos de Quorvel</translation>
     </message>
     <message>
         <source>New</source>
@@ -674,130 +970,6 @@ découpée comme une liste de mots du shell mais jamais exécutée par un shell.
 <context>
     <name>quorvel::SettingWords</name>
     <message>
-        <source>Intercharacter Delay</source>
-        <translation>Délai intercaractère</translation>
-    </message>
-    <message>
-        <source>Keyboard Language</source>
-        <translation>Langue du clavier</translation>
-    </message>
-    <message>
-        <source>Terminator</source>
-        <translation>Terminateur</translation>
-    </message>
-    <message>
-        <source>Magnetic Card</source>
-        <translation>Carte magnétique</translation>
-    </message>
-    <message>
-        <source>Preamble &amp; Postamble</source>
-        <translation>Préambule &amp; postambule</translation>
-    </message>
-    <message>
-        <source>General Parameter</source>
-        <translation>Paramètres généraux</translation>
-    </message>
-    <message>
-        <source>Start Keyboard Setting</source>
-        <translation>Valeur initiale clavier</translation>
-    </message>
-    <message>
-        <source>Start RS-232 Setting</source>
-        <translation>Valeur initiale RS-232</translation>
-    </message>
-    <message>
-        <source>Language for Keyboard Interface</source>
-        <translation>Langue de l&apos;interface clavier</translation>
-    </message>
-    <message>
-        <source>ALT Mode</source>
-        <translation>Mode ALT</translation>
-    </message>
-    <message>
-        <source>Keyboard</source>
-        <translation>Clavier</translation>
-    </message>
-    <message>
-        <source>RS-232</source>
-        <translation>RS-232</translation>
-    </message>
-    <message>
-        <source>Track Order</source>
-        <translation>Ordre des pistes</translation>
-    </message>
-    <message>
-        <source>Track Selection</source>
-        <translation>Sélection des pistes</translation>
-    </message>
-    <message>
-        <source>Track 1 Start Sentinel</source>
-        <translation>Sentinelle de début piste 1</translation>
-    </message>
-    <message>
-        <source>Track 2 Start Sentinel</source>
-        <translation>Sentinelle de début piste 2</translation>
-    </message>
-    <message>
-        <source>Track 3 Start Sentinel</source>
-        <translation>Sentinelle de début piste 3</translation>
-    </message>
-    <message>
-        <source>Track 1/2/3 End Sentinel</source>
-        <translation>Sentinelle de fin pistes 1/2/3</translation>
-    </message>
-    <message>
-        <source>Track 1 DLE Character</source>
-        <translation>Caractère DLE piste 1</translation>
-    </message>
-    <message>
-        <source>Track 2 DLE Character</source>
-        <translation>Caractère DLE piste 2</translation>
-    </message>
-    <message>
-        <source>Track 3 DLE Character</source>
-        <translation>Caractère DLE piste 3</translation>
-    </message>
-    <message>
-        <source>STX Character</source>
-        <translation>Caractère STX</translation>
-    </message>
-    <message>
-        <source>Track 2 Account No. Only</source>
-        <translation>Numéro de compte de la piste 2 seulement</translation>
-    </message>
-    <message>
-        <source>IBM Format</source>
-        <translation>Format IBM</translation>
-    </message>
-    <message>
-        <source>Transmit LRC</source>
-        <translation>Transmettre le LRC</translation>
-    </message>
-    <message>
-        <source>Preamble</source>
-        <translation>Préambule</translation>
-    </message>
-    <message>
-        <source>Postamble</source>
-        <translation>Postambule</translation>
-    </message>
-    <message>
-        <source>Case</source>
-        <translation>Casse</translation>
-    </message>
-    <message>
-        <source>Buzzer Pitch</source>
-        <translation>Hauteur du bip</translation>
-    </message>
-    <message>
-        <source>Buzzer Duration</source>
-        <translation>Durée du bip</translation>
-    </message>
-    <message>
-        <source>Power On Beeper</source>
-        <translation>Bip à la mise sous tension</translation>
-    </message>
-    <message>
         <source>Other bytes</source>
         <translation>Autres octets</translation>
     </message>
@@ -826,6 +998,25 @@ découpée comme une liste de mots du shell mais jamais exécutée par un shell.
     </message>
 </context>
 <context>
+    <name>quorvel::SwipeAnalysis</name>
+    <message>
+        <source>expected %1%2, the swipe ended after key %3</source>
+        <translation>attendu %1%2, la lecture a fini après la touche %3</translation>
+    </message>
+    <message>
+        <source>expected %1%2, came %3 instead of %4 at key %5</source>
+        <translation>attendu %1%2, reçu %3 au lieu de %4 à la touche %5</translation>
+    </message>
+    <message>
+        <source>1 key</source>
+        <translation>1 touche</translation>
+    </message>
+    <message>
+        <source>%1 keys in %2 ms; gaps between keys: smallest %3 ms, median %4 ms, largest %5 ms</source>
+        <translation>%1 touches en %2 ms ; écarts entre touches : minimum %3 ms, médiane %4 ms, maximum %5 ms</translation>
+    </message>
+</context>
+<context>
     <name>quorvel::SwipeCapture</name>
     <message>
         <source>Swipe capture</source>
@@ -845,158 +1036,14 @@ découpée comme une liste de mots du shell mais jamais exécutée par un shell.
     </message>
 </context>
 <context>
-    <name>quorvel::SwipeChecker</name>
+    <name>quorvel::SwipeFrame</name>
     <message>
-        <source>expected %1%2, the swipe ended after key %3</source>
-        <translation>attendu %1%2, la lecture a fini après la touche %3</translation>
+        <source>byte %1 holds the track order code %2, which names no order</source>
+        <translation>l&apos;octet %1 contient le code d&apos;ordre des pistes %2, qui ne désigne aucun ordre</translation>
     </message>
     <message>
-        <source>expected %1%2, came %3 instead of %4 at key %5</source>
-        <translation>attendu %1%2, reçu %3 au lieu de %4 à la touche %5</translation>
-    </message>
-    <message>
-        <source>Preamble</source>
-        <translation>Préambule</translation>
-    </message>
-    <message>
-        <source>not checked, the preamble holds the code %1, which no key types</source>
-        <translation>non vérifié, le préambule contient le code %1, produit par aucune touche</translation>
-    </message>
-    <message>
-        <source>none set</source>
-        <translation>aucun défini</translation>
-    </message>
-    <message>
-        <source>Tracks</source>
-        <translation>Pistes</translation>
-    </message>
-    <message>
-        <source>the start sentinel of track %1 is the code %2, which no key types</source>
-        <translation>la sentinelle de début de la piste %1 est le code %2, produit par aucune touche</translation>
-    </message>
-    <message>
-        <source>the end sentinel is the code %1, which no key types</source>
-        <translation>la sentinelle de fin est le code %1, produit par aucune touche</translation>
-    </message>
-    <message>
-        <source>not checked, %1</source>
-        <translation>non vérifié, %1</translation>
-    </message>
-    <message>
-        <source>expected a start sentinel at key %1, came %2</source>
-        <translation>sentinelle de début attendue à la touche %1, reçu %2</translation>
-    </message>
-    <message>
-        <source>track %1 from key %2 has no end sentinel %3</source>
-        <translation>la piste %1 à partir de la touche %2 n&apos;a pas de sentinelle de fin %3</translation>
-    </message>
-    <message>
-        <source>track %1 has no LRC after its end sentinel</source>
-        <translation>la piste %1 n&apos;a pas de LRC après sa sentinelle de fin</translation>
-    </message>
-    <message>
-        <source>no track came</source>
-        <translation>aucune piste reçue</translation>
-    </message>
-    <message>
-        <source>track %1 (1 character)</source>
-        <translation>piste %1 (1 caractère)</translation>
-    </message>
-    <message>
-        <source>track %1 (%2 characters)</source>
-        <translation>piste %1 (%2 caractères)</translation>
-    </message>
-    <message>
-        <source>%1; then %2</source>
-        <translation>%1 ; puis %2</translation>
-    </message>
-    <message>
-        <source>Postamble</source>
-        <translation>Postambule</translation>
-    </message>
-    <message>
-        <source>Terminator</source>
-        <translation>Terminateur</translation>
-    </message>
-    <message>
-        <source>nothing</source>
-        <translation>rien</translation>
-    </message>
-    <message>
-        <source>%1 (%2)</source>
-        <translation>%1 (%2)</translation>
-    </message>
-    <message>
-        <source>not checked, the postamble holds the code %1, which no key types</source>
-        <translation>non vérifié, le postambule contient le code %1, produit par aucune touche</translation>
-    </message>
-    <message>
-        <source> after the card data</source>
-        <translation> après les données de la carte</translation>
-    </message>
-    <message>
-        <source>not checked, the postamble did not come, so the end of the card data is unknown</source>
-        <translation>non vérifié, le postambule n&apos;est pas venu, la fin des données de la carte est donc inconnue</translation>
-    </message>
-    <message>
-        <source>the card data</source>
-        <translation>les données de la carte</translation>
-    </message>
-    <message>
-        <source>the postamble</source>
-        <translation>le postambule</translation>
-    </message>
-    <message>
-        <source>expected nothing after %1, came %2 at key %3</source>
-        <translation>rien attendu après %1, reçu %2 à la touche %3</translation>
-    </message>
-    <message>
-        <source>expected %1 after %2, the swipe ended after key %3</source>
-        <translation>attendu %1 après %2, la lecture a fini après la touche %3</translation>
-    </message>
-    <message>
-        <source>expected %1, came %2 at key %3</source>
-        <translation>attendu %1, reçu %2 à la touche %3</translation>
-    </message>
-    <message>
-        <source>Track order</source>
-        <translation>Ordre des pistes</translation>
-    </message>
-    <message>
-        <source>not checked, no track came</source>
-        <translation>non vérifié, aucune piste reçue</translation>
-    </message>
-    <message>
-        <source>not checked, byte 32 holds the track order code %1, which names no order</source>
-        <translation>non vérifié, l&apos;octet 32 contient le code d&apos;ordre des pistes %1, qui ne désigne aucun ordre</translation>
-    </message>
-    <message>
-        <source>track %1 came twice (key %2)</source>
-        <translation>piste %1 reçue deux fois (touche %2)</translation>
-    </message>
-    <message>
-        <source>track %1 came after track %2 (key %3), the order is %4</source>
-        <translation>piste %1 reçue après la piste %2 (touche %3), l&apos;ordre est %4</translation>
-    </message>
-    <message>
-        <source>%1 in the order %2</source>
-        <translation>%1 dans l&apos;ordre %2</translation>
-    </message>
-    <message>
-        <source>Track selection</source>
-        <translation>Sélection des pistes</translation>
-    </message>
-    <message>
-        <source>not checked, byte 63 holds %1, which names no track selection</source>
-        <translation>non vérifié, l&apos;octet 63 contient %1, qui ne désigne aucune sélection de pistes</translation>
-    </message>
-    <message>
-        <source>track %1 came (key %2), but “%3” allows %4</source>
-        <translation>piste %1 reçue (touche %2), mais « %3 » autorise %4</translation>
-    </message>
-    <message>
-        <source>%1, allowed by “%2”</source>
-        <translation>%1, autorisé par « %2 »</translation>
+        <source>byte %1 holds %2, which names no track selection</source>
+        <translation>l&apos;octet %1 contient la valeur %2, qui ne désigne aucune sélection de pistes</translation>
     </message>
 </context>
 <context>
@@ -1063,6 +1110,22 @@ découpée comme une liste de mots du shell mais jamais exécutée par un shell.
         <source>Swipe checks of swipe %1</source>
         <translation>Vérifications de la lecture %1</translation>
     </message>
+    <message>
+        <source>Keys typed now do not reach the Swipe Test: click the box above before swiping.</source>
+        <translation>Les touches tapées maintenant n&apos;atteignent pas le test de passage : cliquez dans la zone ci-dessus avant de passer la carte.</translation>
+    </message>
+    <message>
+        <source>Swipe %1, reader sent: %2
+This computer received: %3
+%4; %5</source>
+        <translation>Passage %1, envoyé par le lecteur : %2
+Reçu par cet ordinateur : %3
+%4 ; %5</translation>
+    </message>
+    <message>
+        <source>Use %1 for the reader</source>
+        <translation>Utiliser %1 pour le lecteur</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::TableView</name>
@@ -1121,10 +1184,6 @@ découpée comme une liste de mots du shell mais jamais exécutée par un shell.
         <translation>Un lecteur de cartes est branché, mais il n&apos;a pas pu être ouvert : %1</translation>
     </message>
     <message>
-        <source>To allow access to it, install the udev rule 70-quorvel.rules into /etc/udev/rules.d, then unplug the reader and plug it in again.</source>
-        <translation>Pour y donner accès, installez la règle udev 70-quorvel.rules dans /etc/udev/rules.d, puis débranchez le lecteur et rebranchez-le.</translation>
-    </message>
-    <message>
         <source>Reader attached</source>
         <translation>Lecteur branché</translation>
     </message>
@@ -1159,6 +1218,22 @@ découpée comme une liste de mots du shell mais jamais exécutée par un shell.
     <message>
         <source>Transmitting settings…</source>
         <translation>Transmission des réglages…</translation>
+    </message>
+    <message>
+        <source>Companion program ended normally at %1</source>
+        <translation>Programme compagnon terminé normalement à %1</translation>
+    </message>
+    <message>
+        <source>Companion program ended with status %1 at %2</source>
+        <translation>Programme compagnon terminé avec le statut %1 à %2</translation>
+    </message>
+    <message>
+        <source>Companion program ended abnormally at %1</source>
+        <translation>Programme compagnon terminé anormalement à %1</translation>
+    </message>
+    <message>
+        <source>Settings not transmitted at %1</source>
+        <translation>Paramètres non transmis à %1</translation>
     </message>
 </context>
 </TS>
