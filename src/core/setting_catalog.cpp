@@ -3,14 +3,12 @@
 #include "key_name.h"
 #include "setting_rules.h"
 #include "setting_fields.h"
-#include "setting_tables.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QRegularExpression>
 
 #include <algorithm>
-#include <array>
 #include <QJsonObject>
 
 namespace quorvel {
@@ -18,9 +16,20 @@ namespace quorvel {
 namespace {
 
 struct Choice {
-    int code;
+    int value; // the field's value, as fieldValue gives it
     QString name;
 };
+
+// An unknown value is shown as the code its bits make in their byte.
+int codeInByte(const Field& f, int value) { return value << fieldShift(f); }
+
+// The value whose bits make that code; nullopt when the code has bits outside the field.
+std::optional<int> valueOfCodeInByte(const Field& f, int code) {
+    const int value = code >> fieldShift(f);
+    if (value > fieldMaximum(f) || codeInByte(f, value) != code)
+        return std::nullopt;
+    return value;
+}
 
 QString unknownText(int code) { return QStringLiteral("unknown (&H%1)").arg(byteHex(code)); }
 
@@ -31,58 +40,64 @@ QString listOf(const QList<Choice>& choices) {
     return names.join(QStringLiteral(", "));
 }
 
-Setting choiceSetting(const QString& key, int byte, int mask, const QList<Choice>& choices) {
+Setting choiceSetting(const Field& f, const QList<Choice>& choices) {
+    const QString key = QString::fromLatin1(f.key);
+    const FieldId id = f.id;
     auto text = [=](const SettingsImage& image) {
-        const int code = image[static_cast<std::size_t>(byte)] & mask;
+        const int value = fieldValue(image, id);
         for (const Choice& c : choices)
-            if (c.code == code)
+            if (c.value == value)
                 return c.name;
-        return unknownText(code);
+        return unknownText(codeInByte(field(id), value));
     };
     return {key,
-            {byte},
+            {f.byte},
             text,
             [=](const SettingsImage& image) { return QJsonValue(text(image)); },
             [=](SettingsImage& image, const QString& value) {
                 for (const Choice& c : choices) {
                     if (c.name.compare(value.trimmed(), Qt::CaseInsensitive) == 0) {
-                        auto& b = image[static_cast<std::size_t>(byte)];
-                        b = static_cast<std::uint8_t>((b & ~mask) | c.code);
+                        setFieldValue(image, id, c.value);
                         return QString();
                     }
                 }
                 // What an unknown code shows as assigns it back, so that no value is lost.
-                static const QRegularExpression unknown(QStringLiteral(R"(^unknown \((&H[0-9A-F]{1,2})\)$)"),
-                                                        QRegularExpression::CaseInsensitiveOption);
-                if (const QRegularExpressionMatch m = unknown.match(value.trimmed()); m.hasMatch()) {
-                    const int code = *parseByteText(m.captured(1));
-                    if ((code & ~mask) == 0) {
-                        auto& b = image[static_cast<std::size_t>(byte)];
-                        b = static_cast<std::uint8_t>((b & ~mask) | code);
-                        return QString();
-                    }
+                static const QRegularExpression unknown(
+                    QStringLiteral(R"(^unknown \((&H[0-9A-F]{1,2})\)$)"),
+                    QRegularExpression::CaseInsensitiveOption);
+                const QRegularExpressionMatch m = unknown.match(value.trimmed());
+                if (const std::optional<int> held =
+                        m.hasMatch() ? valueOfCodeInByte(field(id), *parseByteText(m.captured(1)))
+                                     : std::nullopt) {
+                    setFieldValue(image, id, *held);
+                    return QString();
                 }
-                return QStringLiteral("%1: \"%2\" is not one of %3").arg(key, value, listOf(choices));
+                return QStringLiteral("%1: \"%2\" is not one of %3")
+                    .arg(key, value, listOf(choices));
             },
             listOf(choices)};
 }
 
-// An on/off bit; `write` gives the byte for a new state where more than the bit changes.
-Setting flagSetting(const QString& key, int byte, int bit,
-                    std::function<int(int, bool)> write = nullptr) {
-    Setting s = choiceSetting(key, byte, bit, {{0, QStringLiteral("off")}, {bit, QStringLiteral("on")}});
-    if (write) {
-        auto plain = s.assign;
-        s.assign = [=](SettingsImage& image, const QString& value) {
-            auto& b = image[static_cast<std::size_t>(byte)];
-            const int before = b;
+// An on/off bit; `then` adjusts other fields after a new state is stored.
+Setting flagSetting(const Field& f, const QList<Choice>& choices,
+                    std::function<void(SettingsImage&, bool)> then = nullptr) {
+    Setting s = choiceSetting(f, choices);
+    if (then) {
+        const FieldId id = f.id;
+        s.assign = [=, plain = s.assign](SettingsImage& image, const QString& value) {
             const QString error = plain(image, value);
             if (error.isEmpty())
-                b = static_cast<std::uint8_t>(write(before, (b & bit) != 0));
+                then(image, fieldValue(image, id) != 0);
             return error;
         };
     }
     return s;
+}
+
+// Turning the ALT mode on also ends the function key emulation, as on the keyboard language page.
+void afterAltMode(SettingsImage& image, bool on) {
+    if (on)
+        setFieldValue(image, FieldId::FunctionKeys, 0);
 }
 
 const QString kCharacterValues = QStringLiteral(
@@ -122,47 +137,62 @@ QJsonValue characterJson(int code) {
     return QJsonObject{{QStringLiteral("name"), name}, {QStringLiteral("code"), code}};
 }
 
-Setting characterSetting(const QString& key, int byte) {
+Setting characterSetting(const Field& f) {
+    const QString key = QString::fromLatin1(f.key);
+    const FieldId id = f.id;
     return {key,
-            {byte},
-            [=](const SettingsImage& image) { return characterText(image[static_cast<std::size_t>(byte)]); },
-            [=](const SettingsImage& image) { return characterJson(image[static_cast<std::size_t>(byte)]); },
+            {f.byte},
+            [=](const SettingsImage& image) { return characterText(fieldValue(image, id)); },
+            [=](const SettingsImage& image) { return characterJson(fieldValue(image, id)); },
             [=](SettingsImage& image, const QString& value) {
                 const std::optional<int> code = parseCharacter(value);
                 if (!code)
                     return QStringLiteral("%1: \"%2\" is not a character code 0 to 255 (&H1B, 0x1B, "
                                           "27) or a key name (Esc, Enter, F 1, A)")
                         .arg(key, value);
-                image[static_cast<std::size_t>(byte)] = static_cast<std::uint8_t>(*code);
+                setFieldValue(image, id, *code);
                 return QString();
             },
             kCharacterValues};
 }
 
-Setting numberSetting(const QString& key, int byte) {
+// A whole number from 0 to 255, read and stored through the given pair.
+Setting numberSetting(const QString& key, int byte, std::function<int(const SettingsImage&)> read,
+                      std::function<void(SettingsImage&, int)> write) {
     return {key,
             {byte},
-            [=](const SettingsImage& image) { return QString::number(image[static_cast<std::size_t>(byte)]); },
-            [=](const SettingsImage& image) { return QJsonValue(image[static_cast<std::size_t>(byte)]); },
+            [=](const SettingsImage& image) { return QString::number(read(image)); },
+            [=](const SettingsImage& image) { return QJsonValue(read(image)); },
             [=](SettingsImage& image, const QString& value) {
                 const std::optional<int> number = parseByteText(value);
                 if (!number)
                     return QStringLiteral("%1: \"%2\" is not a number from 0 to 255").arg(key, value);
-                image[static_cast<std::size_t>(byte)] = static_cast<std::uint8_t>(*number);
+                write(image, *number);
                 return QString();
             },
             QStringLiteral("a number from 0 to 255 (27, 0x1B, &H1B)")};
 }
 
-// Ten bytes holding a string without gaps: it ends at the first 0.
-Setting stringSetting(const QString& key, int first) {
+Setting numberSetting(const Field& f) {
+    const FieldId id = f.id;
+    return numberSetting(
+        QString::fromLatin1(f.key), f.byte,
+        [id](const SettingsImage& image) { return fieldValue(image, id); },
+        [id](SettingsImage& image, int value) { setFieldValue(image, id, value); });
+}
+
+// Bytes holding a string without gaps: it ends at the first 0.
+Setting stringSetting(const Field& f) {
+    const QString key = QString::fromLatin1(f.key);
+    const FieldId id = f.id;
+    const int length = f.length;
     QList<int> covered;
-    for (int i = 0; i < bytes::kAmbleCount; ++i)
-        covered << first + i;
+    for (int i = 0; i < length; ++i)
+        covered << f.byte + i;
     auto codes = [=](const SettingsImage& image) {
         QList<int> result;
-        for (int i = 0; i < bytes::kAmbleCount; ++i) {
-            const int code = image[static_cast<std::size_t>(first + i)];
+        for (int i = 0; i < length; ++i) {
+            const int code = fieldValue(image, id, i);
             if (code == 0)
                 break;
             result << code;
@@ -185,63 +215,58 @@ Setting stringSetting(const QString& key, int first) {
             },
             [=](SettingsImage& image, const QString& value) {
                 const QStringList items = splitCharacters(value);
-                if (items.size() > bytes::kAmbleCount)
+                if (items.size() > length)
                     return QStringLiteral("%1: %2 characters given, at most %3")
                         .arg(key)
                         .arg(items.size())
-                        .arg(bytes::kAmbleCount);
-                QList<int> parsed;
+                        .arg(length);
+                QList<int> codes;
                 for (const QString& item : items) {
                     const std::optional<int> code = parseCharacter(item.trimmed());
                     if (!code)
                         return QStringLiteral("%1: \"%2\" is not a character code 0 to 255 or a key "
                                               "name")
                             .arg(key, item.trimmed());
-                    parsed << *code;
+                    codes << *code;
                 }
-                std::array<int, bytes::kAmbleCount> codes{};
-                std::copy(parsed.cbegin(), parsed.cend(), codes.begin());
+                codes.resize(length, 0);
                 // The reader's strings have no gaps: a 0 ends them.
                 if (const int gap = firstStringBreak(codes); gap >= 0)
                     return QStringLiteral("%1: character %2 follows a 0, which ends the string")
                         .arg(key)
                         .arg(gap + 1);
-                for (int i = 0; i < bytes::kAmbleCount; ++i)
-                    image[static_cast<std::size_t>(first + i)] =
-                        static_cast<std::uint8_t>(codes[static_cast<std::size_t>(i)]);
+                for (int i = 0; i < length; ++i)
+                    setFieldValue(image, id, codes[i], i);
                 return QString();
             },
             QStringLiteral("up to %1 characters separated by commas, each as for a character; "
                            "empty for none")
-                .arg(bytes::kAmbleCount)};
+                .arg(length)};
 }
 
 // The command-line word of a choice: its own where it has one, else its caption.
 QList<Choice> choicesOf(const Field& f) {
     QList<Choice> choices;
     for (const NamedCode& entry : f.choices)
-        choices.append({entry.code << fieldShift(f),
-                        QString::fromLatin1(entry.word ? entry.word : entry.caption).trimmed()});
+        choices.append(
+            {entry.code, QString::fromLatin1(entry.word ? entry.word : entry.caption).trimmed()});
     return choices;
 }
 
 Setting settingOf(const Field& f) {
-    const QString key = QString::fromLatin1(f.key);
     switch (f.kind) {
     case FieldKind::Choice:
-        return choiceSetting(key, f.byte, f.mask, choicesOf(f));
+        return choiceSetting(f, choicesOf(f));
     case FieldKind::Flag:
-        // Turning the ALT mode on also ends the function key emulation.
-        return flagSetting(key, f.byte, f.mask,
-                           f.id == FieldId::AltMode ? std::function<int(int, bool)>(modesWithAltMode) : nullptr);
+        return flagSetting(f, choicesOf(f), f.id == FieldId::AltMode ? afterAltMode : nullptr);
     case FieldKind::Character:
-        return characterSetting(key, f.byte);
+        return characterSetting(f);
     case FieldKind::Number:
-        return numberSetting(key, f.byte);
+        return numberSetting(f);
     case FieldKind::String:
         break;
     }
-    return stringSetting(key, f.byte);
+    return stringSetting(f);
 }
 
 QList<Setting> buildCatalog() {
@@ -264,10 +289,15 @@ std::optional<Setting> findSetting(const QString& key) {
         if (s.key.compare(key, Qt::CaseInsensitive) == 0)
             return s;
     if (const std::optional<int> n = byteOfKey(key)) {
-        Setting s = numberSetting(QStringLiteral("byte.%1").arg(*n), *n);
+        // A whole byte, whatever fields share it.
+        const auto at = static_cast<std::size_t>(*n);
+        Setting s = numberSetting(
+            QStringLiteral("byte.%1").arg(*n), *n,
+            [at](const SettingsImage& image) { return int(image[at]); },
+            [at](SettingsImage& image, int v) { image[at] = static_cast<std::uint8_t>(v); });
         // With its prefix, so that `set` reads back what `get` prints.
-        s.text = [n = *n](const SettingsImage& image) {
-            return QStringLiteral("0x%1").arg(byteHex(image[static_cast<std::size_t>(n)]));
+        s.text = [at](const SettingsImage& image) {
+            return QStringLiteral("0x%1").arg(byteHex(image[at]));
         };
         return s;
     }

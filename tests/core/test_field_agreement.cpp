@@ -120,6 +120,45 @@ private slots:
         }
     }
 
+    // The shown form of a code assigns it back at the field's own bits, leaving the rest of the
+    // byte; a code with bits outside the field is refused.
+    void codeFormAssignsTheFieldsBits_data() {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<Bytes>("changes");
+        QTest::addColumn<int>("byte");
+        QTest::addColumn<int>("after"); // -1: refused
+        QTest::newRow("flag at bit 6") << "ibm-format" << "unknown (&H40)" << Bytes{{4, 0x00}} << 4 << 0x40;
+        QTest::newRow("flag cleared") << "ibm-format" << "Unknown (&H00)" << Bytes{{4, 0xFF}} << 4 << 0xBF;
+        QTest::newRow("flag at bit 7") << "transmit-lrc" << "unknown (&H80)" << Bytes{{32, 0x03}} << 32
+                                       << 0x83;
+        QTest::newRow("bit below a flag") << "ibm-format" << "unknown (&H20)" << Bytes{{4, 0x00}} << 4 << -1;
+        QTest::newRow("bit above a flag") << "power-on-beeper" << "unknown (&H08)" << Bytes{{35, 0x00}} << 35
+                                          << -1;
+        QTest::newRow("order keeps LRC") << "track-order" << "unknown (&H0A)" << Bytes{{32, 0x80}} << 32
+                                         << 0x8A;
+        QTest::newRow("order with bit 7") << "track-order" << "unknown (&H8A)" << Bytes{{32, 0x00}} << 32
+                                          << -1;
+        QTest::newRow("case keeps ALT") << "case" << "unknown (&H0E)" << Bytes{{52, 0x40}} << 52 << 0x4E;
+        QTest::newRow("ALT on ends keys") << "alt-mode" << "unknown (&H40)" << Bytes{{52, 0x21}} << 52
+                                          << 0x41;
+    }
+    void codeFormAssignsTheFieldsBits() {
+        QFETCH(QString, key);
+        QFETCH(QString, value);
+        QFETCH(Bytes, changes);
+        QFETCH(int, byte);
+        QFETCH(int, after);
+        const SettingsImage before = factoryWith(changes);
+        SettingsImage image = before;
+        const QString error = findSetting(key)->assign(image, value);
+        SettingsImage expected = before;
+        if (after >= 0)
+            expected[static_cast<std::size_t>(byte)] = static_cast<std::uint8_t>(after);
+        QCOMPARE(error.isEmpty(), after >= 0);
+        QCOMPARE(image, expected);
+    }
+
     // Byte 32 = 0x0A: bits 0-2 would read 2-1-3, but the code is 10, which names no order.
     void unknownTrackOrderEverywhere() {
         const SettingsImage image = factoryWith({{32, 0x0A}});
