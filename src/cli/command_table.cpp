@@ -112,7 +112,7 @@ const CliCommand kCommands[] = {
      "no swipe came.\n",
      swipeRow},
     {"provision", "provision SETTINGS [OPTIONS]", "set up reader after reader, with a log",
-     "Options: [--log FILE] [--no-verify] [--once]\n"
+     "Options: [--log FILE] [--no-verify] [--once] [--timeout SECONDS]\n"
      "SETTINGS is a settings file or a JSON profile (applied to the factory file).\n"
      "For each reader: waits until one is plugged in, sends the settings as\n"
      "transmit does, asks for a swipe of a test card and checks it as swipe does\n"
@@ -123,7 +123,8 @@ const CliCommand kCommands[] = {
      "transmission and verification outcomes and the names of failed checks; no\n"
      "card data. It is never written through a symbolic link. Ctrl+C (or the end\n"
      "of one round with --once) prints a summary; status 0 when every reader was\n"
-     "set up and verified, 1 otherwise.\n",
+     "set up and verified, 1 otherwise. --timeout ends the companion as transmit\n"
+     "--timeout does; that reader is not set up.\n",
      provisionRow},
 };
 

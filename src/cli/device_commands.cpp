@@ -15,12 +15,6 @@ namespace quorvel {
 
 using namespace cli_status;
 
-namespace {
-
-constexpr int kMaxTimeoutSeconds = 24 * 3600;
-
-} // namespace
-
 int devicesCommand(const QStringList& args, QTextStream& out, QTextStream& err, HidBus& bus) {
     QStringList rest = args;
     const bool json = rest.removeAll(QStringLiteral("--json")) > 0;
@@ -64,14 +58,12 @@ int transmitCommand(const QStringList& args, QTextStream& out, QTextStream& err,
         if (!operandsOnly && arg == QLatin1String("--")) {
             operandsOnly = true;
         } else if (!operandsOnly && arg == QLatin1String("--timeout")) {
-            bool number = false;
-            const int seconds = i + 1 < args.size() ? args.at(i + 1).toInt(&number) : 0;
-            if (!number || seconds < 1 || seconds > kMaxTimeoutSeconds) {
+            timeout = i + 1 < args.size() ? timeoutSeconds(args.at(i + 1)) : std::nullopt;
+            if (!timeout) {
                 err << "quorvel-cli: transmit: --timeout needs whole seconds from 1 to "
                     << kMaxTimeoutSeconds << "\nTry 'quorvel-cli --help'.\n";
                 return kUsage;
             }
-            timeout = std::chrono::seconds(seconds);
             ++i;
         } else if (!operandsOnly && arg.size() > 1 && arg.startsWith(QLatin1Char('-'))) {
             err << "quorvel-cli: transmit: unknown option " << printable(arg)

@@ -136,7 +136,8 @@ CompanionRun ProcessCompanionRunner::run(const QString& program, const QStringLi
 }
 
 void ProcessCompanionRunner::stop() {
-    if (!m_running || m_stopped)
+    // One that has ended meanwhile (while the question was open) tells its own end.
+    if (!m_running || m_stopped || m_running->state() == QProcess::NotRunning)
         return;
     m_stopped = true;
     end(m_running);
