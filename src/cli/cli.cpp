@@ -40,6 +40,14 @@ int dispatch(QStringList args, QTextStream& out, QTextStream& err, const CliCont
 
 } // namespace
 
+std::optional<std::chrono::seconds> timeoutSeconds(const QString& word) {
+    bool number = false;
+    const int seconds = word.toInt(&number);
+    if (!number || seconds < 1 || seconds > kMaxTimeoutSeconds)
+        return std::nullopt;
+    return std::chrono::seconds(seconds);
+}
+
 QString printable(const QString& text) {
     QString shown;
     shown.reserve(text.size());

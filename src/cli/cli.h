@@ -6,7 +6,9 @@
 #include <QStringList>
 #include <QTextStream>
 
+#include <chrono>
 #include <functional>
+#include <optional>
 
 namespace quorvel {
 
@@ -39,6 +41,10 @@ struct CliContext {
 // The text with its control characters shown as escapes (\n, \t, \r, \xHH), so that a word
 // from the command line or a file cannot break or forge a line of a message.
 QString printable(const QString& text);
+
+// The value of --timeout: whole seconds from 1 to a day; nothing for anything else.
+std::optional<std::chrono::seconds> timeoutSeconds(const QString& word);
+inline constexpr int kMaxTimeoutSeconds = 24 * 3600;
 
 // Reads a settings file; on failure says why on err and gives the status to exit with.
 int loadSettingsFile(const QString& path, SettingsImage& image, QTextStream& err);

@@ -22,14 +22,13 @@ int devicesRow(CommandCall& call) {
     return call.context().devices(call.args() + call.flags(), call.out(), call.err());
 }
 
+// transmit reads its own --timeout: it passes the words on as given.
 int transmitRow(CommandCall& call) {
-    if (const int status = call.takeOptions({}))
-        return status;
     if (!call.context().transmit) {
         call.err() << "quorvel-cli: " << call.name() << ": not available in this build\n";
         return kUsage;
     }
-    return call.context().transmit(call.args() + call.flags(), call.out(), call.err());
+    return call.context().transmit(call.args(), call.out(), call.err());
 }
 
 // swipe and provision read their own options: they pass the words on as given.
@@ -91,10 +90,12 @@ const CliCommand kCommands[] = {
     {"devices", "devices [--json]", "the attached readers (status 1 when none)",
      "Lists the attached readers: path, serial number, whether it could be opened.\n",
      devicesRow},
-    {"transmit", "transmit FILE", "send FILE's settings to the reader",
+    {"transmit", "transmit FILE [--timeout SECONDS]", "send FILE's settings to the reader",
      "Sets byte 127 to 0x80, writes usbData.txt into the current directory and runs\n"
      "the companion program Hoplink.exe. Status 0 when it ends with status 0; 5 (and a\n"
-     "line naming its status or signal) when it cannot run or ends otherwise.\n",
+     "line naming its status or signal) when it cannot run or ends otherwise.\n"
+     "--timeout ends a companion still running after SECONDS (asked to end, killed\n"
+     "3 seconds later): status 5 and a line saying so. Default: no limit.\n",
      transmitRow},
     {"swipe", "swipe [FILE] [OPTIONS]", "check what a reader types against FILE",
      "Options: [--gap MS] [--timeout SECONDS] [--count N] [--json] [--show-card-numbers]\n"
@@ -111,7 +112,7 @@ const CliCommand kCommands[] = {
      "no swipe came.\n",
      swipeRow},
     {"provision", "provision SETTINGS [OPTIONS]", "set up reader after reader, with a log",
-     "Options: [--log FILE] [--no-verify] [--once]\n"
+     "Options: [--log FILE] [--no-verify] [--once] [--timeout SECONDS]\n"
      "SETTINGS is a settings file or a JSON profile (applied to the factory file).\n"
      "For each reader: waits until one is plugged in, sends the settings as\n"
      "transmit does, asks for a swipe of a test card and checks it as swipe does\n"
@@ -122,7 +123,8 @@ const CliCommand kCommands[] = {
      "transmission and verification outcomes and the names of failed checks; no\n"
      "card data. It is never written through a symbolic link. Ctrl+C (or the end\n"
      "of one round with --once) prints a summary; status 0 when every reader was\n"
-     "set up and verified, 1 otherwise.\n",
+     "set up and verified, 1 otherwise. --timeout ends the companion as transmit\n"
+     "--timeout does; that reader is not set up.\n",
      provisionRow},
 };
 
@@ -180,7 +182,8 @@ QString usageText() {
         "  4  a value was refused; apply: a profile entry was refused, its key is\n"
         "     unknown or given twice; new: OUT exists (without --force)\n"
         "  5  transmit: the companion program could not run, or it ended with a status\n"
-        "     other than 0 or by a signal; standard error says which\n"
+        "     other than 0, by a signal or was stopped after --timeout; standard error\n"
+        "     says which\n"
         "  7  swipe: no swipe came (before --timeout ended)\n");
     return text;
 }

@@ -3,6 +3,7 @@
 #include "cli.h"
 
 #include "core/session.h"
+#include "device/companion_runner.h"
 #include "device/reader_list.h"
 #include "device/transmission.h"
 
@@ -49,12 +50,35 @@ int devicesCommand(const QStringList& args, QTextStream& out, QTextStream& err, 
 
 int transmitCommand(const QStringList& args, QTextStream& out, QTextStream& err, HidBus& bus,
                     CompanionRunner& runner, const QString& folder) {
-    if (args.size() != 1) {
+    QStringList files;
+    std::optional<std::chrono::seconds> timeout;
+    bool operandsOnly = false;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString& arg = args.at(i);
+        if (!operandsOnly && arg == QLatin1String("--")) {
+            operandsOnly = true;
+        } else if (!operandsOnly && arg == QLatin1String("--timeout")) {
+            timeout = i + 1 < args.size() ? timeoutSeconds(args.at(i + 1)) : std::nullopt;
+            if (!timeout) {
+                err << "quorvel-cli: transmit: --timeout needs whole seconds from 1 to "
+                    << kMaxTimeoutSeconds << "\nTry 'quorvel-cli --help'.\n";
+                return kUsage;
+            }
+            ++i;
+        } else if (!operandsOnly && arg.size() > 1 && arg.startsWith(QLatin1Char('-'))) {
+            err << "quorvel-cli: transmit: unknown option " << printable(arg)
+                << "\nTry 'quorvel-cli --help'.\n";
+            return kUsage;
+        } else {
+            files << arg;
+        }
+    }
+    if (files.size() != 1) {
         err << "quorvel-cli: transmit needs FILE\nTry 'quorvel-cli --help'.\n";
         return kUsage;
     }
     Session session;
-    if (const int status = loadSettingsFile(args.first(), session.image, err))
+    if (const int status = loadSettingsFile(files.first(), session.image, err))
         return status;
     // Like the Transmit page: a missing reader is worth a word, but the companion decides.
     if (listReaders(bus).empty())
@@ -62,13 +86,18 @@ int transmitCommand(const QStringList& args, QTextStream& out, QTextStream& err,
     // The companion writes straight to the same terminal: what we said so far goes first.
     out.flush();
     err.flush();
+    runner.setTimeLimit(timeout);
     const TransmitOutcome outcome = transmitSettings(session, folder, runner);
+    runner.setTimeLimit({});
     switch (outcome.failure) {
     case TransmitOutcome::Failure::None:
         return kOk;
     case TransmitOutcome::Failure::FileNotWritten:
         err << "quorvel-cli: " << printable(outcome.message) << "\n";
         return kFile;
+    case TransmitOutcome::Failure::CompanionTimedOut:
+        err << "quorvel-cli: transmit: " << printable(outcome.message) << "\n";
+        return kCompanionFailed;
     default:
         break;
     }

@@ -10,6 +10,7 @@
 #include "core/settings_file.h"
 #include "device/reader_list.h"
 #include "device/reader_status_text.h"
+#include "device/companion_runner.h"
 #include "device/transmission.h"
 
 #include <QCryptographicHash>
@@ -208,6 +209,12 @@ int Provisioning::run(const QStringList& args) {
             m_verify = false;
         } else if (arg == QLatin1String("--once")) {
             once = true;
+        } else if (arg == QLatin1String("--timeout")) {
+            const auto limit = i + 1 < args.size() ? timeoutSeconds(args.at(++i)) : std::nullopt;
+            if (!limit)
+                return usage(m_err, QStringLiteral("--timeout needs whole seconds from 1 to %1")
+                                        .arg(kMaxTimeoutSeconds));
+            m_seams.runner.setTimeLimit(limit);
         } else if (arg == QLatin1String("--log")) {
             if (i + 1 >= args.size() || args.at(i + 1).isEmpty())
                 return usage(m_err, QStringLiteral("--log needs a file name"));

@@ -3,6 +3,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <chrono>
+#include <optional>
+
 namespace quorvel {
 
 // The program that carries usbData.txt into the reader, started by this bare name.
@@ -17,6 +20,8 @@ struct CompanionRun {
         NotStarted, // found, but the system would not start it
         Crashed,    // started, then ended abnormally (on Unix by a signal, held in exitCode)
         NeedsWine,  // found, but it is a Windows program and there is no wine to run it
+        Stopped,    // ended on request by stop()
+        TimedOut,   // ended because it ran past the time limit
     };
     Outcome outcome = Outcome::NotFound;
     QString program; // the path that was started, or the bare name when not found
@@ -31,6 +36,18 @@ public:
 
     virtual CompanionRun run(const QString& program, const QStringList& arguments,
                              const QString& workingFolder) = 0;
+
+    // Ends the program run() is waiting for (asked to end, killed a little later if it
+    // will not); run() returns at once with Stopped. Nothing happens when none runs.
+    virtual void stop() = 0;
+
+    // A program still running after this long is ended as stop() ends it, and run() gives
+    // TimedOut once it is gone. Nothing means no limit.
+    void setTimeLimit(std::optional<std::chrono::seconds> limit) { m_timeLimit = limit; }
+    std::optional<std::chrono::seconds> timeLimit() const { return m_timeLimit; }
+
+private:
+    std::optional<std::chrono::seconds> m_timeLimit;
 };
 
 } // namespace quorvel

@@ -2,6 +2,11 @@
 
 #include "companion_runner.h"
 
+#include <chrono>
+
+class QEventLoop;
+class QProcess;
+
 namespace quorvel {
 
 // CompanionRunner on QProcess: never through a shell, arguments passed as given.
@@ -13,6 +18,10 @@ public:
 
     CompanionRun run(const QString& program, const QStringList& arguments,
                      const QString& workingFolder) override;
+    void stop() override;
+
+    // How long a program asked to end has before it is killed.
+    void setKillDelay(std::chrono::milliseconds delay) { m_killDelay = delay; }
 
     // The file that run() would start: a name with a folder in it is taken as it is,
     // relative to the working folder;
@@ -23,7 +32,14 @@ public:
     QString locate(const QString& program, const QString& workingFolder = {}) const;
 
 private:
+    void end(QProcess* process);
+
     QStringList m_firstFolders;
+    std::chrono::milliseconds m_killDelay{3000};
+    QProcess* m_running = nullptr;
+    QEventLoop* m_loop = nullptr;
+    bool m_stopped = false;
+    bool m_ending = false; // asked to end, the kill pending
 };
 
 // True where Windows programs need wine.

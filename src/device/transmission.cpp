@@ -75,6 +75,16 @@ TransmitOutcome transmitSettings(Session& session, const QString& folder, Compan
                 QCoreApplication::translate("Transmission",
                                             "The companion program %1 could not be started: %2")
                     .arg(program, run.reason)};
+    case CompanionRun::Outcome::Stopped:
+        return {Failure::CompanionStopped,
+                QCoreApplication::translate("Transmission", "The companion program %1 was stopped.")
+                    .arg(program)};
+    case CompanionRun::Outcome::TimedOut:
+        return {Failure::CompanionTimedOut,
+                QCoreApplication::translate(
+                    "Transmission", "The companion program %1 was stopped after the timeout of %2 s.")
+                    .arg(program)
+                    .arg(runner.timeLimit().value_or(std::chrono::seconds(0)).count())};
     case CompanionRun::Outcome::Crashed:
 #ifdef Q_OS_UNIX
         return {Failure::CompanionCrashed,

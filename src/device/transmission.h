@@ -16,6 +16,8 @@ struct TransmitOutcome {
         CompanionNotStarted,
         CompanionCrashed,  // ended by a signal: exitCode holds it
         CompanionFailed,   // ended by itself with a status other than 0: exitCode holds it
+        CompanionStopped,  // ended on request
+        CompanionTimedOut, // ended for running past the time limit
     };
     Failure failure = Failure::None;
     // For a failure: what failed and the system's reason, ready to show.

@@ -1,17 +1,19 @@
 #include "busy_indicator.h"
 
 #include "ui/dialogs.h"
+#include "ui/page_widgets.h"
 
 #include <QCloseEvent>
 #include <QLabel>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace quorvel {
 
 BusyIndicator::BusyIndicator(const QString& text, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      m_label(new QLabel(text, this)) {
+      m_label(new QLabel(text, this)), m_layout(new QVBoxLayout(this)) {
     setObjectName(QStringLiteral("BusyIndicator"));
     setWindowTitle(programTitle());
     setWindowModality(Qt::ApplicationModal);
@@ -21,10 +23,19 @@ BusyIndicator::BusyIndicator(const QString& text, QWidget* parent)
     bar->setRange(0, 0); // no known length: the bar just moves
     bar->setTextVisible(false);
     bar->setAccessibleName(text);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(m_label);
-    layout->addWidget(bar);
+    m_layout->addWidget(m_label);
+    m_layout->addWidget(bar);
     setMinimumWidth(320);
+}
+
+QPushButton* BusyIndicator::offerStop(const QString& caption, std::function<void()> action) {
+    QPushButton* button = captionedButton(this, QStringLiteral("BusyStop"), caption);
+    // Enter and Space press it; a question follows, so a slip costs nothing.
+    button->setAutoDefault(true);
+    connect(button, &QPushButton::clicked, this, [action = std::move(action)] { action(); });
+    m_layout->addWidget(button, 0, Qt::AlignRight);
+    button->setFocus();
+    return button;
 }
 
 void BusyIndicator::finish() {

@@ -130,6 +130,9 @@ QString TransmitPage::outcomeLine(const TransmitOutcome& outcome, const QTime& t
         return tr("Companion program ended with status %1 at %2").arg(outcome.exitCode).arg(at);
     case TransmitOutcome::Failure::CompanionCrashed:
         return tr("Companion program ended abnormally at %1").arg(at);
+    case TransmitOutcome::Failure::CompanionStopped:
+    case TransmitOutcome::Failure::CompanionTimedOut:
+        return tr("Companion program was stopped at %1").arg(at);
     default:
         break;
     }
@@ -198,13 +201,21 @@ void TransmitPage::transmit() {
     TransmitOutcome outcome;
     {
         BusyIndicator busy(tr("Transmitting settings…"), window());
+        busy.offerStop(tr("Stop"), [this] {
+            const Message question{tr("Stop the companion program? The reader may not have "
+                                      "received all of the settings."),
+                                   programTitle(), Icon::None, Buttons::YesNo};
+            if (m_dialogs.ask(question) == Answer::Yes)
+                m_runner.stop();
+        });
         busy.show();
         outcome = transmitSettings(m_session, folder, m_runner);
         busy.finish();
     }
     // No message follows a normal end, but the page keeps a line saying how it ended.
     m_outcome->setText(outcomeLine(outcome, QTime::currentTime()));
-    if (!outcome.succeeded())
+    // A stop the person asked for needs no box to confirm it.
+    if (!outcome.succeeded() && outcome.failure != TransmitOutcome::Failure::CompanionStopped)
         m_dialogs.ask({outcome.message, programTitle(), Icon::Stop, Buttons::Ok});
 }
 

@@ -2,6 +2,7 @@
 #include "cli/device_commands.h"
 #include "core/settings_file.h"
 #include "fake_companion_runner.h"
+#include "device/process_companion_runner.h"
 #include "fake_hid_bus.h"
 #include "test_files.h"
 
@@ -145,6 +146,67 @@ private slots:
         });
         QCOMPARE(r.status, 3);
         QCOMPARE(runner.runs, 1);
+    }
+
+    void transmitTimeoutNeedsWholeSeconds_data() {
+        QTest::addColumn<QStringList>("words"); // FILE stands for the settings file
+        QTest::addColumn<int>("status");
+        QTest::addColumn<int>("limit"); // seconds handed to the runner, 0: none
+        QTest::newRow("none") << QStringList{"FILE"} << 0 << 0;
+        QTest::newRow("before FILE") << QStringList{"--timeout", "30", "FILE"} << 0 << 30;
+        QTest::newRow("after FILE") << QStringList{"FILE", "--timeout", "1"} << 0 << 1;
+        QTest::newRow("missing") << QStringList{"FILE", "--timeout"} << 2 << 0;
+        QTest::newRow("zero") << QStringList{"FILE", "--timeout", "0"} << 2 << 0;
+        QTest::newRow("negative") << QStringList{"FILE", "--timeout", "-1"} << 2 << 0;
+        QTest::newRow("fraction") << QStringList{"FILE", "--timeout", "1.5"} << 2 << 0;
+        QTest::newRow("words") << QStringList{"FILE", "--timeout", "soon"} << 2 << 0;
+        QTest::newRow("too long") << QStringList{"FILE", "--timeout", "86401"} << 2 << 0;
+        QTest::newRow("unknown option") << QStringList{"FILE", "--wait"} << 2 << 0;
+        QTest::newRow("after -- an operand") << QStringList{"--", "FILE", "--timeout"} << 2 << 0;
+    }
+    void transmitTimeoutNeedsWholeSeconds() {
+        QFETCH(QStringList, words);
+        QFETCH(int, status);
+        QFETCH(int, limit);
+        FakeHidBus bus;
+        FakeCompanionRunner runner;
+        std::optional<std::chrono::seconds> seen;
+        runner.whileRunning = [&] { seen = runner.timeLimit(); };
+        const QString file = m_dir.filePath(QStringLiteral("t.msr"));
+        QFile::copy(shippedFactoryFile(), file);
+        words.replaceInStrings(QStringLiteral("FILE"), file);
+        const Run r = capture([&](QTextStream& o, QTextStream& e) {
+            return transmitCommand(words, o, e, bus, runner, m_dir.path());
+        });
+        QCOMPARE(r.status, status);
+        QCOMPARE(runner.runs, status == 0 ? 1 : 0);
+        if (status == 0)
+            QCOMPARE(seen.value_or(std::chrono::seconds(0)).count(), limit);
+        QVERIFY(!runner.timeLimit()); // not left behind for the next run
+    }
+
+    void transmitEndsACompanionPastTheTimeout() {
+#ifndef Q_OS_UNIX
+        QSKIP("the stand-in companion is a shell script");
+#endif
+        const QString beside = m_dir.filePath(QStringLiteral("bin"));
+        QDir().mkpath(beside);
+        const QString companion = beside + QStringLiteral("/Hoplink.exe");
+        writeFile(companion, "#!/bin/sh\nexec sleep 30\n");
+        QFile::setPermissions(companion, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        const QString file = m_dir.filePath(QStringLiteral("slow.msr"));
+        QFile::copy(shippedFactoryFile(), file);
+        FakeHidBus bus;
+        bus.add(QStringLiteral("/dev/hidraw1"), 0x10C4, 0x890C);
+        ProcessCompanionRunner runner({beside});
+        const Run r = capture([&](QTextStream& o, QTextStream& e) {
+            return transmitCommand({file, QStringLiteral("--timeout"), QStringLiteral("1")}, o, e, bus,
+                                   runner, m_dir.path());
+        });
+        QCOMPARE(r.status, 5);
+        QCOMPARE(r.err, QStringLiteral("quorvel-cli: transmit: The companion program %1 was stopped "
+                                       "after the timeout of 1 s.\n")
+                            .arg(companion));
     }
 };
 

@@ -283,6 +283,28 @@ private slots:
                  QStringLiteral("station.json"));
     }
 
+    // The runner is told the limit; a bad one is refused before any reader is waited for.
+    void timeoutReachesTheCompanionRunner_data() {
+        QTest::addColumn<QString>("seconds");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<int>("limit");
+        QTest::newRow("20 s") << "20" << 0 << 20;
+        QTest::newRow("zero") << "0" << 2 << 0;
+        QTest::newRow("not a number") << "soon" << 2 << 0;
+    }
+    void timeoutReachesTheCompanionRunner() {
+        QFETCH(QString, seconds);
+        QFETCH(int, status);
+        QFETCH(int, limit);
+        Station station;
+        station.queue = {{{}, true, 0, {}}};
+        station.run({station.settingsFile(), QStringLiteral("--no-verify"), QStringLiteral("--once"),
+                     QStringLiteral("--timeout"), seconds});
+        QCOMPARE(station.status, status);
+        QCOMPARE(station.runner.runs, status == 0 ? 1 : 0);
+        QCOMPARE(station.runner.timeLimit().value_or(std::chrono::seconds(0)).count(), limit);
+    }
+
     void refusesALogThroughALink() {
         Station station;
         const QString target = station.dir.filePath(QStringLiteral("elsewhere.jsonl"));

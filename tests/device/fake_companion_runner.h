@@ -22,15 +22,27 @@ public:
         folders << workingFolder;
         QFile file(QDir(workingFolder).filePath(QStringLiteral("usbData.txt")));
         transferTexts << (file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
+        stopped = false;
+        running = true;
         if (whileRunning)
             whileRunning();
+        running = false;
+        if (stopped)
+            return {CompanionRun::Outcome::Stopped, result.program, {}, 0};
         return result;
+    }
+    void stop() override {
+        ++stopRequests;
+        stopped = stopped || running;
     }
 
     CompanionRun result{
         CompanionRun::Outcome::Exited, QStringLiteral("/opt/hop/Hoplink.exe"), {}, 0};
     std::function<void()> whileRunning;
     int runs = 0;
+    int stopRequests = 0;
+    bool running = false;
+    bool stopped = false;
     QStringList programs;
     QStringList lastArguments;
     QStringList folders;

@@ -6,6 +6,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QTimer>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -22,6 +24,17 @@ const QByteArray kRecorder = "#!/bin/sh\n"
                              "cat usbData.txt > \"$0.transfer\" 2>/dev/null\n"
                              "exit 3\n";
 const QByteArray kCrasher = "#!/bin/sh\nkill -SEGV $$\n";
+// Stand-ins that hang: one goes when asked to, one must be killed. Both leave their pid.
+const QByteArray kSleeper = "#!/bin/sh\necho $$ > \"$0.pid\"\nexec sleep 30\n";
+const QByteArray kStubborn = "#!/bin/sh\ntrap '' TERM\necho $$ > \"$0.pid\"\n"
+                             "while :; do sleep 0.1; done\n";
+
+bool processGone(const QByteArray& pid) {
+    QProcess probe;
+    probe.setStandardErrorFile(QProcess::nullDevice());
+    probe.start(QStringLiteral("kill"), {QStringLiteral("-0"), QString::fromLatin1(pid.trimmed())});
+    return probe.waitForFinished() && probe.exitCode() != 0;
+}
 // A stand-in Windows program: only its first two bytes matter.
 const QByteArray kWindowsProgram = "MZ\x90\0\3\0\0\0 stand-in";
 // A stand-in wine that records how it was asked to run the program.
@@ -186,6 +199,45 @@ private slots:
                  QFile::encodeName(QDir(work).canonicalPath()));
         QCOMPARE(fileContent(recorded + QStringLiteral(".arguments")),
                  QFile::encodeName(program) + "|a b|");
+    }
+
+    // A stop returns at once; a timeout waits until the program is gone. Either way
+    // a program that ignores the request is killed after the delay.
+    void aHangingProgramIsEnded_data() {
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<bool>("byTimeout");
+        QTest::addColumn<CompanionRun::Outcome>("outcome");
+        using O = CompanionRun::Outcome;
+        QTest::newRow("stop, goes when asked") << kSleeper << false << O::Stopped;
+        QTest::newRow("stop, must be killed") << kStubborn << false << O::Stopped;
+        QTest::newRow("timeout, goes when asked") << kSleeper << true << O::TimedOut;
+        QTest::newRow("timeout, must be killed") << kStubborn << true << O::TimedOut;
+    }
+    void aHangingProgramIsEnded() {
+        QFETCH(QByteArray, body);
+        QFETCH(bool, byTimeout);
+        QFETCH(CompanionRun::Outcome, outcome);
+        const QString beside = folder(QStringLiteral("bin"));
+        const QString script = beside + QStringLiteral("/Hoplink.exe");
+        writeScript(script, body);
+        ProcessCompanionRunner runner({beside});
+        runner.setKillDelay(std::chrono::milliseconds(200));
+        if (byTimeout)
+            runner.setTimeLimit(std::chrono::seconds(1));
+        else // once the script has said who it is
+            QTimer::singleShot(300, [&runner] { runner.stop(); });
+
+        const CompanionRun run = runner.run(QStringLiteral("Hoplink.exe"), {}, folder(QStringLiteral("work")));
+
+        QCOMPARE(run.outcome, outcome);
+        QCOMPARE(run.program, script);
+        const QByteArray pid = fileContent(script + QStringLiteral(".pid"));
+        QVERIFY(!pid.isEmpty());
+        if (byTimeout)
+            QVERIFY(processGone(pid));
+        else
+            QTRY_VERIFY_WITH_TIMEOUT(processGone(pid), 3000);
+        runner.stop(); // nothing runs any more: nothing happens
     }
 
     void whatCountsAsAWindowsProgram_data() {

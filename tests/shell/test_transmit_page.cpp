@@ -23,6 +23,8 @@
 
 using namespace quorvel;
 
+Q_DECLARE_METATYPE(quorvel::Answer)
+
 namespace {
 
 const Message kNotFound{QStringLiteral("Device not found. Please plug in your device."),
@@ -318,6 +320,57 @@ private slots:
         QVERIFY2(QRegularExpression(QRegularExpression::escape(line) + QStringLiteral("\\d\\d:\\d\\d:\\d\\d$"))
                      .match(p.outcomeText()).hasMatch(), qPrintable(p.outcomeText()));
         QCOMPARE(m_dialogs->messages.size(), exitCode == 0 ? 0 : 1);
+    }
+
+    // The busy box's Stop asks first; Yes ends the companion, No lets it run on.
+    void theBusyBoxStopsTheCompanionOnlyWhenConfirmed_data() {
+        QTest::addColumn<Answer>("answer");
+        QTest::addColumn<QString>("how"); // "mouse", "Space", "Enter" or "Press"
+        QTest::addColumn<QString>("line");
+        QTest::newRow("Yes by mouse") << Answer::Yes << "mouse" << "Companion program was stopped at ";
+        QTest::newRow("Yes by Space") << Answer::Yes << "Space" << "Companion program was stopped at ";
+        QTest::newRow("Yes by Enter") << Answer::Yes << "Enter" << "Companion program was stopped at ";
+        QTest::newRow("Yes by Press") << Answer::Yes << "Press" << "Companion program was stopped at ";
+        QTest::newRow("No") << Answer::No << "Press" << "Companion program ended normally at ";
+    }
+    void theBusyBoxStopsTheCompanionOnlyWhenConfirmed() {
+        QFETCH(Answer, answer);
+        QFETCH(QString, how);
+        QFETCH(QString, line);
+        TransmitPage& p = page();
+        bool reachedByTab = false;
+        m_runner->whileRunning = [&] {
+            auto* busy = qobject_cast<BusyIndicator*>(QApplication::activeModalWidget());
+            QVERIFY(busy);
+            auto* stopButton = busy->findChild<QPushButton*>(QStringLiteral("BusyStop"));
+            QVERIFY(stopButton);
+            QCOMPARE(stopButton->text(), QStringLiteral("Stop"));
+            QCOMPARE(stopButton->accessibleName(), QStringLiteral("Stop"));
+            reachedByTab = stopButton->focusPolicy() & Qt::TabFocus;
+            m_dialogs->answer(answer);
+            if (how == QLatin1String("mouse")) {
+                QTest::mouseClick(stopButton, Qt::LeftButton);
+            } else if (how == QLatin1String("Press")) {
+                QAccessibleInterface* a = QAccessible::queryAccessibleInterface(stopButton);
+                a->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+            } else {
+                stopButton->setFocus();
+                QTest::keyClick(stopButton, how == QLatin1String("Space") ? Qt::Key_Space : Qt::Key_Return);
+            }
+            // The accessible press clicks a moment later, as the runner's loop turns.
+            QTRY_COMPARE(m_dialogs->messages.size(), 1);
+        };
+        QTest::mouseClick(button("Command3"), Qt::LeftButton);
+        QVERIFY(reachedByTab);
+        const Message question{QStringLiteral("Stop the companion program? The reader may not "
+                                              "have received all of the settings."),
+                               QStringLiteral("Quorvel"), Icon::None, Buttons::YesNo};
+        QCOMPARE(m_dialogs->messages, QList<Message>{question}); // no box after a stop
+        QCOMPARE(m_runner->stopRequests, answer == Answer::Yes ? 1 : 0);
+        QVERIFY2(QRegularExpression(QRegularExpression::escape(line) + QStringLiteral("\\d\\d:\\d\\d:\\d\\d$"))
+                     .match(p.outcomeText()).hasMatch(), qPrintable(p.outcomeText()));
+        QCOMPARE(QApplication::activeModalWidget(), nullptr);
+        QVERIFY(button("Command3")->isEnabled());
     }
 
     void withoutAFolderTheCurrentDirectoryIsUsed() {
