@@ -68,6 +68,14 @@
         <source>The companion program %1 ended with status %2.</source>
         <translation>Das Begleitprogramm %1 wurde mit Status %2 beendet.</translation>
     </message>
+    <message>
+        <source>The companion program %1 was stopped.</source>
+        <translation>Das Begleitprogramm %1 wurde beendet.</translation>
+    </message>
+    <message>
+        <source>The companion program %1 was stopped after the timeout of %2 s.</source>
+        <translation>Das Begleitprogramm %1 wurde nach der Zeitgrenze von %2 s beendet.</translation>
+    </message>
 </context>
 <context>
     <name>quorvel</name>
@@ -1234,6 +1242,18 @@ Von diesem Computer empfangen: %3
     <message>
         <source>Settings not transmitted at %1</source>
         <translation>Einstellungen um %1 nicht übertragen</translation>
+    </message>
+    <message>
+        <source>Companion program was stopped at %1</source>
+        <translation>Begleitprogramm wurde um %1 beendet</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Stop the companion program? The reader may not have received all of the settings.</source>
+        <translation>Das Begleitprogramm beenden? Das Lesegerät hat dann möglicherweise nicht alle Einstellungen erhalten.</translation>
     </message>
 </context>
 </TS>

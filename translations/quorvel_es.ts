@@ -68,6 +68,14 @@
         <source>The companion program %1 ended with status %2.</source>
         <translation>El programa complementario %1 finalizó con el estado %2.</translation>
     </message>
+    <message>
+        <source>The companion program %1 was stopped.</source>
+        <translation>El programa complementario %1 se ha detenido.</translation>
+    </message>
+    <message>
+        <source>The companion program %1 was stopped after the timeout of %2 s.</source>
+        <translation>El programa complementario %1 se ha detenido tras el tiempo límite de %2 s.</translation>
+    </message>
 </context>
 <context>
     <name>quorvel</name>
@@ -1234,6 +1242,18 @@ Este equipo recibió: %3
     <message>
         <source>Settings not transmitted at %1</source>
         <translation>Configuración no transmitida a las %1</translation>
+    </message>
+    <message>
+        <source>Companion program was stopped at %1</source>
+        <translation>Programa complementario detenido a las %1</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>Stop the companion program? The reader may not have received all of the settings.</source>
+        <translation>¿Detener el programa complementario? Puede que el lector no haya recibido todos los ajustes.</translation>
     </message>
 </context>
 </TS>

@@ -68,6 +68,14 @@
         <source>The companion program %1 ended with status %2.</source>
         <translation>Le programme compagnon %1 s&apos;est terminé avec le statut %2.</translation>
     </message>
+    <message>
+        <source>The companion program %1 was stopped.</source>
+        <translation>Le programme compagnon %1 a été arrêté.</translation>
+    </message>
+    <message>
+        <source>The companion program %1 was stopped after the timeout of %2 s.</source>
+        <translation>Le programme compagnon %1 a été arrêté après le délai de %2 s.</translation>
+    </message>
 </context>
 <context>
     <name>quorvel</name>
@@ -1234,6 +1242,18 @@ Reçu par cet ordinateur : %3
     <message>
         <source>Settings not transmitted at %1</source>
         <translation>Paramètres non transmis à %1</translation>
+    </message>
+    <message>
+        <source>Companion program was stopped at %1</source>
+        <translation>Programme compagnon arrêté à %1</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Stop the companion program? The reader may not have received all of the settings.</source>
+        <translation>Arrêter le programme compagnon ? Le lecteur n’a peut-être pas reçu tous les réglages.</translation>
     </message>
 </context>
 </TS>
