@@ -116,7 +116,15 @@ private slots:
                                  << "✓ Tracks: track 1 (28 characters), track 2 (21 characters)";
         QTest::newRow("factory selection")
             << "" << kCard + enter << "✓✓✓✓✓✓" << 5
-            << "✓ Track selection: tracks 1 and 2, allowed by “TK1/TK2/TK3 any”";
+            << "✓ Track selection: tracks 1 and 2, allowed by “TK1/TK2/TK3 any”; track 3 did not come; the card "
+               "may not have it";
+        QTest::newRow("selection, two tracks missing")
+            << "" << ";0123456789?" + enter << "✓✓✓✓✓✓" << 5
+            << "✓ Track selection: track 2, allowed by “TK1/TK2/TK3 any”; tracks 1 and 3 did not come; the card "
+               "may not have them";
+        QTest::newRow("selection, all allowed came")
+            << "63=08" << kCard + enter << "✓✓✓✓✓✓" << 5
+            << "✓ Track selection: tracks 1 and 2, allowed by “TK1 & TK2 only”";
 
         // Preamble with Esc and a letter.
         QTest::newRow("preamble came") << "80=1B 81=41" << "[Esc]A" + kCard + enter << "✓✓✓✓✓✓"
