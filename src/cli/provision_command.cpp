@@ -229,6 +229,7 @@ int Provisioning::run(const QStringList& args) {
         return usage(m_err, QStringLiteral("needs SETTINGS, a settings file or a JSON profile"));
     if (const int status = loadSettings(operands.first(), m_seams.factoryFile, m_image, m_err))
         return status;
+    m_swipes.setFrame(swipeFrame(m_image));
     const ProvisioningLog log(logPath);
     if (QString reason; !log.usable(&reason)) {
         m_err << "quorvel-cli: provision: " << logPath << ": cannot write the log: " << reason

@@ -141,6 +141,7 @@ int swipeCommand(const QStringList& args, QTextStream& out, QTextStream& err,
         return status;
 
     SwipeReader reader(input, gapMs);
+    reader.setFrame(swipeFrame(image));
     if (reader.timed())
         err << "Swipe a card (Ctrl+C ends).\n";
     else

@@ -37,6 +37,11 @@ bool SwipeReader::take(const QList<CapturedKey>& keys) {
                 return true;
             }
             m_swipe << key;
+            if (const int end = terminatorEnd(m_swipe, m_frame); end >= 0) {
+                m_waiting = m_swipe.mid(end + 1) + keys.mid(i + 1);
+                m_swipe.resize(end + 1);
+                return true;
+            }
         } else {
             m_swipe << key;
             if (key.key == Qt::Key_Return) {

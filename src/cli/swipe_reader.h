@@ -8,8 +8,9 @@
 namespace quorvel {
 
 // Gathers the keys a reader types into swipes. On a terminal a pause longer than the gap
-// ends a swipe, as on the Swipe Test page; read from a pipe, where no time means anything,
-// a line end (read as Enter, the swipe's last key) ends it.
+// ends a swipe, and so does the terminator the settings make the reader send, as on the
+// Swipe Test page; read from a pipe, where no time means anything, a line end (read as
+// Enter, the swipe's last key) ends it.
 class SwipeReader {
 public:
     struct Result {
@@ -19,6 +20,9 @@ public:
     };
 
     SwipeReader(TerminalInput& input, int gapMs);
+
+    // What the reader is set to send, for its terminator; none is known until set.
+    void setFrame(const SwipeFrame& frame) { m_frame = frame; }
 
     // The next swipe, waiting until the monotonic time deadlineMs (no limit when negative).
     // On a terminal Ctrl+C ends the reading, except right after another key, where it is the
@@ -33,6 +37,7 @@ private:
 
     TerminalInput& m_input;
     int m_gapMs;
+    SwipeFrame m_frame;
     KeySequenceDecoder m_decoder;
     QList<CapturedKey> m_swipe;
     QList<CapturedKey> m_waiting; // decoded, but belonging to the next swipe

@@ -282,6 +282,15 @@ SwipeCheck checkSelection(const QList<TrackFound>& tracks, const SwipeFrame& fra
     }
     check.state = CheckState::Passed;
     check.detail = tr("%1, allowed by “%2”").arg(trackList(seen), frame.selection->caption);
+    // A card need not carry every track the reader may send, so a missing one is only noted.
+    QList<int> missing;
+    for (int track : frame.selection->allowed)
+        if (!seen.contains(track))
+            missing << track;
+    if (missing.size() == 1)
+        check.detail += tr("; %1 did not come; the card may not have it").arg(trackList(missing));
+    else if (!missing.isEmpty())
+        check.detail += tr("; %1 did not come; the card may not have them").arg(trackList(missing));
     return check;
 }
 

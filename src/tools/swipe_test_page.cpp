@@ -197,11 +197,19 @@ void SwipeTestPage::record(const KeyPress& press) {
     const qint64 now = m_clock();
     if (captured.timeMs == 0)
         captured.timeMs = now;
-    const bool begins = m_keys.isEmpty() || beginsSwipe(m_keys.last(), captured, m_gap->value());
+    const SwipeFrame frame = swipeFrame(m_session.image);
+    const bool begins = m_keys.isEmpty() || beginsSwipe(m_keys.last(), captured, m_gap->value()) ||
+                        terminatorEnd(m_swipeKeys.last(), frame) == m_swipeKeys.last().size() - 1;
     m_keys.append(captured);
     if (begins)
         m_swipeKeys.append(QList<CapturedKey>());
     m_swipeKeys.last().append(captured);
+    // A tail that turned out not to be the postamble ended the swipe before this key.
+    const int end = terminatorEnd(m_swipeKeys.last(), frame);
+    if (end >= 0 && end < m_swipeKeys.last().size() - 1) {
+        refresh();
+        return;
+    }
 
     const SwipeAnalysis analysis = analyzeSwipe(m_swipeKeys.last(), m_session.image, options());
     const auto newest = static_cast<int>(m_swipeKeys.size()) - 1;
@@ -230,7 +238,7 @@ void SwipeTestPage::clear() {
 void SwipeTestPage::refresh() {
     const SettingsImage& image = m_session.image;
     m_expected->setText(tr("Expected: %1").arg(expectedFrame(image)));
-    m_swipeKeys = splitSwipes(m_keys, m_gap->value());
+    m_swipeKeys = splitSwipes(m_keys, m_gap->value(), image);
     m_analyses.clear();
     for (const QList<CapturedKey>& swipe : std::as_const(m_swipeKeys))
         m_analyses << analyzeSwipe(swipe, image, options());

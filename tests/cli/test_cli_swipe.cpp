@@ -176,6 +176,20 @@ private slots:
         QVERIFY2(run.out.contains(QStringLiteral("Swipe 1: %B1?[Ctrl-C]\n")), qPrintable(run.out));
     }
 
+    // Frames typed with no pause between them are swipes of their own, ended by the terminator.
+    void burstSplitAtTheTerminator() {
+        PseudoTerminal terminal;
+        const Run run = swipe(terminal.slave,
+                              {QStringLiteral("--count"), QStringLiteral("3"), QStringLiteral("--gap"),
+                               QStringLiteral("5000"), QStringLiteral("--timeout"), QStringLiteral("3")},
+                              [&] { terminal.type(kFactoryFrame.repeated(3)); });
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.out.count(QStringLiteral("\nSwipe ")), 3);
+        QVERIFY2(run.out.contains(QStringLiteral(
+                     "Swipe 3: %B411111••••••1111^DOE/J^2512?;411111••••••1111=2512?[Enter]\n")),
+                 qPrintable(run.out));
+    }
+
     void readsAPipeAsLines() {
         int ends[2];
         QVERIFY(::pipe(ends) == 0);

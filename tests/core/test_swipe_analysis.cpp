@@ -116,7 +116,15 @@ private slots:
                                  << "✓ Tracks: track 1 (28 characters), track 2 (21 characters)";
         QTest::newRow("factory selection")
             << "" << kCard + enter << "✓✓✓✓✓✓" << 5
-            << "✓ Track selection: tracks 1 and 2, allowed by “TK1/TK2/TK3 any”";
+            << "✓ Track selection: tracks 1 and 2, allowed by “TK1/TK2/TK3 any”; track 3 did not come; the card "
+               "may not have it";
+        QTest::newRow("selection, two tracks missing")
+            << "" << ";0123456789?" + enter << "✓✓✓✓✓✓" << 5
+            << "✓ Track selection: track 2, allowed by “TK1/TK2/TK3 any”; tracks 1 and 3 did not come; the card "
+               "may not have them";
+        QTest::newRow("selection, all allowed came")
+            << "63=08" << kCard + enter << "✓✓✓✓✓✓" << 5
+            << "✓ Track selection: tracks 1 and 2, allowed by “TK1 & TK2 only”";
 
         // Preamble with Esc and a letter.
         QTest::newRow("preamble came") << "80=1B 81=41" << "[Esc]A" + kCard + enter << "✓✓✓✓✓✓"
@@ -281,6 +289,57 @@ private slots:
         QCOMPARE(swipes.at(1).first().timeMs, 1011);
         QCOMPARE(splitSwipes(keys, 50).size(), 3);
         QVERIFY(splitSwipes({}, 500).isEmpty());
+    }
+
+    void burstsSplitAtTheTerminator_data() {
+        QTest::addColumn<QString>("changes");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QList<int>>("sizes");
+        const QString card = QStringLiteral("%B4111111111111111^DOE JOHN^2512?;4111111111111111=2512?");
+        const int size = static_cast<int>(typed(card).size());
+        QTest::newRow("three frames, CR") << "" << (card + "[Enter]").repeated(3)
+                                          << QList<int>{size + 1, size + 1, size + 1};
+        QTest::newRow("TAB") << "50=05" << (card + "[Tab]").repeated(3) << QList<int>{size + 1, size + 1, size + 1};
+        // The blank in the name is card data, not the terminator.
+        QTest::newRow("SPACE") << "50=04" << (card + "[Space]").repeated(2) << QList<int>{size + 1, size + 1};
+        QTest::newRow("CTRL-C") << "50=07" << (card + "[Ctrl-C]").repeated(2) << QList<int>{size + 1, size + 1};
+        QTest::newRow("EXEC falls back to the gap") << "50=08" << card.repeated(3) << QList<int>{3 * size};
+        QTest::newRow("NONE falls back to the gap") << "50=00" << card.repeated(2) << QList<int>{2 * size};
+        // An Enter in the preamble or the postamble ends nothing.
+        QTest::newRow("terminator key in the amble")
+            << "80=0D 81=41 91=0D" << ("[Enter]A" + card + "[Enter][Enter]").repeated(2)
+            << QList<int>{size + 4, size + 4};
+        // "%:?" has the LRC 0, sent as a blank like the terminator SPACE.
+        QTest::newRow("LRC like the terminator") << "50=04 32=80" << "%:?  %:?  " << QList<int>{5, 5};
+        QTest::newRow("terminator before any track") << "" << "abc[Enter]def[Enter]" << QList<int>{8};
+        QTest::newRow("terminator inside a track") << "" << "%B4111[Enter];1?[Enter]" << QList<int>{11};
+    }
+    void burstsSplitAtTheTerminator() {
+        QFETCH(QString, changes);
+        QFETCH(QString, keys);
+        QFETCH(QList<int>, sizes);
+        const QList<QList<CapturedKey>> swipes = splitSwipes(typed(keys), 500, imageWith(changes));
+        QList<int> found;
+        for (const QList<CapturedKey>& swipe : swipes)
+            found << static_cast<int>(swipe.size());
+        QCOMPARE(found, sizes);
+    }
+
+    // Gap and terminator both split, each swipe's own keys are judged.
+    void gapAndTerminatorTogether() {
+        QList<CapturedKey> keys = typed(kCard + "[Enter]" + kCard + "[Enter]");
+        keys.last().timeMs += 10000; // a pause before the last Enter
+        const QList<QList<CapturedKey>> swipes = splitSwipes(keys, 500, shippedFactoryImage());
+        QCOMPARE(swipes.size(), 3);
+        QCOMPARE(swipes.at(0).size(), typed(kCard).size() + 1);
+        QCOMPARE(swipes.at(2).size(), 1);
+        const SwipeFrame frame = swipeFrame(shippedFactoryImage());
+        QCOMPARE(terminatorEnd(keys, frame), swipes.at(0).size() - 1);
+        QCOMPARE(terminatorEnd(swipes.at(0).first(20), frame), -1);
+        // While a postamble that holds the terminator's key may still be coming, nothing ended.
+        const SwipeFrame amble = swipeFrame(imageWith(QStringLiteral("91=0D")));
+        QCOMPARE(terminatorEnd(typed(kCard + "[Enter]"), amble), -1);
+        QCOMPARE(terminatorEnd(typed(kCard + "[Enter][Enter]A"), amble), typed(kCard).size() + 1);
     }
 
     void timing() {

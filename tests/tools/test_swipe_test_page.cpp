@@ -122,9 +122,9 @@ private slots:
         QVERIFY(swipes(page)->item(1)->text().contains(kMaskedCard));
         QCOMPARE(QApplication::focusWidget(), capture);
 
-        // A longer gap joins both; the checks follow the chosen swipe.
+        // A longer gap does not join what the terminator ended; the checks follow the chosen swipe.
         page.findChild<QSpinBox*>(QStringLiteral("SwipeGap"))->setValue(1500);
-        QCOMPARE(swipes(page)->count(), 1);
+        QCOMPARE(swipes(page)->count(), 2);
         page.findChild<QSpinBox*>(QStringLiteral("SwipeGap"))->setValue(500);
         swipes(page)->setCurrentRow(1);
         QCOMPARE(texts(checks(page)), lines);
@@ -150,6 +150,24 @@ private slots:
     }
 
     // Ctrl+Tab, which no reader sends, leaves; the controls follow in layout order.
+    // Frames typed with no pause are split at the terminator as they come and when
+    // everything is looked at again.
+    void burstSplitAtTheTerminator() {
+        SwipeTestPage& page = startOnThePage();
+        for (int i = 0; i < 3; ++i) {
+            QTest::keyClicks(page.capture(), kCard);
+            QTest::keyClick(page.capture(), Qt::Key_Return);
+        }
+        QTest::keyClicks(page.capture(), QStringLiteral("%B"));
+        QCOMPARE(swipes(page)->count(), 4);
+        QVERIFY(swipes(page)->item(0)->text().startsWith(QStringLiteral("Swipe 4: %B\n")));
+        QVERIFY(swipes(page)->item(1)->text().startsWith(
+            QStringLiteral("Swipe 3: %1[Enter]\n54 keys").arg(kMaskedCard)));
+        const QStringList lines = texts(swipes(page));
+        page.findChild<QSpinBox*>(QStringLiteral("SwipeGap"))->setValue(1000);
+        QCOMPARE(texts(swipes(page)), lines);
+    }
+
     void keyboardReachesTheControls() {
         SwipeTestPage& page = startOnThePage();
         auto* notice = page.findChild<QLabel*>(QStringLiteral("CaptureNotice"));
