@@ -479,6 +479,14 @@ zerlegt wie eine Wortliste der Shell, aber nie über eine Shell ausgeführt.
         <source>The Quorvel package installs the udev rule /usr/lib/udev/rules.d/70-quorvel.rules, which gives the person at the machine access to the reader (without the package, copy 70-quorvel.rules to /etc/udev/rules.d). Then run &quot;sudo udevadm control --reload&quot; and plug the reader in again. The rule does not cover a session without a seat, such as one over ssh.</source>
         <translation>Das Quorvel-Paket installiert die udev-Regel /usr/lib/udev/rules.d/70-quorvel.rules, die der Person am Rechner Zugriff auf den Leser gibt (ohne das Paket kopieren Sie 70-quorvel.rules nach /etc/udev/rules.d). Führen Sie dann &quot;sudo udevadm control --reload&quot; aus und schließen Sie den Leser erneut an. Die Regel gilt nicht für eine Sitzung ohne Arbeitsplatz, etwa über ssh.</translation>
     </message>
+    <message>
+        <source>; %1 did not come; the card may not have it</source>
+        <translation>; %1 kam nicht; die Karte hat sie vielleicht nicht</translation>
+    </message>
+    <message>
+        <source>; %1 did not come; the card may not have them</source>
+        <translation>; %1 kamen nicht; die Karte hat sie vielleicht nicht</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::AboutPage</name>

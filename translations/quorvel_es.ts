@@ -479,6 +479,14 @@ dividida como una lista de palabras del shell pero nunca ejecutada a través de 
         <source>The Quorvel package installs the udev rule /usr/lib/udev/rules.d/70-quorvel.rules, which gives the person at the machine access to the reader (without the package, copy 70-quorvel.rules to /etc/udev/rules.d). Then run &quot;sudo udevadm control --reload&quot; and plug the reader in again. The rule does not cover a session without a seat, such as one over ssh.</source>
         <translation>El paquete de Quorvel instala la regla udev /usr/lib/udev/rules.d/70-quorvel.rules, que da acceso al lector a la persona sentada ante el equipo (sin el paquete, copie 70-quorvel.rules en /etc/udev/rules.d). Después ejecute &quot;sudo udevadm control --reload&quot; y vuelva a conectar el lector. La regla no cubre una sesión sin puesto (seat), como una por ssh.</translation>
     </message>
+    <message>
+        <source>; %1 did not come; the card may not have it</source>
+        <translation>; %1 no llegó; puede que la tarjeta no la tenga</translation>
+    </message>
+    <message>
+        <source>; %1 did not come; the card may not have them</source>
+        <translation>; %1 no llegaron; puede que la tarjeta no las tenga</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::AboutPage</name>

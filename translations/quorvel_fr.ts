@@ -479,6 +479,14 @@ découpée comme une liste de mots du shell mais jamais exécutée par un shell.
         <source>The Quorvel package installs the udev rule /usr/lib/udev/rules.d/70-quorvel.rules, which gives the person at the machine access to the reader (without the package, copy 70-quorvel.rules to /etc/udev/rules.d). Then run &quot;sudo udevadm control --reload&quot; and plug the reader in again. The rule does not cover a session without a seat, such as one over ssh.</source>
         <translation>Le paquet Quorvel installe la règle udev /usr/lib/udev/rules.d/70-quorvel.rules, qui donne à la personne devant la machine l&apos;accès au lecteur (sans le paquet, copiez 70-quorvel.rules dans /etc/udev/rules.d). Lancez ensuite « sudo udevadm control --reload » et rebranchez le lecteur. La règle ne couvre pas une session sans poste (seat), comme une session ssh.</translation>
     </message>
+    <message>
+        <source>; %1 did not come; the card may not have it</source>
+        <translation>; %1 n’est pas arrivée ; la carte ne l’a peut-être pas</translation>
+    </message>
+    <message>
+        <source>; %1 did not come; the card may not have them</source>
+        <translation>; %1 ne sont pas arrivées ; la carte ne les a peut-être pas</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::AboutPage</name>
