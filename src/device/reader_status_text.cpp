@@ -13,6 +13,15 @@ QString tr(const char* text) {
 
 } // namespace
 
+QString udevAdvice() {
+    return tr("The Quorvel package installs the udev rule "
+              "/usr/lib/udev/rules.d/70-quorvel.rules, which gives the person at the machine "
+              "access to the reader (without the package, copy 70-quorvel.rules to "
+              "/etc/udev/rules.d). Then run \"sudo udevadm control --reload\" and plug the "
+              "reader in again. The rule does not cover a session without a seat, such as "
+              "one over ssh.");
+}
+
 QString readerStatusText(const ReaderStatus& status) {
     const QString path = QString::fromUtf8(status.hid.path);
     switch (status.state) {
@@ -30,13 +39,7 @@ QString readerStatusText(const ReaderStatus& status) {
                    tr("Path: %1").arg(path) + QLatin1Char('\n') +
                    tr("Reason: %1").arg(status.reason);
 #ifdef Q_OS_LINUX
-    text += QStringLiteral("\n\n") +
-            tr("The Quorvel package installs the udev rule "
-               "/usr/lib/udev/rules.d/70-quorvel.rules, which gives the person at the machine "
-               "access to the reader (without the package, copy 70-quorvel.rules to "
-               "/etc/udev/rules.d). Then run \"sudo udevadm control --reload\" and plug the "
-               "reader in again. The rule does not cover a session without a seat, such as "
-               "one over ssh.");
+    text += QStringLiteral("\n\n") + udevAdvice();
 #endif
     return text;
 }

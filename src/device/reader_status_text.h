@@ -12,4 +12,7 @@ namespace quorvel {
 // Linux, how the udev rule gives access to it.
 QString readerStatusText(const ReaderStatus& status);
 
+// How the udev rule gives the person at the machine access to a reader.
+QString udevAdvice();
+
 } // namespace quorvel

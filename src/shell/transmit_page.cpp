@@ -1,5 +1,7 @@
 #include "transmit_page.h"
 
+#include "device/reader_status_text.h"
+
 #include "busy_indicator.h"
 
 #include "device/transmission.h"
@@ -108,15 +110,6 @@ void TransmitPage::reportPresence() {
     m_dialogs.ask({text, programTitle(), Icon::Stop, Buttons::Ok});
 }
 
-QString TransmitPage::udevAdvice() {
-    return tr("The Quorvel package installs the udev rule "
-              "/usr/lib/udev/rules.d/70-quorvel.rules, which gives the person at the machine "
-              "access to the reader (without the package, copy 70-quorvel.rules to "
-              "/etc/udev/rules.d). Then run \"sudo udevadm control --reload\" and plug the "
-              "reader in again. The rule does not cover a session without a seat, such as "
-              "one over ssh.");
-}
-
 QString TransmitPage::outcomeText() const {
     return m_outcome->text();
 }
@@ -149,26 +142,7 @@ void TransmitPage::refreshStatus() {
 }
 
 void TransmitPage::showStatus(const ReaderStatus& status) {
-    const QString path = QString::fromUtf8(status.hid.path);
-    QString text;
-    switch (status.state) {
-    case ReaderStatus::State::Attached:
-        text = tr("Reader attached") + QLatin1Char('\n') + tr("Path: %1").arg(path) +
-               QLatin1Char('\n') +
-               tr("Serial number: %1")
-                   .arg(status.hid.serialNumber.isEmpty() ? tr("(none)") : status.hid.serialNumber);
-        break;
-    case ReaderStatus::State::Absent:
-        text = tr("No reader attached");
-        break;
-    case ReaderStatus::State::CannotOpen:
-        text = tr("Reader found but it cannot be opened") + QLatin1Char('\n') +
-               tr("Path: %1").arg(path) + QLatin1Char('\n') + tr("Reason: %1").arg(status.reason);
-#ifdef Q_OS_LINUX
-        text += QStringLiteral("\n\n") + udevAdvice();
-#endif
-        break;
-    }
+    const QString text = readerStatusText(status);
     m_status->setText(text);
     m_status->setFixedHeight(m_status->heightForWidth(m_status->width()));
 }

@@ -42,8 +42,6 @@ public:
     // How the last transmission ended, and when; empty before the first.
     QString outcomeText() const;
     static QString outcomeLine(const TransmitOutcome& outcome, const QTime& time);
-    // Where the udev rule is and what to do with it: the status and the box say it alike.
-    static QString udevAdvice();
     const QTimer& statusTimer() const { return m_statusTimer; }
 
     // How often the status is refreshed while the page is shown.
