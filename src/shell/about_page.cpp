@@ -5,17 +5,14 @@
 #include "device/hidapi_bus.h"
 #include "device/process_companion_runner.h"
 #include "ui/page_widgets.h"
-#include "ui/twips.h"
 
 #include <QClipboard>
 #include <QDir>
 #include <QGuiApplication>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTextEdit>
-#include <QVBoxLayout>
 
 namespace quorvel {
 
@@ -83,23 +80,10 @@ AboutPage::AboutPage(const Session& session, QWidget* parent)
 
     m_text->setObjectName(QStringLiteral("Text1"));
     m_text->setAccessibleName(tr("About Quorvel"));
-    m_text->setReadOnly(true);
-    // Paths are data: shown as plain text, selectable from the keyboard for a screen reader.
+    // Paths are data: shown as plain text.
     m_text->setAcceptRichText(false);
-    m_text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    m_text->setTabChangesFocus(true);
-    m_text->setLineWrapMode(QTextEdit::WidgetWidth);
-    m_copy->setFixedSize(twipsSize(page_geometry::kButtonWidth, page_geometry::kButtonHeight));
     connect(m_copy, &QPushButton::clicked, this, &AboutPage::copy);
-
-    auto* layout = new QVBoxLayout(this);
-    const int margin = twips(page_geometry::kMargin);
-    layout->setContentsMargins(margin, heading->geometry().bottom() + twips(120), margin, margin);
-    layout->addWidget(m_text, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(m_copy);
-    layout->addLayout(buttons);
+    layOutTextWithCopy(this, heading, m_text, m_copy);
 }
 
 void AboutPage::activate() {

@@ -3,16 +3,13 @@
 #include "core/session.h"
 #include "core/setting_words.h"
 #include "ui/page_widgets.h"
-#include "ui/twips.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QTextCursor>
 #include <QTextEdit>
-#include <QVBoxLayout>
 
 namespace quorvel {
 
@@ -25,23 +22,8 @@ SummaryPage::SummaryPage(const Session& session, QWidget* parent)
 
     m_text->setObjectName(QStringLiteral("Text1"));
     m_text->setAccessibleName(tr("Summary"));
-    m_text->setReadOnly(true);
-    // Read-only, yet the caret moves and selects from the keyboard, so a screen
-    // reader can walk the lines.
-    m_text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    m_text->setTabChangesFocus(true);
-    m_text->setLineWrapMode(QTextEdit::WidgetWidth);
-    m_copy->setFixedSize(twipsSize(page_geometry::kButtonWidth, page_geometry::kButtonHeight));
     connect(m_copy, &QPushButton::clicked, this, &SummaryPage::copy);
-
-    auto* layout = new QVBoxLayout(this);
-    const int margin = twips(page_geometry::kMargin);
-    layout->setContentsMargins(margin, heading->geometry().bottom() + twips(120), margin, margin);
-    layout->addWidget(m_text, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(m_copy);
-    layout->addLayout(buttons);
+    layOutTextWithCopy(this, heading, m_text, m_copy);
 }
 
 void SummaryPage::activate() {

@@ -3,8 +3,11 @@
 #include "twips.h"
 #include "vertical_menu.h"
 
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QTextEdit>
+#include <QVBoxLayout>
 
 namespace quorvel {
 
@@ -26,6 +29,23 @@ QLabel* pageHeading(QWidget* parent, const QString& text) {
     heading->move(twips(page_geometry::kMargin), twips(page_geometry::kHeadingTop));
     heading->adjustSize();
     return heading;
+}
+
+void layOutTextWithCopy(QWidget* page, const QLabel* heading, QTextEdit* text, QPushButton* copy) {
+    text->setReadOnly(true);
+    text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    text->setTabChangesFocus(true);
+    text->setLineWrapMode(QTextEdit::WidgetWidth);
+    copy->setFixedSize(twipsSize(page_geometry::kButtonWidth, page_geometry::kButtonHeight));
+
+    auto* layout = new QVBoxLayout(page);
+    const int margin = twips(page_geometry::kMargin);
+    layout->setContentsMargins(margin, heading->geometry().bottom() + twips(120), margin, margin);
+    layout->addWidget(text, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(copy);
+    layout->addLayout(buttons);
 }
 
 } // namespace quorvel

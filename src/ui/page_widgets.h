@@ -4,6 +4,7 @@
 
 class QLabel;
 class QPushButton;
+class QTextEdit;
 class QWidget;
 
 namespace quorvel {
@@ -21,5 +22,9 @@ QPushButton* captionedButton(QWidget* parent, const QString& objectName, const Q
 
 // A page's heading Label1: plain text, bold and larger, at the top left margin.
 QLabel* pageHeading(QWidget* parent, const QString& text);
+
+// A page that shows one read-only text under its heading with a Copy button below:
+// the caret moves and selects from the keyboard, so a screen reader can walk the lines.
+void layOutTextWithCopy(QWidget* page, const QLabel* heading, QTextEdit* text, QPushButton* copy);
 
 } // namespace quorvel
