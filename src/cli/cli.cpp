@@ -3,6 +3,7 @@
 #include "command_call.h"
 #include "command_table.h"
 
+#include "core/file_name.h"
 #include "core/settings_file.h"
 
 #include <QFileDevice>
@@ -51,7 +52,8 @@ std::optional<std::chrono::seconds> timeoutSeconds(const QString& word) {
 QString printable(const QString& text) {
     QString shown;
     shown.reserve(text.size());
-    for (const QChar c : text) {
+    for (qsizetype at = 0; at < text.size(); ++at) {
+        const QChar c = text.at(at);
         const char16_t u = c.unicode();
         if (u == u'\n')
             shown += QStringLiteral("\\n");
@@ -61,6 +63,8 @@ QString printable(const QString& text) {
             shown += QStringLiteral("\\r");
         else if (u < 0x20 || (u >= 0x7F && u < 0xA0))
             shown += QStringLiteral("\\x%1").arg(int(u), 2, 16, QLatin1Char('0'));
+        else if (const int byte = keptByte(text, at); byte >= 0) // a name's byte that is not UTF-8
+            shown += QStringLiteral("\\x%1").arg(byte, 2, 16, QLatin1Char('0'));
         else
             shown += c;
     }

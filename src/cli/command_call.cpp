@@ -1,8 +1,7 @@
 #include "command_call.h"
 
+#include "core/file_access.h"
 #include "core/settings_file.h"
-
-#include <QLockFile>
 
 namespace quorvel {
 
@@ -51,13 +50,16 @@ CommandCall::~CommandCall() = default;
 int CommandCall::lockForChange(const QString& path) {
     if (m_output.value_or(path) != path || path == QLatin1String("-"))
         return kOk;
-    auto lock = std::make_unique<QLockFile>(path + QStringLiteral(".lock"));
-    if (!lock->tryLock(kLockWait)) {
-        m_err << "quorvel-cli: " << printable(path) << ": cannot lock: "
-              << (lock->error() == QLockFile::LockFailedError
-                      ? QStringLiteral("another program is changing it")
-                      : QStringLiteral("the lock file cannot be created"))
-              << "\n";
+    auto lock = std::make_unique<FileLock>(path + QStringLiteral(".lock"));
+    QString reason;
+    switch (lock->tryLock(kLockWait, &reason)) {
+    case FileLock::Result::Locked:
+        break;
+    case FileLock::Result::Busy:
+        m_err << "quorvel-cli: " << printable(path) << ": cannot lock: another program is changing it\n";
+        return kFile;
+    case FileLock::Result::Failed:
+        m_err << "quorvel-cli: " << printable(path) << ": cannot lock: " << reason << "\n";
         return kFile;
     }
     m_lock = std::move(lock);

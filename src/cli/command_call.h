@@ -2,6 +2,7 @@
 
 #include "cli.h"
 
+#include "core/file_access.h"
 #include "core/session.h"
 
 #include <QString>
@@ -10,8 +11,6 @@
 
 #include <memory>
 #include <optional>
-
-#include <QLockFile>
 
 namespace quorvel {
 
@@ -54,7 +53,7 @@ private:
     QStringList m_args;
     QStringList m_flags;
     std::optional<QString> m_output;
-    std::unique_ptr<QLockFile> m_lock;
+    std::unique_ptr<FileLock> m_lock;
     QTextStream& m_out;
     QTextStream& m_err;
     const CliContext& m_context;

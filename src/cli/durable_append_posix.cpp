@@ -1,6 +1,6 @@
 #include "durable_append.h"
 
-#include <QFile>
+#include "core/file_name.h"
 
 #include <cerrno>
 #include <cstring>
@@ -11,7 +11,7 @@
 namespace quorvel {
 
 bool appendDurably(const QString& path, const QByteArray& bytes, QString* reason) {
-    const QByteArray name = QFile::encodeName(path);
+    const QByteArray name = fileNameBytes(path);
     // O_NOFOLLOW refuses a link; O_NONBLOCK keeps a FIFO without a reader from blocking.
     const int fd =
         ::open(name.constData(),

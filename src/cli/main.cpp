@@ -5,6 +5,7 @@
 #include "terminal_input.h"
 
 #include "core/factory_file.h"
+#include "core/file_access.h"
 #include "device/hid_bus.h"
 #include "device/process_companion_runner.h"
 
@@ -51,5 +52,6 @@ int main(int argc, char* argv[]) {
         seams.sleep = [](int ms) { QThread::msleep(static_cast<unsigned long>(ms)); };
         return quorvel::provisionCommand(args, o, e, seams);
     };
-    return quorvel::runCli(app.arguments().mid(1), out, err, context);
+    // The words as given: a file name need not be UTF-8.
+    return quorvel::runCli(quorvel::programArguments(argc, argv).mid(1), out, err, context);
 }

@@ -6,6 +6,7 @@
 #include "swipe_reader.h"
 #include "terminal_input.h"
 
+#include "core/file_access.h"
 #include "core/session.h"
 #include "core/settings_file.h"
 #include "device/reader_list.h"
@@ -27,15 +28,15 @@ using namespace cli_status;
 enum class Wait { Done, Interrupted };
 
 int usage(QTextStream& err, const QString& problem) {
-    err << "quorvel-cli: provision: " << problem << "\nTry 'quorvel-cli provision --help'.\n";
+    err << "quorvel-cli: provision: " << printable(problem) << "\nTry 'quorvel-cli provision --help'.\n";
     return kUsage;
 }
 
 // A settings file, or a JSON profile applied to the factory image by the apply command.
 int loadSettings(const QString& path, const QString& factoryFile, SettingsImage& image,
                  QTextStream& err) {
-    QFile file(path);
-    const bool profile = QFileInfo(path).isFile() && file.open(QIODevice::ReadOnly) &&
+    QFile file;
+    const bool profile = nodeStatus(path).kind == NodeKind::RegularFile && openForReading(file, path).isEmpty() &&
                          file.read(4096).trimmed().startsWith('{');
     if (!profile)
         return loadSettingsFile(path, image, err);
@@ -205,6 +206,10 @@ int Provisioning::run(const QStringList& args) {
     bool once = false;
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString& arg = args.at(i);
+        if (arg == QLatin1String("--")) { // every word after it is an operand
+            operands += args.mid(i + 1);
+            break;
+        }
         if (arg == QLatin1String("--no-verify")) {
             m_verify = false;
         } else if (arg == QLatin1String("--once")) {

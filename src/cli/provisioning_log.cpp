@@ -2,10 +2,10 @@
 
 #include "durable_append.h"
 
+#include "core/file_access.h"
 #include "core/settings_file.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -15,16 +15,18 @@
 namespace quorvel {
 
 bool ProvisioningLog::usable(QString* reason) const {
-    const QFileInfo info(m_path);
-    if (info.isSymLink()) {
+    const NodeStatus status = nodeStatus(m_path);
+    if (status.link) {
         *reason = QStringLiteral("it is a symbolic link");
         return false;
     }
-    if (info.exists() && !info.isFile()) {
+    if (status.kind != NodeKind::Missing && status.kind != NodeKind::RegularFile) {
         *reason = notRegularFileReason(m_path);
         return false;
     }
-    if (!info.exists() && !info.absoluteDir().exists()) {
+    const qsizetype slash = m_path.lastIndexOf(u'/');
+    const QString folder = slash < 0 ? QStringLiteral(".") : slash == 0 ? QStringLiteral("/") : m_path.left(slash);
+    if (status.kind == NodeKind::Missing && nodeStatus(folder).kind != NodeKind::Folder) {
         *reason = QStringLiteral("no such folder");
         return false;
     }

@@ -31,7 +31,7 @@ QString stateName(CheckState state) {
 }
 
 int usage(QTextStream& err, const QString& problem) {
-    err << "quorvel-cli: swipe: " << problem << "\nTry 'quorvel-cli swipe --help'.\n";
+    err << "quorvel-cli: swipe: " << printable(problem) << "\nTry 'quorvel-cli swipe --help'.\n";
     return kUsage;
 }
 
@@ -107,6 +107,10 @@ int swipeCommand(const QStringList& args, QTextStream& out, QTextStream& err,
     CardNumbers cardNumbers = CardNumbers::Masked;
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString& arg = args.at(i);
+        if (arg == QLatin1String("--")) { // every word after it is a FILE
+            files += args.mid(i + 1);
+            break;
+        }
         if (arg == QLatin1String("--json")) {
             json = true;
         } else if (arg == QLatin1String("--show-card-numbers")) {

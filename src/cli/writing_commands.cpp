@@ -3,11 +3,11 @@
 #include "cli.h"
 #include "command_call.h"
 
+#include "core/file_access.h"
 #include "core/setting_catalog.h"
 #include "core/settings_file.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -74,16 +74,16 @@ int readProfile(CommandCall& call, const QString& path, QJsonObject& settings) {
         text = call.context().standardInput ? call.context().standardInput(kMaxProfileSize + 1) : QByteArray();
     } else {
         // A FIFO or a device would block or never end: only regular files are profiles.
-        const QFileInfo info(path);
-        QFile file(path);
-        if (!info.isFile()) {
+        const NodeKind kind = nodeStatus(path).kind;
+        if (kind != NodeKind::RegularFile) {
             call.err() << "quorvel-cli: " << printable(path) << ": cannot read: "
-                  << (info.exists() ? QStringLiteral("not a regular file") : QStringLiteral("no such file"))
+                  << (kind == NodeKind::Missing ? QStringLiteral("no such file") : QStringLiteral("not a regular file"))
                   << "\n";
             return kFile;
         }
-        if (!file.open(QIODevice::ReadOnly)) {
-            call.err() << "quorvel-cli: " << printable(path) << ": cannot read: " << file.errorString() << "\n";
+        QFile file;
+        if (const QString reason = openForReading(file, path); !reason.isEmpty()) {
+            call.err() << "quorvel-cli: " << printable(path) << ": cannot read: " << reason << "\n";
             return kFile;
         }
         text = file.read(kMaxProfileSize + 1);

@@ -1,10 +1,8 @@
 #include "settings_file.h"
 
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
+#include "file_access.h"
 
-#include "disk_sync.h"
+#include <QFile>
 
 #include <memory>
 
@@ -67,25 +65,29 @@ bool parseSettingsText(const QByteArray& text, SettingsImage& image) {
 }
 
 QString notRegularFileReason(const QString& path) {
-    const QFileInfo info(path);
-    if (!info.exists() || info.isFile())
+    switch (nodeStatus(path).kind) {
+    case NodeKind::Missing:
+    case NodeKind::RegularFile:
         return {};
-    if (info.isDir())
+    case NodeKind::Folder:
         return QStringLiteral("Filename refers to a directory");
+    case NodeKind::Other:
+        break;
+    }
     return QStringLiteral("Not a regular file");
 }
 
 bool nameInUse(const QString& path) {
-    const QFileInfo info(path);
-    return info.exists() || info.isSymLink();
+    const NodeStatus status = nodeStatus(path);
+    return status.kind != NodeKind::Missing || status.link;
 }
 
 ReadOutcome readDataFile(const QString& path, SettingsImage& image) {
     if (const QString reason = notRegularFileReason(path); !reason.isEmpty())
         return {ReadResult::Error, reason};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {ReadResult::Error, file.errorString()};
+    QFile file;
+    if (const QString reason = openForReading(file, path); !reason.isEmpty())
+        return {ReadResult::Error, reason};
     const QByteArray text = file.read(kSettingsTextLength + 1);
     if (file.error() != QFileDevice::NoError)
         return {ReadResult::Error, file.errorString()};
@@ -100,8 +102,8 @@ bool readDefaultFile(const QString& path, SettingsImage& image) {
     return readDataFile(path, image).result == ReadResult::Loaded;
 }
 
-QString writeWholeText(QSaveFile& file, const QByteArray& text, QIODevice* through) {
-    QIODevice* target = through ? through : &file;
+QString writeWholeText(AtomicFile& file, const QByteArray& text, QIODevice* through) {
+    QIODevice* target = through ? through : &file.device();
     qint64 done = 0;
     // A write may take only part of the text (a size limit reached); the rest is tried
     // again so that the system says why it stopped.
@@ -109,7 +111,7 @@ QString writeWholeText(QSaveFile& file, const QByteArray& text, QIODevice* throu
         const qint64 written = target->write(text.constData() + done, text.size() - done);
         if (written <= 0) {
             const QString reason = target->errorString();
-            file.cancelWriting();
+            file.cancel();
             return written == 0 ? QStringLiteral("Only %1 of %2 bytes could be written")
                                       .arg(done)
                                       .arg(text.size())
@@ -117,18 +119,7 @@ QString writeWholeText(QSaveFile& file, const QByteArray& text, QIODevice* throu
         }
         done += written;
     }
-    if (!file.flush()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return reason;
-    }
-    if (const QString reason = syncToDisk(file); !reason.isEmpty()) {
-        file.cancelWriting();
-        return reason;
-    }
-    if (!file.commit())
-        return file.errorString();
-    return {};
+    return file.commit();
 }
 
 WriteOutcome writeDataFile(const QString& path, const SettingsImage& image,
@@ -140,13 +131,11 @@ WriteOutcome writeDataFile(const QString& path, const SettingsImage& image,
     if (nameInUse(path) && !askOverwrite(path))
         return {WriteResult::Declined, {}};
 
-    QSaveFile file(path);
-    // Unbuffered: a buffered write that fails at the flush inside commit() goes unseen,
-    // and the half-written temporary file would replace the old one.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return {WriteResult::Failed, file.errorString()};
+    AtomicFile file(path);
+    if (const QString reason = file.open(); !reason.isEmpty())
+        return {WriteResult::Failed, reason};
 
-    std::unique_ptr<QIODevice> wrapper(wrap ? wrap(&file) : nullptr);
+    std::unique_ptr<QIODevice> wrapper(wrap ? wrap(&file.device()) : nullptr);
     if (const QString reason = writeWholeText(file, composeSettingsText(image), wrapper.get());
         !reason.isEmpty())
         return {WriteResult::Failed, reason};

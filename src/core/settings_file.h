@@ -8,9 +8,10 @@
 #include <functional>
 
 class QIODevice;
-class QSaveFile;
 
 namespace quorvel {
+
+class AtomicFile;
 
 // A settings text is exactly this long: 8 lines of 17 three-character groups.
 inline constexpr int kSettingsTextLength = 408;
@@ -66,10 +67,10 @@ using OverwriteQuestion = std::function<bool(const QString& path)>;
 // Lets a test put a device that fails part-way between the text and the file.
 using DeviceWrapper = std::function<QIODevice*(QIODevice* file)>;
 
-// Writes the whole text into an open QSaveFile (through the other device if given), syncs
+// Writes the whole text into an open atomic file (through the other device if given), syncs
 // it and commits it. Every step is checked; on any failure the save is cancelled, so the
 // old file stays as it was and no temporary file is left. Empty on success, else the reason.
-QString writeWholeText(QSaveFile& file, const QByteArray& text, QIODevice* through = nullptr);
+QString writeWholeText(AtomicFile& file, const QByteArray& text, QIODevice* through = nullptr);
 
 // Writes atomically: a failed or interrupted write leaves an existing file untouched.
 // An existing name that is not a regular file is refused at once, without the question.

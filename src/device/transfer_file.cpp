@@ -1,10 +1,9 @@
 #include "transfer_file.h"
 
+#include "core/file_access.h"
 #include "core/settings_file.h"
 
 #include <QDir>
-#include <QFileInfo>
-#include <QSaveFile>
 
 namespace quorvel {
 
@@ -22,7 +21,7 @@ TransferFileOutcome writeTransferFile(const QString& folder, const SettingsImage
     outcome.path = QDir(folder).absoluteFilePath(transferFileName());
     // The folder may be shared: a planted link must not carry the write elsewhere,
     // and a FIFO or device must not be replaced or opened.
-    if (QFileInfo(outcome.path).isSymLink()) {
+    if (nodeStatus(outcome.path).link) {
         outcome.reason = QStringLiteral("It is a symbolic link, which is never written through");
         return outcome;
     }
@@ -30,16 +29,14 @@ TransferFileOutcome writeTransferFile(const QString& folder, const SettingsImage
         outcome.reason = reason;
         return outcome;
     }
-    QSaveFile file(outcome.path);
     // A hand-off file, not a document: where the folder takes no new file but
     // the old usbData.txt may be changed, it is rewritten in place.
-    file.setDirectWriteFallback(true);
-    const QByteArray text = transferText(image);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        outcome.reason = file.errorString();
+    AtomicFile file(outcome.path, AtomicFile::Fallback::RewriteInPlace);
+    if (const QString reason = file.open(); !reason.isEmpty()) {
+        outcome.reason = reason;
         return outcome;
     }
-    outcome.reason = writeWholeText(file, text);
+    outcome.reason = writeWholeText(file, transferText(image));
     if (!outcome.reason.isEmpty())
         return outcome;
     outcome.written = true;

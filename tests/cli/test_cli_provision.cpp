@@ -305,6 +305,18 @@ private slots:
         QCOMPARE(station.runner.timeLimit().value_or(std::chrono::seconds(0)).count(), limit);
     }
 
+    // After "--" the settings file may be any name, one that looks like an option too.
+    void doubleDashEndsTheOptions() {
+        Station station;
+        station.queue = {{{}, true, 0, {}}};
+        station.run({QStringLiteral("--no-verify"), QStringLiteral("--once"), QStringLiteral("--"),
+                     station.settingsFile()});
+        QCOMPARE(station.status, 0);
+        QCOMPARE(station.runner.runs, 1);
+        station.run({QStringLiteral("--once"), QStringLiteral("--"), QStringLiteral("--no-verify")});
+        QCOMPARE(station.status, 3);
+    }
+
     void refusesALogThroughALink() {
         Station station;
         const QString target = station.dir.filePath(QStringLiteral("elsewhere.jsonl"));

@@ -227,6 +227,7 @@ private slots:
         QTest::newRow("count not whole") << QStringList{"--count", "1.5"} << 2;
         QTest::newRow("two files") << QStringList{"a.msr", "b.msr"} << 2;
         QTest::newRow("missing file") << QStringList{"/nonexistent/x.msr"} << 3;
+        QTest::newRow("after --, a FILE") << QStringList{"--", "--json"} << 3;
     }
     void refusesBadOptions() {
         QFETCH(QStringList, args);

@@ -6,6 +6,7 @@
 #include "test_files.h"
 
 #include <QDir>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -38,6 +39,21 @@ class TransmissionTest : public QObject {
 
     std::unique_ptr<QTemporaryDir> m_dir;
     QString transferPath() const { return m_dir->filePath(QStringLiteral("usbData.txt")); }
+
+    // Permission bits do not bind root; the immutable flag does, where the file system has it.
+    static bool refuseNewFiles(const QString& folder) {
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
+        if (!QFile(folder + QStringLiteral("/probe")).open(QIODevice::WriteOnly))
+            return true;
+        QFile::remove(folder + QStringLiteral("/probe"));
+        QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("+i"), folder});
+        return !QFile(folder + QStringLiteral("/probe")).open(QIODevice::WriteOnly);
+    }
+    static void allowNewFiles(const QString& folder) {
+        QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), folder});
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QFile::remove(folder + QStringLiteral("/probe"));
+    }
 
 private slots:
     void init() { m_dir = std::make_unique<QTemporaryDir>(); }
@@ -127,16 +143,37 @@ private slots:
         QCOMPARE(fileContent(victim), kind == QLatin1String("link") ? QByteArray("precious") : QByteArray());
     }
 
+    // A folder that takes no new file, where usbData.txt itself may be changed: it is
+    // rewritten in place, and a write that fails there puts the old bytes back.
+    void aFolderTakingNoNewFileStillGetsItsFileRewritten_data() {
+        QTest::addColumn<QByteArray>("old");
+        QTest::addColumn<int>("limit"); // 0: no file size limit
+        QTest::newRow("written") << QByteArray("old") << 0;
+        QTest::newRow("full disk, short old file") << QByteArray("old") << 100;
+        QTest::newRow("full disk, long old file") << QByteArray("0123456789").repeated(30) << 100;
+        QTest::newRow("nothing fits") << QByteArray("0123456789").repeated(30) << 1;
+    }
     void aFolderTakingNoNewFileStillGetsItsFileRewritten() {
-        writeFile(transferPath(), "old");
-        QFile::setPermissions(m_dir->path(), QFile::ReadOwner | QFile::ExeOwner);
-        const bool folderLocked = !QFile(m_dir->filePath(QStringLiteral("probe"))).open(QIODevice::WriteOnly);
-        const TransferFileOutcome outcome = writeTransferFile(m_dir->path(), filled(0x42));
-        QFile::setPermissions(m_dir->path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        if (!folderLocked)
-            QSKIP("permission bits do not bind this user");
-        QVERIFY2(outcome.written, qPrintable(outcome.reason));
-        QCOMPARE(fileContent(transferPath()), QByteArray("42").repeated(128) + "\r\n");
+        QFETCH(QByteArray, old);
+        QFETCH(int, limit);
+        writeFile(transferPath(), old);
+        if (!refuseNewFiles(m_dir->path()))
+            QSKIP("no way here to make a folder refuse new files");
+        TransferFileOutcome outcome;
+        {
+            std::unique_ptr<FileSizeLimit> full(limit ? new FileSizeLimit(limit) : nullptr);
+            outcome = writeTransferFile(m_dir->path(), filled(0x42));
+        }
+        allowNewFiles(m_dir->path());
+        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("usbData.txt")});
+        if (limit == 0) {
+            QVERIFY2(outcome.written, qPrintable(outcome.reason));
+            QCOMPARE(fileContent(transferPath()), QByteArray("42").repeated(128) + "\r\n");
+        } else {
+            QVERIFY(!outcome.written);
+            QCOMPARE(outcome.reason, QStringLiteral("File too large"));
+            QCOMPARE(fileContent(transferPath()), old);
+        }
     }
 
     // A full disk: the old usbData.txt stays, nothing else is left, the companion is not run.

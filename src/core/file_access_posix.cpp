@@ -1,0 +1,295 @@
+// Files reached by the bytes of their names, through the POSIX calls.
+#include "file_access.h"
+#include "file_name.h"
+
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QThread>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace quorvel {
+
+namespace {
+
+// Larger than any file rewritten in place needs to be: its old bytes are held in memory.
+constexpr qsizetype kMostKeptInPlace = 1 << 20;
+constexpr int kMostLinks = 40;
+constexpr int kLockPollMs = 20;
+
+QString systemWords(int error) {
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+QString notRegularWords(mode_t mode) {
+    return S_ISDIR(mode) ? QStringLiteral("Filename refers to a directory")
+                         : QStringLiteral("Not a regular file");
+}
+
+// Where a chain of links ends; the name itself when it is no link. Empty for a loop.
+QByteArray linkTarget(QByteArray name) {
+    for (int depth = 0; depth < kMostLinks; ++depth) {
+        struct stat info {};
+        if (::lstat(name.constData(), &info) != 0 || !S_ISLNK(info.st_mode))
+            return name;
+        QByteArray target(PATH_MAX, Qt::Uninitialized);
+        const ssize_t length = ::readlink(name.constData(), target.data(), static_cast<size_t>(target.size()));
+        if (length < 0)
+            return name;
+        target.truncate(length);
+        const qsizetype slash = name.lastIndexOf('/');
+        if (!target.startsWith('/') && slash >= 0)
+            target.prepend(name.left(slash + 1));
+        name = target;
+    }
+    return {};
+}
+
+bool writeAllAt(int fd, const QByteArray& bytes, off_t offset) {
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::pwrite(fd, bytes.constData() + done, static_cast<size_t>(bytes.size() - done),
+                                   offset + done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        done += n;
+    }
+    return true;
+}
+
+// EINVAL: a file that cannot be synced, such as one on a special file system.
+bool synced(int fd) {
+    return ::fsync(fd) == 0 || errno == EINVAL;
+}
+
+} // namespace
+
+QStringList programArguments(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << fileNameFromBytes(QByteArray(argv[i]));
+    return arguments;
+}
+
+NodeStatus nodeStatus(const QString& path) {
+    const QByteArray name = fileNameBytes(path);
+    NodeStatus status;
+    struct stat info {};
+    if (name.isEmpty() || ::lstat(name.constData(), &info) != 0)
+        return status;
+    status.link = S_ISLNK(info.st_mode);
+    if (status.link && ::stat(name.constData(), &info) != 0)
+        return status;
+    status.kind = S_ISREG(info.st_mode)   ? NodeKind::RegularFile
+                  : S_ISDIR(info.st_mode) ? NodeKind::Folder
+                                          : NodeKind::Other;
+    return status;
+}
+
+QString openForReading(QFile& file, const QString& path) {
+    const QByteArray name = fileNameBytes(path);
+    // Without O_NONBLOCK a FIFO put at the name would block the open.
+    const int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    if (fd < 0)
+        return systemWords(errno);
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        const QString reason = notRegularWords(info.st_mode);
+        ::close(fd);
+        return reason;
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return file.errorString();
+    }
+    return {};
+}
+
+struct AtomicFile::State {
+    QString path;
+    Fallback fallback = Fallback::None;
+    QByteArray finalName;
+    QByteArray temporaryName; // empty when rewriting in place
+    QByteArray oldBytes;      // what an in-place rewrite puts back on failure
+    int fd = -1;
+    QFile file;
+
+    void close() {
+        file.close();
+        if (fd >= 0)
+            ::close(fd);
+        fd = -1;
+    }
+};
+
+AtomicFile::AtomicFile(const QString& path, Fallback fallback) : m_state(std::make_unique<State>()) {
+    m_state->path = path;
+    m_state->fallback = fallback;
+}
+
+AtomicFile::~AtomicFile() {
+    cancel();
+}
+
+QFileDevice& AtomicFile::device() {
+    return m_state->file;
+}
+
+QString AtomicFile::open() {
+    State& s = *m_state;
+    s.finalName = linkTarget(fileNameBytes(s.path));
+    if (s.finalName.isEmpty())
+        return systemWords(ELOOP);
+    struct stat old {};
+    const bool exists = ::stat(s.finalName.constData(), &old) == 0;
+    if (exists && !S_ISREG(old.st_mode))
+        return notRegularWords(old.st_mode);
+    if (exists && ::access(s.finalName.constData(), W_OK) != 0)
+        return systemWords(errno);
+
+    static const char letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    for (int attempt = 0; attempt < 100 && s.fd < 0; ++attempt) {
+        s.temporaryName = s.finalName + '.';
+        for (int i = 0; i < 6; ++i)
+            s.temporaryName += letters[QRandomGenerator::global()->bounded(int(sizeof letters) - 1)];
+        // 0666: the system takes the user's umask off, as for any new file.
+        s.fd = ::open(s.temporaryName.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
+        if (s.fd < 0 && errno != EEXIST)
+            break;
+    }
+    if (s.fd < 0) {
+        const int error = errno;
+        s.temporaryName.clear();
+        const bool folderRefuses = error == EACCES || error == EPERM || error == EROFS;
+        if (!(folderRefuses && exists && s.fallback == Fallback::RewriteInPlace))
+            return systemWords(error);
+        s.fd = ::open(s.finalName.constData(), O_RDWR | O_CLOEXEC | O_NOCTTY);
+        if (s.fd < 0)
+            return systemWords(errno);
+        QFile reader;
+        if (reader.open(s.fd, QIODevice::ReadOnly, QFileDevice::DontCloseHandle))
+            s.oldBytes = reader.read(kMostKeptInPlace + 1);
+        if (reader.error() != QFileDevice::NoError || s.oldBytes.size() > kMostKeptInPlace ||
+            ::lseek(s.fd, 0, SEEK_SET) != 0) {
+            s.close();
+            return QStringLiteral("The old file cannot be kept while it is rewritten");
+        }
+    } else if (exists) {
+        ::fchmod(s.fd, old.st_mode & 07777); // the replacement keeps the old file's permissions
+    }
+    if (!s.file.open(s.fd, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::DontCloseHandle)) {
+        const QString reason = s.file.errorString();
+        cancel();
+        return reason;
+    }
+    return {};
+}
+
+QString AtomicFile::commit() {
+    State& s = *m_state;
+    if (s.fd < 0)
+        return QStringLiteral("The file is not open");
+    const qint64 written = s.file.pos();
+    s.file.close();
+    if (s.temporaryName.isEmpty()) {
+        if (::ftruncate(s.fd, written) != 0 || !synced(s.fd)) {
+            const QString reason = systemWords(errno);
+            cancel();
+            return reason;
+        }
+        s.close();
+        s.oldBytes.clear();
+        return {};
+    }
+    const bool onDisk = synced(s.fd);
+    const int syncError = errno;
+    const bool closed = ::close(s.fd) == 0;
+    const int closeError = errno;
+    s.fd = -1;
+    if (!onDisk || !closed) {
+        cancel();
+        return systemWords(onDisk ? closeError : syncError);
+    }
+    if (::rename(s.temporaryName.constData(), s.finalName.constData()) != 0) {
+        const QString reason = systemWords(errno);
+        cancel();
+        return reason;
+    }
+    s.temporaryName.clear();
+    return {};
+}
+
+void AtomicFile::cancel() {
+    State& s = *m_state;
+    if (s.temporaryName.isEmpty() && s.fd >= 0) {
+        // Whatever reached the file is overwritten by the old bytes, which fit where they were.
+        s.file.close();
+        if (writeAllAt(s.fd, s.oldBytes, 0) && ::ftruncate(s.fd, s.oldBytes.size()) == 0)
+            synced(s.fd);
+    }
+    s.close();
+    if (!s.temporaryName.isEmpty())
+        ::unlink(s.temporaryName.constData());
+    s.temporaryName.clear();
+    s.oldBytes.clear();
+}
+
+struct FileLock::State {
+    QByteArray name;
+    int fd = -1;
+};
+
+FileLock::FileLock(const QString& lockPath) : m_state(std::make_unique<State>()) {
+    m_state->name = fileNameBytes(lockPath);
+}
+
+FileLock::~FileLock() {
+    if (m_state->fd < 0)
+        return;
+    // Removed while still held: a waiter that then gets the old file sees it is gone.
+    ::unlink(m_state->name.constData());
+    ::close(m_state->fd);
+}
+
+FileLock::Result FileLock::tryLock(int timeoutMs, QString* reason) {
+    State& s = *m_state;
+    const QDeadlineTimer deadline(timeoutMs);
+    for (;;) {
+        const int fd = ::open(s.name.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NOCTTY, 0666);
+        if (fd < 0) {
+            *reason = systemWords(errno);
+            return Result::Failed;
+        }
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+            struct stat held {};
+            struct stat named {};
+            if (::fstat(fd, &held) == 0 && ::stat(s.name.constData(), &named) == 0 &&
+                held.st_ino == named.st_ino && held.st_dev == named.st_dev) {
+                s.fd = fd;
+                return Result::Locked;
+            }
+            ::close(fd); // its holder removed it meanwhile; take the new one
+            continue;
+        }
+        const int error = errno;
+        ::close(fd);
+        if (error != EWOULDBLOCK && error != EINTR) {
+            *reason = systemWords(error);
+            return Result::Failed;
+        }
+        if (deadline.hasExpired())
+            return Result::Busy;
+        QThread::msleep(kLockPollMs);
+    }
+}
+
+} // namespace quorvel
