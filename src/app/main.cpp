@@ -1,19 +1,13 @@
 #include "shell/command_line.h"
 #include "shell/program.h"
 
+#include "core/file_access.h"
+
 #include <QApplication>
-#include <QFile>
 
 #include <cstdio>
 
 namespace {
-
-QStringList rawArguments(int argc, char* argv[]) {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QFile::decodeName(argv[i]);
-    return arguments;
-}
 
 int print(std::FILE* stream, const QString& text, int status) {
     std::fputs(text.toLocal8Bit().constData(), stream);
@@ -25,7 +19,7 @@ int print(std::FILE* stream, const QString& text, int status) {
 int main(int argc, char* argv[]) {
     using quorvel::CommandLine;
     // Help and version are answered before the window system is asked for a display.
-    const CommandLine early = quorvel::parseCommandLine(rawArguments(argc, argv));
+    const CommandLine early = quorvel::parseCommandLine(quorvel::programArguments(argc, argv));
     if (early.action == CommandLine::Action::Help)
         return print(stdout, quorvel::helpText(), 0);
     if (early.action == CommandLine::Action::Version)
@@ -35,7 +29,8 @@ int main(int argc, char* argv[]) {
     quorvel::Program::prepareApplication();
     QApplication::setQuitOnLastWindowClosed(false);
 
-    const CommandLine line = quorvel::parseCommandLine(QApplication::arguments());
+    // QApplication has taken its own options out of argv; a file name need not be UTF-8.
+    const CommandLine line = quorvel::parseCommandLine(quorvel::programArguments(argc, argv));
     if (line.action == CommandLine::Action::Usage)
         return print(stderr,
                      QStringLiteral("quorvel: %1\nTry 'quorvel --help'.\n").arg(line.problem), 2);

@@ -17,8 +17,13 @@
 
 namespace quorvel {
 
-QStringList programArguments(int, char*[]) {
-    return QCoreApplication::arguments();
+QStringList programArguments(int argc, char* argv[]) {
+    if (QCoreApplication::instance())
+        return QCoreApplication::arguments(); // on Windows from the wide command line
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
 }
 
 NodeStatus nodeStatus(const QString& path) {
