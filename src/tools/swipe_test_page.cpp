@@ -96,7 +96,7 @@ SwipeTestPage::SwipeTestPage(const Session& session, Clock clock, QWidget* paren
     m_gap->setSingleStep(50);
     m_gap->setValue(kDefaultSwipeGapMs);
     m_gap->setSuffix(tr(" ms"));
-    m_gap->setToolTip(tr("A pause longer than this ends a swipe"));
+    m_gap->setToolTip(tr("A swipe ends at a pause longer than this, and after the reader's terminator key"));
     auto* gapLabel = new QLabel(tr("Swipe gap:"), this);
     gapLabel->setBuddy(m_gap);
 
