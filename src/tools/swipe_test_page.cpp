@@ -1,6 +1,7 @@
 #include "swipe_test_page.h"
 
 #include "swipe_capture.h"
+#include "wrap_anywhere_delegate.h"
 
 #include "core/session.h"
 #include "core/setting_choices.h"
@@ -36,8 +37,12 @@ QListWidget* namedList(QWidget* parent, const QString& objectName, const QString
     auto* list = new QListWidget(parent);
     list->setObjectName(objectName);
     list->setAccessibleName(name);
+    // A swipe in ALT mode is one long run of digits; it wraps like the rest.
     list->setWordWrap(true);
     list->setTextElideMode(Qt::ElideNone);
+    list->setItemDelegate(new WrapAnywhereDelegate(list));
+    // An item taller than the list scrolls into view line by line, not all or nothing.
+    list->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     return list;
 }
 
@@ -91,7 +96,7 @@ SwipeTestPage::SwipeTestPage(const Session& session, Clock clock, QWidget* paren
     m_gap->setSingleStep(50);
     m_gap->setValue(kDefaultSwipeGapMs);
     m_gap->setSuffix(tr(" ms"));
-    m_gap->setToolTip(tr("A pause longer than this ends a swipe"));
+    m_gap->setToolTip(tr("A swipe ends at a pause longer than this, and after the reader's terminator key"));
     auto* gapLabel = new QLabel(tr("Swipe gap:"), this);
     gapLabel->setBuddy(m_gap);
 

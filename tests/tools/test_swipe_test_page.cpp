@@ -1,5 +1,6 @@
 #include "shell_fixture.h"
 
+#include "core/setting_fields.h"
 #include "shell/page_catalog.h"
 #include "tools/swipe_capture.h"
 #include "tools/swipe_test_page.h"
@@ -14,6 +15,7 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QtTest>
 
@@ -53,6 +55,21 @@ class SwipeTestPageTest : public QObject {
             qWarning("main window did not become active");
         m_f->clickMenu(4, 1);
         return *qobject_cast<SwipeTestPage*>(window.existingPageWindow(4, 1)->widget());
+    }
+
+    // Key events as X11 delivers them, with scan codes (evdev + 8) and native modifiers.
+    static void sendAsX11(SwipeTestPage& page, const QList<KeyPress>& keys) {
+        for (const KeyPress& key : keys) {
+            quint32 native = 0;
+            native |= key.state.testFlag(KeyState::Shift) ? 0x01 : 0;
+            native |= key.state.testFlag(KeyState::Control) ? 0x04 : 0;
+            native |= key.state.testFlag(KeyState::Alt) ? 0x08 : 0;
+            native |= key.state.testFlag(KeyState::NumLock) ? 0x10 : 0;
+            native |= key.state.testFlag(KeyState::AltGr) ? 0x80 : 0;
+            QKeyEvent event(QEvent::KeyPress, key.key, key.modifiers, quint32(key.position + 8), 0, native,
+                            key.text);
+            QApplication::sendEvent(page.capture(), &event);
+        }
     }
 
     static QListWidget* swipes(const SwipeTestPage& page) {
@@ -191,16 +208,7 @@ private slots:
     // the Keyboard Language page with GERMANY selected but not accepted.
     void keyboardLanguageFromScanCodes() {
         SwipeTestPage& page = startOnThePage();
-        const QList<KeyPress> keys = typedAt(0, 3, kCard + QStringLiteral("[Enter]"));
-        for (const KeyPress& key : keys) {
-            quint32 native = 0;
-            native |= key.state.testFlag(KeyState::Shift) ? 0x01 : 0;
-            native |= key.state.testFlag(KeyState::Control) ? 0x04 : 0;
-            native |= key.state.testFlag(KeyState::AltGr) ? 0x80 : 0;
-            QKeyEvent event(QEvent::KeyPress, key.key, key.modifiers, quint32(key.position + 8), 0, native,
-                            key.text);
-            QApplication::sendEvent(page.capture(), &event);
-        }
+        sendAsX11(page, typedAt(0, 3, kCard + QStringLiteral("[Enter]")));
         const QStringList lines = texts(checks(page));
         QVERIFY2(lines.first().startsWith(QStringLiteral("✗ Keyboard language: the reader types for U.S., "
                                                          "this computer's keys match GERMANY")),
@@ -217,6 +225,44 @@ private slots:
         QVERIFY(language->widget()->findChild<QRadioButton*>(QStringLiteral("Option1_3"))->isChecked());
         QCOMPARE(m_f->session.byte(48), 0);
         QVERIFY(!m_f->session.changed);
+    }
+
+    // An ALT-mode reader on Linux: this computer receives one long run of keypad
+    // digits. It wraps inside the list, and Copy keeps the digits as they came.
+    void longSwipeLineWraps() {
+        setFieldValue(m_f->session.image, FieldId::AltMode, 1);
+        SwipeTestPage& page = startOnThePage();
+        const QString name(150, u'A'); // 150 codes of two digits
+        sendAsX11(page, typedAsAltCodes(QStringLiteral("%B1^") + name + u'?'));
+        QListWidget* list = swipes(page);
+        QCOMPARE(list->count(), 1);
+        const QString digits = QStringLiteral("65").repeated(150);
+        const QString text = list->item(0)->text();
+        QVERIFY2(text.contains(QStringLiteral("This computer received: ")) && text.contains(digits),
+                 qPrintable(text));
+        // At the page's own size and narrower, the item is more lines high than
+        // its text has, nothing lies beyond the list's width, and all of it can be
+        // scrolled into view.
+        QMdiSubWindow* window = m_f->window->existingPageWindow(4, 1);
+        for (const int narrower : {0, 200}) {
+            window->resize(window->width() - narrower, window->height());
+            // The list lays its items out again a moment after a change of width.
+            QTRY_VERIFY(list->visualItemRect(list->item(0)).width() <= list->viewport()->width());
+            QCOMPARE(list->horizontalScrollBar()->maximum(), 0);
+            QVERIFY(!list->horizontalScrollBar()->isVisible());
+            const QRect item = list->visualItemRect(list->item(0));
+            const int lines = static_cast<int>(text.count(u'\n')) + 1;
+            QVERIFY2(item.height() > (lines + 1) * list->fontMetrics().lineSpacing(),
+                     qPrintable(QStringLiteral("%1 px").arg(item.height())));
+            QVERIFY(item.width() <= list->viewport()->width());
+            QVERIFY(list->verticalScrollBar()->maximum() + list->viewport()->height() >= item.height());
+        }
+
+        QTest::mouseClick(page.findChild<QPushButton*>(QStringLiteral("Copy")), Qt::LeftButton);
+        QVERIFY(QGuiApplication::clipboard()->text().contains(digits));
+        // A screen reader reads the text as it came, with no marks of the wrapping.
+        QAccessibleInterface* read = QAccessible::queryAccessibleInterface(list)->child(0);
+        QCOMPARE(read->text(QAccessible::Name), text);
     }
 
     // The checks follow the settings image: a terminator changed to TAB fails the same keys.
