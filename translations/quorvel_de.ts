@@ -1101,10 +1101,6 @@ zerlegt wie eine Wortliste der Shell, aber nie über eine Shell ausgeführt.
         <translation> ms</translation>
     </message>
     <message>
-        <source>A pause longer than this ends a swipe</source>
-        <translation>Eine längere Pause beendet einen Durchzug</translation>
-    </message>
-    <message>
         <source>Swipe gap:</source>
         <translation>Durchzugspause:</translation>
     </message>
@@ -1141,6 +1137,10 @@ Von diesem Computer empfangen: %3
     <message>
         <source>Use %1 for the reader</source>
         <translation>%1 für das Lesegerät verwenden</translation>
+    </message>
+    <message>
+        <source>A swipe ends at a pause longer than this, and after the reader&apos;s terminator key</source>
+        <translation>Ein Durchzug endet nach einer Pause, die länger ist als diese, und nach der Abschlusstaste des Lesers</translation>
     </message>
 </context>
 <context>
@@ -1198,38 +1198,6 @@ Von diesem Computer empfangen: %3
     <message>
         <source>A card reader is plugged in, but it could not be opened: %1</source>
         <translation>Ein Kartenleser ist angeschlossen, konnte aber nicht geöffnet werden: %1</translation>
-    </message>
-    <message>
-        <source>Reader attached</source>
-        <translation>Leser angeschlossen</translation>
-    </message>
-    <message>
-        <source>Path: %1</source>
-        <translation>Pfad: %1</translation>
-    </message>
-    <message>
-        <source>Serial number: %1</source>
-        <translation>Seriennummer: %1</translation>
-    </message>
-    <message>
-        <source>(none)</source>
-        <translation>(keine)</translation>
-    </message>
-    <message>
-        <source>No reader attached</source>
-        <translation>Kein Leser angeschlossen</translation>
-    </message>
-    <message>
-        <source>Reader found but it cannot be opened</source>
-        <translation>Leser gefunden, kann aber nicht geöffnet werden</translation>
-    </message>
-    <message>
-        <source>Reason: %1</source>
-        <translation>Grund: %1</translation>
-    </message>
-    <message>
-        <source>The Quorvel package installs the udev rule /usr/lib/udev/rules.d/70-quorvel.rules, which gives the person at the machine access to the reader (without the package, copy 70-quorvel.rules to /etc/udev/rules.d). Then run &quot;sudo udevadm control --reload&quot; and plug the reader in again. The rule does not cover a session without a seat, such as one over ssh.</source>
-        <translation>Das Quorvel-Paket installiert die udev-Regel /usr/lib/udev/rules.d/70-quorvel.rules, die der Person am Rechner Zugriff auf den Leser gibt (ohne das Paket kopieren Sie 70-quorvel.rules nach /etc/udev/rules.d). Führen Sie dann &quot;sudo udevadm control --reload&quot; aus und schließen Sie den Leser erneut an. Die Regel gilt nicht für eine Sitzung ohne Arbeitsplatz, etwa über ssh.</translation>
     </message>
     <message>
         <source>Transmitting settings…</source>

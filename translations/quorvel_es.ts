@@ -1101,10 +1101,6 @@ dividida como una lista de palabras del shell pero nunca ejecutada a través de 
         <translation> ms</translation>
     </message>
     <message>
-        <source>A pause longer than this ends a swipe</source>
-        <translation>Una pausa más larga termina una lectura</translation>
-    </message>
-    <message>
         <source>Swipe gap:</source>
         <translation>Pausa entre lecturas:</translation>
     </message>
@@ -1141,6 +1137,10 @@ Este equipo recibió: %3
     <message>
         <source>Use %1 for the reader</source>
         <translation>Usar %1 para el lector</translation>
+    </message>
+    <message>
+        <source>A swipe ends at a pause longer than this, and after the reader&apos;s terminator key</source>
+        <translation>Una pasada termina tras una pausa más larga que esta, y tras la tecla de fin del lector</translation>
     </message>
 </context>
 <context>
@@ -1198,38 +1198,6 @@ Este equipo recibió: %3
     <message>
         <source>A card reader is plugged in, but it could not be opened: %1</source>
         <translation>Hay un lector de tarjetas conectado, pero no se pudo abrir: %1</translation>
-    </message>
-    <message>
-        <source>Reader attached</source>
-        <translation>Lector conectado</translation>
-    </message>
-    <message>
-        <source>Path: %1</source>
-        <translation>Ruta: %1</translation>
-    </message>
-    <message>
-        <source>Serial number: %1</source>
-        <translation>Número de serie: %1</translation>
-    </message>
-    <message>
-        <source>(none)</source>
-        <translation>(ninguno)</translation>
-    </message>
-    <message>
-        <source>No reader attached</source>
-        <translation>Ningún lector conectado</translation>
-    </message>
-    <message>
-        <source>Reader found but it cannot be opened</source>
-        <translation>Lector encontrado, pero no se puede abrir</translation>
-    </message>
-    <message>
-        <source>Reason: %1</source>
-        <translation>Motivo: %1</translation>
-    </message>
-    <message>
-        <source>The Quorvel package installs the udev rule /usr/lib/udev/rules.d/70-quorvel.rules, which gives the person at the machine access to the reader (without the package, copy 70-quorvel.rules to /etc/udev/rules.d). Then run &quot;sudo udevadm control --reload&quot; and plug the reader in again. The rule does not cover a session without a seat, such as one over ssh.</source>
-        <translation>El paquete de Quorvel instala la regla udev /usr/lib/udev/rules.d/70-quorvel.rules, que da acceso al lector a la persona sentada ante el equipo (sin el paquete, copie 70-quorvel.rules en /etc/udev/rules.d). Después ejecute &quot;sudo udevadm control --reload&quot; y vuelva a conectar el lector. La regla no cubre una sesión sin puesto (seat), como una por ssh.</translation>
     </message>
     <message>
         <source>Transmitting settings…</source>

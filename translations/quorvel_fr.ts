@@ -1101,10 +1101,6 @@ découpée comme une liste de mots du shell mais jamais exécutée par un shell.
         <translation> ms</translation>
     </message>
     <message>
-        <source>A pause longer than this ends a swipe</source>
-        <translation>Une pause plus longue termine une lecture</translation>
-    </message>
-    <message>
         <source>Swipe gap:</source>
         <translation>Pause de lecture :</translation>
     </message>
@@ -1141,6 +1137,10 @@ Reçu par cet ordinateur : %3
     <message>
         <source>Use %1 for the reader</source>
         <translation>Utiliser %1 pour le lecteur</translation>
+    </message>
+    <message>
+        <source>A swipe ends at a pause longer than this, and after the reader&apos;s terminator key</source>
+        <translation>Un passage se termine après une pause plus longue que celle-ci, et après la touche de fin du lecteur</translation>
     </message>
 </context>
 <context>
@@ -1198,38 +1198,6 @@ Reçu par cet ordinateur : %3
     <message>
         <source>A card reader is plugged in, but it could not be opened: %1</source>
         <translation>Un lecteur de cartes est branché, mais il n&apos;a pas pu être ouvert : %1</translation>
-    </message>
-    <message>
-        <source>Reader attached</source>
-        <translation>Lecteur branché</translation>
-    </message>
-    <message>
-        <source>Path: %1</source>
-        <translation>Chemin : %1</translation>
-    </message>
-    <message>
-        <source>Serial number: %1</source>
-        <translation>Numéro de série : %1</translation>
-    </message>
-    <message>
-        <source>(none)</source>
-        <translation>(aucun)</translation>
-    </message>
-    <message>
-        <source>No reader attached</source>
-        <translation>Aucun lecteur branché</translation>
-    </message>
-    <message>
-        <source>Reader found but it cannot be opened</source>
-        <translation>Lecteur trouvé, mais impossible de l’ouvrir</translation>
-    </message>
-    <message>
-        <source>Reason: %1</source>
-        <translation>Raison : %1</translation>
-    </message>
-    <message>
-        <source>The Quorvel package installs the udev rule /usr/lib/udev/rules.d/70-quorvel.rules, which gives the person at the machine access to the reader (without the package, copy 70-quorvel.rules to /etc/udev/rules.d). Then run &quot;sudo udevadm control --reload&quot; and plug the reader in again. The rule does not cover a session without a seat, such as one over ssh.</source>
-        <translation>Le paquet Quorvel installe la règle udev /usr/lib/udev/rules.d/70-quorvel.rules, qui donne à la personne devant la machine l&apos;accès au lecteur (sans le paquet, copiez 70-quorvel.rules dans /etc/udev/rules.d). Lancez ensuite « sudo udevadm control --reload » et rebranchez le lecteur. La règle ne couvre pas une session sans poste (seat), comme une session ssh.</translation>
     </message>
     <message>
         <source>Transmitting settings…</source>
