@@ -45,13 +45,13 @@ MenuWindow::MenuWindow(Session& session, Dialogs& dialogs, MainWindow& main)
     m_menu->setObjectName(QStringLiteral("VerticalMenu1"));
     m_menu->setGeometry(twipsRect(120, 180, 1890, 2685));
 
-    QStyle* s = style();
     const QMetaEnum icons = QMetaEnum::fromType<QStyle::StandardPixmap>();
     for (const char* group : kMenuGroups)
         m_menu->addGroup(tr(group));
     for (const MenuEntry& entry : kMenuEntries)
-        m_menu->addItem(entry.group, tr(entry.caption),
-                        s->standardIcon(static_cast<QStyle::StandardPixmap>(icons.keyToValue(entry.icon))));
+        m_menu->addItem(entry.group, tr(entry.caption), [this, icon = icons.keyToValue(entry.icon)] {
+            return style()->standardIcon(static_cast<QStyle::StandardPixmap>(icon));
+        });
 
     connect(m_menu, &VerticalMenu::itemClicked, this, &MenuWindow::dispatch);
 }

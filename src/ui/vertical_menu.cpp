@@ -3,10 +3,13 @@
 #include "accessible_click.h"
 
 #include <QFontMetrics>
+#include <QPixmap>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <utility>
 
 namespace quorvel {
 
@@ -59,14 +62,21 @@ int VerticalMenu::addGroup(const QString& caption) {
     return number;
 }
 
-int VerticalMenu::addItem(int group, const QString& caption, const QIcon& icon) {
+int VerticalMenu::addItem(int group, const QString& caption, IconSource icon) {
     Group& g = m_groups.at(static_cast<std::size_t>(group - 1));
     const int number = static_cast<int>(g.buttons.size()) + 1;
     QToolButton* button = new CommandToolButton(g.items);
     button->setObjectName(QStringLiteral("%1_item_%2_%3").arg(objectName()).arg(group).arg(number));
     button->setText(buttonCaption(caption));
     button->setAccessibleName(caption);
-    button->setIcon(icon);
+    if (icon) {
+        if (m_placeholder.isNull()) {
+            QPixmap blank(1, 1);
+            blank.fill(Qt::transparent);
+            m_placeholder = QIcon(blank);
+        }
+        button->setIcon(m_placeholder);
+    }
     button->setIconSize(QSize(24, 24));
     button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     button->setAutoRaise(true);
@@ -75,6 +85,9 @@ int VerticalMenu::addItem(int group, const QString& caption, const QIcon& icon) 
     // Keep the stretch last so items gather at the top.
     g.itemLayout->insertWidget(g.itemLayout->count() - 1, button);
     g.buttons.push_back(button);
+    g.pendingIcons.push_back(std::move(icon));
+    if (group == m_openGroup)
+        makeIcons(g);
     connect(button, &QToolButton::clicked, this, [this, group, number] {
         m_selectedItem = number;
         showSelection();
@@ -166,10 +179,18 @@ void VerticalMenu::fitItems() {
     }
 }
 
+void VerticalMenu::makeIcons(Group& group) {
+    for (std::size_t i = 0; i < group.pendingIcons.size(); ++i) {
+        if (IconSource source = std::exchange(group.pendingIcons[i], nullptr))
+            group.buttons[i]->setIcon(source());
+    }
+}
+
 void VerticalMenu::setOpenGroup(int group) {
     if (group < 1 || group > groupCount())
         return;
     m_openGroup = group;
+    makeIcons(m_groups[static_cast<std::size_t>(group - 1)]);
     for (int i = 1; i <= groupCount(); ++i) {
         const Group& g = m_groups[static_cast<std::size_t>(i - 1)];
         g.header->setChecked(i == group);

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QWidget>
 
+#include <functional>
 #include <vector>
 
 class QPushButton;
@@ -20,8 +21,12 @@ class VerticalMenu : public QWidget {
 public:
     explicit VerticalMenu(QWidget* parent = nullptr);
 
+    // Makes an item's picture. Called when the item's group first opens, so the
+    // pictures of closed groups cost nothing at start-up; empty for no picture.
+    using IconSource = std::function<QIcon()>;
+
     int addGroup(const QString& caption);
-    int addItem(int group, const QString& caption, const QIcon& icon);
+    int addItem(int group, const QString& caption, IconSource icon);
 
     int groupCount() const { return static_cast<int>(m_groups.size()); }
     int itemCount(int group) const;
@@ -52,7 +57,12 @@ private:
         QWidget* items = nullptr;
         QVBoxLayout* itemLayout = nullptr;
         std::vector<QToolButton*> buttons;
+        // The pictures not made yet, by item; none once the group has been open.
+        std::vector<IconSource> pendingIcons;
     };
+
+    // Gives a group's items their pictures before the group first shows.
+    void makeIcons(Group& group);
 
     void showSelection();
     // The roomiest item spacing at which every group's items show without scrolling.
@@ -60,6 +70,9 @@ private:
 
     QVBoxLayout* m_layout;
     std::vector<Group> m_groups;
+    // Stands in for a picture not made yet: a button's size and layout depend
+    // only on its having one, so the menu fits the same before and after.
+    QIcon m_placeholder;
     int m_openGroup = 0;
     int m_selectedItem = 0;
 };

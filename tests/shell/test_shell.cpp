@@ -501,6 +501,8 @@ private slots:
             QToolButton* button = menu->itemButton(entry.group, entry.item);
             QVERIFY2(button, entry.caption);
             QCOMPARE(menu->itemCaption(entry.group, entry.item), QString::fromLatin1(entry.caption));
+            // A group's pictures are made when it opens.
+            menu->setOpenGroup(entry.group);
             QVERIFY2(!button->icon().isNull(), entry.icon);
             if (entry.shortcut == 0)
                 continue;
@@ -658,6 +660,7 @@ private slots:
             const QStringList& captions = expected.at(g - 1);
             QCOMPARE(vm->groupCaption(g), captions.at(0));
             QCOMPARE(vm->itemCount(g), captions.size() - 1);
+            vm->setOpenGroup(g);
             for (int i = 1; i < captions.size(); ++i) {
                 QCOMPARE(vm->itemButton(g, i)->accessibleName(), captions.at(i));
                 QVERIFY(!vm->itemButton(g, i)->icon().isNull());

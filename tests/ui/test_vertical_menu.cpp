@@ -2,6 +2,7 @@
 #include "ui/vertical_menu.h"
 
 #include <QAccessible>
+#include <QPixmap>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QToolButton>
@@ -80,6 +81,77 @@ private slots:
         QTRY_COMPARE(clicks.count(), 1);
         QCOMPARE(clicks.at(0), (QList<QVariant>{2, 1}));
         QCOMPARE(menu.selectedItem(), 1);
+    }
+
+    // A closed group's pictures are made when it first opens, however it is opened;
+    // until then a stand-in keeps the items' size, so the menu fits the same.
+    void picturesAreMadeWhenTheirGroupFirstOpens_data() {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("by the program") << QStringLiteral("program");
+        QTest::newRow("by the mouse") << QStringLiteral("mouse");
+        QTest::newRow("by the keyboard") << QStringLiteral("keyboard");
+        QTest::newRow("by an accessible action") << QStringLiteral("accessible");
+    }
+    void picturesAreMadeWhenTheirGroupFirstOpens() {
+        QFETCH(QString, how);
+        QPixmap red(32, 32);
+        red.fill(Qt::red);
+        const QIcon picture(red);
+        int fileMade = 0;
+        int settingMade = 0;
+        VerticalMenu menu;
+        const int file = menu.addGroup(QStringLiteral("File"));
+        menu.addItem(file, QStringLiteral("Open"), [&] {
+            ++fileMade;
+            return picture;
+        });
+        const int setting = menu.addGroup(QStringLiteral("Setting"));
+        menu.addItem(setting, QStringLiteral("Terminator"), [&] {
+            ++settingMade;
+            return picture;
+        });
+        menu.addItem(setting, QStringLiteral("No picture"), {});
+        menu.resize(126, 300);
+        menu.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&menu));
+        QCOMPARE(fileMade, 1);
+        QCOMPARE(menu.itemButton(file, 1)->icon().cacheKey(), picture.cacheKey());
+        QCOMPARE(settingMade, 0);
+
+        QToolButton* closed = menu.itemButton(setting, 1);
+        QVERIFY(!closed->icon().isNull());
+        const QSize closedSize = closed->sizeHint();
+        // An item of a closed group still runs when a screen reader presses it.
+        QSignalSpy clicks(&menu, &VerticalMenu::itemClicked);
+        QAccessible::queryAccessibleInterface(closed)->actionInterface()->doAction(
+            QAccessibleActionInterface::pressAction());
+        QTRY_COMPARE(clicks.count(), 1);
+        QCOMPARE(clicks.at(0), (QList<QVariant>{setting, 1}));
+        QCOMPARE(menu.openGroup(), file);
+
+        QPushButton* header = menu.groupButton(setting);
+        if (how == QLatin1String("program")) {
+            menu.setOpenGroup(setting);
+        } else if (how == QLatin1String("mouse")) {
+            QTest::mouseClick(header, Qt::LeftButton);
+        } else if (how == QLatin1String("keyboard")) {
+            header->setFocus();
+            QTest::keyClick(header, Qt::Key_Space);
+        } else {
+            QAccessible::queryAccessibleInterface(header)->actionInterface()->doAction(
+                QAccessibleActionInterface::pressAction());
+        }
+        QTRY_COMPARE(menu.openGroup(), setting);
+        QCOMPARE(settingMade, 1);
+        QCOMPARE(closed->icon().cacheKey(), picture.cacheKey());
+        QCOMPARE(closed->sizeHint(), closedSize);
+        QVERIFY(menu.itemButton(setting, 2)->icon().isNull());
+
+        // Made once: opening again reuses them.
+        menu.setOpenGroup(file);
+        menu.setOpenGroup(setting);
+        QCOMPARE(fileMade, 1);
+        QCOMPARE(settingMade, 1);
     }
 
     void openGroupAndSelectionAreSettable() {
