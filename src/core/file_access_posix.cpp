@@ -146,7 +146,10 @@ QFileDevice& AtomicFile::device() {
 
 QString AtomicFile::open() {
     State& s = *m_state;
-    s.finalName = linkTarget(fileNameBytes(s.path));
+    const QByteArray name = fileNameBytes(s.path);
+    if (name.isEmpty())
+        return systemWords(ENOENT);
+    s.finalName = linkTarget(name);
     if (s.finalName.isEmpty())
         return systemWords(ELOOP);
     struct stat old {};

@@ -34,32 +34,27 @@ Message stop(const QString& text) {
     return {text, QStringLiteral("Quorvel"), Icon::Stop, Buttons::Ok};
 }
 
-QString notOpened(const QString& reason) {
-    QString text =
-        QStringLiteral("A card reader is plugged in, but it could not be opened: ") + reason;
+// What both texts about a reader that cannot be opened end with, where udev gives access.
+QString udevAdvice() {
 #ifdef Q_OS_LINUX
-    text += QStringLiteral(
+    return QStringLiteral(
         "\n\nThe Quorvel package installs the udev rule /usr/lib/udev/rules.d/70-quorvel.rules, "
         "which gives the person at the machine access to the reader (without the package, copy "
         "70-quorvel.rules to /etc/udev/rules.d). Then run \"sudo udevadm control --reload\" and "
         "plug the reader in again. The rule does not cover a session without a seat, such as one "
         "over ssh.");
+#else
+    return {};
 #endif
-    return text;
+}
+
+QString notOpened(const QString& reason) {
+    return QStringLiteral("A card reader is plugged in, but it could not be opened: ") + reason + udevAdvice();
 }
 
 QString cannotOpen(const QString& path, const QString& reason) {
-    QString text = QStringLiteral("Reader found but it cannot be opened\nPath: %1\nReason: %2")
-                       .arg(path, reason);
-#ifdef Q_OS_LINUX
-    text += QStringLiteral(
-        "\n\nThe Quorvel package installs the udev rule /usr/lib/udev/rules.d/70-quorvel.rules, "
-        "which gives the person at the machine access to the reader (without the package, copy "
-        "70-quorvel.rules to /etc/udev/rules.d). Then run \"sudo udevadm control --reload\" and "
-        "plug the reader in again. The rule does not cover a session without a seat, such as one "
-        "over ssh.");
-#endif
-    return text;
+    return QStringLiteral("Reader found but it cannot be opened\nPath: %1\nReason: %2").arg(path, reason) +
+           udevAdvice();
 }
 
 // "path vid pid [x] [serial]": x = cannot be opened.
