@@ -1,6 +1,7 @@
 #include "shell/command_line.h"
 #include "shell/program.h"
 
+#include "core/ending_signals.h"
 #include "core/file_access.h"
 
 #include <QApplication>
@@ -25,6 +26,8 @@ int main(int argc, char* argv[]) {
     if (early.action == CommandLine::Action::Version)
         return print(stdout, quorvel::versionText(), 0);
 
+    // A save or a companion under way when a signal comes is tidied up.
+    quorvel::ending_signals::install();
     QApplication app(argc, argv);
     quorvel::Program::prepareApplication();
     QApplication::setQuitOnLastWindowClosed(false);

@@ -91,7 +91,7 @@ int CommandCall::store(const QString& target, const SettingsImage& image) {
     }
     const WriteOutcome written = writeDataFile(target, image, [](const QString&) { return true; });
     if (written.result != WriteResult::Written) {
-        m_err << "quorvel-cli: " << printable(target) << ": cannot write: " << written.reason << "\n";
+        m_err << "quorvel-cli: " << printable(target) << ": cannot write: " << printable(written.reason) << "\n";
         return kFile;
     }
     return kOk;

@@ -4,6 +4,7 @@
 #include "swipe_command.h"
 #include "terminal_input.h"
 
+#include "core/ending_signals.h"
 #include "core/factory_file.h"
 #include "core/file_access.h"
 #include "device/hid_bus.h"
@@ -15,6 +16,8 @@
 #include <QThread>
 
 int main(int argc, char* argv[]) {
+    // First: a write or a companion under way when a signal comes is tidied up.
+    quorvel::ending_signals::install();
     QCoreApplication app(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);

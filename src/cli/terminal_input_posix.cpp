@@ -1,9 +1,10 @@
 #include "terminal_input_posix.h"
 
+#include "core/ending_signals.h"
+
 #include <QElapsedTimer>
 
 #include <cerrno>
-#include <csignal>
 #include <fcntl.h>
 #include <poll.h>
 #include <termios.h>
@@ -15,35 +16,14 @@ namespace quorvel {
 
 namespace {
 
-constexpr std::array kEndingSignals{SIGINT, SIGTERM, SIGHUP, SIGQUIT};
-
-// The signal handler may only touch these.
-int g_wakeWrite = -1;
-volatile sig_atomic_t g_signalled = 0;
-
-extern "C" void noteSignal(int) {
-    g_signalled = 1;
-    if (g_wakeWrite >= 0) {
-        const char byte = 1;
-        [[maybe_unused]] const ssize_t written = ::write(g_wakeWrite, &byte, 1);
-    }
-}
-
 class PosixTerminalInput : public TerminalInput {
 public:
     explicit PosixTerminalInput(int fd) : m_fd(fd) {
         m_clock.start();
-        if (::pipe(m_wake.data()) == 0) {
-            for (int end : m_wake)
-                ::fcntl(end, F_SETFL, ::fcntl(end, F_GETFL) | O_NONBLOCK);
-            g_wakeWrite = m_wake[1];
-        }
-        g_signalled = 0;
-        struct sigaction action {};
-        action.sa_handler = noteSignal;
-        sigemptyset(&action.sa_mask);
-        for (std::size_t i = 0; i < kEndingSignals.size(); ++i)
-            ::sigaction(kEndingSignals[i], &action, &m_oldActions[i]);
+        // An ending signal is then a request that read() answers with Interrupted.
+        ending_signals::install();
+        ending_signals::clearRequest();
+        ending_signals::listen();
         m_terminal = ::isatty(fd) == 1 && ::tcgetattr(fd, &m_saved) == 0;
         if (m_terminal) {
             termios raw = m_saved;
@@ -60,12 +40,7 @@ public:
     ~PosixTerminalInput() override {
         if (m_terminal)
             ::tcsetattr(m_fd, TCSAFLUSH, &m_saved);
-        for (std::size_t i = 0; i < kEndingSignals.size(); ++i)
-            ::sigaction(kEndingSignals[i], &m_oldActions[i], nullptr);
-        g_wakeWrite = -1;
-        for (int end : m_wake)
-            if (end >= 0)
-                ::close(end);
+        ending_signals::unlisten();
     }
 
     PosixTerminalInput(const PosixTerminalInput&) = delete;
@@ -78,15 +53,16 @@ public:
     Chunk read(int timeoutMs) override {
         const qint64 deadline = timeoutMs < 0 ? -1 : nowMs() + timeoutMs;
         for (;;) {
-            if (g_signalled)
+            if (ending_signals::stopRequested())
                 return {Chunk::Kind::Interrupted, {}, nowMs()};
             if (m_ended)
                 return {Chunk::Kind::EndOfInput, {}, nowMs()};
             const qint64 left = deadline < 0 ? -1 : deadline - nowMs();
             if (deadline >= 0 && left <= 0)
                 return {Chunk::Kind::TimedOut, {}, nowMs()};
-            std::array<pollfd, 2> fds{{{m_fd, POLLIN, 0}, {m_wake[0], POLLIN, 0}}};
-            const int ready = ::poll(fds.data(), m_wake[0] >= 0 ? 2 : 1, static_cast<int>(left));
+            const int wake = ending_signals::wakeDescriptor();
+            std::array<pollfd, 2> fds{{{m_fd, POLLIN, 0}, {wake, POLLIN, 0}}};
+            const int ready = ::poll(fds.data(), wake >= 0 ? 2 : 1, static_cast<int>(left));
             if (ready < 0 && errno != EINTR)
                 return {Chunk::Kind::EndOfInput, {}, nowMs()};
             if (ready <= 0 || !(fds[0].revents & (POLLIN | POLLHUP | POLLERR)))
@@ -108,8 +84,6 @@ private:
     bool m_terminal = false;
     bool m_ended = false;
     termios m_saved{};
-    std::array<int, 2> m_wake{-1, -1};
-    std::array<struct sigaction, kEndingSignals.size()> m_oldActions{};
     QElapsedTimer m_clock;
 };
 

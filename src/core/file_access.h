@@ -26,6 +26,12 @@ struct NodeStatus {
 
 NodeStatus nodeStatus(const QString& path);
 
+// Why this user may not follow the name where it is a link (or a chain of them), as the
+// kernel's protected_symlinks rule says: in a world-writable sticky folder only a link
+// owned by the user or by the folder's owner is followed. Empty when it may, or is no link.
+// Every writer asks this first, since a replacement resolves links itself.
+QString refusedLinkReason(const QString& path);
+
 // Opens a regular file for reading, never blocking on a FIFO. Empty on success,
 // otherwise the system's words.
 QString openForReading(QFile& file, const QString& path);

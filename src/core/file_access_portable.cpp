@@ -26,6 +26,11 @@ QStringList programArguments(int argc, char* argv[]) {
     return arguments;
 }
 
+// Qt's file classes follow links as the system lets them.
+QString refusedLinkReason(const QString&) {
+    return {};
+}
+
 NodeStatus nodeStatus(const QString& path) {
     const QFileInfo info(path);
     NodeStatus status;

@@ -32,12 +32,28 @@ QString notRegularWords(mode_t mode) {
                          : QStringLiteral("Not a regular file");
 }
 
-// Where a chain of links ends; the name itself when it is no link. Empty for a loop.
-QByteArray linkTarget(QByteArray name) {
+// Whether the kernel's protected_symlinks rule lets this user follow the link at name.
+bool mayFollow(const QByteArray& name, const struct stat& link) {
+    const qsizetype slash = name.lastIndexOf('/');
+    const QByteArray folder = slash < 0 ? QByteArrayLiteral(".") : slash == 0 ? QByteArrayLiteral("/") : name.left(slash);
+    struct stat parent {};
+    if (::stat(folder.constData(), &parent) != 0)
+        return false;
+    const bool shared = (parent.st_mode & S_ISVTX) && (parent.st_mode & S_IWOTH);
+    return !shared || link.st_uid == ::geteuid() || link.st_uid == parent.st_uid;
+}
+
+// Where a chain of links ends; the name itself when it is no link. Empty for a loop,
+// or, with refused set, for a link this user may not follow (refused then names it).
+QByteArray linkTarget(QByteArray name, QByteArray* refused = nullptr) {
     for (int depth = 0; depth < kMostLinks; ++depth) {
         struct stat info {};
         if (::lstat(name.constData(), &info) != 0 || !S_ISLNK(info.st_mode))
             return name;
+        if (refused && !mayFollow(name, info)) {
+            *refused = name;
+            return {};
+        }
         QByteArray target(PATH_MAX, Qt::Uninitialized);
         const ssize_t length = ::readlink(name.constData(), target.data(), static_cast<size_t>(target.size()));
         if (length < 0)
@@ -49,6 +65,11 @@ QByteArray linkTarget(QByteArray name) {
         name = target;
     }
     return {};
+}
+
+QString refusedLinkWords(const QByteArray& link) {
+    return QStringLiteral("%1 is a link in a shared folder that belongs to another user; it is not followed")
+        .arg(fileNameFromBytes(link));
 }
 
 bool writeAllAt(int fd, const QByteArray& bytes, off_t offset) {
@@ -77,6 +98,13 @@ QStringList programArguments(int argc, char* argv[]) {
     for (int i = 0; i < argc; ++i)
         arguments << fileNameFromBytes(QByteArray(argv[i]));
     return arguments;
+}
+
+QString refusedLinkReason(const QString& path) {
+    QByteArray refused;
+    if (linkTarget(fileNameBytes(path), &refused).isEmpty() && !refused.isEmpty())
+        return refusedLinkWords(refused);
+    return {};
 }
 
 NodeStatus nodeStatus(const QString& path) {
@@ -149,7 +177,10 @@ QString AtomicFile::open() {
     const QByteArray name = fileNameBytes(s.path);
     if (name.isEmpty())
         return systemWords(ENOENT);
-    s.finalName = linkTarget(name);
+    QByteArray refused;
+    s.finalName = linkTarget(name, &refused);
+    if (!refused.isEmpty())
+        return refusedLinkWords(refused);
     if (s.finalName.isEmpty())
         return systemWords(ELOOP);
     struct stat old {};
