@@ -48,18 +48,23 @@ int CommandCall::takeOptions(const QStringList& flags, bool takesOutput) {
 CommandCall::~CommandCall() = default;
 
 int CommandCall::lockForChange(const QString& path) {
-    if (m_output.value_or(path) != path || path == QLatin1String("-"))
+    // The file that will be replaced, by whatever name it is given: FILE itself, or OUT
+    // where OUT already exists (maybe as another name of FILE). What cannot be written
+    // anyway is left to the reading or writing to report.
+    const QString target = m_output.value_or(path);
+    if (target == QLatin1String("-") || nodeStatus(target).kind != NodeKind::RegularFile ||
+        !refusedLinkReason(target).isEmpty())
         return kOk;
-    auto lock = std::make_unique<FileLock>(path + QStringLiteral(".lock"));
+    auto lock = std::make_unique<FileLock>(target, FileLock::Guards::TheFileItself);
     QString reason;
     switch (lock->tryLock(kLockWait, &reason)) {
     case FileLock::Result::Locked:
         break;
     case FileLock::Result::Busy:
-        m_err << "quorvel-cli: " << printable(path) << ": cannot lock: another program is changing it\n";
+        m_err << "quorvel-cli: " << printable(target) << ": cannot lock: another program is changing it\n";
         return kFile;
     case FileLock::Result::Failed:
-        m_err << "quorvel-cli: " << printable(path) << ": cannot lock: " << reason << "\n";
+        m_err << "quorvel-cli: " << printable(target) << ": cannot lock: " << printable(reason) << "\n";
         return kFile;
     }
     m_lock = std::move(lock);

@@ -39,8 +39,8 @@ public:
     const QStringList& flags() const { return m_flags; }
     const std::optional<QString>& output() const { return m_output; }
 
-    // When the command writes back the file it read, holds an advisory lock beside it
-    // (FILE.lock) until the call ends, so that two such edits at once both take effect.
+    // Holds a lock on the file the command will replace (OUT, or FILE itself) until the
+    // call ends, so that two edits of one file at once both take effect, by any of its names.
     int lockForChange(const QString& path);
 
     // Loads a settings file; on failure reports it and gives the status to return.

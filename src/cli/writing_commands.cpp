@@ -194,6 +194,8 @@ int newCommand(CommandCall& call) {
         call.err() << "quorvel-cli: " << printable(target) << ": exists; use --force to replace it\n";
         return kRefused;
     }
+    if (const int status = call.lockForChange(target))
+        return status;
     return call.store(target, image);
 }
 

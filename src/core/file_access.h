@@ -66,11 +66,15 @@ private:
     std::unique_ptr<State> m_state;
 };
 
-// An advisory lock held through a file beside the one it guards; released, and its
-// file removed, when the object goes.
+// An advisory lock. Guarding a file itself, it is held on the file a name reaches (links
+// followed as a writer would), so that every name of one file takes the same lock; a
+// replacement puts a new file at the name, which the next holder then locks instead.
+// Held through a lock file of its own, the lock file is created beside and removed when
+// the object goes. Released when the object goes.
 class FileLock {
 public:
-    explicit FileLock(const QString& lockPath);
+    enum class Guards { ItsOwnFile, TheFileItself };
+    explicit FileLock(const QString& path, Guards guards = Guards::ItsOwnFile);
     ~FileLock();
     FileLock(const FileLock&) = delete;
     FileLock& operator=(const FileLock&) = delete;

@@ -101,7 +101,11 @@ struct FileLock::State {
     QLockFile lock;
 };
 
-FileLock::FileLock(const QString& lockPath) : m_state(std::make_unique<State>(lockPath)) {}
+// Without flock, a file is guarded through a lock file beside the file its name reaches.
+FileLock::FileLock(const QString& path, Guards guards)
+    : m_state(std::make_unique<State>(guards == Guards::TheFileItself
+                                          ? QFileInfo(path).canonicalFilePath() + QStringLiteral(".lock")
+                                          : path)) {}
 
 FileLock::~FileLock() = default;
 

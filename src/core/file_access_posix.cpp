@@ -1,5 +1,6 @@
 // Files reached by the bytes of their names, through the POSIX calls.
 #include "file_access.h"
+#include "ending_signals.h"
 #include "file_name.h"
 
 #include <QDeadlineTimer>
@@ -8,6 +9,7 @@
 #include <QThread>
 
 #include <cerrno>
+#include <climits>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -70,6 +72,22 @@ QByteArray linkTarget(QByteArray name, QByteArray* refused = nullptr) {
 QString refusedLinkWords(const QByteArray& link) {
     return QStringLiteral("%1 is a link in a shared folder that belongs to another user; it is not followed")
         .arg(fileNameFromBytes(link));
+}
+
+// A name beside the given one, ending in the suffix and short enough for any folder.
+QByteArray nameBeside(const QByteArray& name, const QByteArray& suffix) {
+    const qsizetype slash = name.lastIndexOf('/');
+    QByteArray base = name.mid(slash + 1);
+    if (base.size() + suffix.size() > NAME_MAX)
+        base.truncate(NAME_MAX - suffix.size());
+    return name.left(slash + 1) + base + suffix;
+}
+
+// What a new file gets from the system: 0666 less the user's umask.
+mode_t newFileMode() {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
 }
 
 bool writeAllAt(int fd, const QByteArray& bytes, off_t offset) {
@@ -148,6 +166,11 @@ struct AtomicFile::State {
     QByteArray finalName;
     QByteArray temporaryName; // empty when rewriting in place
     QByteArray oldBytes;      // what an in-place rewrite puts back on failure
+    HeldName heldTemporary;   // removed by an ending signal until renamed or removed
+    mode_t finalMode = 0;
+    uid_t owner = 0;
+    gid_t group = 0;
+    bool keepOwner = false;
     int fd = -1;
     QFile file;
 
@@ -192,11 +215,12 @@ QString AtomicFile::open() {
 
     static const char letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
     for (int attempt = 0; attempt < 100 && s.fd < 0; ++attempt) {
-        s.temporaryName = s.finalName + '.';
+        QByteArray suffix = ".";
         for (int i = 0; i < 6; ++i)
-            s.temporaryName += letters[QRandomGenerator::global()->bounded(int(sizeof letters) - 1)];
-        // 0666: the system takes the user's umask off, as for any new file.
-        s.fd = ::open(s.temporaryName.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
+            suffix += letters[QRandomGenerator::global()->bounded(int(sizeof letters) - 1)];
+        s.temporaryName = nameBeside(s.finalName, suffix);
+        // Private from the start: it gets its final mode only once it is whole.
+        s.fd = ::open(s.temporaryName.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600);
         if (s.fd < 0 && errno != EEXIST)
             break;
     }
@@ -205,7 +229,8 @@ QString AtomicFile::open() {
         s.temporaryName.clear();
         const bool folderRefuses = error == EACCES || error == EPERM || error == EROFS;
         if (!(folderRefuses && exists && s.fallback == Fallback::RewriteInPlace))
-            return systemWords(error);
+            return folderRefuses ? QStringLiteral("The folder cannot be written (%1)").arg(systemWords(error))
+                                 : systemWords(error);
         s.fd = ::open(s.finalName.constData(), O_RDWR | O_CLOEXEC | O_NOCTTY);
         if (s.fd < 0)
             return systemWords(errno);
@@ -217,8 +242,12 @@ QString AtomicFile::open() {
             s.close();
             return QStringLiteral("The old file cannot be kept while it is rewritten");
         }
-    } else if (exists) {
-        ::fchmod(s.fd, old.st_mode & 07777); // the replacement keeps the old file's permissions
+    } else {
+        s.heldTemporary = HeldName(s.temporaryName);
+        s.finalMode = exists ? old.st_mode & 07777 : newFileMode();
+        s.keepOwner = exists && (old.st_uid != ::geteuid() || old.st_gid != ::getegid());
+        s.owner = old.st_uid;
+        s.group = old.st_gid;
     }
     if (!s.file.open(s.fd, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::DontCloseHandle)) {
         const QString reason = s.file.errorString();
@@ -244,6 +273,16 @@ QString AtomicFile::commit() {
         s.oldBytes.clear();
         return {};
     }
+    // The old file's owner and group where this user may give them (root always may; a
+    // member of the group may give the group), then its mode, which a change of owner
+    // could have cleared.
+    if (s.keepOwner && ::fchown(s.fd, s.owner, s.group) != 0)
+        [[maybe_unused]] const int ignored = ::fchown(s.fd, static_cast<uid_t>(-1), s.group);
+    if (::fchmod(s.fd, s.finalMode) != 0) {
+        const QString reason = systemWords(errno);
+        cancel();
+        return reason;
+    }
     const bool onDisk = synced(s.fd);
     const int syncError = errno;
     const bool closed = ::close(s.fd) == 0;
@@ -259,6 +298,7 @@ QString AtomicFile::commit() {
         return reason;
     }
     s.temporaryName.clear();
+    s.heldTemporary.release();
     return {};
 }
 
@@ -274,23 +314,78 @@ void AtomicFile::cancel() {
     if (!s.temporaryName.isEmpty())
         ::unlink(s.temporaryName.constData());
     s.temporaryName.clear();
+    s.heldTemporary.release();
     s.oldBytes.clear();
 }
 
 struct FileLock::State {
     QByteArray name;
+    Guards guards = Guards::ItsOwnFile;
+    HeldName heldLockFile; // an ending signal removes a lock file of our own
     int fd = -1;
+
+    // Opens what is to be locked, or says why it cannot. A node that is not a regular file
+    // is refused before it is opened, so that a FIFO or device planted there is never used.
+    int open(QString* reason) const {
+        QByteArray target = name;
+        if (guards == Guards::TheFileItself) {
+            QByteArray refused;
+            target = linkTarget(name, &refused);
+            if (!refused.isEmpty()) {
+                *reason = refusedLinkWords(refused);
+                return -1;
+            }
+            if (target.isEmpty()) {
+                *reason = systemWords(ELOOP);
+                return -1;
+            }
+        }
+        struct stat info {};
+        if (::lstat(target.constData(), &info) == 0 && !S_ISREG(info.st_mode)) {
+            *reason = S_ISLNK(info.st_mode) ? systemWords(ELOOP) : notRegularWords(info.st_mode);
+            return -1;
+        }
+        const int flags = O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NOCTTY | O_NONBLOCK;
+        // Read-only is enough for flock, so a lock file made by another user serves too.
+        const int fd = guards == Guards::TheFileItself ? ::open(target.constData(), flags)
+                                                       : ::open(target.constData(), flags | O_CREAT, 0644);
+        if (fd < 0) {
+            const int error = errno;
+            const bool folderRefuses =
+                guards == Guards::ItsOwnFile && (error == EACCES || error == EROFS) && ::access(target.constData(), F_OK) != 0;
+            *reason = folderRefuses ? QStringLiteral("The folder cannot be written (%1)").arg(systemWords(error))
+                                    : systemWords(error);
+            return -1;
+        }
+        if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+            *reason = notRegularWords(info.st_mode);
+            ::close(fd);
+            return -1;
+        }
+        return fd;
+    }
+
+    // Whether the name still leads to the file that fd holds.
+    bool stillNamed(int fd) const {
+        QByteArray target = guards == Guards::TheFileItself ? linkTarget(name) : name;
+        struct stat held {};
+        struct stat named {};
+        return !target.isEmpty() && ::fstat(fd, &held) == 0 && ::stat(target.constData(), &named) == 0 &&
+               held.st_ino == named.st_ino && held.st_dev == named.st_dev;
+    }
 };
 
-FileLock::FileLock(const QString& lockPath) : m_state(std::make_unique<State>()) {
-    m_state->name = fileNameBytes(lockPath);
+FileLock::FileLock(const QString& path, Guards guards) : m_state(std::make_unique<State>()) {
+    m_state->name = fileNameBytes(path);
+    m_state->guards = guards;
 }
 
 FileLock::~FileLock() {
     if (m_state->fd < 0)
         return;
     // Removed while still held: a waiter that then gets the old file sees it is gone.
-    ::unlink(m_state->name.constData());
+    if (m_state->guards == Guards::ItsOwnFile)
+        ::unlink(m_state->name.constData());
     ::close(m_state->fd);
 }
 
@@ -298,20 +393,17 @@ FileLock::Result FileLock::tryLock(int timeoutMs, QString* reason) {
     State& s = *m_state;
     const QDeadlineTimer deadline(timeoutMs);
     for (;;) {
-        const int fd = ::open(s.name.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NOCTTY, 0666);
-        if (fd < 0) {
-            *reason = systemWords(errno);
+        const int fd = s.open(reason);
+        if (fd < 0)
             return Result::Failed;
-        }
         if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
-            struct stat held {};
-            struct stat named {};
-            if (::fstat(fd, &held) == 0 && ::stat(s.name.constData(), &named) == 0 &&
-                held.st_ino == named.st_ino && held.st_dev == named.st_dev) {
+            if (s.stillNamed(fd)) {
                 s.fd = fd;
+                if (s.guards == Guards::ItsOwnFile)
+                    s.heldLockFile = HeldName(s.name);
                 return Result::Locked;
             }
-            ::close(fd); // its holder removed it meanwhile; take the new one
+            ::close(fd); // its holder removed or replaced it meanwhile; take the new one
             continue;
         }
         const int error = errno;
