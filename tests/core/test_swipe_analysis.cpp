@@ -244,14 +244,27 @@ private slots:
         QCOMPARE(states(frameChecks), marks);
     }
 
+    // By the card's structure (the account number before the first separator, whatever its
+    // length or blanks) and by caution (any run of 12 or more digits, however mangled).
     void masking_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("11 digits stay") << "B12345678901^" << "B12345678901^";
         QTest::newRow("12 digits") << "B123456789012^" << "B123456••9012^";
         QTest::newRow("19 digits") << ";1234567890123456789=" << ";123456•••••••••6789=";
         QTest::newRow("two runs") << "4111111111111111=4111111111111111"
                                   << "411111••••••1111=411111••••••1111";
+        QTest::newRow("an 11-digit account number") << "%B12345678901^DOE" << "%B•••••••8901^DOE";
+        QTest::newRow("a short track 2 account number") << ";1234567=2512?" << ";•••4567=2512?";
+        QTest::newRow("an account number with blanks")
+            << "%B3782 822463 10005^SMITH/J^2512?" << "%B3782 82•••• •0005^SMITH/J^2512?";
+        QTest::newRow("longer than 19 digits") << "x12345678901234567890123x" << "x123456•••••••••••••0123x";
+        QTest::newRow("the separator swallowed by a dead key")
+            << "ö411111111111111125121010000000000_" << "ö411111•••••••••••••••••••••••0000_";
+        QTest::newRow("Alt codes arriving as digits")
+            << "0037006600520049004900490049" << "003700••••••••••••••••••0049";
+        QTest::newRow("one other character between groups") << "4111-1111-1111-1111" << "4111-11••-••••-1111";
+        QTest::newRow("two other characters end a run") << "123456--789012" << "123456--789012";
+        QTest::newRow("short runs stay") << "%B^DOE/J^2512101?" << "%B^DOE/J^2512101?";
     }
     void masking() {
         QFETCH(QString, typed);
@@ -260,6 +273,18 @@ private slots:
         for (QChar c : typed)
             tokens << QString(c);
         QCOMPARE(swipeLine(maskCardNumbers(tokens)), shown);
+    }
+
+    // An ALT-mode reader's digits, as the reader sent them, are card digits too.
+    void altCodesOfDigitsAreMasked() {
+        QStringList tokens{QStringLiteral(";")};
+        for (int i = 0; i < 16; ++i)
+            tokens << QStringLiteral("[Alt+%1]").arg(48 + i % 10, 4, 10, QLatin1Char('0'));
+        tokens << QStringLiteral("=");
+        const QStringList shown = maskCardNumbers(tokens);
+        QCOMPARE(shown.mid(1, 6), tokens.mid(1, 6));
+        QCOMPARE(shown.mid(7, 6), QStringList(6, QStringLiteral("•")));
+        QCOMPARE(shown.mid(13), tokens.mid(13));
     }
 
     // Card numbers stay masked in the swipe and in what the checks quote.

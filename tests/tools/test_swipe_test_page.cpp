@@ -236,8 +236,10 @@ private slots:
         sendAsX11(page, typedAsAltCodes(QStringLiteral("%B1^") + name + u'?'));
         QListWidget* list = swipes(page);
         QCOMPARE(list->count(), 1);
-        const QString digits = QStringLiteral("65").repeated(150);
+        // The codes arrive as one long run of digits, which is masked as a card number is.
+        const QString digits = QString(280, QChar(0x2022));
         const QString text = list->item(0)->text();
+        QVERIFY2(!text.contains(QStringLiteral("65656565")), qPrintable(text));
         QVERIFY2(text.contains(QStringLiteral("This computer received: ")) && text.contains(digits),
                  qPrintable(text));
         // At the page's own size and narrower, the item is more lines high than
