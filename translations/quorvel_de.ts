@@ -487,6 +487,14 @@ zerlegt wie eine Wortliste der Shell, aber nie über eine Shell ausgeführt.
         <source>; %1 did not come; the card may not have them</source>
         <translation>; %1 kamen nicht; die Karte hat sie vielleicht nicht</translation>
     </message>
+    <message>
+        <source>%1 after track %2 (key %3)</source>
+        <translation>%1 nach Spur %2 (Taste %3)</translation>
+    </message>
+    <message>
+        <source>unexpected LRC-like characters %1, but Transmit LRC is off</source>
+        <translation>unerwartete LRC-ähnliche Zeichen %1, aber „LRC senden“ ist ausgeschaltet</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::AboutPage</name>

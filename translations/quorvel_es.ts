@@ -487,6 +487,14 @@ dividida como una lista de palabras del shell pero nunca ejecutada a través de 
         <source>; %1 did not come; the card may not have them</source>
         <translation>; %1 no llegaron; puede que la tarjeta no las tenga</translation>
     </message>
+    <message>
+        <source>%1 after track %2 (key %3)</source>
+        <translation>%1 después de la pista %2 (tecla %3)</translation>
+    </message>
+    <message>
+        <source>unexpected LRC-like characters %1, but Transmit LRC is off</source>
+        <translation>caracteres inesperados similares a un LRC %1, pero «Transmitir LRC» está desactivado</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::AboutPage</name>

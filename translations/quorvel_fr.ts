@@ -487,6 +487,14 @@ découpée comme une liste de mots du shell mais jamais exécutée par un shell.
         <source>; %1 did not come; the card may not have them</source>
         <translation>; %1 ne sont pas arrivées ; la carte ne les a peut-être pas</translation>
     </message>
+    <message>
+        <source>%1 after track %2 (key %3)</source>
+        <translation>%1 après la piste %2 (touche %3)</translation>
+    </message>
+    <message>
+        <source>unexpected LRC-like characters %1, but Transmit LRC is off</source>
+        <translation>caractères inattendus semblables à un LRC %1, mais « Transmettre LRC » est désactivé</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::AboutPage</name>

@@ -66,20 +66,15 @@ SwipeCheck checkLetterCase(const SwipeKeys& keys, const SentReading& sent, const
 SwipeCheck checkLrc(const SwipeKeys& keys, const QList<TrackFound>& tracks, const SwipeFrame& frame) {
     SwipeCheck check{tr("LRC"), CheckState::NotChecked, {}};
     QStringList found;
+    QList<const TrackFound*> unexpected;
     for (const TrackFound& track : tracks) {
         if (!track.ended)
             continue;
         const int after = track.firstKey + track.length + 2;
         if (!frame.lrc) {
-            if (track.lrcKey < 0)
-                continue;
-            check.state = CheckState::Failed;
-            check.detail = tr("unexpected LRC-like character %1 after the end sentinel of track %2 (key %3), "
-                              "but Transmit LRC is off")
-                               .arg(keys.came(track.lrcKey))
-                               .arg(track.track)
-                               .arg(track.lrcKey + 1);
-            return check;
+            if (track.lrcKey >= 0)
+                unexpected << &track;
+            continue;
         }
         if (track.lrcKey < 0) {
             check.state = CheckState::Failed;
@@ -103,6 +98,24 @@ SwipeCheck checkLrc(const SwipeKeys& keys, const QList<TrackFound>& tracks, cons
             return check;
         }
         found << tr("track %1 %2").arg(track.track).arg(*lrc);
+    }
+    if (unexpected.size() == 1) {
+        const TrackFound& track = *unexpected.first();
+        check.state = CheckState::Failed;
+        check.detail = tr("unexpected LRC-like character %1 after the end sentinel of track %2 (key %3), "
+                          "but Transmit LRC is off")
+                           .arg(keys.came(track.lrcKey))
+                           .arg(track.track)
+                           .arg(track.lrcKey + 1);
+        return check;
+    }
+    if (!unexpected.isEmpty()) {
+        QStringList each;
+        for (const TrackFound* track : unexpected)
+            each << tr("%1 after track %2 (key %3)").arg(keys.came(track->lrcKey)).arg(track->track).arg(track->lrcKey + 1);
+        check.state = CheckState::Failed;
+        check.detail = tr("unexpected LRC-like characters %1, but Transmit LRC is off").arg(each.join(QStringLiteral(", ")));
+        return check;
     }
     if (tracks.isEmpty()) {
         check.detail = tr("not checked, no track came");

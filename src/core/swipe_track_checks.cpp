@@ -95,22 +95,36 @@ bool looksLikeLrc(const SwipeKeys& keys, const SwipeFrame& frame, const DataRegi
            (!region.tailMatched && keys.mid(at + 1) == tail);
 }
 
-// The key after an end sentinel, when it holds the LRC. With Transmit LRC on a
-// start sentinel there is the next track unless it is the LRC's very value.
+// How a reading takes the keys after end sentinels that may be an LRC or the next
+// track's start sentinel alike, in the order they come.
+struct LrcChoices {
+    int forced = -1;   // -1: each as it most likely is; otherwise bit k: the k-th is an LRC
+    int ambiguous = 0; // how many such keys the reading met
+};
+
+// The key after an end sentinel, when it holds the LRC. A start sentinel there is the
+// next track, unless it is the LRC's very value: then it is either.
 int lrcKeyAfter(const SwipeKeys& keys, const SwipeFrame& frame, const DataRegion& region,
-                const TrackFound& track) {
+                const TrackFound& track, LrcChoices& choices) {
     const int at = track.firstKey + track.length + 2;
     if (at >= region.end)
         return -1;
-    if (!frame.lrc)
-        return looksLikeLrc(keys, frame, region, at) ? at : -1;
-    if (!isStartSentinel(frame, keys.at(at)))
+    if (!isStartSentinel(frame, keys.at(at))) {
+        if (!frame.lrc)
+            return looksLikeLrc(keys, frame, region, at) ? at : -1;
         return at;
+    }
     QString data;
     for (int k = track.firstKey; k < at; ++k)
         data += keys.at(k);
     const std::optional<QChar> lrc = trackLrc(track.track, data);
-    return lrc && QString(*lrc) == keys.at(at) ? at : -1;
+    if (!lrc || QString(*lrc) != keys.at(at))
+        return -1;
+    const int index = choices.ambiguous++;
+    // Most likely: an LRC where the settings send one, or where another sentinel follows.
+    const bool likely = frame.lrc || (at + 1 < region.end && isStartSentinel(frame, keys.at(at + 1)));
+    const bool isLrc = choices.forced < 0 ? likely : (choices.forced >> index & 1) != 0;
+    return isLrc ? at : -1;
 }
 
 int nextStartSentinel(const SwipeKeys& keys, const SwipeFrame& frame, int from, int end) {
@@ -124,7 +138,7 @@ int nextStartSentinel(const SwipeKeys& keys, const SwipeFrame& frame, int from, 
 // nothing did. After a wrong key it goes on at the next start sentinel, so
 // that the later tracks are still read.
 QString readTracks(const SwipeKeys& keys, const SwipeFrame& frame, const DataRegion& region,
-                   TracksFound& found) {
+                   TracksFound& found, LrcChoices& choices) {
     QString problem;
     int& at = found.tailStart;
     at = region.start;
@@ -158,7 +172,7 @@ QString readTracks(const SwipeKeys& keys, const SwipeFrame& frame, const DataReg
         }
         found.tracks << TrackFound{track, at, end - at - 1, true};
         TrackFound& last = found.tracks.last();
-        last.lrcKey = lrcKeyAfter(keys, frame, region, last);
+        last.lrcKey = lrcKeyAfter(keys, frame, region, last, choices);
         at = last.lrcKey >= 0 ? last.lrcKey + 1 : end + 1;
     }
     if (!problem.isEmpty())
@@ -216,7 +230,19 @@ TracksFound findTracks(const SwipeKeys& keys, const SwipeFrame& frame, const Dat
         found.tailStart = std::max(region.start, keys.count() - tailSize);
         return found;
     }
-    const QString problem = readTracks(keys, frame, region, found);
+    LrcChoices likely;
+    QString problem = readTracks(keys, frame, region, found, likely);
+    // Where the likely reading fails, another choice of LRCs may let every track parse.
+    constexpr int kMostChoices = 6;
+    for (int forced = 0; !problem.isEmpty() && forced < (1 << std::min(likely.ambiguous, kMostChoices)); ++forced) {
+        TracksFound trial;
+        trial.check = found.check;
+        LrcChoices choices{forced, 0};
+        if (const QString trialProblem = readTracks(keys, frame, region, trial, choices); trialProblem.isEmpty()) {
+            found = trial;
+            problem.clear();
+        }
+    }
     const QString text = tracksText(found.tracks);
     found.check.state = problem.isEmpty() ? CheckState::Passed : CheckState::Failed;
     found.check.detail = problem.isEmpty() || text.isEmpty() ? (problem.isEmpty() ? text : problem)

@@ -1,5 +1,7 @@
 #include "core/settings_file.h"
 #include "core/swipe_analysis.h"
+#include "core/swipe_split.h"
+#include "core/track_lrc.h"
 
 #include "test_files.h"
 
@@ -302,6 +304,55 @@ private slots:
         const SwipeAnalysis shown = analyzeSwipe(keys, image, CardNumbers::Shown);
         QCOMPARE(swipeLine(shown.tokens),
                  QStringLiteral("%B4111111111111111^DOE/J^2512?1234567890123456"));
+    }
+
+    // A key after an end sentinel may be an LRC or the next track's start sentinel ("%!?"
+    // has the LRC ";"): the reading in which every track parses is taken, and each LRC
+    // that is missing or unexpected is named.
+    void lrcOrStartSentinel_data() {
+        QTest::addColumn<QString>("changes");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("tracks");
+        QTest::addColumn<QString>("lrc");
+        QTest::newRow("LRC on, both sent") << "32=80" << "%!?;;1?5[Enter]"
+                                           << "✓ Tracks: track 1 (1 character), track 2 (1 character)"
+                                           << "✓ LRC: track 1 ;, track 2 5";
+        QTest::newRow("LRC on, track 1's missing")
+            << "32=80" << "%!?;1?5[Enter]" << "✓ Tracks: track 1 (1 character), track 2 (1 character)"
+            << "✗ LRC: Transmit LRC is on, but no LRC came after the end sentinel of track 1 (key 3)";
+        QTest::newRow("LRC off, both sent")
+            << "" << "%!?;;1?5[Enter]" << "✓ Tracks: track 1 (1 character), track 2 (1 character)"
+            << "✗ LRC: unexpected LRC-like characters ; after track 1 (key 4), 5 after track 2 (key 8), "
+               "but Transmit LRC is off";
+        QTest::newRow("LRC off, none sent") << "" << "%!?;1?[Enter]"
+                                            << "✓ Tracks: track 1 (1 character), track 2 (1 character)"
+                                            << "✓ LRC: Transmit LRC is off, and none came";
+    }
+    void lrcOrStartSentinel() {
+        QFETCH(QString, changes);
+        QFETCH(QString, keys);
+        QFETCH(QString, tracks);
+        QFETCH(QString, lrc);
+        QCOMPARE(trackLrc(1, QStringLiteral("%!?")), QChar(u';'));
+        const SwipeAnalysis analysis = analyzeSwipe(typed(keys), imageWith(changes));
+        QStringList lines;
+        for (const SwipeCheck& check : analysis.checks)
+            if (check.name == QLatin1String("Tracks") || check.name == QLatin1String("LRC"))
+                lines << checkLine(check);
+        QCOMPARE(lines, QStringList({tracks, lrc}));
+    }
+
+    // A lock key pressed alone is no swipe: it goes with the next one, which notes it.
+    void aLockKeyAloneIsNoSwipe() {
+        QList<CapturedKey> keys{CapturedKey{0, Qt::Key_CapsLock, {}, {}, 58, {}}};
+        QVERIFY(splitSwipes(keys, 500, shippedFactoryImage()).isEmpty());
+        for (const CapturedKey& key : typed(QStringLiteral("%A?;1?[Enter]")))
+            keys << CapturedKey{key.timeMs + 2000, key.key, key.modifiers, key.text};
+        const QList<QList<CapturedKey>> swipes = splitSwipes(keys, 500, shippedFactoryImage());
+        QCOMPARE(swipes.size(), 1);
+        QCOMPARE(swipes.first().size(), keys.size());
+        const SwipeAnalysis analysis = analyzeSwipe(swipes.first(), shippedFactoryImage());
+        QCOMPARE(states(analysis.checks).count(u'✗'), 0);
     }
 
     void swipesEndAfterALongerPause() {
