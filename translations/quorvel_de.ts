@@ -495,6 +495,18 @@ zerlegt wie eine Wortliste der Shell, aber nie über eine Shell ausgeführt.
         <source>unexpected LRC-like characters %1, but Transmit LRC is off</source>
         <translation>unerwartete LRC-ähnliche Zeichen %1, aber „LRC senden“ ist ausgeschaltet</translation>
     </message>
+    <message>
+        <source>track %1 holds %2 at key %3, outside its character set (%4)</source>
+        <translation>Spur %1 enthält %2 an Taste %3, außerhalb ihres Zeichensatzes (%4)</translation>
+    </message>
+    <message>
+        <source>space to _</source>
+        <translation>Leerzeichen bis _</translation>
+    </message>
+    <message>
+        <source>0 to ?</source>
+        <translation>0 bis ?</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::AboutPage</name>

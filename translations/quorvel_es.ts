@@ -495,6 +495,18 @@ dividida como una lista de palabras del shell pero nunca ejecutada a través de 
         <source>unexpected LRC-like characters %1, but Transmit LRC is off</source>
         <translation>caracteres inesperados similares a un LRC %1, pero «Transmitir LRC» está desactivado</translation>
     </message>
+    <message>
+        <source>track %1 holds %2 at key %3, outside its character set (%4)</source>
+        <translation>la pista %1 contiene %2 en la tecla %3, fuera de su juego de caracteres (%4)</translation>
+    </message>
+    <message>
+        <source>space to _</source>
+        <translation>espacio a _</translation>
+    </message>
+    <message>
+        <source>0 to ?</source>
+        <translation>0 a ?</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::AboutPage</name>

@@ -495,6 +495,18 @@ découpée comme une liste de mots du shell mais jamais exécutée par un shell.
         <source>unexpected LRC-like characters %1, but Transmit LRC is off</source>
         <translation>caractères inattendus semblables à un LRC %1, mais « Transmettre LRC » est désactivé</translation>
     </message>
+    <message>
+        <source>track %1 holds %2 at key %3, outside its character set (%4)</source>
+        <translation>la piste %1 contient %2 à la touche %3, hors de son jeu de caractères (%4)</translation>
+    </message>
+    <message>
+        <source>space to _</source>
+        <translation>espace à _</translation>
+    </message>
+    <message>
+        <source>0 to ?</source>
+        <translation>0 à ?</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::AboutPage</name>

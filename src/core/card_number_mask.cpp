@@ -17,7 +17,7 @@ bool isDigit(const QString& token) {
 }
 
 bool isBlank(const QString& token) {
-    return token == QLatin1String(" ") || token == QLatin1String("Space");
+    return token == QLatin1String(" ") || token == QLatin1String("[Space]");
 }
 
 // Where a track's account number ends.

@@ -127,6 +127,22 @@ int lrcKeyAfter(const SwipeKeys& keys, const SwipeFrame& frame, const DataRegion
     return isLrc ? at : -1;
 }
 
+// The first key of a track's data that the track cannot carry: track 1 holds space to
+// "_" (a lower-case letter is the letter case check's), tracks 2 and 3 "0" to "?". -1 for none.
+int outsideCharacterSet(const SwipeKeys& keys, const TrackFound& track) {
+    const bool alpha = track.track == 1;
+    for (int k = track.firstKey + 1; k <= track.firstKey + track.length && k < keys.count(); ++k) {
+        const QString& token = keys.at(k);
+        QChar c = token == QLatin1String("[Space]") ? QChar(u' ') : token.size() == 1 ? token.at(0) : QChar();
+        if (alpha && c >= u'a' && c <= u'z')
+            c = c.toUpper();
+        const bool carried = alpha ? c >= u' ' && c <= u'_' : c >= u'0' && c <= u'?';
+        if (!carried)
+            return k;
+    }
+    return -1;
+}
+
 int nextStartSentinel(const SwipeKeys& keys, const SwipeFrame& frame, int from, int end) {
     for (int i = from; i < end; ++i)
         if (isStartSentinel(frame, keys.at(i)))
@@ -177,7 +193,16 @@ QString readTracks(const SwipeKeys& keys, const SwipeFrame& frame, const DataReg
     }
     if (!problem.isEmpty())
         return problem;
-    return found.tracks.isEmpty() ? tr("no track came") : QString();
+    if (found.tracks.isEmpty())
+        return tr("no track came");
+    for (const TrackFound& track : std::as_const(found.tracks))
+        if (const int at = outsideCharacterSet(keys, track); at >= 0)
+            return tr("track %1 holds %2 at key %3, outside its character set (%4)")
+                .arg(track.track)
+                .arg(keys.came(at))
+                .arg(at + 1)
+                .arg(track.track == 1 ? tr("space to _") : tr("0 to ?"));
+    return QString();
 }
 
 } // namespace

@@ -257,6 +257,8 @@ private slots:
                                   << "411111••••••1111=411111••••••1111";
         QTest::newRow("an 11-digit account number") << "%B12345678901^DOE" << "%B•••••••8901^DOE";
         QTest::newRow("a short track 2 account number") << ";1234567=2512?" << ";•••4567=2512?";
+        QTest::newRow("blanks as keys") << "x4111[Space]1111[Space]1111[Space]1111x"
+                                        << "x4111[Space]11••[Space]••••[Space]1111x";
         QTest::newRow("an account number with blanks")
             << "%B3782 822463 10005^SMITH/J^2512?" << "%B3782 82•••• •0005^SMITH/J^2512?";
         QTest::newRow("longer than 19 digits") << "x12345678901234567890123x" << "x123456•••••••••••••0123x";
@@ -272,9 +274,13 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, shown);
         QStringList tokens;
-        for (QChar c : typed)
-            tokens << QString(c);
-        QCOMPARE(swipeLine(maskCardNumbers(tokens)), shown);
+        for (qsizetype i = 0; i < typed.size(); ++i) {
+            const qsizetype close = typed.at(i) == u'[' ? typed.indexOf(u']', i) : -1;
+            tokens << typed.mid(i, close < 0 ? 1 : close - i + 1);
+            i = close < 0 ? i : close;
+        }
+        QCOMPARE(swipeLine(maskCardNumbers(tokens)).replace(QStringLiteral(" "), QStringLiteral("[Space]")),
+                 QString(shown).replace(QStringLiteral(" "), QStringLiteral("[Space]")));
     }
 
     // An ALT-mode reader's digits, as the reader sent them, are card digits too.
@@ -324,6 +330,15 @@ private slots:
             << "" << "%!?;;1?5[Enter]" << "✓ Tracks: track 1 (1 character), track 2 (1 character)"
             << "✗ LRC: unexpected LRC-like characters ; after track 1 (key 4), 5 after track 2 (key 8), "
                "but Transmit LRC is off";
+        QTest::newRow("a character no track 1 carries")
+            << "" << "%A£b?;1?[Enter]"
+            << "✗ Tracks: track 1 (3 characters), track 2 (1 character); then track 1 holds £ at key 3, "
+               "outside its character set (space to _)"
+            << "✓ LRC: Transmit LRC is off, and none came";
+        QTest::newRow("a letter in track 2") << "" << "%A?;1A?[Enter]"
+                                             << "✗ Tracks: track 1 (1 character), track 2 (2 characters); then "
+                                                "track 2 holds A at key 6, outside its character set (0 to ?)"
+                                             << "✓ LRC: Transmit LRC is off, and none came";
         QTest::newRow("LRC off, none sent") << "" << "%!?;1?[Enter]"
                                             << "✓ Tracks: track 1 (1 character), track 2 (1 character)"
                                             << "✓ LRC: Transmit LRC is off, and none came";
