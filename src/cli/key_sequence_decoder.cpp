@@ -1,5 +1,7 @@
 #include "key_sequence_decoder.h"
 
+#include <algorithm>
+
 namespace quorvel {
 
 namespace {
@@ -106,6 +108,24 @@ qsizetype utf8Length(unsigned char lead) {
     return 1;
 }
 
+// Whether the bytes after a lead byte continue its character so far: no overlong form,
+// no surrogate, nothing past U+10FFFF.
+bool continuesUtf8(QByteArrayView bytes) {
+    const auto lead = static_cast<unsigned char>(bytes.at(0));
+    for (qsizetype k = 1; k < bytes.size(); ++k) {
+        const auto c = static_cast<unsigned char>(bytes.at(k));
+        unsigned char least = 0x80;
+        unsigned char most = 0xBF;
+        if (k == 1) {
+            least = lead == 0xE0 ? 0xA0 : lead == 0xF0 ? 0x90 : 0x80;
+            most = lead == 0xED ? 0x9F : lead == 0xF4 ? 0x8F : 0xBF;
+        }
+        if (c < least || c > most)
+            return false;
+    }
+    return true;
+}
+
 CapturedKey characterKey(unsigned char c, qint64 timeMs) {
     switch (c) {
     case '\r':
@@ -133,7 +153,7 @@ CapturedKey characterKey(unsigned char c, qint64 timeMs) {
 
 } // namespace
 
-KeySequenceDecoder::Parse KeySequenceDecoder::parseEscape(const QByteArray& bytes,
+KeySequenceDecoder::Parse KeySequenceDecoder::parseEscape(QByteArrayView bytes,
                                                           qsizetype& length,
                                                           CapturedKey& key) const {
     if (bytes.size() < 2)
@@ -167,7 +187,8 @@ KeySequenceDecoder::Parse KeySequenceDecoder::parseEscape(const QByteArray& byte
         if (i >= kLongestSequence)
             return Parse::NotASequence;
         if (c >= '0' && c <= '9') {
-            parameters.last() = parameters.last() * 10 + (c - '0');
+            // No key has a number this large; held there, it cannot overflow.
+            parameters.last() = std::min(parameters.last() * 10 + (c - '0'), 100000);
             continue;
         }
         if (c == ';') {
@@ -196,7 +217,7 @@ QList<CapturedKey> KeySequenceDecoder::feed(const QByteArray& bytes, qint64 time
         if (c == kEsc) {
             qsizetype length = 1;
             CapturedKey key;
-            const Parse parse = parseEscape(m_pending.mid(i), length, key);
+            const Parse parse = parseEscape(QByteArrayView(m_pending).sliced(i), length, key);
             if (parse == Parse::Incomplete)
                 break;
             m_afterCr = false;
@@ -220,9 +241,15 @@ QList<CapturedKey> KeySequenceDecoder::feed(const QByteArray& bytes, qint64 time
             continue;
         }
         m_afterCr = false;
-        if (i + length > m_pending.size())
+        const QByteArrayView whole = QByteArrayView(m_pending).sliced(i, std::min(length, m_pending.size() - i));
+        if (!continuesUtf8(whole)) {
+            keys << characterKey(0x80, timeMs); // the lead byte alone; what follows is read afresh
+            ++i;
+            continue;
+        }
+        if (whole.size() < length)
             break;
-        const QString text = QString::fromUtf8(m_pending.mid(i, length));
+        const QString text = QString::fromUtf8(whole);
         keys << special(text.at(0).toUpper().unicode(), timeMs, Qt::NoModifier, text);
         i += length;
     }

@@ -3,6 +3,7 @@
 #include "core/swipe_analysis.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QList>
 
 namespace quorvel {
@@ -20,7 +21,7 @@ public:
 
 private:
     enum class Parse { Key, Incomplete, NotASequence };
-    Parse parseEscape(const QByteArray& bytes, qsizetype& length, CapturedKey& key) const;
+    Parse parseEscape(QByteArrayView bytes, qsizetype& length, CapturedKey& key) const;
     void decodeCharacters(const QByteArray& bytes, qint64 timeMs, QList<CapturedKey>& keys);
 
     QByteArray m_pending;

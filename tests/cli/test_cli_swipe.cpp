@@ -90,6 +90,12 @@ private slots:
         row("an unknown sequence is its characters", {"\x1b[99~"}, "[Esc] [ 9 9 ~");
         row("Ctrl+C", {"\x03"}, "[Ctrl-C]");
         row("UTF-8 cut between reads", {"\xc3", "\xa9"}, "é");
+        // A byte that begins no valid sequence is one unknown key; the next is read afresh.
+        row("a stray lead byte", {"\xe0;4"}, "\uFFFD ; 4");
+        row("a lead byte before a sequence's end", {"\xc3\xc3\xa9"}, "\uFFFD é");
+        row("an overlong form", {"\xe0\x80\xaf" "A"}, "\uFFFD \uFFFD \uFFFD A");
+        row("an encoded surrogate", {"\xed\xa0\x80;"}, "\uFFFD \uFFFD \uFFFD ;");
+        row("a stray continuation", {"\x80;"}, "\uFFFD ;");
     }
     void decodesTerminalKeys() {
         QFETCH(QByteArrayList, pieces);
