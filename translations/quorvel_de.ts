@@ -507,6 +507,10 @@ zerlegt wie eine Wortliste der Shell, aber nie über eine Shell ausgeführt.
         <source>0 to ?</source>
         <translation>0 bis ?</translation>
     </message>
+    <message>
+        <source>whether Caps Lock was on cannot be seen here</source>
+        <translation>ob die Feststelltaste an war, ist hier nicht zu sehen</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::AboutPage</name>

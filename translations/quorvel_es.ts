@@ -507,6 +507,10 @@ dividida como una lista de palabras del shell pero nunca ejecutada a través de 
         <source>0 to ?</source>
         <translation>0 a ?</translation>
     </message>
+    <message>
+        <source>whether Caps Lock was on cannot be seen here</source>
+        <translation>aquí no se puede ver si el bloqueo de mayúsculas estaba activado</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::AboutPage</name>

@@ -507,6 +507,10 @@ découpée comme une liste de mots du shell mais jamais exécutée par un shell.
         <source>0 to ?</source>
         <translation>0 à ?</translation>
     </message>
+    <message>
+        <source>whether Caps Lock was on cannot be seen here</source>
+        <translation>on ne peut pas voir ici si le verrouillage des majuscules était actif</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::AboutPage</name>

@@ -54,6 +54,7 @@ SwipeAnalysis analyzeTerminalSwipe(const QList<CapturedKey>& keys, const Setting
     SwipeOptions options;
     options.cardNumbers = cardNumbers;
     options.withoutPositions = QStringLiteral("not checked in a terminal: a terminal sees characters, not key positions");
+    options.capsLockSeen = false;
     return analyzeSwipe(keys, image, options);
 }
 

@@ -40,6 +40,8 @@ struct SwipeOptions {
     QString withoutPositions;
     // Whether this computer turns Alt + keypad codes into characters.
     bool composesAltCodes = false;
+    // Whether the keys carry the state of Caps Lock; a terminal's do not.
+    bool capsLockSeen = true;
 };
 
 // Checks one swipe against what the settings image makes the reader send.

@@ -20,7 +20,7 @@ QString sentinelToSentinel(const SwipeKeys& keys, const TrackFound& track) {
 } // namespace
 
 SwipeCheck checkLetterCase(const SwipeKeys& keys, const SentReading& sent, const QList<TrackFound>& tracks,
-                           const SwipeFrame& frame) {
+                           const SwipeFrame& frame, bool capsLockSeen) {
     SwipeCheck check{tr("Letter case"), CheckState::NotChecked, {}};
     const TrackFound* track1 = nullptr;
     for (const TrackFound& track : tracks)
@@ -59,7 +59,9 @@ SwipeCheck checkLetterCase(const SwipeKeys& keys, const SentReading& sent, const
     check.detail = tr("track 1 holds upper-case letters only, but letters arrived in lower case from key %1; "
                       "the reader's case mode is %2; %3")
                        .arg(firstLower + 1)
-                       .arg(mode, capsLock ? tr("Caps Lock was on") : tr("Caps Lock was off"));
+                       .arg(mode, !capsLockSeen ? tr("whether Caps Lock was on cannot be seen here")
+                                  : capsLock     ? tr("Caps Lock was on")
+                                                 : tr("Caps Lock was off"));
     return check;
 }
 

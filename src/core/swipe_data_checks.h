@@ -12,7 +12,8 @@ namespace quorvel {
 // Track 1 holds upper-case letters only: letters that arrived in lower case
 // fail, naming the reader's case mode and whether Caps Lock was on.
 SwipeCheck checkLetterCase(const SwipeKeys& keys, const SentReading& sent, const QList<TrackFound>& tracks,
-                           const SwipeFrame& frame);
+                           const SwipeFrame& frame,
+                           bool capsLockSeen = true);
 
 // The LRC after each end sentinel: present and right with Transmit LRC on,
 // absent with it off.

@@ -124,6 +124,11 @@ private slots:
             << "✗ Terminator: expected [Enter] (CR), came [Tab] at key 54";
         QTest::newRow("no end sentinel") << QByteArray("%B" + kCardNumber + "\r") << 1 << ""
                                          << "✗ Tracks";
+        QByteArray lower = kFactoryFrame;
+        lower.replace("DOE/J", "doe/j");
+        QTest::newRow("lower case, Caps Lock unseen")
+            << lower << 1 << ""
+            << "the reader's case mode is Lower Case; whether Caps Lock was on cannot be seen here\n";
     }
     void checksASwipeTypedIntoATerminal() {
         QFETCH(QByteArray, typed);
