@@ -167,6 +167,12 @@ Wait Provisioning::verify(ProvisioningRecord& record) {
         const SwipeReader::Result result = m_swipes.next();
         if (result.kind == SwipeReader::Result::Kind::Interrupted)
             return Wait::Interrupted;
+        if (result.kind == SwipeReader::Result::Kind::TooLong) {
+            m_inputEnded = true;
+            m_out << "More than " << SwipeReader::kMostKeys
+                  << " keys without an end, which is not a reader's swipe: the reader is not verified\n";
+            return Wait::Done;
+        }
         if (result.kind != SwipeReader::Result::Kind::Swipe) {
             m_inputEnded = true;
             m_out << "No more input: the reader is not verified\n";

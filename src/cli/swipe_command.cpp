@@ -164,6 +164,11 @@ int swipeCommand(const QStringList& args, QTextStream& out, QTextStream& err,
     bool timedOut = false;
     while (count < 0 || swipes < count) {
         const SwipeReader::Result result = reader.next(deadline);
+        if (result.kind == SwipeReader::Result::Kind::TooLong) {
+            err << "quorvel-cli: swipe: more than " << SwipeReader::kMostKeys
+                << " keys without an end: not a reader's swipe\n";
+            return kCheckFailed;
+        }
         if (result.kind != SwipeReader::Result::Kind::Swipe) {
             timedOut = result.kind == SwipeReader::Result::Kind::TimedOut;
             break;

@@ -1,5 +1,7 @@
 #include "swipe_reader.h"
 
+#include "core/reader_keys.h"
+
 #include <algorithm>
 #include <utility>
 
@@ -10,6 +12,15 @@ namespace {
 // How long an Esc waits for the rest of an escape sequence: a terminal sends a sequence in
 // one piece, a reader types key after key.
 constexpr int kEscapeWaitMs = 25;
+
+constexpr int kLongSwipe = 256;
+constexpr int kEnterCode = 13; // CR, which the reader types as the Enter key
+
+// A key whose text is a character a terminator never is.
+bool isPlainCharacter(const CapturedKey& key) {
+    return key.text.size() == 1 && key.text.at(0).isPrint() && key.key != Qt::Key_Space &&
+           !key.modifiers.testFlag(Qt::ControlModifier);
+}
 
 bool isCtrlC(const CapturedKey& key) {
     return key.key == Qt::Key_C && key.modifiers.testFlag(Qt::ControlModifier);
@@ -23,9 +34,18 @@ qint64 earlier(qint64 a, qint64 b) {
 
 SwipeReader::SwipeReader(TerminalInput& input, int gapMs) : m_input(input), m_gapMs(gapMs) {}
 
+bool SwipeReader::lineEndIsEnter() const {
+    return m_frame.terminator.known && m_frame.terminator.tokens.value(0) == codeToken(kEnterCode);
+}
+
 bool SwipeReader::take(const QList<CapturedKey>& keys) {
     for (qsizetype i = 0; i < keys.size(); ++i) {
         const CapturedKey& key = keys.at(i);
+        if (m_swipe.size() >= kMostKeys) {
+            m_tooLong = true;
+            m_swipe.clear();
+            return false;
+        }
         if (timed()) {
             const bool afterPause = m_swipe.isEmpty() || beginsSwipe(m_swipe.last(), key, m_gapMs);
             if (isCtrlC(key) && afterPause) {
@@ -37,17 +57,21 @@ bool SwipeReader::take(const QList<CapturedKey>& keys) {
                 return true;
             }
             m_swipe << key;
-            if (const int end = terminatorEnd(m_swipe, m_frame); end >= 0) {
+            // Past a swipe's usual length only a key that can end a terminator is looked at,
+            // so that a long burst costs no more than its keys.
+            const bool mayEnd = m_swipe.size() < kLongSwipe || !isPlainCharacter(key);
+            if (const int end = mayEnd ? terminatorEnd(m_swipe, m_frame) : -1; end >= 0) {
                 m_waiting = m_swipe.mid(end + 1) + keys.mid(i + 1);
                 m_swipe.resize(end + 1);
                 return true;
             }
+        } else if (key.key == Qt::Key_Return) {
+            if (lineEndIsEnter())
+                m_swipe << key;
+            m_waiting = keys.mid(i + 1);
+            return true;
         } else {
             m_swipe << key;
-            if (key.key == Qt::Key_Return) {
-                m_waiting = keys.mid(i + 1);
-                return true;
-            }
         }
     }
     return false;
@@ -64,6 +88,8 @@ SwipeReader::Result SwipeReader::next(qint64 deadlineMs) {
             m_swipe.clear();
             return {Kind::Interrupted, {}};
         }
+        if (m_tooLong)
+            return {Kind::TooLong, {}};
         const qint64 now = m_input.nowMs();
         if (m_ended) {
             take(m_decoder.flush(now));

@@ -9,15 +9,20 @@ namespace quorvel {
 
 // Gathers the keys a reader types into swipes. On a terminal a pause longer than the gap
 // ends a swipe, and so does the terminator the settings make the reader send, as on the
-// Swipe Test page; read from a pipe, where no time means anything, a line end (read as
-// Enter, the swipe's last key) ends it.
+// Swipe Test page; read from a pipe, where no time means anything, a line is a swipe, its
+// line end the Enter key only where the settings make the reader send Enter.
 class SwipeReader {
 public:
     struct Result {
-        enum class Kind { Swipe, TimedOut, Ended, Interrupted };
+        // TooLong: more keys without an end than any reader's swipe has.
+        enum class Kind { Swipe, TimedOut, Ended, Interrupted, TooLong };
         Kind kind = Kind::Ended;
         QList<CapturedKey> keys; // held in memory only: it is card data
     };
+
+    // More keys than the longest frame a reader types: three tracks at their longest
+    // with preamble and postamble, even as Alt + keypad codes.
+    static constexpr int kMostKeys = 4096;
 
     SwipeReader(TerminalInput& input, int gapMs);
 
@@ -32,6 +37,7 @@ public:
     bool timed() const { return m_input.isTerminal(); }
 
 private:
+    bool lineEndIsEnter() const;
     // Moves decoded keys into the swipe being gathered; true when it is complete.
     bool take(const QList<CapturedKey>& keys);
 
@@ -42,6 +48,7 @@ private:
     QList<CapturedKey> m_swipe;
     QList<CapturedKey> m_waiting; // decoded, but belonging to the next swipe
     bool m_interrupted = false;
+    bool m_tooLong = false;
     bool m_ended = false;
 };
 

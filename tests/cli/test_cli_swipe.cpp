@@ -1,9 +1,11 @@
 #include "cli/key_sequence_decoder.h"
 #include "cli/swipe_command.h"
 #include "cli/terminal_input_posix.h"
+#include "core/settings_file.h"
 #include "test_files.h"
 
 #include <QJsonDocument>
+#include <QTemporaryDir>
 #include <QJsonObject>
 #include <QtTest>
 
@@ -227,6 +229,45 @@ private slots:
         QVERIFY(second.value(QStringLiteral("line"))
                     .toString()
                     .contains(QString::fromLatin1(kCardNumber)));
+    }
+
+    // From a pipe a line is a swipe; its line end is the Enter key only where the settings
+    // send Enter (byte 50: the terminator; empty for the factory's CR). A line no reader could type is refused, and never echoed.
+    void pipeLines_data() {
+        QTest::addColumn<QByteArray>("terminator"); // byte 50
+        QTest::addColumn<QByteArray>("input");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("err");
+        QByteArray frame = kFactoryFrame;
+        frame.chop(1);
+        const QString notTerminal = QStringLiteral("quorvel-cli: swipe: standard input is not a terminal: timing is not measured\n");
+        QTest::newRow("TAB terminator, a line per swipe") << QByteArray("\x05") << frame + "\t\n" + frame + "\t\n" << 0 << notTerminal;
+        QTest::newRow("NONE, a line per swipe") << QByteArray("\x00") << frame + "\n" << 0 << notTerminal;
+        QTest::newRow("CR, the line end is the Enter") << QByteArray() << frame + "\n" << 0 << notTerminal;
+        QTest::newRow("a megabyte without a line end")
+            << QByteArray() << QByteArray(1 << 20, '4') << 1
+            << notTerminal + "quorvel-cli: swipe: more than 4096 keys without an end: not a reader's swipe\n";
+    }
+    void pipeLines() {
+        QFETCH(QByteArray, terminator);
+        QFETCH(QByteArray, input);
+        QFETCH(int, status);
+        QFETCH(QString, err);
+        QTemporaryDir dir;
+        SettingsImage image = shippedFactoryImage();
+        if (!terminator.isEmpty()) // else the factory's CR
+            image[50] = static_cast<std::uint8_t>(terminator.at(0));
+        const QString settings = dir.filePath(QStringLiteral("s.msr"));
+        writeFile(settings, composeSettingsText(image));
+        QFile file(dir.filePath(QStringLiteral("swipes.txt")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(input);
+        file.close();
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const Run run = swipe(file.handle(), {settings});
+        QCOMPARE(run.err, err);
+        QCOMPARE(run.status, status);
+        QVERIFY(run.out.size() < 4096);
     }
 
     void refusesBadOptions_data() {
