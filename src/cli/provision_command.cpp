@@ -235,10 +235,11 @@ int Provisioning::run(const QStringList& args) {
     if (const int status = loadSettings(operands.first(), m_seams.factoryFile, m_image, m_err))
         return status;
     m_swipes.setFrame(swipeFrame(m_image));
-    const ProvisioningLog log(logPath);
-    if (QString reason; !log.usable(&reason)) {
-        m_err << "quorvel-cli: provision: " << logPath << ": cannot write the log: " << reason
-              << "\n";
+    // Opened now: a log that cannot take records is found out before any reader is set up.
+    ProvisioningLog log(logPath);
+    if (QString reason; !log.open(&reason)) {
+        m_err << "quorvel-cli: provision: " << printable(logPath)
+              << ": cannot write the log: " << printable(reason) << "\n";
         return kFile;
     }
 
@@ -258,8 +259,9 @@ int Provisioning::run(const QStringList& args) {
             record.problem = status.reason;
             ++m_failed;
         } else {
-            m_out << "Reader attached: " << record.path << ", serial "
-                  << (record.serial.isEmpty() ? QStringLiteral("(none)") : record.serial) << "\n";
+            m_out << "Reader attached: " << printable(record.path) << ", serial "
+                  << (record.serial.isEmpty() ? QStringLiteral("(none)") : printable(record.serial))
+                  << "\n";
             if (!transmit(record)) {
                 ++m_failed;
             } else if (!m_verify) {
@@ -272,8 +274,8 @@ int Provisioning::run(const QStringList& args) {
         }
         record.time = m_seams.now();
         if (QString reason; !log.append(record, &reason)) {
-            m_err << "quorvel-cli: provision: " << logPath << ": cannot write the log: " << reason
-                  << "\n";
+            m_err << "quorvel-cli: provision: " << printable(logPath)
+                  << ": cannot write the log: " << printable(reason) << "\n";
             return summary(kFile);
         }
         if (verified == Wait::Interrupted || once)
