@@ -5,6 +5,7 @@
 #include "swipe_command.h"
 #include "swipe_reader.h"
 #include "terminal_input.h"
+#include "writing_commands.h"
 
 #include "core/file_access.h"
 #include "core/session.h"
@@ -37,7 +38,7 @@ int loadSettings(const QString& path, const QString& factoryFile, SettingsImage&
                  QTextStream& err) {
     QFile file;
     const bool profile = nodeStatus(path).kind == NodeKind::RegularFile && openForReading(file, path).isEmpty() &&
-                         file.read(4096).trimmed().startsWith('{');
+                         isProfileText(file.read(kMaxProfileSize + 1));
     if (!profile)
         return loadSettingsFile(path, image, err);
     QString text;

@@ -275,11 +275,19 @@ private slots:
         station.holdsNoCardNumber();
     }
 
+    // Told apart from a settings file as apply reads it.
+    void appliesAProfileToTheFactoryImage_data() {
+        QTest::addColumn<QByteArray>("before");
+        QTest::newRow("plain") << QByteArray();
+        QTest::newRow("byte order mark") << QByteArray("\xEF\xBB\xBF");
+        QTest::newRow("long leading blanks") << QByteArray(5000, ' ');
+    }
     void appliesAProfileToTheFactoryImage() {
+        QFETCH(QByteArray, before);
         Station station;
         station.queue = {{{}, true, 0, {}}};
         const QString profile = station.dir.filePath(QStringLiteral("station.json"));
-        writeFile(profile, "{\"buzzer-pitch\": 3}");
+        writeFile(profile, before + "{\"buzzer-pitch\": 3}");
         station.run({profile, QStringLiteral("--no-verify"), QStringLiteral("--once")});
         QCOMPARE(station.status, 0);
         SettingsImage expected = shippedFactoryImage();
