@@ -54,7 +54,8 @@ const CliCommand kCommands[] = {
      "byte with bits set that no setting shows. Without FILE the factory file.\n"
      "--json prints {\"file\", \"settings\", \"bytes\"}: \"settings\" holds every named\n"
      "setting and byte.N for each byte with bits no setting shows, enough for apply\n"
-     "to restore every byte.\n",
+     "to restore every byte. JSON text is UTF-8: in \"file\" a byte of the name that\n"
+     "is not UTF-8 is written as the four characters \\xHH.\n",
      showCommand},
     {"get", "get FILE KEY", "the value of one setting",
      "Prints the value of one setting (or byte.N) in the form set reads back.\n", getCommand},

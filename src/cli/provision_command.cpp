@@ -251,7 +251,7 @@ int Provisioning::run(const QStringList& args) {
         ProvisioningRecord record;
         record.path = QString::fromUtf8(status.hid.path);
         record.serial = status.hid.serialNumber;
-        record.settings = QFileInfo(operands.first()).fileName();
+        record.settings = jsonFileName(QFileInfo(operands.first()).fileName());
         record.verification = QStringLiteral("not reached");
         Wait verified = Wait::Done;
         if (status.state == ReaderStatus::State::CannotOpen) {
