@@ -112,6 +112,10 @@ Wait Provisioning::pause() {
 Wait Provisioning::waitForReader(ReaderStatus& status) {
     m_out << "Plug in the next reader\n";
     m_out.flush();
+    // Output with nowhere to go (a pipe whose reader has gone): no one sees the prompts, so
+    // the run ends here, between readers.
+    if (m_out.status() != QTextStream::Ok)
+        return Wait::Interrupted;
     for (;;) {
         status = readerStatus(m_seams.bus);
         if (status.state != ReaderStatus::State::Absent)
@@ -247,7 +251,7 @@ int Provisioning::run(const QStringList& args) {
     for (;;) {
         ReaderStatus status;
         if (waitForReader(status) == Wait::Interrupted)
-            return summary(kOk);
+            return summary(m_out.status() == QTextStream::Ok ? kOk : kFile);
         ProvisioningRecord record;
         record.path = QString::fromUtf8(status.hid.path);
         record.serial = status.hid.serialNumber;

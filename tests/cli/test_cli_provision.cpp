@@ -410,6 +410,21 @@ private slots:
         QCOMPARE(process.readAllStandardOutput(), QByteArray());
     }
 
+    // Prompts no one can see: the run ends before the next reader.
+    void endsWhenItsOutputFails() {
+        Station station;
+        station.queue = {{{}, true, 0, {}}, {{}, true, 0, {}}};
+        QFile full(QStringLiteral("/dev/full"));
+        if (!full.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+            QSKIP("no /dev/full here");
+        QTextStream o(&full);
+        QTextStream e(&station.err);
+        ProvisionSeams seams{station.bus, station.runner, station.input, station.dir.path(),
+                             shippedFactoryFile()};
+        QCOMPARE(provisionCommand({station.settingsFile(), QStringLiteral("--no-verify")}, o, e, seams), 3);
+        QCOMPARE(station.bus.enumerations, 0);
+    }
+
     void escapesTheSerialNumber() {
         Station station;
         station.queue = {{QStringLiteral("SN\n\x1b[31m"), true, 0, {}}};
