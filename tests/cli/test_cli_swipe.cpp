@@ -93,23 +93,16 @@ struct TerminalRun {
         ::tcgetattr(master, &now);
         return now.c_lflag & kLineModes;
     }
-    void drain() {
-        char buffer[4096];
-        while (true) {
-            pollfd ready{master, POLLIN, 0};
-            if (::poll(&ready, 1, 0) <= 0)
-                return;
-            const ssize_t got = ::read(master, buffer, sizeof buffer);
-            if (got <= 0)
-                return;
-            shown.append(buffer, got);
-        }
-    }
-    // Waits a few seconds for the condition, reading what the program shows meanwhile.
+    // Waits a few seconds for the condition, keeping what the program shows meanwhile.
     bool waitFor(const std::function<bool()>& condition) {
         for (int i = 0; i < 500; ++i) {
-            drain();
-            if (condition())
+            const bool met = condition();
+            pollfd ready{master, POLLIN, 0};
+            char buffer[4096];
+            ssize_t got = 0;
+            while (::poll(&ready, 1, 0) > 0 && (got = ::read(master, buffer, sizeof buffer)) > 0)
+                shown.append(buffer, got);
+            if (met)
                 return true;
             QTest::qSleep(10);
         }
@@ -321,6 +314,7 @@ private slots:
         ::close(report[1]);
         QCOMPARE(::read(report[0], &job, sizeof job), static_cast<ssize_t>(sizeof job));
         ::close(report[0]);
+        const auto ended = qScopeGuard([&] { ::kill(job, SIGKILL); });
         const tcflag_t lineModes = shell.lineModes();
         QVERIFY(shell.waitFor([&] { return shell.shown.contains("Swipe a card"); }));
         QCOMPARE(shell.lineModes(), tcflag_t(0));
