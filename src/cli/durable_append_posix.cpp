@@ -84,9 +84,16 @@ QString DurableAppendFile::open() {
 }
 
 QString DurableAppendFile::append(const QByteArray& bytes) {
+    // A log moved away or removed meanwhile (rotated) is opened again under its name, where
+    // the records are looked for.
+    struct stat named {};
+    struct stat open {};
+    if (m_state->fd < 0 || ::stat(fileNameBytes(m_state->path).constData(), &named) != 0 ||
+        ::fstat(m_state->fd, &open) != 0 || !sameFile(named, open)) {
+        if (const QString reason = this->open(); !reason.isEmpty())
+            return reason;
+    }
     const int fd = m_state->fd;
-    if (fd < 0)
-        return QStringLiteral("the file is not open");
     const QDeadlineTimer deadline(kLockWaitMs);
     while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         if (errno != EWOULDBLOCK && errno != EINTR)

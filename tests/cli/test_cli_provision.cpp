@@ -465,6 +465,11 @@ private slots:
         ::close(other);
         QVERIFY(!reason.isEmpty());
         QCOMPARE(fileContent(path), QByteArray("other station\nours\n"));
+
+        // Moved away meanwhile: the next record goes where the name now leads.
+        QVERIFY(QFile::rename(path, path + QStringLiteral(".1")));
+        QCOMPARE(log.append("next\n"), QString());
+        QCOMPARE(fileContent(path), QByteArray("next\n"));
     }
 
     void ctrlCWhileWaitingRestoresTheTerminal() {
