@@ -87,10 +87,10 @@ QString DurableAppendFile::append(const QByteArray& bytes) {
     // A log moved away or removed meanwhile (rotated) is opened again under its name, where
     // the records are looked for.
     struct stat named {};
-    struct stat open {};
+    struct stat held {};
     if (m_state->fd < 0 || ::stat(fileNameBytes(m_state->path).constData(), &named) != 0 ||
-        ::fstat(m_state->fd, &open) != 0 || !sameFile(named, open)) {
-        if (const QString reason = this->open(); !reason.isEmpty())
+        ::fstat(m_state->fd, &held) != 0 || !sameFile(named, held)) {
+        if (const QString reason = open(); !reason.isEmpty())
             return reason;
     }
     const int fd = m_state->fd;

@@ -25,17 +25,17 @@ termios g_raw{};
 struct sigaction g_oldStop {};
 struct sigaction g_oldContinue {};
 
-// Only in the foreground: a program continued in the background leaves the terminal to
-// the shell, and gets it again (with SIGCONT) when brought forward.
-void takeTerminal() {
+// Only in the foreground: the terminal is the shell's while the program runs in the
+// background, and the program gets it again (with SIGCONT) when brought forward.
+void setTerminal(const termios& settings) {
     const int fd = g_terminal;
     if (fd >= 0 && ::tcgetpgrp(fd) == ::getpgrp())
-        ::tcsetattr(fd, TCSANOW, &g_raw);
+        ::tcsetattr(fd, TCSANOW, &settings);
 }
 
 extern "C" void onContinue(int) {
     const int savedErrno = errno;
-    takeTerminal();
+    setTerminal(g_raw);
     errno = savedErrno;
 }
 
@@ -43,8 +43,7 @@ extern "C" void onContinue(int) {
 // gets its terminal back while the program is stopped, raw mode again on continuing.
 extern "C" void onStop(int) {
     const int savedErrno = errno;
-    if (const int fd = g_terminal; fd >= 0)
-        ::tcsetattr(fd, TCSANOW, &g_saved);
+    setTerminal(g_saved);
     struct sigaction stop {};
     stop.sa_handler = SIG_DFL;
     sigemptyset(&stop.sa_mask);
@@ -56,7 +55,7 @@ extern "C" void onStop(int) {
     ::pthread_sigmask(SIG_UNBLOCK, &tstp, nullptr);
     ::raise(SIGTSTP); // stops here until continued
     ::sigaction(SIGTSTP, &mine, nullptr);
-    takeTerminal();
+    setTerminal(g_raw);
     errno = savedErrno;
 }
 
