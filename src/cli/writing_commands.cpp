@@ -108,7 +108,7 @@ std::optional<QString> numberBeyondReach(const QByteArray& text, const QJsonPars
         return std::nullopt;
     const bool inSettings = levels.size() > 1 && levels.first().key == QLatin1String("settings") && levels.at(1).object;
     const QString key = inSettings ? levels.at(1).key : levels.first().key;
-    return findSetting(key) ? numberOutOfRange(key, number) : QStringLiteral("unknown setting '%1'").arg(key);
+    return findSetting(key) ? numberOutOfRange(key, number) : QStringLiteral("unknown setting '%1'").arg(valueExcerpt(key));
 }
 
 int readProfile(CommandCall& call, const QString& path, QJsonObject& settings) {
@@ -148,7 +148,7 @@ int readProfile(CommandCall& call, const QString& path, QJsonObject& settings) {
         return kFile;
     }
     if (const std::optional<QString> key = repeatedJsonKey(text)) {
-        call.err() << "quorvel-cli: " << printable(*key) << ": given twice\n";
+        call.err() << "quorvel-cli: " << printable(valueExcerpt(*key)) << ": given twice\n";
         return kRefused;
     }
     const QJsonObject root = document.object();
@@ -160,7 +160,7 @@ int readProfile(CommandCall& call, const QString& path, QJsonObject& settings) {
     for (auto it = root.begin(); it != root.end(); ++it) {
         if (it.key() != QLatin1String("settings") && it.key() != QLatin1String("file") &&
             it.key() != QLatin1String("bytes")) {
-            call.err() << "quorvel-cli: " << printable(shownName) << ": unknown member '" << printable(it.key()) << "'\n";
+            call.err() << "quorvel-cli: " << printable(shownName) << ": unknown member '" << printable(valueExcerpt(it.key())) << "'\n";
             return kRefused;
         }
     }

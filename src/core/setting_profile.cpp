@@ -127,7 +127,7 @@ QString applySettingsProfile(const QJsonObject& profile, SettingsImage& image) {
     for (auto it = profile.begin(); it != profile.end(); ++it) {
         const std::optional<Setting> s = findSetting(it.key());
         if (!s)
-            return QStringLiteral("unknown setting '%1'").arg(it.key());
+            return QStringLiteral("unknown setting '%1'").arg(valueExcerpt(it.key()));
         if (seen.contains(s->key))
             return QStringLiteral("%1: given twice").arg(s->key);
         seen << s->key;

@@ -567,6 +567,8 @@ private slots:
             << "{\"preamble\": [[" + QByteArray("1,").repeated(100000) + "1]]}" << 4
             << "quorvel-cli: preamble: [" + QString(QStringLiteral("1,")).repeated(18) +
                    "... is not a character whose name and code agree\n";
+        QTest::newRow("a long key is cut") << "{\"" + QByteArray(100000, 'k') + "\": 1}" << 4
+                                           << "quorvel-cli: unknown setting '" + QString(37, u'k') + "...'\n";
         QTest::newRow("a long text is cut")
             << "{\"case\": \"" + QByteArray(100000, 'x') + "\"}" << 4
             << "quorvel-cli: case: \"" + QString(37, u'x') + "...\" is not one of lower, upper, universal\n";
