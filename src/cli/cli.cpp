@@ -71,6 +71,18 @@ QString printable(const QString& text) {
     return shown;
 }
 
+QString jsonFileName(const QString& name) {
+    QString shown;
+    shown.reserve(name.size());
+    for (qsizetype at = 0; at < name.size(); ++at) {
+        if (const int byte = keptByte(name, at); byte >= 0)
+            shown += QStringLiteral("\\x%1").arg(byte, 2, 16, QLatin1Char('0'));
+        else
+            shown += name.at(at);
+    }
+    return shown;
+}
+
 int loadSettingsFile(const QString& path, SettingsImage& image, QTextStream& err) {
     const ReadOutcome outcome = readDataFile(path, image);
     switch (outcome.result) {

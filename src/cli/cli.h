@@ -42,6 +42,10 @@ struct CliContext {
 // from the command line or a file cannot break or forge a line of a message.
 QString printable(const QString& text);
 
+// A file name as JSON output carries it: JSON text is UTF-8, so each byte of the name that
+// is not UTF-8 is written as the four characters \xHH (as messages show it).
+QString jsonFileName(const QString& name);
+
 // The value of --timeout: whole seconds from 1 to a day; nothing for anything else.
 std::optional<std::chrono::seconds> timeoutSeconds(const QString& word);
 inline constexpr int kMaxTimeoutSeconds = 24 * 3600;

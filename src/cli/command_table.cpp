@@ -54,7 +54,8 @@ const CliCommand kCommands[] = {
      "byte with bits set that no setting shows. Without FILE the factory file.\n"
      "--json prints {\"file\", \"settings\", \"bytes\"}: \"settings\" holds every named\n"
      "setting and byte.N for each byte with bits no setting shows, enough for apply\n"
-     "to restore every byte.\n",
+     "to restore every byte. JSON text is UTF-8: in \"file\" a byte of the name that\n"
+     "is not UTF-8 is written as the four characters \\xHH.\n",
      showCommand},
     {"get", "get FILE KEY", "the value of one setting",
      "Prints the value of one setting (or byte.N) in the form set reads back.\n", getCommand},
@@ -121,10 +122,11 @@ const CliCommand kCommands[] = {
      "The log (default provision-log.jsonl here) holds JSON Lines: time, reader\n"
      "path and serial, SHA-256 of the image sent, the settings' file name, the\n"
      "transmission and verification outcomes and the names of failed checks; no\n"
-     "card data. It is never written through a symbolic link. Ctrl+C (or the end\n"
-     "of one round with --once) prints a summary; status 0 when every reader was\n"
-     "set up and verified, 1 otherwise. --timeout ends the companion as transmit\n"
-     "--timeout does; that reader is not set up.\n",
+     "card data. It is opened before the first reader and locked for each line; a\n"
+     "link in a shared sticky folder is followed only if it is the user's own or the\n"
+     "folder owner's. Ctrl+C (or the end of one round with --once) prints a summary;\n"
+     "status 0 when every reader was set up and verified, 1 otherwise. --timeout\n"
+     "ends the companion as transmit --timeout does; that reader is not set up.\n",
      provisionRow},
 };
 

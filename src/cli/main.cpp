@@ -18,6 +18,7 @@
 int main(int argc, char* argv[]) {
     // First: a write or a companion under way when a signal comes is tidied up.
     quorvel::ending_signals::install();
+    quorvel::ending_signals::ignoreBrokenPipe();
     QCoreApplication app(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);

@@ -5,6 +5,7 @@
 #include "swipe_command.h"
 #include "swipe_reader.h"
 #include "terminal_input.h"
+#include "writing_commands.h"
 
 #include "core/file_access.h"
 #include "core/session.h"
@@ -37,7 +38,7 @@ int loadSettings(const QString& path, const QString& factoryFile, SettingsImage&
                  QTextStream& err) {
     QFile file;
     const bool profile = nodeStatus(path).kind == NodeKind::RegularFile && openForReading(file, path).isEmpty() &&
-                         file.read(4096).trimmed().startsWith('{');
+                         isProfileText(file.read(kMaxProfileSize + 1));
     if (!profile)
         return loadSettingsFile(path, image, err);
     QString text;
@@ -111,6 +112,10 @@ Wait Provisioning::pause() {
 Wait Provisioning::waitForReader(ReaderStatus& status) {
     m_out << "Plug in the next reader\n";
     m_out.flush();
+    // Output with nowhere to go (a pipe whose reader has gone): no one sees the prompts, so
+    // the run ends here, between readers.
+    if (m_out.status() != QTextStream::Ok)
+        return Wait::Interrupted;
     for (;;) {
         status = readerStatus(m_seams.bus);
         if (status.state != ReaderStatus::State::Absent)
@@ -241,21 +246,22 @@ int Provisioning::run(const QStringList& args) {
     if (const int status = loadSettings(operands.first(), m_seams.factoryFile, m_image, m_err))
         return status;
     m_swipes.setFrame(swipeFrame(m_image));
-    const ProvisioningLog log(logPath);
-    if (QString reason; !log.usable(&reason)) {
-        m_err << "quorvel-cli: provision: " << logPath << ": cannot write the log: " << reason
-              << "\n";
+    // Opened now: a log that cannot take records is found out before any reader is set up.
+    ProvisioningLog log(logPath);
+    if (QString reason; !log.open(&reason)) {
+        m_err << "quorvel-cli: provision: " << printable(logPath)
+              << ": cannot write the log: " << printable(reason) << "\n";
         return kFile;
     }
 
     for (;;) {
         ReaderStatus status;
         if (waitForReader(status) == Wait::Interrupted)
-            return summary(kOk);
+            return summary(m_out.status() == QTextStream::Ok ? kOk : kFile);
         ProvisioningRecord record;
         record.path = QString::fromUtf8(status.hid.path);
         record.serial = status.hid.serialNumber;
-        record.settings = QFileInfo(operands.first()).fileName();
+        record.settings = jsonFileName(QFileInfo(operands.first()).fileName());
         record.verification = QStringLiteral("not reached");
         Wait verified = Wait::Done;
         if (status.state == ReaderStatus::State::CannotOpen) {
@@ -264,8 +270,9 @@ int Provisioning::run(const QStringList& args) {
             record.problem = status.reason;
             ++m_failed;
         } else {
-            m_out << "Reader attached: " << record.path << ", serial "
-                  << (record.serial.isEmpty() ? QStringLiteral("(none)") : record.serial) << "\n";
+            m_out << "Reader attached: " << printable(record.path) << ", serial "
+                  << (record.serial.isEmpty() ? QStringLiteral("(none)") : printable(record.serial))
+                  << "\n";
             if (!transmit(record)) {
                 ++m_failed;
             } else if (!m_verify) {
@@ -278,8 +285,8 @@ int Provisioning::run(const QStringList& args) {
         }
         record.time = m_seams.now();
         if (QString reason; !log.append(record, &reason)) {
-            m_err << "quorvel-cli: provision: " << logPath << ": cannot write the log: " << reason
-                  << "\n";
+            m_err << "quorvel-cli: provision: " << printable(logPath)
+                  << ": cannot write the log: " << printable(reason) << "\n";
             return summary(kFile);
         }
         if (verified == Wait::Interrupted || once)

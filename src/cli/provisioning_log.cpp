@@ -1,7 +1,5 @@
 #include "provisioning_log.h"
 
-#include "durable_append.h"
-
 #include "core/file_access.h"
 #include "core/settings_file.h"
 
@@ -14,12 +12,12 @@
 
 namespace quorvel {
 
-bool ProvisioningLog::usable(QString* reason) const {
-    const NodeStatus status = nodeStatus(m_path);
-    if (status.link) {
-        *reason = QStringLiteral("it is a symbolic link");
+bool ProvisioningLog::open(QString* reason) {
+    // Before anything is learnt about what a link leads to.
+    *reason = refusedLinkReason(m_path);
+    if (!reason->isEmpty())
         return false;
-    }
+    const NodeStatus status = nodeStatus(m_path);
     if (status.kind != NodeKind::Missing && status.kind != NodeKind::RegularFile) {
         *reason = notRegularFileReason(m_path);
         return false;
@@ -30,11 +28,13 @@ bool ProvisioningLog::usable(QString* reason) const {
         *reason = QStringLiteral("no such folder");
         return false;
     }
-    return true;
+    *reason = m_file.open();
+    return reason->isEmpty();
 }
 
-bool ProvisioningLog::append(const ProvisioningRecord& record, QString* reason) const {
-    return appendDurably(m_path, line(record), reason);
+bool ProvisioningLog::append(const ProvisioningRecord& record, QString* reason) {
+    *reason = m_file.append(line(record));
+    return reason->isEmpty();
 }
 
 QString ProvisioningLog::timeText(const QDateTime& time) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "durable_append.h"
+
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
@@ -22,14 +24,15 @@ struct ProvisioningRecord {
 };
 
 // The log of a provisioning run, JSON Lines: one record a line, each appended whole and
-// on the disk before the next reader; never written through a symbolic link.
+// on the disk before the next reader; written through a link only where the kernel's
+// protected_symlinks rule lets this user follow it.
 class ProvisioningLog {
 public:
-    explicit ProvisioningLog(QString path) : m_path(std::move(path)) {}
+    explicit ProvisioningLog(QString path) : m_path(path), m_file(std::move(path)) {}
 
-    // Whether records can go to the file, judged before anything is done; else why not.
-    bool usable(QString* reason) const;
-    bool append(const ProvisioningRecord& record, QString* reason) const;
+    // Opens the file for the records to come, before anything is done; else why not.
+    bool open(QString* reason);
+    bool append(const ProvisioningRecord& record, QString* reason);
     const QString& path() const { return m_path; }
 
     // "2026-12-09T14:03:07+01:00": ISO 8601 with the offset always written out.
@@ -38,6 +41,7 @@ public:
 
 private:
     QString m_path;
+    DurableAppendFile m_file;
 };
 
 } // namespace quorvel

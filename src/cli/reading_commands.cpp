@@ -45,7 +45,7 @@ QString jsonListing(const QString& path, const SettingsImage& image) {
     }
     return QStringLiteral("{\n    \"file\": %1,\n    \"settings\": {\n%2\n    },\n"
                           "    \"bytes\": [\n%3\n    ]\n}\n")
-        .arg(compactJson(path), settings.join(QStringLiteral(",\n")), rows.join(QStringLiteral(",\n")));
+        .arg(compactJson(jsonFileName(path)), settings.join(QStringLiteral(",\n")), rows.join(QStringLiteral(",\n")));
 }
 
 } // namespace

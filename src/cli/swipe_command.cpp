@@ -155,6 +155,10 @@ int swipeCommand(const QStringList& args, QTextStream& out, QTextStream& err,
         out << "Expected: " << expectedFrame(image) << "\n";
     out.flush();
     err.flush();
+    // Output with nowhere to go (a pipe whose reader has gone) ends the run: the caller
+    // says why, and the terminal is given back as it was.
+    if (out.status() != QTextStream::Ok)
+        return kFile;
 
     const qint64 deadline =
         timeoutSeconds < 0 ? -1
@@ -185,6 +189,8 @@ int swipeCommand(const QStringList& args, QTextStream& out, QTextStream& err,
             printSwipe(out, swipes, analysis, reader.timed());
         }
         out.flush();
+        if (out.status() != QTextStream::Ok)
+            return kFile;
     }
     if (swipes == 0) {
         err << "quorvel-cli: swipe: no swipe came" << (timedOut ? " before the timeout" : "")

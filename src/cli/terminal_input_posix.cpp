@@ -5,8 +5,10 @@
 #include <QElapsedTimer>
 
 #include <cerrno>
+#include <csignal>
 #include <fcntl.h>
 #include <poll.h>
+#include <pthread.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -15,6 +17,47 @@
 namespace quorvel {
 
 namespace {
+
+// The terminal of the one input, for the stop and continue handlers.
+volatile sig_atomic_t g_terminal = -1;
+termios g_saved{};
+termios g_raw{};
+struct sigaction g_oldStop {};
+struct sigaction g_oldContinue {};
+
+// Only in the foreground: the terminal is the shell's while the program runs in the
+// background, and the program gets it again (with SIGCONT) when brought forward.
+void setTerminal(const termios& settings) {
+    const int fd = g_terminal;
+    if (fd >= 0 && ::tcgetpgrp(fd) == ::getpgrp())
+        ::tcsetattr(fd, TCSANOW, &settings);
+}
+
+extern "C" void onContinue(int) {
+    const int savedErrno = errno;
+    setTerminal(g_raw);
+    errno = savedErrno;
+}
+
+// Ctrl+Z is a key in raw mode, but a stop may come from outside (kill -TSTP): the shell
+// gets its terminal back while the program is stopped, raw mode again on continuing.
+extern "C" void onStop(int) {
+    const int savedErrno = errno;
+    setTerminal(g_saved);
+    struct sigaction stop {};
+    stop.sa_handler = SIG_DFL;
+    sigemptyset(&stop.sa_mask);
+    struct sigaction mine {};
+    ::sigaction(SIGTSTP, &stop, &mine);
+    sigset_t tstp;
+    sigemptyset(&tstp);
+    sigaddset(&tstp, SIGTSTP);
+    ::pthread_sigmask(SIG_UNBLOCK, &tstp, nullptr);
+    ::raise(SIGTSTP); // stops here until continued
+    ::sigaction(SIGTSTP, &mine, nullptr);
+    setTerminal(g_raw);
+    errno = savedErrno;
+}
 
 class PosixTerminalInput : public TerminalInput {
 public:
@@ -34,12 +77,27 @@ public:
             raw.c_cc[VMIN] = 1;
             raw.c_cc[VTIME] = 0;
             ::tcsetattr(fd, TCSAFLUSH, &raw);
+            g_saved = m_saved;
+            g_raw = raw;
+            g_terminal = fd;
+            struct sigaction action {};
+            sigemptyset(&action.sa_mask);
+            action.sa_handler = onStop;
+            // A stop ignored by whoever started the program stays ignored.
+            if (::sigaction(SIGTSTP, nullptr, &g_oldStop) == 0 && g_oldStop.sa_handler != SIG_IGN)
+                ::sigaction(SIGTSTP, &action, nullptr);
+            action.sa_handler = onContinue;
+            ::sigaction(SIGCONT, &action, &g_oldContinue);
         }
     }
 
     ~PosixTerminalInput() override {
-        if (m_terminal)
+        if (m_terminal) {
+            g_terminal = -1;
+            ::sigaction(SIGTSTP, &g_oldStop, nullptr);
+            ::sigaction(SIGCONT, &g_oldContinue, nullptr);
             ::tcsetattr(m_fd, TCSAFLUSH, &m_saved);
+        }
         ending_signals::unlisten();
     }
 

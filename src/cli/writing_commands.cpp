@@ -11,7 +11,11 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <QSet>
+
+#include <algorithm>
+#include <functional>
 
 #include <optional>
 
@@ -21,23 +25,24 @@ using namespace cli_status;
 
 namespace {
 
-// A profile is read whole; anything this large is not one.
-constexpr qint64 kMaxProfileSize = 1024 * 1024;
+struct JsonLevel {
+    bool object;
+    bool expectKey;
+    QString key; // the last key given at this level, as the settings name it
+    QSet<QString> keys;
+};
 
-// The first key that an object of the JSON text gives twice, as the settings name it
-// ("byte.05" and "BYTE.5" are one key); nothing when every key is given once. The text
-// must already be known to be valid JSON: Qt's reader keeps only the last of two equal keys.
-std::optional<QString> repeatedJsonKey(const QByteArray& text) {
-    struct Level {
-        bool object;
-        bool expectKey;
-        QSet<QString> keys;
-    };
-    QList<Level> levels;
-    for (qsizetype i = 0; i < text.size(); ++i) {
+// Walks the JSON text up to `until`, calling onKey with the open levels each time an object
+// gives a key (already noted as its level's last); onKey returns true to stop there. Returns
+// the levels open where the walk stopped. Keys are named as the settings name them ("byte.05"
+// and "BYTE.5" are one key).
+QList<JsonLevel> walkJsonKeys(const QByteArray& text, qsizetype until,
+                              const std::function<bool(QList<JsonLevel>&, const QString&)>& onKey) {
+    QList<JsonLevel> levels;
+    for (qsizetype i = 0; i < std::min(until, text.size()); ++i) {
         const char c = text.at(i);
         if (c == '{' || c == '[') {
-            levels.append({c == '{', c == '{', {}});
+            levels.append({c == '{', c == '{', {}, {}});
         } else if (c == '}' || c == ']') {
             if (!levels.isEmpty())
                 levels.removeLast();
@@ -59,12 +64,51 @@ std::optional<QString> repeatedJsonKey(const QByteArray& text) {
                                     .toString();
             const std::optional<Setting> setting = findSetting(key);
             const QString name = setting ? setting->key : key;
-            if (levels.last().keys.contains(name))
-                return name;
-            levels.last().keys.insert(name);
+            if (onKey(levels, name))
+                return levels;
+            levels.last().key = name;
         }
     }
-    return std::nullopt;
+    return levels;
+}
+
+// The first key that an object of the JSON text gives twice; nothing when every key is given
+// once. The text must already be known to be valid JSON: Qt's reader keeps only the last of
+// two equal keys.
+std::optional<QString> repeatedJsonKey(const QByteArray& text) {
+    std::optional<QString> repeated;
+    walkJsonKeys(text, text.size(), [&](QList<JsonLevel>& levels, const QString& name) {
+        if (levels.last().keys.contains(name)) {
+            repeated = name;
+            return true;
+        }
+        levels.last().keys.insert(name);
+        return false;
+    });
+    return repeated;
+}
+
+// A number too large (or too small) for the JSON reader, which refuses the text for it:
+// the setting it is given to and the number as written, or nothing when the text has
+// another fault there. Qt's reader reports the place where the number ends.
+std::optional<QString> numberBeyondReach(const QByteArray& text, const QJsonParseError& error) {
+    if (error.error != QJsonParseError::IllegalNumber)
+        return std::nullopt;
+    qsizetype start = std::min<qsizetype>(error.offset, text.size());
+    const qsizetype end = start;
+    while (start > 0 && QByteArrayView("0123456789+-.eE").contains(text.at(start - 1)))
+        --start;
+    const QString number = QString::fromLatin1(text.mid(start, end - start));
+    static const QRegularExpression json(QStringLiteral(R"(^-?(0|[1-9][0-9]*)(\.[0-9]+)?([eE][+-]?[0-9]+)?$)"));
+    if (!json.match(number).hasMatch())
+        return std::nullopt;
+    // The key of the settings object: the top level's, or the one inside "settings".
+    const QList<JsonLevel> levels = walkJsonKeys(text, start, [](QList<JsonLevel>&, const QString&) { return false; });
+    if (levels.isEmpty() || !levels.first().object)
+        return std::nullopt;
+    const bool inSettings = levels.size() > 1 && levels.first().key == QLatin1String("settings") && levels.at(1).object;
+    const QString key = inSettings ? levels.at(1).key : levels.first().key;
+    return findSetting(key) ? numberOutOfRange(key, number) : QStringLiteral("unknown setting '%1'").arg(valueExcerpt(key));
 }
 
 int readProfile(CommandCall& call, const QString& path, QJsonObject& settings) {
@@ -94,13 +138,17 @@ int readProfile(CommandCall& call, const QString& path, QJsonObject& settings) {
     }
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(text, &error);
-    if (error.error != QJsonParseError::NoError || !document.isObject()) {
+    if (const std::optional<QString> refused = numberBeyondReach(text, error)) {
+        call.err() << "quorvel-cli: " << printable(*refused) << "\n";
+        return kRefused;
+    }
+    if (error.error != QJsonParseError::NoError || !document.isObject() || !isProfileText(text)) {
         call.err() << "quorvel-cli: " << printable(shownName) << ": not a profile (a JSON object): "
               << (document.isNull() ? error.errorString() : QStringLiteral("not an object")) << "\n";
         return kFile;
     }
     if (const std::optional<QString> key = repeatedJsonKey(text)) {
-        call.err() << "quorvel-cli: " << printable(*key) << ": given twice\n";
+        call.err() << "quorvel-cli: " << printable(valueExcerpt(*key)) << ": given twice\n";
         return kRefused;
     }
     const QJsonObject root = document.object();
@@ -112,7 +160,7 @@ int readProfile(CommandCall& call, const QString& path, QJsonObject& settings) {
     for (auto it = root.begin(); it != root.end(); ++it) {
         if (it.key() != QLatin1String("settings") && it.key() != QLatin1String("file") &&
             it.key() != QLatin1String("bytes")) {
-            call.err() << "quorvel-cli: " << printable(shownName) << ": unknown member '" << printable(it.key()) << "'\n";
+            call.err() << "quorvel-cli: " << printable(shownName) << ": unknown member '" << printable(valueExcerpt(it.key())) << "'\n";
             return kRefused;
         }
     }
@@ -125,6 +173,15 @@ int readProfile(CommandCall& call, const QString& path, QJsonObject& settings) {
 }
 
 } // namespace
+
+bool isProfileText(QByteArrayView text) {
+    if (text.startsWith("\xEF\xBB\xBF"))
+        text = text.sliced(3);
+    // The blanks of JSON: a settings file has none of them before its first group.
+    const auto first = std::find_if(text.begin(), text.end(),
+                                    [](char c) { return c != ' ' && c != '\t' && c != '\n' && c != '\r'; });
+    return first != text.end() && *first == '{';
+}
 
 int setCommand(CommandCall& call) {
     if (const int status = call.takeOptions({}, true))

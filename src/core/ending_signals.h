@@ -19,6 +19,10 @@ namespace ending_signals {
 // the handlers. Harmless to call twice.
 void install();
 
+// For a program whose output goes to pipes: a write whose reader has gone then fails
+// with its reason (EPIPE) instead of ending the program with the terminal left as it was.
+void ignoreBrokenPipe();
+
 // A name the handler removes; -1 when no slot is free (the name is then not guarded).
 int holdName(const QByteArray& name);
 void releaseName(int slot);

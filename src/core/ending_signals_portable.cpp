@@ -4,6 +4,7 @@
 namespace quorvel::ending_signals {
 
 void install() {}
+void ignoreBrokenPipe() {}
 int holdName(const QByteArray&) {
     return -1;
 }

@@ -81,6 +81,10 @@ void install() {
     }
 }
 
+void ignoreBrokenPipe() {
+    ::signal(SIGPIPE, SIG_IGN);
+}
+
 int holdName(const QByteArray& name) {
     if (name.isEmpty() || name.size() > PATH_MAX)
         return -1;

@@ -73,7 +73,7 @@ Setting choiceSetting(const Field& f, const QList<Choice>& choices) {
                     return QString();
                 }
                 return QStringLiteral("%1: \"%2\" is not one of %3")
-                    .arg(key, value, listOf(choices));
+                    .arg(key, valueExcerpt(value), listOf(choices));
             },
             listOf(choices)};
 }
@@ -149,7 +149,7 @@ Setting characterSetting(const Field& f) {
                 if (!code)
                     return QStringLiteral("%1: \"%2\" is not a character code 0 to 255 (&H1B, 0x1B, "
                                           "27) or a key name (Esc, Enter, F 1, A)")
-                        .arg(key, value);
+                        .arg(key, valueExcerpt(value));
                 setFieldValue(image, id, *code);
                 return QString();
             },
@@ -166,7 +166,7 @@ Setting numberSetting(const QString& key, int byte, std::function<int(const Sett
             [=](SettingsImage& image, const QString& value) {
                 const std::optional<int> number = parseByteText(value);
                 if (!number)
-                    return QStringLiteral("%1: \"%2\" is not a number from 0 to 255").arg(key, value);
+                    return QStringLiteral("%1: \"%2\" is not a number from 0 to 255").arg(key, valueExcerpt(value));
                 write(image, *number);
                 return QString();
             },
@@ -226,7 +226,7 @@ Setting stringSetting(const Field& f) {
                     if (!code)
                         return QStringLiteral("%1: \"%2\" is not a character code 0 to 255 or a key "
                                               "name")
-                            .arg(key, item.trimmed());
+                            .arg(key, valueExcerpt(item.trimmed()));
                     codes << *code;
                 }
                 codes.resize(length, 0);

@@ -43,6 +43,13 @@ int shownBits(const SettingsImage& image, int n);
 // A byte value written as decimal, "0x" or "&H" hexadecimal; nullopt when not a whole number.
 std::optional<int> parseByteText(const QString& text);
 
+// A value as a message shows it: the start of a long one, so that a refusal stays a line.
+QString valueExcerpt(const QString& text);
+
+// Why a number cannot be any setting's value: it is beyond every range, or beyond what a
+// JSON number can hold (shown as written).
+QString numberOutOfRange(const QString& key, const QString& shown);
+
 // Assigns a setting from JSON in the form Setting::json gives (or the text form as a string).
 // Empty on success; otherwise why the value was refused (the image is then unchanged).
 QString assignJson(const Setting& setting, SettingsImage& image, const QJsonValue& value);

@@ -40,20 +40,48 @@ std::optional<int> characterOfJson(const QJsonValue& value) {
 
 QString jsonText(const QJsonValue& value) {
     if (value.isString())
-        return QStringLiteral("\"%1\"").arg(value.toString());
-    return QString::fromUtf8(QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact)).mid(1).chopped(1);
+        return QStringLiteral("\"%1\"").arg(valueExcerpt(value.toString()));
+    return valueExcerpt(
+        QString::fromUtf8(QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact)).mid(1).chopped(1));
 }
 
+// No setting takes a number anywhere near this; beyond it whole numbers are not exact.
+constexpr double kMostNumber = 1e9;
+constexpr qsizetype kMostExcerpt = 40;
+
 } // namespace
+
+QString valueExcerpt(const QString& text) {
+    if (text.size() <= kMostExcerpt)
+        return text;
+    qsizetype cut = kMostExcerpt - 3;
+    if (text.at(cut - 1).isHighSurrogate())
+        --cut;
+    return text.left(cut) + QStringLiteral("...");
+}
+
+QString numberOutOfRange(const QString& key, const QString& shown) {
+    return QStringLiteral("%1: %2 is out of range").arg(key, valueExcerpt(shown));
+}
 
 QString assignJson(const Setting& setting, SettingsImage& image, const QJsonValue& value) {
     if (value.isString())
         return setting.assign(image, value.toString());
+    // A list or an object only where the setting's own form is one (a single character may
+    // stand for a list of them).
+    const QJsonValue::Type form = setting.json(SettingsImage{}).type();
+    if ((value.isArray() && form != QJsonValue::Array) ||
+        (value.isObject() && form != QJsonValue::Object && form != QJsonValue::Array))
+        return QStringLiteral("%1: %2 is %3; it takes one value: %4")
+            .arg(setting.key, jsonText(value),
+                 value.isArray() ? QStringLiteral("a list") : QStringLiteral("an object"), setting.values);
     QString text;
     if (value.isDouble()) {
         const double d = value.toDouble();
         // Range first: casting a number beyond qint64 is undefined.
-        if (!(d >= -1e9 && d <= 1e9) || d != static_cast<double>(static_cast<qint64>(d)))
+        if (!(d >= -kMostNumber && d <= kMostNumber))
+            return numberOutOfRange(setting.key, jsonText(value));
+        if (d != static_cast<double>(static_cast<qint64>(d)))
             return QStringLiteral("%1: %2 is not a whole number").arg(setting.key, jsonText(value));
         text = QString::number(static_cast<qint64>(d));
     } else if (value.isObject()) {
@@ -99,7 +127,7 @@ QString applySettingsProfile(const QJsonObject& profile, SettingsImage& image) {
     for (auto it = profile.begin(); it != profile.end(); ++it) {
         const std::optional<Setting> s = findSetting(it.key());
         if (!s)
-            return QStringLiteral("unknown setting '%1'").arg(it.key());
+            return QStringLiteral("unknown setting '%1'").arg(valueExcerpt(it.key()));
         if (seen.contains(s->key))
             return QStringLiteral("%1: given twice").arg(s->key);
         seen << s->key;

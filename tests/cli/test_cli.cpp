@@ -547,7 +547,34 @@ private slots:
         QTest::newRow("wrong type") << QByteArray(R"({"alt-mode": true})") << 4
                                     << "quorvel-cli: alt-mode: true is not a value it takes\n";
         QTest::newRow("huge number") << QByteArray(R"({"byte.52": 1e300})") << 4
-                                     << "quorvel-cli: byte.52: 1e+300 is not a whole number\n";
+                                     << "quorvel-cli: byte.52: 1e+300 is out of range\n";
+        QTest::newRow("whole, but huge") << QByteArray(R"({"buzzer-pitch": 1e+23})") << 4
+                                         << "quorvel-cli: buzzer-pitch: 1e+23 is out of range\n";
+        QTest::newRow("beyond exact doubles") << QByteArray(R"({"buzzer-pitch": 9007199254740993})") << 4
+                                              << "quorvel-cli: buzzer-pitch: 9007199254740993 is out of range\n";
+        QTest::newRow("beyond any double") << QByteArray(R"({"settings": {"buzzer-pitch": -1e400}})") << 4
+                                           << "quorvel-cli: buzzer-pitch: -1e400 is out of range\n";
+        QTest::newRow("not whole") << QByteArray(R"({"buzzer-pitch": 2.5})") << 4
+                                   << "quorvel-cli: buzzer-pitch: 2.5 is not a whole number\n";
+        QTest::newRow("a list for a number") << QByteArray(R"({"buzzer-pitch": [50]})") << 4
+                                             << "quorvel-cli: buzzer-pitch: [50] is a list; it takes one value: a "
+                                                "number from 0 to 255 (27, 0x1B, &H1B)\n";
+        QTest::newRow("an object for a choice") << QByteArray(R"({"case": {"code": 1}})") << 4
+                                                << "quorvel-cli: case: {\"code\":1} is an object; it takes one "
+                                                   "value: lower, upper, universal\n";
+        QTest::newRow("a list for a character") << QByteArray(R"({"stx": [2]})") << 4
+                                                << "quorvel-cli: stx: [2] is a list; it takes one value: a character: "
+                                                   "its code from 0 to 255 (27, 0x1B, &H1B), its key name (Esc, Enter, "
+                                                   "F 1, A) or both as shown (Esc (&H1B))\n";
+        QTest::newRow("a long value is cut")
+            << "{\"preamble\": [[" + QByteArray("1,").repeated(100000) + "1]]}" << 4
+            << "quorvel-cli: preamble: [" + QString(QStringLiteral("1,")).repeated(18) +
+                   "... is not a character whose name and code agree\n";
+        QTest::newRow("a long key is cut") << "{\"" + QByteArray(100000, 'k') + "\": 1}" << 4
+                                           << "quorvel-cli: unknown setting '" + QString(37, u'k') + "...'\n";
+        QTest::newRow("a long text is cut")
+            << "{\"case\": \"" + QByteArray(100000, 'x') + "\"}" << 4
+            << "quorvel-cli: case: \"" + QString(37, u'x') + "...\" is not one of lower, upper, universal\n";
         QTest::newRow("given twice") << QByteArray(R"({"byte.5": 1, "BYTE.5": 2})") << 4
                                      << "quorvel-cli: byte.5: given twice\n";
         QTest::newRow("same key twice") << QByteArray(R"({"buzzer-pitch": 40, "buzzer-pitch": 41})") << 4

@@ -30,6 +30,9 @@ private slots:
         QTest::newRow("diff of two such names")
             << R"("$Q" new "$n" && "$Q" set "$n" buzzer-duration=34 -o "$n.2" && "$Q" diff "$n" "$n.2" >/dev/null; echo $?)" << 0
             << QByteArray("1\n") << QByteArray();
+        QTest::newRow("show --json carries it as valid UTF-8")
+            << R"("$Q" new "$n" && "$Q" show "$n" --json | head -n 2 | iconv -f UTF-8 -t UTF-8)" << 0
+            << QByteArray("{\n    \"file\": \"caf\\\\xe9.msr\",\n") << QByteArray();
         QTest::newRow("a missing one is named escaped")
             << R"("$Q" show "$n")" << 3 << QByteArray()
             << QByteArray("quorvel-cli: caf\\xe9.msr: cannot read: No such file or directory\n");

@@ -9,7 +9,10 @@
 #include <QJsonObject>
 #include <QtTest>
 
+#include <csignal>
+#include <poll.h>
 #include <pty.h>
+#include <sys/wait.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -59,6 +62,55 @@ Run swipe(int fd, const QStringList& args, const std::function<void()>& typed = 
     err.flush();
     return run;
 }
+
+constexpr tcflag_t kLineModes = ECHO | ICANON | ISIG;
+
+// quorvel-cli swipe run as a user would, in a terminal of its own; the child may set up its
+// descriptors first. The test ends it if it outlives the test.
+struct TerminalRun {
+    pid_t pid = -1;
+    int master = -1;
+    QByteArray shown;
+
+    explicit TerminalRun(const std::function<void()>& inChild) {
+        pid = ::forkpty(&master, nullptr, nullptr, nullptr);
+        if (pid == 0) {
+            ::signal(SIGPIPE, SIG_DFL);
+            inChild();
+            const QByteArray factory = QFile::encodeName(shippedFactoryFile());
+            ::execl(QUORVEL_CLI_PROGRAM, "quorvel-cli", "swipe", factory.constData(),
+                    static_cast<char*>(nullptr));
+            ::_exit(127);
+        }
+    }
+    ~TerminalRun() {
+        if (pid > 0 && ::waitpid(pid, nullptr, WNOHANG) == 0) {
+            ::kill(pid, SIGKILL);
+            ::waitpid(pid, nullptr, 0);
+        }
+        ::close(master);
+    }
+    tcflag_t lineModes() const {
+        termios now{};
+        ::tcgetattr(master, &now);
+        return now.c_lflag & kLineModes;
+    }
+    // Waits a few seconds for the condition, keeping what the program shows meanwhile.
+    bool waitFor(const std::function<bool()>& condition) {
+        for (int i = 0; i < 500; ++i) {
+            const bool met = condition();
+            pollfd ready{master, POLLIN, 0};
+            char buffer[4096];
+            ssize_t got = 0;
+            while (::poll(&ready, 1, 0) > 0 && (got = ::read(master, buffer, sizeof buffer)) > 0)
+                shown.append(buffer, got);
+            if (met)
+                return true;
+            QTest::qSleep(10);
+        }
+        return false;
+    }
+};
 
 } // namespace
 
@@ -232,7 +284,8 @@ private slots:
     }
 
     // From a pipe a line is a swipe; its line end is the Enter key only where the settings
-    // send Enter (byte 50: the terminator; empty for the factory's CR). A line no reader could type is refused, and never echoed.
+    // send Enter (byte 50: the terminator; empty for the factory's CR). A line no reader
+    // could type is refused, and never echoed.
     void pipeLines_data() {
         QTest::addColumn<QByteArray>("terminator"); // byte 50
         QTest::addColumn<QByteArray>("input");
@@ -268,6 +321,69 @@ private slots:
         QCOMPARE(run.err, err);
         QCOMPARE(run.status, status);
         QVERIFY(run.out.size() < 4096);
+    }
+
+    // Standard output to a pipe whose reader has gone: an output error, the terminal given back.
+    void brokenOutputEndsWithTheTerminalRestored() {
+        int ends[2];
+        QVERIFY(::pipe(ends) == 0);
+        ::close(ends[0]);
+        TerminalRun run([&] { ::dup2(ends[1], STDOUT_FILENO); });
+        ::close(ends[1]);
+        QVERIFY(run.pid > 0);
+        const tcflag_t before = run.lineModes();
+        int status = 0;
+        QVERIFY2(run.waitFor([&] { return ::waitpid(run.pid, &status, WNOHANG) == run.pid; }),
+                 "swipe went on reading");
+        run.pid = -1;
+        QVERIFY2(WIFEXITED(status), qPrintable(QStringLiteral("ended by signal %1").arg(WTERMSIG(status))));
+        QCOMPARE(WEXITSTATUS(status), 3);
+        QVERIFY2(run.shown.contains("quorvel-cli: cannot write to standard output"), run.shown.constData());
+        QCOMPARE(run.lineModes(), before);
+    }
+
+    // Stopped from outside, the terminal is the shell's; continued, it is raw again, so keys
+    // are neither echoed nor taken as signals.
+    void stopAndContinueGiveTheTerminalBackAndTakeItAgain() {
+        // As a shell does: the program in a process group of its own in the foreground, so that
+        // the kernel lets it stop.
+        int report[2];
+        QVERIFY(::pipe(report) == 0);
+        pid_t job = -1;
+        TerminalRun shell([&] {
+            const pid_t child = ::fork();
+            if (child == 0) {
+                ::setpgid(0, 0);
+                return;
+            }
+            ::setpgid(child, child);
+            ::signal(SIGTTOU, SIG_IGN);
+            ::tcsetpgrp(STDIN_FILENO, child);
+            [[maybe_unused]] const ssize_t sent = ::write(report[1], &child, sizeof child);
+            int status = 0;
+            ::waitpid(child, &status, 0);
+            ::_exit(WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status));
+        });
+        ::close(report[1]);
+        QCOMPARE(::read(report[0], &job, sizeof job), static_cast<ssize_t>(sizeof job));
+        ::close(report[0]);
+        const auto ended = qScopeGuard([&] { ::kill(job, SIGKILL); });
+        const tcflag_t lineModes = shell.lineModes();
+        QVERIFY(shell.waitFor([&] { return shell.shown.contains("Swipe a card"); }));
+        QCOMPARE(shell.lineModes(), tcflag_t(0));
+
+        ::kill(job, SIGTSTP);
+        QVERIFY2(shell.waitFor([&] { return shell.lineModes() == lineModes; }),
+                 "stopped with the terminal raw");
+        ::kill(job, SIGCONT);
+        QVERIFY2(shell.waitFor([&] { return shell.lineModes() == 0; }), "continued without raw mode");
+
+        QCOMPARE(::write(shell.master, "\x03", 1), 1);
+        int status = 0;
+        QVERIFY(shell.waitFor([&] { return ::waitpid(shell.pid, &status, WNOHANG) == shell.pid; }));
+        shell.pid = -1;
+        QCOMPARE(WEXITSTATUS(status), 7); // no swipe came; Ctrl+C was a key, not a signal
+        QCOMPARE(shell.lineModes(), lineModes);
     }
 
     void refusesBadOptions_data() {
