@@ -45,6 +45,8 @@ int finalLetterKey(char c) {
         return Qt::Key_Home;
     case 'F':
         return Qt::Key_End;
+    case 'E': // the keypad's 5 with Num Lock off
+        return Qt::Key_Clear;
     case 'P':
         return Qt::Key_F1;
     case 'Q':

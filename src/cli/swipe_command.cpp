@@ -2,6 +2,7 @@
 
 #include "cli.h"
 #include "swipe_reader.h"
+#include "terminal_alt_codes.h"
 #include "terminal_input.h"
 
 #include <QCoreApplication>
@@ -55,7 +56,8 @@ SwipeAnalysis analyzeTerminalSwipe(const QList<CapturedKey>& keys, const Setting
     options.cardNumbers = cardNumbers;
     options.withoutPositions = QStringLiteral("not checked in a terminal: a terminal sees characters, not key positions");
     options.capsLockSeen = false;
-    return analyzeSwipe(keys, image, options);
+    // Only where the settings say ALT mode are digits read as Alt codes.
+    return analyzeSwipe(swipeFrame(image).altMode ? altCodesFromTerminal(keys) : keys, image, options);
 }
 
 bool swipePassed(const SwipeAnalysis& analysis) {

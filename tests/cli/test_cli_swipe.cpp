@@ -1,6 +1,7 @@
 #include "cli/key_sequence_decoder.h"
 #include "cli/swipe_command.h"
 #include "cli/terminal_input_posix.h"
+#include "core/setting_fields.h"
 #include "core/settings_file.h"
 #include "test_files.h"
 
@@ -384,6 +385,45 @@ private slots:
         shell.pid = -1;
         QCOMPARE(WEXITSTATUS(status), 7); // no swipe came; Ctrl+C was a key, not a signal
         QCOMPARE(shell.lineModes(), lineModes);
+    }
+
+    // An ALT-mode reader's codes as a terminal hands them on: Esc + digit where Alt sends
+    // Esc, plain digits where it sends nothing, the keypad's other keys with Num Lock off.
+    void altCodesInATerminal_data() {
+        QTest::addColumn<QByteArray>("typed");
+        const QByteArray frame = "%B41^J^2?;41=2?";
+        QByteArray escaped;
+        QByteArray plain;
+        QByteArray numLockOff;
+        static const char* const kNumLockOff[] = {"\x1b[2;3~", "\x1b[4;3~", "\x1b[1;3B", "\x1b[6;3~", "\x1b[1;3D",
+                                                  "\x1b[1;3E", "\x1b[1;3C", "\x1b[1;3H", "\x1b[1;3A", "\x1b[5;3~"};
+        for (const char c : frame) {
+            const QByteArray code = QByteArray::number(int(c)).rightJustified(4, '0');
+            plain += code;
+            for (const char digit : code) {
+                escaped += "\x1b" + QByteArray(1, digit);
+                numLockOff += kNumLockOff[digit - '0'];
+            }
+        }
+        QTest::newRow("Esc + digit") << escaped + "\r";
+        QTest::newRow("plain digits") << plain + "\r";
+        QTest::newRow("Num Lock off") << numLockOff + "\r";
+    }
+    void altCodesInATerminal() {
+        QFETCH(QByteArray, typed);
+        QTemporaryDir dir;
+        SettingsImage image = shippedFactoryImage();
+        setFieldValue(image, FieldId::AltMode, 1);
+        const QString settings = dir.filePath(QStringLiteral("alt.msr"));
+        writeFile(settings, composeSettingsText(image));
+        PseudoTerminal terminal;
+        const Run run = swipe(terminal.slave, {settings, QStringLiteral("--count"), QStringLiteral("1"),
+                                               QStringLiteral("--gap"), QStringLiteral("50"), QStringLiteral("--show-card-numbers")},
+                              [&] { terminal.type(typed); });
+        QVERIFY2(run.out.contains(QStringLiteral("Swipe 1: %B41^J^2?;41=2?[Enter]\n")), qPrintable(run.out));
+        QVERIFY2(run.out.contains(QStringLiteral("✓ Tracks: track 1 (7 characters), track 2 (4 characters)")),
+                 qPrintable(run.out));
+        QVERIFY2(run.out.contains(QStringLiteral("✗ ALT mode: 15 characters came as Alt + keypad codes")), qPrintable(run.out));
     }
 
     void refusesBadOptions_data() {
