@@ -11,6 +11,7 @@
 #include "swipe_frame.h"
 #include "swipe_split.h"
 #include "swipe_timing.h"
+#include "xkb_layout_name.h"
 
 #include <QList>
 #include <QStringList>
@@ -40,6 +41,8 @@ struct SwipeOptions {
     QString withoutPositions;
     // Whether this computer turns Alt + keypad codes into characters.
     bool composesAltCodes = false;
+    // This computer's active layout, where it is known.
+    std::optional<XkbLayoutName> computerLayout;
 };
 
 // Checks one swipe against what the settings image makes the reader send.
