@@ -150,16 +150,6 @@ private slots:
         QCOMPARE(analyzed(keys, reader, layoutOf(misfit)).suggestedLanguage, fits.first());
     }
 
-    void swissComputerNamedFirst() {
-        const SwipeAnalysis analysis =
-            analyzed(typedAt(US, SWISS, kFrame), US, XkbLayoutName{"ch", "fr"});
-        QCOMPARE(
-            checkLine(analysis.checks.first()),
-            QStringLiteral(
-                "✗ Keyboard language: the reader types for U.S., this computer's keys match SWISS "
-                "(GERMANY and SWEDEN/FINLAND type these keys alike); '^' arrived as '&' (key 19)"));
-    }
-
     // Caps Lock on changes the letter case of what arrives, not which layouts fit,
     // and the difference quoted is one of the layout.
     void capsLockChangesNoLanguage_data() {
