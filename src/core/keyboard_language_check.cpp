@@ -1,5 +1,6 @@
 #include "keyboard_language_check.h"
 
+#include "keyboard_layout.h"
 #include "layout_match.h"
 #include "setting_choices.h"
 #include "setting_fields.h"
@@ -27,12 +28,34 @@ QString receivedOf(const QList<CapturedKey>& keys, const SentKey& sent) {
     return text;
 }
 
-// "'?' arrived as '_' (key 30)" for the first character that came otherwise.
-QString firstDifference(const QList<CapturedKey>& keys, const SwipeReadings& readings) {
+// Whether this computer's Caps Lock alone made the character differ: the
+// reader's own layout gives the same with Caps Lock applied.
+bool capsLockAlone(const QList<CapturedKey>& keys, const SentKey& sent, const QString& received,
+                   const KeyboardLayout& reader) {
+    const CapturedKey* pressed = nullptr;
+    for (int k = sent.first; k <= sent.last; ++k) {
+        if (isModifierKey(keys.at(k).key))
+            continue;
+        if (pressed)
+            return false; // a dead key and its Space: Caps Lock does not change accents
+        pressed = &keys.at(k);
+    }
+    if (!pressed || pressed->position == kNoPosition ||
+        !pressed->state.testFlag(KeyState::CapsLock))
+        return false;
+    const LayoutSymbol symbol =
+        reader.symbol(pressed->position, pressed->state, KeyboardLayout::Caps::Applied);
+    return symbol.symbol != 0 && !symbol.dead && received == QString::fromUcs4(&symbol.symbol, 1);
+}
+
+// "'?' arrived as '_' (key 30)" for the first character that came otherwise
+// through the layout; what Caps Lock alone changed the letter case check tells.
+QString firstDifference(const QList<CapturedKey>& keys, const SwipeReadings& readings,
+                        const KeyboardLayout& reader) {
     for (qsizetype i = 0; i < readings.sent.keys.size(); ++i) {
         const SentKey& sent = readings.sent.keys.at(i);
         const QString received = receivedOf(keys, sent);
-        if (received == readings.sentRaw.at(i))
+        if (received == readings.sentRaw.at(i) || capsLockAlone(keys, sent, received, reader))
             continue;
         if (readings.sentMasked.at(i))
             return tr("a card number digit arrived otherwise (key %1)").arg(i + 1);
@@ -42,14 +65,27 @@ QString firstDifference(const QList<CapturedKey>& keys, const SwipeReadings& rea
     return QString();
 }
 
-// "GERMANY" or "GERMANY (SWEDEN/FINLAND and SWISS type these keys alike)".
-QString matchText(const QList<int>& languages) {
-    QString text = languageName(languages.first());
+// Of the languages that type the keys alike, this computer's own when it is
+// among them, else the lowest-numbered.
+int offered(const QList<int>& languages, const LanguageCheckContext& context) {
+    if (context.computerLayout) {
+        const int own = languageOfXkbLayout(*context.computerLayout);
+        if (languages.contains(own))
+            return own;
+    }
+    return languages.first();
+}
+
+// "GERMANY" or "GERMANY (SWEDEN/FINLAND and SWISS type these keys alike)", the
+// language offered first.
+QString matchText(const QList<int>& languages, int first) {
+    QString text = languageName(first);
     if (languages.size() == 1)
         return text;
     QStringList others;
-    for (qsizetype i = 1; i < languages.size(); ++i)
-        others << languageName(languages.at(i));
+    for (const int language : languages)
+        if (language != first)
+            others << languageName(language);
     const QString last = others.takeLast();
     const QString list = others.isEmpty() ? last : tr("%1 and %2").arg(others.join(QStringLiteral(", ")), last);
     return tr("%1 (%2 type these keys alike)").arg(text, list);
@@ -87,9 +123,10 @@ SwipeCheck altModeCheck(const QList<CapturedKey>& keys, const SwipeReadings& rea
     const int keysWithPositions = matchComputerLayout(keys).keysCompared;
     QString instead = tr("choose the keyboard language of this computer's layout instead of ALT mode");
     if (keysWithPositions > 0 && !fits.isEmpty()) {
-        suggested = fits.first();
-        instead = tr("choose %1, the keyboard language this computer's keys match, instead of ALT mode")
-                      .arg(matchText(fits));
+        suggested = offered(fits, context);
+        instead =
+            tr("choose %1, the keyboard language this computer's keys match, instead of ALT mode")
+                .arg(matchText(fits, suggested));
     }
     check.detail = tr("%1 characters came as Alt + keypad codes; this computer does not turn them into "
                       "characters, so programs here receive keypad digits: %2")
@@ -143,13 +180,15 @@ LanguageChecks checkLanguage(const QList<CapturedKey>& keys, const SwipeReadings
         return checks;
     }
     check.state = CheckState::Failed;
-    const QString difference = firstDifference(keys, readings);
-    QList<int> fits = match.languages;
+    const QString difference =
+        firstDifference(keys, readings, *KeyboardLayout::ofLanguage(frame.language));
+    const QList<int>& fits = match.languages;
     if (!fits.isEmpty()) {
+        const int first = offered(fits, context);
         if (checks.suggested < 0)
-            checks.suggested = fits.first();
+            checks.suggested = first;
         check.detail = tr("the reader types for %1, this computer's keys match %2; %3")
-                           .arg(reader, matchText(fits), difference);
+                           .arg(reader, matchText(fits, first), difference);
     } else {
         check.detail = tr("the reader types for %1, and none of the reader's keyboard languages matches "
                           "this computer's keys; %2. Set this computer's layout to %1 while the reader "

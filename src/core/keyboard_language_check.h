@@ -3,8 +3,11 @@
 #include "swipe_check.h"
 #include "swipe_frame.h"
 #include "swipe_readings.h"
+#include "xkb_layout_name.h"
 
 #include <QString>
+
+#include <optional>
 
 namespace quorvel {
 
@@ -22,6 +25,9 @@ struct LanguageCheckContext {
     QString withoutPositions;
     // Whether this computer turns Alt + keypad codes into characters (Windows does).
     bool composesAltCodes = false;
+    // This computer's active layout, where the window system tells it: of the
+    // languages that type the keys alike, its own is the one to offer.
+    std::optional<XkbLayoutName> computerLayout;
 };
 
 LanguageChecks checkLanguage(const QList<CapturedKey>& keys, const SwipeReadings& readings,

@@ -43,8 +43,8 @@ LayoutSymbol KeyboardLayout::symbol(int position, KeyStates state, Caps caps) co
         return {};
     int level = (state.testFlag(KeyState::Shift) ? kShiftLevel : 0) |
                 (state.testFlag(KeyState::AltGr) ? kAltGrLevel : 0);
-    if (caps == Caps::Applied && state.testFlag(KeyState::CapsLock) && key->capsShifts)
-        level ^= kShiftLevel;
+    if (caps == Caps::Applied && state.testFlag(KeyState::CapsLock))
+        return {key->capsSymbols[level], (key->capsDead & (1 << level)) != 0};
     return {key->symbols[level], (key->dead & (1 << level)) != 0};
 }
 

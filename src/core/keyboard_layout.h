@@ -11,6 +11,7 @@ namespace quorvel {
 struct LayoutSymbol {
     char32_t symbol = 0; // 0: nothing
     bool dead = false;   // a dead key; symbol is what it types before a Space
+    friend bool operator==(const LayoutSymbol&, const LayoutSymbol&) = default;
 };
 
 // One reader keyboard language's keys, from the generated tables.

@@ -5,11 +5,14 @@
 namespace quorvel {
 
 // The xkeyboard-config layout that stands for each reader keyboard language
-// (byte 48, code = index). Read by the layout generator and by nothing else at
-// run time; the generated tables carry the same order.
+// (byte 48, code = index). The layout generator reads it, and so does the
+// keyboard-language check to name this computer's own language; the generated
+// tables carry the same order.
 struct LayoutSource {
     const char* layout;
     const char* variant;
+    // Another XKB layout whose computers the language serves, "" for none.
+    const char* alsoLayout = "";
 };
 
 inline constexpr std::array<LayoutSource, 17> kLayoutSources{{
@@ -19,7 +22,8 @@ inline constexpr std::array<LayoutSource, 17> kLayoutSources{{
     {"de", ""},    // GERMANY
     {"it", ""},    // ITALY
     {"be", ""},    // BELGIUM: Belgian AZERTY
-    {"se", ""},    // SWEDEN/FINLAND: one layout serves both; fi differs only beyond ASCII
+    // SWEDEN/FINLAND: one layout serves both; fi differs only beyond ASCII.
+    {"se", "", "fi"},
     {"es", ""},    // SPANISH: Spain
     {"dk", ""},    // DENMARK
     {"pt", ""},    // PORTUGAL

@@ -6,10 +6,11 @@ namespace quorvel {
 
 // One key of a reader keyboard language, as xkeyboard-config defines it.
 struct LayoutKey {
-    int position;          // evdev key code, the same on every platform after normalising
-    char32_t symbols[4];   // plain, Shift, AltGr, Shift+AltGr; 0 where the key types nothing
-    unsigned char dead;    // bit n set: symbols[n] is a dead key, given as its spacing character
-    bool capsShifts;       // Caps Lock turns the plain level into the Shift level (letters)
+    int position;            // evdev key code, the same on every platform after normalising
+    char32_t symbols[4];     // plain, Shift, AltGr, Shift+AltGr; 0 where the key types nothing
+    unsigned char dead;      // bit n set: symbols[n] is a dead key, given as its spacing character
+    char32_t capsSymbols[4]; // the same levels with Caps Lock on
+    unsigned char capsDead;  // bit n set: capsSymbols[n] is a dead key
 };
 
 struct LayoutTable {

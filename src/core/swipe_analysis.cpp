@@ -27,7 +27,9 @@ SwipeAnalysis analyzeSwipe(const QList<CapturedKey>& keys, const SettingsImage& 
     analysis.timing = swipeTiming(keys);
 
     const LanguageChecks language =
-        checkLanguage(keys, readings, frame, LanguageCheckContext{options.withoutPositions, options.composesAltCodes});
+        checkLanguage(keys, readings, frame,
+                      LanguageCheckContext{options.withoutPositions, options.composesAltCodes,
+                                           options.computerLayout});
     analysis.suggestedLanguage = language.suggested;
 
     const SwipeKeys swipe(readings.sentRaw, readings.sentShown);

@@ -11,6 +11,7 @@
 #include "swipe_frame.h"
 #include "swipe_split.h"
 #include "swipe_timing.h"
+#include "xkb_layout_name.h"
 
 #include <QList>
 #include <QStringList>
@@ -42,6 +43,8 @@ struct SwipeOptions {
     bool composesAltCodes = false;
     // Whether the keys carry the state of Caps Lock; a terminal's do not.
     bool capsLockSeen = true;
+    // This computer's active layout, where it is known.
+    std::optional<XkbLayoutName> computerLayout;
 };
 
 // Checks one swipe against what the settings image makes the reader send.

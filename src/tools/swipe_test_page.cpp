@@ -1,5 +1,6 @@
 #include "swipe_test_page.h"
 
+#include "active_keyboard_layout.h"
 #include "swipe_capture.h"
 #include "wrap_anywhere_delegate.h"
 
@@ -78,6 +79,7 @@ QString checkSummary(const SwipeAnalysis& analysis) {
 
 SwipeTestPage::SwipeTestPage(const Session& session, Clock clock, QWidget* parent)
     : ChildWindow(parent), m_session(session), m_clock(clock ? std::move(clock) : monotonicClock()),
+      m_layoutReader(activeKeyboardLayout),
       m_capture(new SwipeCapture(this)), m_gap(new QSpinBox(this)),
       m_showNumbers(new QCheckBox(tr("Show card numbers"), this)),
       m_clear(captionedButton(this, QStringLiteral("Clear"), tr("Clear"))),
@@ -187,6 +189,11 @@ SwipeTestPage::SwipeTestPage(const Session& session, Clock clock, QWidget* paren
 
 SwipeTestPage::~SwipeTestPage() = default;
 
+void SwipeTestPage::setLayoutReader(LayoutReader reader) {
+    m_layoutReader = std::move(reader);
+    refresh();
+}
+
 void SwipeTestPage::activate() {
     m_showNumbers->setChecked(false);
     refresh();
@@ -206,8 +213,11 @@ void SwipeTestPage::record(const KeyPress& press) {
     const bool begins = m_keys.isEmpty() || beginsSwipe(m_keys.last(), captured, m_gap->value()) ||
                         terminatorEnd(m_swipeKeys.last(), frame) == m_swipeKeys.last().size() - 1;
     m_keys.append(captured);
-    if (begins)
+    // The layout may have been switched since the last swipe.
+    if (begins) {
         m_swipeKeys.append(QList<CapturedKey>());
+        m_computerLayout = m_layoutReader();
+    }
     m_swipeKeys.last().append(captured);
     // A tail that turned out not to be the postamble ended the swipe before this key.
     const int end = terminatorEnd(m_swipeKeys.last(), frame);
@@ -243,6 +253,7 @@ void SwipeTestPage::clear() {
 void SwipeTestPage::refresh() {
     const SettingsImage& image = m_session.image;
     m_expected->setText(tr("Expected: %1").arg(expectedFrame(image)));
+    m_computerLayout = m_layoutReader();
     m_swipeKeys = splitSwipes(m_keys, m_gap->value(), image);
     m_analyses.clear();
     for (const QList<CapturedKey>& swipe : std::as_const(m_swipeKeys))
@@ -270,6 +281,7 @@ SwipeOptions SwipeTestPage::options() const {
     options.cardNumbers = cardNumbers();
     // Only Windows turns Alt + keypad codes into characters.
     options.composesAltCodes = QGuiApplication::platformName() == QLatin1String("windows");
+    options.computerLayout = m_computerLayout;
     return options;
 }
 

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "core/swipe_analysis.h"
+#include "core/xkb_layout_name.h"
 #include "ui/child_window.h"
 
 #include <QList>
 
 #include <functional>
+#include <optional>
 
 class QCheckBox;
 class QLabel;
@@ -27,8 +29,13 @@ public:
     // Milliseconds on a monotonic clock; a test passes its own.
     using Clock = std::function<qint64()>;
 
+    // This computer's active keyboard layout, asked as each swipe begins; a test passes its own.
+    using LayoutReader = std::function<std::optional<XkbLayoutName>()>;
+
     explicit SwipeTestPage(const Session& session, Clock clock = {}, QWidget* parent = nullptr);
     ~SwipeTestPage() override;
+
+    void setLayoutReader(LayoutReader reader);
 
     // Shows the frame and checks for the image as it is now, card numbers masked.
     void activate() override;
@@ -54,6 +61,8 @@ private:
 
     const Session& m_session;
     Clock m_clock;
+    LayoutReader m_layoutReader;
+    std::optional<XkbLayoutName> m_computerLayout;
     QList<CapturedKey> m_keys;
     // Oldest first; a new key only analyses the newest swipe again, so a long
     // session does not slow the capture down.

@@ -14,7 +14,8 @@ using namespace quorvel;
 
 namespace {
 
-enum Language { US = 0, UK = 1, FRANCE = 2, GERMANY = 3, SWISS = 10, CANADA = 12, POLAND = 14, JAPAN = 16 };
+enum Language { US = 0, UK = 1, FRANCE = 2, GERMANY = 3, ITALY = 4, BELGIUM = 5, SWISS = 10, CANADA = 12,
+                POLAND = 14, JAPAN = 16 };
 
 const QString kFrame = QStringLiteral("%B4111111111111111^DOE/JOHN^2512101?;4111111111111111=2512101?[Enter]");
 
@@ -97,13 +98,39 @@ private slots:
         QCOMPARE(found.dead, dead);
     }
 
-    void capsLockAppliesToLettersOnly() {
-        const KeyboardLayout& us = *KeyboardLayout::ofLanguage(US);
-        const KeyStates caps = KeyState::CapsLock;
-        QCOMPARE(us.symbol(30, caps, KeyboardLayout::Caps::Applied).symbol, U'A');
-        QCOMPARE(us.symbol(30, caps | KeyState::Shift, KeyboardLayout::Caps::Applied).symbol, U'a');
-        QCOMPARE(us.symbol(2, caps, KeyboardLayout::Caps::Applied).symbol, U'1');
-        QCOMPARE(us.symbol(30, caps).symbol, U'a');
+    // What Caps Lock gives, as libxkbcommon says: letters beyond ASCII too, and on
+    // some keys a capital that no Shift level has.
+    void capsLock_data() {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<int>("position");
+        QTest::addColumn<bool>("shift");
+        QTest::addColumn<uint>("symbol");
+        QTest::newRow("U.S. a") << int(US) << 30 << false << uint('A');
+        QTest::newRow("U.S. Shift a") << int(US) << 30 << true << uint('a');
+        QTest::newRow("U.S. digit") << int(US) << 2 << false << uint('1');
+        QTest::newRow("FRANCE é") << int(FRANCE) << 3 << false << uint(0xC9);
+        QTest::newRow("FRANCE & stays") << int(FRANCE) << 2 << false << uint('&');
+        QTest::newRow("FRANCE ù") << int(FRANCE) << 40 << false << uint(0xD9);
+        QTest::newRow("ITALY ò") << int(ITALY) << 39 << false << uint(0xD2);
+        QTest::newRow("ITALY Shift ç") << int(ITALY) << 39 << true << uint(0xC7);
+        QTest::newRow("BELGIUM à") << int(BELGIUM) << 11 << false << uint(0xC0);
+        QTest::newRow("SWISS ö") << int(SWISS) << 39 << false << uint(0xD6);
+        QTest::newRow("SWISS Shift é") << int(SWISS) << 39 << true << uint(0xC9);
+        QTest::newRow("GERMANY ö") << int(GERMANY) << 39 << false << uint(0xD6);
+        QTest::newRow("GERMANY Shift Ö") << int(GERMANY) << 39 << true << uint(0xF6);
+        QTest::newRow("GERMANY ß") << int(GERMANY) << 12 << false << uint(0x1E9E);
+    }
+    void capsLock() {
+        QFETCH(int, language);
+        QFETCH(int, position);
+        QFETCH(bool, shift);
+        QFETCH(uint, symbol);
+        const KeyboardLayout& layout = *KeyboardLayout::ofLanguage(language);
+        const KeyStates state = shift ? KeyStates(KeyState::Shift) : KeyStates();
+        const KeyStates caps = state | KeyState::CapsLock;
+        QCOMPARE(uint(layout.symbol(position, caps, KeyboardLayout::Caps::Applied).symbol), symbol);
+        // A reader has no Caps Lock of its own.
+        QCOMPARE(layout.symbol(position, caps), layout.symbol(position, state));
     }
 
     // A reader of one language types the frame into a computer of another:

@@ -62,6 +62,7 @@ class SwipeTestPageTest : public QObject {
         for (const KeyPress& key : keys) {
             quint32 native = 0;
             native |= key.state.testFlag(KeyState::Shift) ? 0x01 : 0;
+            native |= key.state.testFlag(KeyState::CapsLock) ? 0x02 : 0;
             native |= key.state.testFlag(KeyState::Control) ? 0x04 : 0;
             native |= key.state.testFlag(KeyState::Alt) ? 0x08 : 0;
             native |= key.state.testFlag(KeyState::NumLock) ? 0x10 : 0;
@@ -225,6 +226,37 @@ private slots:
         QVERIFY(language->widget()->findChild<QRadioButton*>(QStringLiteral("Option1_3"))->isChecked());
         QCOMPARE(m_f->session.byte(48), 0);
         QVERIFY(!m_f->session.changed);
+    }
+
+    // A U.S. reader on a Swiss computer: GERMANY, SWEDEN/FINLAND and SWISS type the
+    // swipe alike. The lowest-numbered is offered while this computer's layout is
+    // unknown; it is asked again as the next swipe begins.
+    void offersThisComputersLayout_data() {
+        QTest::addColumn<QString>("layout");
+        QTest::addColumn<QString>("variant");
+        QTest::addColumn<QString>("offered");
+        QTest::newRow("Swiss") << "ch" << "" << "SWISS";
+        QTest::newRow("Swiss French") << "ch" << "fr" << "SWISS";
+        QTest::newRow("Swedish") << "se" << "" << "SWEDEN/FINLAND";
+        QTest::newRow("a layout the keys do not fit") << "us" << "" << "GERMANY";
+    }
+    void offersThisComputersLayout() {
+        QFETCH(QString, layout);
+        QFETCH(QString, variant);
+        QFETCH(QString, offered);
+        SwipeTestPage& page = startOnThePage();
+        std::optional<XkbLayoutName> computer;
+        page.setLayoutReader([&computer] { return computer; });
+        auto* use = page.findChild<QPushButton*>(QStringLiteral("UseLanguage"));
+        const QList<KeyPress> swipe = typedAt(0, 10, kCard + QStringLiteral("[Enter]"));
+        sendAsX11(page, swipe);
+        QCOMPARE(use->accessibleName(), QStringLiteral("Use GERMANY for the reader"));
+        computer = XkbLayoutName{layout, variant};
+        sendAsX11(page, swipe);
+        QCOMPARE(swipes(page)->count(), 2);
+        QCOMPARE(use->accessibleName(), QStringLiteral("Use %1 for the reader").arg(offered));
+        QVERIFY2(texts(checks(page)).first().contains(QStringLiteral("match %1 (").arg(offered)),
+                 qPrintable(texts(checks(page)).first()));
     }
 
     // An ALT-mode reader on Linux: this computer receives one long run of keypad

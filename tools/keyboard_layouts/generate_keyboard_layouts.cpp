@@ -1,8 +1,9 @@
 // Writes src/core/keyboard_layout_table.cpp: for each reader keyboard language,
-// the character of every key of the typing block at its four levels, read from
-// xkeyboard-config through libxkbcommon. Usage: generate_keyboard_layouts [OUTPUT]
-// (standard output without an argument). The xkeyboard-config version is taken
-// from the XKB_CONFIG_VERSION given at build time.
+// the character of every key of the typing block at its four levels, without
+// and with Caps Lock, read from xkeyboard-config through libxkbcommon. Usage:
+// generate_keyboard_layouts [OUTPUT] (standard output without an argument).
+// The xkeyboard-config version is taken from the XKB_CONFIG_VERSION given at
+// build time.
 
 #include "core/keyboard_layout_sources.h"
 
@@ -107,7 +108,17 @@ std::string literal(char32_t c) {
     return out.str();
 }
 
-bool sameLevel(const Level& a, const Level& b) { return a.symbol == b.symbol && a.dead == b.dead; }
+// "{U'a', U'A', 0, 0}, 0": the four symbols, then the bits of the dead ones.
+void writeLevels(std::ostream& out, const Level (&levels)[4]) {
+    int dead = 0;
+    out << "{";
+    for (int n = 0; n < 4; ++n) {
+        out << (n ? ", " : "") << literal(levels[n].symbol);
+        if (levels[n].dead)
+            dead |= 1 << n;
+    }
+    out << "}, " << dead;
+}
 
 std::string layoutName(const quorvel::LayoutSource& source) {
     std::string name = source.layout;
@@ -153,16 +164,16 @@ int main(int argc, char** argv) {
             if (std::none_of(std::begin(levels), std::end(levels),
                              [](const Level& level) { return level.symbol != 0; }))
                 continue;
-            const Level capsPlain = levelOf(keymap, compose, position, false, false, true);
-            const bool capsShifts = !sameLevel(capsPlain, levels[0]) && sameLevel(capsPlain, levels[1]);
-            int dead = 0;
-            out << "    {" << position << ", {";
-            for (int n = 0; n < 4; ++n) {
-                out << (n ? ", " : "") << literal(levels[n].symbol);
-                if (levels[n].dead)
-                    dead |= 1 << n;
-            }
-            out << "}, " << dead << ", " << (capsShifts ? "true" : "false") << "},\n";
+            // Caps Lock is more than Shift on letters: the key's type decides which
+            // levels it reaches, and xkbcommon upper-cases what the type leaves alone.
+            Level caps[4];
+            for (int n = 0; n < 4; ++n)
+                caps[n] = levelOf(keymap, compose, position, n & 1, n & 2, true);
+            out << "    {" << position << ", ";
+            writeLevels(out, levels);
+            out << ", ";
+            writeLevels(out, caps);
+            out << "},\n";
         }
         out << "};\n\n";
         xkb_keymap_unref(keymap);
