@@ -81,27 +81,43 @@ int transmitCommand(const QStringList& args, QTextStream& out, QTextStream& err,
     if (const int status = loadSettingsFile(files.first(), session.image, err))
         return status;
     // Like the Transmit page: a missing reader is worth a word, but the companion decides.
-    if (listReaders(bus).empty())
-        err << "quorvel-cli: warning: no reader found; transmitting anyway\n";
+    // Said after a success; a failure is one line, which then says it.
+    const bool noReader = listReaders(bus).empty();
     // The companion writes straight to the same terminal: what we said so far goes first.
     out.flush();
     err.flush();
     runner.setTimeLimit(timeout);
     const TransmitOutcome outcome = transmitSettings(session, folder, runner);
     runner.setTimeLimit({});
-    switch (outcome.failure) {
-    case TransmitOutcome::Failure::None:
+    using Failure = TransmitOutcome::Failure;
+    if (outcome.succeeded()) {
+        if (noReader)
+            err << "quorvel-cli: warning: no reader found; transmitting anyway\n";
         return kOk;
-    case TransmitOutcome::Failure::FileNotWritten:
-        err << "quorvel-cli: " << printable(outcome.message) << "\n";
+    }
+    QString message = printable(outcome.message);
+    switch (outcome.failure) {
+    case Failure::CompanionFailed:
+    case Failure::CompanionCrashed:
+    case Failure::CompanionStopped:
+    case Failure::CompanionTimedOut:
+        if (noReader)
+            message += QStringLiteral(" No reader was found.");
+        break;
+    default:
+        break;
+    }
+    switch (outcome.failure) {
+    case Failure::FileNotWritten:
+        err << "quorvel-cli: " << message << "\n";
         return kFile;
-    case TransmitOutcome::Failure::CompanionTimedOut:
-        err << "quorvel-cli: transmit: " << printable(outcome.message) << "\n";
+    case Failure::CompanionTimedOut:
+        err << "quorvel-cli: transmit: " << message << "\n";
         return kCompanionFailed;
     default:
         break;
     }
-    err << "quorvel-cli: " << printable(outcome.message) << "\n";
+    err << "quorvel-cli: " << message << "\n";
     return kCompanionFailed;
 }
 

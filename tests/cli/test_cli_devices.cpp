@@ -108,20 +108,26 @@ private slots:
         QCOMPARE(fileContent(file), composeSettingsText(image));
     }
 
-    // The companion writes to the same terminal, so the warning must be out before it starts.
-    void warningPrecedesTheCompanion() {
+    // Without a reader a failure is one line; a success keeps the warning.
+    void noReaderIsOneLine_data() {
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("err");
+        QTest::newRow("sent") << 0 << "quorvel-cli: warning: no reader found; transmitting anyway\n";
+        QTest::newRow("failed")
+            << 3 << "quorvel-cli: The companion program /opt/hop/Hoplink.exe ended with status 3. No reader was found.\n";
+    }
+    void noReaderIsOneLine() {
+        QFETCH(int, exitCode);
+        QFETCH(QString, err);
         FakeHidBus bus;
         FakeCompanionRunner runner;
+        runner.result.exitCode = exitCode;
         const QString file = m_dir.filePath(QStringLiteral("early.msr"));
         QFile::copy(shippedFactoryFile(), file);
-        QString err;
-        QString out;
-        QTextStream e(&err);
-        QTextStream o(&out);
-        QString errWhileRunning;
-        runner.whileRunning = [&] { errWhileRunning = err; };
-        QCOMPARE(transmitCommand({file}, o, e, bus, runner, m_dir.path()), 0);
-        QCOMPARE(errWhileRunning, QStringLiteral("quorvel-cli: warning: no reader found; transmitting anyway\n"));
+        const Run r = capture([&](QTextStream& o, QTextStream& e) {
+            return transmitCommand({file}, o, e, bus, runner, m_dir.path());
+        });
+        QCOMPARE(r.err, err);
     }
 
     void transmitWarnsWithoutAReaderAndRefusesBadFiles() {
