@@ -87,7 +87,10 @@ int transmitCommand(const QStringList& args, QTextStream& out, QTextStream& err,
     out.flush();
     err.flush();
     runner.setTimeLimit(timeout);
-    const TransmitOutcome outcome = transmitSettings(session, folder, runner);
+    const TransmitOutcome outcome = transmitSettings(session, folder, runner, [&err] {
+        err << "quorvel-cli: transmit: waiting for another transmission from this folder to end\n";
+        err.flush();
+    });
     runner.setTimeLimit({});
     using Failure = TransmitOutcome::Failure;
     if (outcome.succeeded()) {
@@ -112,6 +115,7 @@ int transmitCommand(const QStringList& args, QTextStream& out, QTextStream& err,
         err << "quorvel-cli: " << message << "\n";
         return kFile;
     case Failure::CompanionTimedOut:
+    case Failure::WaitTimedOut:
         err << "quorvel-cli: transmit: " << message << "\n";
         return kCompanionFailed;
     default:

@@ -139,7 +139,12 @@ bool Provisioning::transmit(ProvisioningRecord& record) {
     m_out << "Sending the settings\n";
     // The companion writes to the same terminal: what was said so far goes first.
     m_out.flush();
-    const TransmitOutcome outcome = transmitSettings(session, m_seams.folder, m_seams.runner);
+    const TransmitOutcome outcome =
+        transmitSettings(session, m_seams.folder, m_seams.runner, [this] {
+            m_err << "quorvel-cli: provision: waiting for another transmission from this folder "
+                     "to end\n";
+            m_err.flush();
+        });
     record.imageSha256 =
         QCryptographicHash::hash(QByteArrayView(reinterpret_cast<const char*>(session.image.data()),
                                                 static_cast<qsizetype>(session.image.size())),

@@ -3,16 +3,36 @@
 #include "core/settings_file.h"
 #include "fake_companion_runner.h"
 #include "device/process_companion_runner.h"
+#include "device/transfer_file.h"
 #include "fake_hid_bus.h"
 #include "test_files.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
 using namespace quorvel;
+
+namespace {
+
+// The built tool in the folder, with the stand-in companion named in QUORVEL_COMPANION.
+void prepareTool(QProcess& tool, const QString& folder, const QString& companion) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QUORVEL_COMPANION"), companion);
+    tool.setProcessEnvironment(environment);
+    tool.setWorkingDirectory(folder);
+}
+
+QString writeCompanion(const QString& path, const QByteArray& body) {
+    writeFile(path, "#!/bin/sh\n" + body);
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    return path;
+}
+
+} // namespace
 
 class CliDevicesTest : public QObject {
     Q_OBJECT
@@ -213,6 +233,59 @@ private slots:
         QCOMPARE(r.err, QStringLiteral("quorvel-cli: transmit: The companion program %1 was stopped "
                                        "after the timeout of 1 s.\n")
                             .arg(companion));
+    }
+    // Each transmission sends its own image, the later one waiting for the earlier's end;
+    // its --timeout covers the wait.
+    void oneTransmissionPerFolderAtATime_data() {
+        QTest::addColumn<QString>("timeout"); // for the second, empty for none
+        QTest::addColumn<int>("status");
+        QTest::newRow("waits its turn") << QString() << 0;
+        QTest::newRow("runs out of time waiting") << "1" << 5;
+    }
+    void oneTransmissionPerFolderAtATime() {
+#ifndef Q_OS_UNIX
+        QSKIP("the stand-in companion is a shell script");
+#endif
+        QFETCH(QString, timeout);
+        QFETCH(int, status);
+        QTemporaryDir dir;
+        // Reads usbData.txt late, and keeps it under the name of the tool that ran it.
+        const QString companion = writeCompanion(dir.filePath(QStringLiteral("late.sh")),
+                                                 "sleep 2\ncat usbData.txt > \"sent-$PPID\"\n");
+        SettingsImage images[2] = {patternImage(1), patternImage(2)};
+        QProcess tools[2];
+        qint64 pids[2] = {};
+        for (int i = 0; i < 2; ++i) {
+            const QString file = dir.filePath(QStringLiteral("%1.msr").arg(i));
+            writeFile(file, composeSettingsText(images[i]));
+            images[i][127] = 0x80;
+            prepareTool(tools[i], dir.path(), companion);
+            QStringList words{QStringLiteral("transmit"), file};
+            if (i == 1 && !timeout.isEmpty())
+                words << QStringLiteral("--timeout") << timeout;
+            tools[i].start(QStringLiteral(QUORVEL_CLI_PROGRAM), words);
+            QVERIFY(tools[i].waitForStarted());
+            pids[i] = tools[i].processId();
+            QTest::qWait(300);
+        }
+        for (QProcess& tool : tools)
+            QVERIFY(tool.state() == QProcess::NotRunning || tool.waitForFinished(30000));
+        const QString firstSaid = QString::fromUtf8(tools[0].readAllStandardError());
+        const QString secondSaid = QString::fromUtf8(tools[1].readAllStandardError());
+        QCOMPARE(tools[0].exitCode(), 0);
+        QCOMPARE(tools[1].exitCode(), status);
+        const QString waits = QStringLiteral("waiting for another transmission from this folder");
+        QCOMPARE(firstSaid.count(waits), 0);
+        QCOMPARE(secondSaid.count(waits), 1);
+        const auto sent = [&](int i) { return dir.filePath(QStringLiteral("sent-%1").arg(pids[i])); };
+        QCOMPARE(fileContent(sent(0)), transferText(images[0]));
+        if (status == 0) {
+            QCOMPARE(fileContent(sent(1)), transferText(images[1]));
+        } else {
+            QVERIFY(!QFile::exists(sent(1)));
+            QVERIFY2(secondSaid.endsWith(QStringLiteral("within the timeout of 1 s.\n")), qPrintable(secondSaid));
+        }
+        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("usbData.txt.lock"))));
     }
 };
 
