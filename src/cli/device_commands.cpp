@@ -2,6 +2,7 @@
 
 #include "cli.h"
 
+#include "core/ending_signals.h"
 #include "core/session.h"
 #include "device/companion_runner.h"
 #include "device/reader_list.h"
@@ -93,6 +94,15 @@ int transmitCommand(const QStringList& args, QTextStream& out, QTextStream& err,
     });
     runner.setTimeLimit({});
     using Failure = TransmitOutcome::Failure;
+    if (ending_signals::stopRequested()) {
+        // The companion and all it started are gone: the tool ends as the signal asked.
+        if (!outcome.succeeded())
+            err << "quorvel-cli: transmit: "
+                << signalDescription(ending_signals::requestingSignal()) << ": "
+                << printable(outcome.message) << "\n";
+        err.flush();
+        ending_signals::endBySignal();
+    }
     if (outcome.succeeded()) {
         if (noReader)
             err << "quorvel-cli: warning: no reader found; transmitting anyway\n";

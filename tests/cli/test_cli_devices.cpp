@@ -5,6 +5,7 @@
 #include "device/process_companion_runner.h"
 #include "device/transfer_file.h"
 #include "fake_hid_bus.h"
+#include "process_probe.h"
 #include "test_files.h"
 
 #include <QJsonArray>
@@ -13,6 +14,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <csignal>
 
 using namespace quorvel;
 
@@ -30,6 +33,15 @@ QString writeCompanion(const QString& path, const QByteArray& body) {
     writeFile(path, "#!/bin/sh\n" + body);
     QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     return path;
+}
+
+QByteArray waitForContent(const QString& path) {
+    QByteArray content;
+    for (int i = 0; i < 200 && !content.endsWith('\n'); ++i) {
+        QTest::qWait(50);
+        content = fileContent(path);
+    }
+    return content;
 }
 
 } // namespace
@@ -234,6 +246,68 @@ private slots:
                                        "after the timeout of 1 s.\n")
                             .arg(companion));
     }
+    // Whatever ends the companion ends all it started, and a child it leaves is ended when
+    // the tool ends, so that "| cat" ends too.
+    void theToolEndsAllTheCompanionStarted_data() {
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<bool>("signal"); // SIGTERM to the tool rather than --timeout 1
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("said");
+        const QString timedOut = QStringLiteral("was stopped after the timeout of 1 s.");
+        QTest::newRow("timeout, a child in the background")
+            << QByteArray("sleep 987654 &\necho $! > \"$0.pid\"\nwait\n") << false << 5 << timedOut;
+        QTest::newRow("timeout, a child in the foreground")
+            << QByteArray("sh -c 'echo $$ > \"$0\"; exec sleep 987654' \"$0.pid\"\n") << false << 5
+            << timedOut;
+        QTest::newRow("timeout, a child that ignores TERM")
+            << QByteArray("(trap '' TERM; exec sleep 987654) &\necho $! > \"$0.pid\"\nwait\n") << false
+            << 5 << timedOut;
+        QTest::newRow("sent, a child left running")
+            << QByteArray("sleep 987654 &\necho $! > \"$0.pid\"\n") << false << 0 << QString();
+        QTest::newRow("SIGTERM to the tool")
+            << QByteArray("sleep 987654 &\necho $! > \"$0.pid\"\nwait\n") << true << 128 + SIGTERM
+            << QStringLiteral("was stopped.");
+    }
+    void theToolEndsAllTheCompanionStarted() {
+#ifndef Q_OS_UNIX
+        QSKIP("the stand-in companion is a shell script");
+#endif
+        QFETCH(QByteArray, body);
+        QFETCH(bool, signal);
+        QFETCH(int, status);
+        QFETCH(QString, said);
+        QTemporaryDir dir;
+        const QString companion = writeCompanion(dir.filePath(QStringLiteral("hang.sh")), body);
+        const QString file = dir.filePath(QStringLiteral("s.msr"));
+        QFile::copy(shippedFactoryFile(), file);
+        QProcess tool;
+        prepareTool(tool, dir.path(), companion);
+        QStringList words{QStringLiteral("transmit"), file};
+        if (!signal)
+            words << QStringLiteral("--timeout") << QStringLiteral("1");
+        // Through a pipe, as "quorvel-cli transmit ... 2>&1 | cat": it ends once nothing holds it.
+        tool.start(QStringLiteral("/bin/sh"),
+                   QStringList{QStringLiteral("-c"),
+                               QStringLiteral("{ \"$0\" \"$@\" & echo $! > tool.pid; wait $!; "
+                                              "echo \"status $?\"; } 2>&1 | cat"),
+                               QStringLiteral(QUORVEL_CLI_PROGRAM)} + words);
+        const QByteArray pid = waitForContent(companion + QStringLiteral(".pid"));
+        QVERIFY(!pid.isEmpty());
+        const auto leftOver = qScopeGuard([&pid] { ::kill(pid.trimmed().toInt(), SIGKILL); });
+        if (signal)
+            QCOMPARE(::kill(fileContent(dir.filePath(QStringLiteral("tool.pid"))).trimmed().toInt(), SIGTERM), 0);
+        QVERIFY(tool.state() == QProcess::NotRunning || tool.waitForFinished(20000));
+        QStringList lines = QString::fromUtf8(tool.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        lines.removeAll(QStringLiteral("Terminated")); // the shell's word for the signal
+        QCOMPARE(lines.takeLast(), QStringLiteral("status %1").arg(status));
+        if (said.isEmpty()) {
+            QVERIFY(lines.size() <= 1); // the warning where the machine has no reader
+        } else {
+            QVERIFY2(lines.size() == 1 && lines.first().contains(said), qPrintable(lines.join(u'|')));
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(processGone(pid), 5000);
+    }
+
     // Each transmission sends its own image, the later one waiting for the earlier's end;
     // its --timeout covers the wait.
     void oneTransmissionPerFolderAtATime_data() {

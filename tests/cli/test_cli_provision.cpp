@@ -1,9 +1,13 @@
 #include "cli/provision_command.h"
 #include "cli/terminal_input_posix.h"
+#include "core/ending_signals.h"
 #include "core/setting_catalog.h"
 #include "core/settings_file.h"
+#include "device/companion_command.h"
+#include "device/process_companion_runner.h"
 #include "fake_companion_runner.h"
 #include "fake_hid_bus.h"
+#include "process_probe.h"
 #include "test_files.h"
 
 #include <QCryptographicHash>
@@ -12,6 +16,7 @@
 #include <QJsonObject>
 #include <QTemporaryDir>
 #include <QTimeZone>
+#include <QTimer>
 #include <QtTest>
 
 #include <deque>
@@ -84,6 +89,7 @@ struct Station {
     ScriptedInput input;
     CuedBus bus;
     FakeCompanionRunner runner;
+    CompanionRunner* realRunner = nullptr; // instead of the fake
     QList<Reader> queue;
     bool seen = false;
     int attached = 0;
@@ -125,7 +131,8 @@ struct Station {
     void run(const QStringList& args) {
         QTextStream o(&out);
         QTextStream e(&err);
-        ProvisionSeams seams{bus, runner, input, dir.path(), shippedFactoryFile()};
+        ProvisionSeams seams{bus, realRunner ? *realRunner : runner, input, dir.path(),
+                             shippedFactoryFile()};
         seams.now = [] {
             return QDateTime(QDate(2026, 12, 9), QTime(14, 3, 7), Qt::OffsetFromUTC, 3600);
         };
@@ -364,6 +371,53 @@ private slots:
         QCOMPARE(after.c_iflag, before.c_iflag);
         ::close(master);
         ::close(slave);
+    }
+    // A stop request while a companion hangs ends it and all it started, then the run,
+    // with its summary.
+    void aStopEndsAHangingCompanionAndTheRun_data() {
+        QTest::addColumn<bool>("signal"); // SIGTERM, or Ctrl+C typed
+        QTest::newRow("SIGTERM") << true;
+        QTest::newRow("Ctrl+C") << false;
+    }
+    void aStopEndsAHangingCompanionAndTheRun() {
+        QFETCH(bool, signal);
+        ending_signals::install();
+        Station station;
+        station.queue = {{QStringLiteral("SN1"), true, 0, {}}};
+        const QString companion = station.dir.filePath(QStringLiteral("hang.sh"));
+        writeFile(companion, "#!/bin/sh\nsleep 987654 &\necho $! > \"$0.pid\"\nwait\n");
+        QFile::setPermissions(companion, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        qputenv(kCompanionVariable, QFile::encodeName(companion));
+        ProcessCompanionRunner runner;
+        runner.setKillDelay(std::chrono::milliseconds(300));
+        runner.setListening(true);
+        station.realRunner = &runner;
+        QByteArray pid;
+        QTimer poke;
+        QObject::connect(&poke, &QTimer::timeout, [&] {
+            pid = fileContent(companion + QStringLiteral(".pid"));
+            if (!pid.endsWith('\n'))
+                return;
+            poke.stop();
+            if (signal)
+                ::kill(::getpid(), SIGTERM);
+            else
+                station.input.typeAfter(0, "\x03");
+        });
+        poke.start(50);
+        const auto tidy = qScopeGuard([&] {
+            qunsetenv(kCompanionVariable);
+            ending_signals::clearRequest();
+            ::kill(pid.trimmed().toInt(), SIGKILL);
+        });
+        station.run({station.settingsFile()});
+        QVERIFY(processGone(pid));
+        QVERIFY2(station.out.endsWith(
+                     QStringLiteral(" was stopped.\n\nReaders set up: 0, failed: 1, not verified: 0\n")),
+                 qPrintable(station.out));
+        QCOMPARE(station.log().size(), 1);
+        QCOMPARE(station.log().first().value(QStringLiteral("transmission")).toString(),
+                 QStringLiteral("failed"));
     }
 };
 
