@@ -94,8 +94,11 @@ const CliCommand kCommands[] = {
      "Sets byte 127 to 0x80, writes usbData.txt into the current directory and runs\n"
      "the companion program Hoplink.exe. Status 0 when it ends with status 0; 5 (and a\n"
      "line naming its status or signal) when it cannot run or ends otherwise.\n"
-     "--timeout ends a companion still running after SECONDS (asked to end, killed\n"
-     "3 seconds later): status 5 and a line saying so. Default: no limit.\n",
+     "--timeout ends a companion still running after SECONDS, with all it started\n"
+     "(asked to end, killed 3 seconds later): status 5 and a line saying so. Default:\n"
+     "no limit. One transmission per folder at a time: another one waits for it (and\n"
+     "says so), its --timeout counting the wait. Ctrl+C ends the companion the same\n"
+     "way, then the tool.\n",
      transmitRow},
     {"swipe", "swipe [FILE] [OPTIONS]", "check what a reader types against FILE",
      "Options: [--gap MS] [--timeout SECONDS] [--count N] [--json] [--show-card-numbers]\n"
@@ -124,7 +127,8 @@ const CliCommand kCommands[] = {
      "card data. It is never written through a symbolic link. Ctrl+C (or the end\n"
      "of one round with --once) prints a summary; status 0 when every reader was\n"
      "set up and verified, 1 otherwise. --timeout ends the companion as transmit\n"
-     "--timeout does; that reader is not set up.\n",
+     "--timeout does; that reader is not set up. Ctrl+C while the companion runs\n"
+     "ends it the same way, then the run.\n",
      provisionRow},
 };
 
