@@ -323,9 +323,10 @@ private slots:
         QFETCH(QString, timeout);
         QFETCH(int, status);
         QTemporaryDir dir;
-        // Reads usbData.txt late, and keeps it under the name of the tool that ran it.
-        const QString companion = writeCompanion(dir.filePath(QStringLiteral("late.sh")),
-                                                 "sleep 2\ncat usbData.txt > \"sent-$PPID\"\n");
+        // Says it runs, reads usbData.txt late and keeps it under the name of the tool that ran it.
+        const QString companion = writeCompanion(
+            dir.filePath(QStringLiteral("late.sh")),
+            "echo > started\nsleep 3\ncat usbData.txt > \"sent-$PPID\"\n");
         SettingsImage images[2] = {patternImage(1), patternImage(2)};
         QProcess tools[2];
         qint64 pids[2] = {};
@@ -340,7 +341,8 @@ private slots:
             tools[i].start(QStringLiteral(QUORVEL_CLI_PROGRAM), words);
             QVERIFY(tools[i].waitForStarted());
             pids[i] = tools[i].processId();
-            QTest::qWait(300);
+            // The second starts while the first one's companion runs.
+            QVERIFY(i == 1 || !waitForContent(dir.filePath(QStringLiteral("started"))).isEmpty());
         }
         for (QProcess& tool : tools)
             QVERIFY(tool.state() == QProcess::NotRunning || tool.waitForFinished(30000));
