@@ -142,9 +142,10 @@ bool Provisioning::transmit(ProvisioningRecord& record) {
     m_out.flush();
     // Nobody reads the terminal while the companion runs: Ctrl+C is looked for meanwhile
     // (keys typed then mean nothing else). Other input is left for the verification.
+    // A read that waits not at all returns before it looks.
     if (m_seams.input.isTerminal())
         m_seams.runner.setStopCheck([this] {
-            const TerminalInput::Chunk chunk = m_seams.input.read(0);
+            const TerminalInput::Chunk chunk = m_seams.input.read(1);
             return chunk.kind == TerminalInput::Chunk::Kind::Interrupted ||
                    chunk.bytes.contains('\x03');
         });

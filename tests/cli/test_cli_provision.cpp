@@ -89,7 +89,8 @@ struct Station {
     ScriptedInput input;
     CuedBus bus;
     FakeCompanionRunner runner;
-    CompanionRunner* realRunner = nullptr; // instead of the fake
+    CompanionRunner* realRunner = nullptr; // instead of the fakes
+    TerminalInput* realInput = nullptr;
     QList<Reader> queue;
     bool seen = false;
     int attached = 0;
@@ -131,7 +132,8 @@ struct Station {
     void run(const QStringList& args) {
         QTextStream o(&out);
         QTextStream e(&err);
-        ProvisionSeams seams{bus, realRunner ? *realRunner : runner, input, dir.path(),
+        ProvisionSeams seams{bus, realRunner ? *realRunner : runner,
+                             realInput ? *realInput : static_cast<TerminalInput&>(input), dir.path(),
                              shippedFactoryFile()};
         seams.now = [] {
             return QDateTime(QDate(2026, 12, 9), QTime(14, 3, 7), Qt::OffsetFromUTC, 3600);
@@ -375,13 +377,16 @@ private slots:
     // A stop request while a companion hangs ends it and all it started, then the run,
     // with its summary.
     void aStopEndsAHangingCompanionAndTheRun_data() {
-        QTest::addColumn<bool>("signal"); // SIGTERM, or Ctrl+C typed
+        QTest::addColumn<bool>("signal"); // SIGTERM, or Ctrl+C typed on the raw terminal
         QTest::newRow("SIGTERM") << true;
         QTest::newRow("Ctrl+C") << false;
     }
     void aStopEndsAHangingCompanionAndTheRun() {
         QFETCH(bool, signal);
-        ending_signals::install();
+        int master = -1;
+        int slave = -1;
+        QVERIFY(::openpty(&master, &slave, nullptr, nullptr, nullptr) == 0);
+        const std::unique_ptr<TerminalInput> terminal = openTerminalInput(slave);
         Station station;
         station.queue = {{QStringLiteral("SN1"), true, 0, {}}};
         const QString companion = station.dir.filePath(QStringLiteral("hang.sh"));
@@ -392,6 +397,7 @@ private slots:
         runner.setKillDelay(std::chrono::milliseconds(300));
         runner.setListening(true);
         station.realRunner = &runner;
+        station.realInput = terminal.get();
         QByteArray pid;
         QTimer poke;
         QObject::connect(&poke, &QTimer::timeout, [&] {
@@ -402,15 +408,18 @@ private slots:
             if (signal)
                 ::kill(::getpid(), SIGTERM);
             else
-                station.input.typeAfter(0, "\x03");
+                QCOMPARE(::write(master, "\x03", 1), 1);
         });
         poke.start(50);
         const auto tidy = qScopeGuard([&] {
             qunsetenv(kCompanionVariable);
             ending_signals::clearRequest();
             ::kill(pid.trimmed().toInt(), SIGKILL);
+            ::close(master);
+            ::close(slave);
         });
         station.run({station.settingsFile()});
+        QCOMPARE(ending_signals::stopRequested(), signal); // Ctrl+C alone did it
         QVERIFY(processGone(pid));
         QVERIFY2(station.out.endsWith(
                      QStringLiteral(" was stopped.\n\nReaders set up: 0, failed: 1, not verified: 0\n")),
