@@ -76,6 +76,14 @@
         <source>The companion program %1 was stopped after the timeout of %2 s.</source>
         <translation>Das Begleitprogramm %1 wurde nach der Zeitgrenze von %2 s beendet.</translation>
     </message>
+    <message>
+        <source>Another transmission from this folder did not end within the timeout of %1 s.</source>
+        <translation>Eine andere Übertragung aus diesem Ordner endete nicht innerhalb der Zeitgrenze von %1 s.</translation>
+    </message>
+    <message>
+        <source>The transmission was stopped while it waited for another transmission from this folder.</source>
+        <translation>Die Übertragung wurde beendet, während sie auf eine andere Übertragung aus diesem Ordner wartete.</translation>
+    </message>
 </context>
 <context>
     <name>quorvel</name>
@@ -1254,6 +1262,10 @@ Von diesem Computer empfangen: %3
     <message>
         <source>Stop the companion program? The reader may not have received all of the settings.</source>
         <translation>Das Begleitprogramm beenden? Das Lesegerät hat dann möglicherweise nicht alle Einstellungen erhalten.</translation>
+    </message>
+    <message>
+        <source>Waiting for another transmission from this folder to end…</source>
+        <translation>Warten auf das Ende einer anderen Übertragung aus diesem Ordner…</translation>
     </message>
 </context>
 </TS>

@@ -76,6 +76,14 @@
         <source>The companion program %1 was stopped after the timeout of %2 s.</source>
         <translation>El programa complementario %1 se ha detenido tras el tiempo límite de %2 s.</translation>
     </message>
+    <message>
+        <source>Another transmission from this folder did not end within the timeout of %1 s.</source>
+        <translation>Otra transmisión desde esta carpeta no terminó dentro del tiempo límite de %1 s.</translation>
+    </message>
+    <message>
+        <source>The transmission was stopped while it waited for another transmission from this folder.</source>
+        <translation>La transmisión se ha detenido mientras esperaba a otra transmisión desde esta carpeta.</translation>
+    </message>
 </context>
 <context>
     <name>quorvel</name>
@@ -1254,6 +1262,10 @@ Este equipo recibió: %3
     <message>
         <source>Stop the companion program? The reader may not have received all of the settings.</source>
         <translation>¿Detener el programa complementario? Puede que el lector no haya recibido todos los ajustes.</translation>
+    </message>
+    <message>
+        <source>Waiting for another transmission from this folder to end…</source>
+        <translation>Esperando a que termine otra transmisión desde esta carpeta…</translation>
     </message>
 </context>
 </TS>

@@ -76,6 +76,14 @@
         <source>The companion program %1 was stopped after the timeout of %2 s.</source>
         <translation>Le programme compagnon %1 a été arrêté après le délai de %2 s.</translation>
     </message>
+    <message>
+        <source>Another transmission from this folder did not end within the timeout of %1 s.</source>
+        <translation>Une autre transmission depuis ce dossier ne s’est pas terminée dans le délai de %1 s.</translation>
+    </message>
+    <message>
+        <source>The transmission was stopped while it waited for another transmission from this folder.</source>
+        <translation>La transmission a été arrêtée pendant qu’elle attendait une autre transmission depuis ce dossier.</translation>
+    </message>
 </context>
 <context>
     <name>quorvel</name>
@@ -1254,6 +1262,10 @@ Reçu par cet ordinateur : %3
     <message>
         <source>Stop the companion program? The reader may not have received all of the settings.</source>
         <translation>Arrêter le programme compagnon ? Le lecteur n’a peut-être pas reçu tous les réglages.</translation>
+    </message>
+    <message>
+        <source>Waiting for another transmission from this folder to end…</source>
+        <translation>Attente de la fin d’une autre transmission depuis ce dossier…</translation>
     </message>
 </context>
 </TS>

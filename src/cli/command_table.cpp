@@ -95,8 +95,11 @@ const CliCommand kCommands[] = {
      "Sets byte 127 to 0x80, writes usbData.txt into the current directory and runs\n"
      "the companion program Hoplink.exe. Status 0 when it ends with status 0; 5 (and a\n"
      "line naming its status or signal) when it cannot run or ends otherwise.\n"
-     "--timeout ends a companion still running after SECONDS (asked to end, killed\n"
-     "3 seconds later): status 5 and a line saying so. Default: no limit.\n",
+     "--timeout ends a companion still running after SECONDS, with all it started\n"
+     "(asked to end, killed 3 seconds later): status 5 and a line saying so. Default:\n"
+     "no limit. One transmission per folder at a time: another one waits for it (and\n"
+     "says so), its --timeout counting the wait. Ctrl+C ends the companion the same\n"
+     "way, then the tool.\n",
      transmitRow},
     {"swipe", "swipe [FILE] [OPTIONS]", "check what a reader types against FILE",
      "Options: [--gap MS] [--timeout SECONDS] [--count N] [--json] [--show-card-numbers]\n"
@@ -126,7 +129,8 @@ const CliCommand kCommands[] = {
      "link in a shared sticky folder is followed only if it is the user's own or the\n"
      "folder owner's. Ctrl+C (or the end of one round with --once) prints a summary;\n"
      "status 0 when every reader was set up and verified, 1 otherwise. --timeout\n"
-     "ends the companion as transmit --timeout does; that reader is not set up.\n",
+     "ends the companion as transmit --timeout does; that reader is not set up.\n"
+     "Ctrl+C while the companion runs ends it the same way, then the run.\n",
      provisionRow},
 };
 

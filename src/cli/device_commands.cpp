@@ -2,6 +2,7 @@
 
 #include "cli.h"
 
+#include "core/ending_signals.h"
 #include "core/session.h"
 #include "device/companion_runner.h"
 #include "device/reader_list.h"
@@ -81,27 +82,56 @@ int transmitCommand(const QStringList& args, QTextStream& out, QTextStream& err,
     if (const int status = loadSettingsFile(files.first(), session.image, err))
         return status;
     // Like the Transmit page: a missing reader is worth a word, but the companion decides.
-    if (listReaders(bus).empty())
-        err << "quorvel-cli: warning: no reader found; transmitting anyway\n";
+    // Said after a success; a failure is one line, which then says it.
+    const bool noReader = listReaders(bus).empty();
     // The companion writes straight to the same terminal: what we said so far goes first.
     out.flush();
     err.flush();
     runner.setTimeLimit(timeout);
-    const TransmitOutcome outcome = transmitSettings(session, folder, runner);
+    const TransmitOutcome outcome = transmitSettings(session, folder, runner, [&err] {
+        err << "quorvel-cli: transmit: waiting for another transmission from this folder to end\n";
+        err.flush();
+    });
     runner.setTimeLimit({});
-    switch (outcome.failure) {
-    case TransmitOutcome::Failure::None:
+    using Failure = TransmitOutcome::Failure;
+    if (ending_signals::stopRequested()) {
+        // The companion and all it started are gone: the tool ends as the signal asked.
+        if (!outcome.succeeded())
+            err << "quorvel-cli: transmit: "
+                << signalDescription(ending_signals::requestingSignal()) << ": "
+                << printable(outcome.message) << "\n";
+        err.flush();
+        ending_signals::endBySignal();
+    }
+    if (outcome.succeeded()) {
+        if (noReader)
+            err << "quorvel-cli: warning: no reader found; transmitting anyway\n";
         return kOk;
-    case TransmitOutcome::Failure::FileNotWritten:
-        err << "quorvel-cli: " << printable(outcome.message) << "\n";
+    }
+    QString message = printable(outcome.message);
+    switch (outcome.failure) {
+    case Failure::CompanionFailed:
+    case Failure::CompanionCrashed:
+    case Failure::CompanionStopped:
+    case Failure::CompanionTimedOut:
+        if (noReader)
+            message += QStringLiteral(" No reader was found.");
+        break;
+    default:
+        break;
+    }
+    switch (outcome.failure) {
+    case Failure::FileNotWritten:
+        err << "quorvel-cli: " << message << "\n";
         return kFile;
-    case TransmitOutcome::Failure::CompanionTimedOut:
-        err << "quorvel-cli: transmit: " << printable(outcome.message) << "\n";
+    case Failure::CompanionTimedOut:
+    case Failure::WaitTimedOut:
+        err << "quorvel-cli: transmit: " << message << "\n";
         return kCompanionFailed;
     default:
         break;
     }
-    err << "quorvel-cli: " << printable(outcome.message) << "\n";
+    err << "quorvel-cli: " << message << "\n";
     return kCompanionFailed;
 }
 

@@ -22,6 +22,8 @@ int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
+    // Ctrl+C and the like end a companion and all it started in good order, then the tool.
+    quorvel::systemCompanionRunner().setListening(true);
     quorvel::CliContext context;
     context.factoryFile = quorvel::locateFactoryFile();
     context.standardInput = [](qint64 maxSize) {

@@ -81,6 +81,7 @@ private:
     int m_setUp = 0;
     int m_failed = 0;
     int m_notVerified = 0;
+    bool m_stopped = false; // a stop request ended a transmission: the run ends
 };
 
 Wait Provisioning::pause() {
@@ -144,7 +145,23 @@ bool Provisioning::transmit(ProvisioningRecord& record) {
     m_out << "Sending the settings\n";
     // The companion writes to the same terminal: what was said so far goes first.
     m_out.flush();
-    const TransmitOutcome outcome = transmitSettings(session, m_seams.folder, m_seams.runner);
+    // Nobody reads the terminal while the companion runs: Ctrl+C is looked for meanwhile
+    // (keys typed then mean nothing else). Other input is left for the verification.
+    // A read that waits not at all returns before it looks.
+    if (m_seams.input.isTerminal())
+        m_seams.runner.setStopCheck([this] {
+            const TerminalInput::Chunk chunk = m_seams.input.read(1);
+            return chunk.kind == TerminalInput::Chunk::Kind::Interrupted ||
+                   chunk.bytes.contains('\x03');
+        });
+    const TransmitOutcome outcome =
+        transmitSettings(session, m_seams.folder, m_seams.runner, [this] {
+            m_err << "quorvel-cli: provision: waiting for another transmission from this folder "
+                     "to end\n";
+            m_err.flush();
+        });
+    m_seams.runner.setStopCheck({});
+    m_stopped = outcome.failure == TransmitOutcome::Failure::CompanionStopped;
     record.imageSha256 =
         QCryptographicHash::hash(QByteArrayView(reinterpret_cast<const char*>(session.image.data()),
                                                 static_cast<qsizetype>(session.image.size())),
@@ -289,7 +306,7 @@ int Provisioning::run(const QStringList& args) {
                   << ": cannot write the log: " << printable(reason) << "\n";
             return summary(kFile);
         }
-        if (verified == Wait::Interrupted || once)
+        if (verified == Wait::Interrupted || once || m_stopped)
             return summary(kOk);
         if (waitUntilGone(status.hid.path) == Wait::Interrupted)
             return summary(kOk);

@@ -4,6 +4,8 @@
 #include <QStringList>
 
 #include <chrono>
+#include <functional>
+#include <memory>
 #include <optional>
 
 namespace quorvel {
@@ -41,13 +43,31 @@ public:
     // will not); run() returns at once with Stopped. Nothing happens when none runs.
     virtual void stop() = 0;
 
+    // Waits about this long, the event loop turning as in run(); false when stop() or a
+    // stop request came meanwhile.
+    virtual bool pause(std::chrono::milliseconds duration);
+
+    // Holds the token until the program run() last started has ended: at once, unless a
+    // stop left it ending.
+    virtual void keepUntilEnded(std::shared_ptr<void> token) { token.reset(); }
+
     // A program still running after this long is ended as stop() ends it, and run() gives
     // TimedOut once it is gone. Nothing means no limit.
     void setTimeLimit(std::optional<std::chrono::seconds> limit) { m_timeLimit = limit; }
     std::optional<std::chrono::seconds> timeLimit() const { return m_timeLimit; }
+    // Time already spent on the transmission (waiting for its turn), taken off the limit.
+    void setTimeSpent(std::chrono::milliseconds spent) { m_timeSpent = spent; }
+    std::optional<std::chrono::milliseconds> timeLeft() const;
+
+    // Asked every little while as run() or pause() waits; true is a stop request. For
+    // input that can ask for a stop while nobody reads it (Ctrl+C on a raw terminal).
+    void setStopCheck(std::function<bool()> check) { m_stopCheck = std::move(check); }
+    const std::function<bool()>& stopCheck() const { return m_stopCheck; }
 
 private:
     std::optional<std::chrono::seconds> m_timeLimit;
+    std::chrono::milliseconds m_timeSpent{0};
+    std::function<bool()> m_stopCheck;
 };
 
 } // namespace quorvel

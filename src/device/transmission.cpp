@@ -4,17 +4,64 @@
 #include "companion_runner.h"
 #include "transfer_file.h"
 
+#include "core/file_access.h"
 #include "core/session.h"
 #include "core/setting_tables.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
+
+#include <memory>
+#include <variant>
 
 namespace quorvel {
 
 namespace {
 
 constexpr int kUsbInterface = 0x80;
+constexpr std::chrono::milliseconds kTurnPoll{100};
+
+// Waits for the folder's lock, the event loop turning. Null where no lock can be made
+// there (a folder that takes no new file: nobody can lock it, and usbData.txt may still
+// be rewritten in place); otherwise a failure when the wait ran out or was stopped.
+std::variant<std::shared_ptr<FileLock>, TransmitOutcome>
+takeTurn(const QString& folder, CompanionRunner& runner, const std::function<void()>& waiting) {
+    using Failure = TransmitOutcome::Failure;
+    auto lock = std::make_shared<FileLock>(
+        QDir(folder).filePath(transferFileName() + QStringLiteral(".lock")));
+    QElapsedTimer waited;
+    waited.start();
+    bool told = false;
+    for (;;) {
+        QString reason;
+        switch (lock->tryLock(0, &reason)) {
+        case FileLock::Result::Locked:
+            runner.setTimeSpent(std::chrono::milliseconds(waited.elapsed()));
+            return lock;
+        case FileLock::Result::Failed:
+            return std::shared_ptr<FileLock>();
+        case FileLock::Result::Busy:
+            break;
+        }
+        if (!told && waiting)
+            waiting();
+        told = true;
+        const auto left = runner.timeLimit();
+        if (left && waited.elapsed() >= std::chrono::milliseconds(*left).count())
+            return TransmitOutcome{
+                Failure::WaitTimedOut,
+                QCoreApplication::translate("Transmission", "Another transmission from this folder "
+                                                            "did not end within the timeout of %1 s.")
+                    .arg(left->count())};
+        if (!runner.pause(kTurnPoll))
+            return TransmitOutcome{
+                Failure::CompanionStopped,
+                QCoreApplication::translate("Transmission",
+                                            "The transmission was stopped while it waited for "
+                                            "another transmission from this folder.")};
+    }
+}
 
 } // namespace
 
@@ -30,12 +77,27 @@ QString signalDescription(int signal) {
     return QCoreApplication::translate("Transmission", "signal %1").arg(signal);
 }
 
-TransmitOutcome transmitSettings(Session& session, const QString& folder, CompanionRunner& runner) {
+TransmitOutcome transmitSettings(Session& session, const QString& folder, CompanionRunner& runner,
+                                 const std::function<void()>& waiting) {
     using Failure = TransmitOutcome::Failure;
     session.setByte(bytes::kInterface, kUsbInterface);
     const CompanionCommand command = companionCommand();
     if (!command.problem.isEmpty())
         return {Failure::CompanionNotFound, command.problem};
+
+    auto turn = takeTurn(folder, runner, waiting);
+    if (const auto* failure = std::get_if<TransmitOutcome>(&turn))
+        return *failure;
+    // Given up only when the companion has ended, also where a stop did not wait for that.
+    struct Release {
+        CompanionRunner& runner;
+        std::shared_ptr<FileLock> lock;
+        ~Release() {
+            runner.setTimeSpent(std::chrono::milliseconds(0));
+            if (lock)
+                runner.keepUntilEnded(std::move(lock));
+        }
+    } release{runner, std::get<std::shared_ptr<FileLock>>(std::move(turn))};
 
     const TransferFileOutcome file = writeTransferFile(folder, session.image);
     if (!file.written)

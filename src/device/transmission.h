@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <functional>
+
 namespace quorvel {
 
 class CompanionRunner;
@@ -18,6 +20,7 @@ struct TransmitOutcome {
         CompanionFailed,   // ended by itself with a status other than 0: exitCode holds it
         CompanionStopped,  // ended on request
         CompanionTimedOut, // ended for running past the time limit
+        WaitTimedOut,      // another transmission from the folder held it past the time limit
     };
     Failure failure = Failure::None;
     // For a failure: what failed and the system's reason, ready to show.
@@ -32,7 +35,12 @@ struct TransmitOutcome {
 // QUORVEL_COMPANION. The changed flag is left alone: transmitting is not an edit.
 // Only a companion that ends by itself with status 0 counts as success; any other
 // status is reported with the status itself, which only the companion can explain.
-TransmitOutcome transmitSettings(Session& session, const QString& folder, CompanionRunner& runner);
+//
+// One transmission per folder at a time, in this program or another: from writing
+// usbData.txt until the companion has ended, a lock (usbData.txt.lock) is held. Another
+// transmission waits for it, within the runner's time limit, and is told so once.
+TransmitOutcome transmitSettings(Session& session, const QString& folder, CompanionRunner& runner,
+                                 const std::function<void()>& waiting = {});
 
 } // namespace quorvel
 

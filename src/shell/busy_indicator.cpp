@@ -47,6 +47,10 @@ QString BusyIndicator::text() const {
     return m_label->text();
 }
 
+void BusyIndicator::setText(const QString& text) {
+    m_label->setText(text);
+}
+
 // Escape would otherwise close it while the work goes on.
 void BusyIndicator::reject() {
     if (m_finished)

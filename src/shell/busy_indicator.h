@@ -20,6 +20,7 @@ public:
 
     void finish();
     QString text() const;
+    void setText(const QString& text);
     // Adds a button with the caption that calls the action; the action decides what
     // happens, the box stays until finish().
     QPushButton* offerStop(const QString& caption, std::function<void()> action);

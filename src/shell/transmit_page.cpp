@@ -183,7 +183,10 @@ void TransmitPage::transmit() {
                 m_runner.stop();
         });
         busy.show();
-        outcome = transmitSettings(m_session, folder, m_runner);
+        outcome = transmitSettings(m_session, folder, m_runner, [&busy] {
+            busy.setText(busy.text() + QLatin1Char('\n') +
+                         tr("Waiting for another transmission from this folder to end…"));
+        });
         busy.finish();
     }
     // No message follows a normal end, but the page keeps a line saying how it ended.

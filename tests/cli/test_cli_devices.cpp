@@ -3,16 +3,48 @@
 #include "core/settings_file.h"
 #include "fake_companion_runner.h"
 #include "device/process_companion_runner.h"
+#include "device/transfer_file.h"
 #include "fake_hid_bus.h"
+#include "process_probe.h"
 #include "test_files.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <csignal>
+
 using namespace quorvel;
+
+namespace {
+
+// The built tool in the folder, with the stand-in companion named in QUORVEL_COMPANION.
+void prepareTool(QProcess& tool, const QString& folder, const QString& companion) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QUORVEL_COMPANION"), companion);
+    tool.setProcessEnvironment(environment);
+    tool.setWorkingDirectory(folder);
+}
+
+QString writeCompanion(const QString& path, const QByteArray& body) {
+    writeFile(path, "#!/bin/sh\n" + body);
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    return path;
+}
+
+QByteArray waitForContent(const QString& path) {
+    QByteArray content;
+    for (int i = 0; i < 200 && !content.endsWith('\n'); ++i) {
+        QTest::qWait(50);
+        content = fileContent(path);
+    }
+    return content;
+}
+
+} // namespace
 
 class CliDevicesTest : public QObject {
     Q_OBJECT
@@ -108,20 +140,26 @@ private slots:
         QCOMPARE(fileContent(file), composeSettingsText(image));
     }
 
-    // The companion writes to the same terminal, so the warning must be out before it starts.
-    void warningPrecedesTheCompanion() {
+    // Without a reader a failure is one line; a success keeps the warning.
+    void noReaderIsOneLine_data() {
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("err");
+        QTest::newRow("sent") << 0 << "quorvel-cli: warning: no reader found; transmitting anyway\n";
+        QTest::newRow("failed")
+            << 3 << "quorvel-cli: The companion program /opt/hop/Hoplink.exe ended with status 3. No reader was found.\n";
+    }
+    void noReaderIsOneLine() {
+        QFETCH(int, exitCode);
+        QFETCH(QString, err);
         FakeHidBus bus;
         FakeCompanionRunner runner;
+        runner.result.exitCode = exitCode;
         const QString file = m_dir.filePath(QStringLiteral("early.msr"));
         QFile::copy(shippedFactoryFile(), file);
-        QString err;
-        QString out;
-        QTextStream e(&err);
-        QTextStream o(&out);
-        QString errWhileRunning;
-        runner.whileRunning = [&] { errWhileRunning = err; };
-        QCOMPARE(transmitCommand({file}, o, e, bus, runner, m_dir.path()), 0);
-        QCOMPARE(errWhileRunning, QStringLiteral("quorvel-cli: warning: no reader found; transmitting anyway\n"));
+        const Run r = capture([&](QTextStream& o, QTextStream& e) {
+            return transmitCommand({file}, o, e, bus, runner, m_dir.path());
+        });
+        QCOMPARE(r.err, err);
     }
 
     void transmitWarnsWithoutAReaderAndRefusesBadFiles() {
@@ -207,6 +245,123 @@ private slots:
         QCOMPARE(r.err, QStringLiteral("quorvel-cli: transmit: The companion program %1 was stopped "
                                        "after the timeout of 1 s.\n")
                             .arg(companion));
+    }
+    // Whatever ends the companion ends all it started, and a child it leaves is ended when
+    // the tool ends, so that "| cat" ends too.
+    void theToolEndsAllTheCompanionStarted_data() {
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<bool>("signal"); // SIGTERM to the tool rather than --timeout 1
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("said");
+        const QString timedOut = QStringLiteral("was stopped after the timeout of 1 s.");
+        QTest::newRow("timeout, a child in the background")
+            << QByteArray("sleep 987654 &\necho $! > \"$0.pid\"\nwait\n") << false << 5 << timedOut;
+        QTest::newRow("timeout, a child in the foreground")
+            << QByteArray("sh -c 'echo $$ > \"$0\"; exec sleep 987654' \"$0.pid\"\n") << false << 5
+            << timedOut;
+        QTest::newRow("timeout, a child that ignores TERM")
+            << QByteArray("(trap '' TERM; exec sleep 987654) &\necho $! > \"$0.pid\"\nwait\n") << false
+            << 5 << timedOut;
+        QTest::newRow("sent, a child left running")
+            << QByteArray("sleep 987654 &\necho $! > \"$0.pid\"\n") << false << 0 << QString();
+        QTest::newRow("SIGTERM to the tool")
+            << QByteArray("sleep 987654 &\necho $! > \"$0.pid\"\nwait\n") << true << 128 + SIGTERM
+            << QStringLiteral("was stopped.");
+    }
+    void theToolEndsAllTheCompanionStarted() {
+#ifndef Q_OS_UNIX
+        QSKIP("the stand-in companion is a shell script");
+#endif
+        QFETCH(QByteArray, body);
+        QFETCH(bool, signal);
+        QFETCH(int, status);
+        QFETCH(QString, said);
+        QTemporaryDir dir;
+        const QString companion = writeCompanion(dir.filePath(QStringLiteral("hang.sh")), body);
+        const QString file = dir.filePath(QStringLiteral("s.msr"));
+        QFile::copy(shippedFactoryFile(), file);
+        QProcess tool;
+        prepareTool(tool, dir.path(), companion);
+        QStringList words{QStringLiteral("transmit"), file};
+        if (!signal)
+            words << QStringLiteral("--timeout") << QStringLiteral("1");
+        // Through a pipe, as "quorvel-cli transmit ... 2>&1 | cat": it ends once nothing holds it.
+        tool.start(QStringLiteral("/bin/sh"),
+                   QStringList{QStringLiteral("-c"),
+                               QStringLiteral("{ \"$0\" \"$@\" & echo $! > tool.pid; wait $!; "
+                                              "echo \"status $?\"; } 2>&1 | cat"),
+                               QStringLiteral(QUORVEL_CLI_PROGRAM)} + words);
+        const QByteArray pid = waitForContent(companion + QStringLiteral(".pid"));
+        QVERIFY(!pid.isEmpty());
+        const auto leftOver = qScopeGuard([&pid] { ::kill(pid.trimmed().toInt(), SIGKILL); });
+        if (signal)
+            QCOMPARE(::kill(fileContent(dir.filePath(QStringLiteral("tool.pid"))).trimmed().toInt(), SIGTERM), 0);
+        QVERIFY(tool.state() == QProcess::NotRunning || tool.waitForFinished(20000));
+        QStringList lines = QString::fromUtf8(tool.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        lines.removeAll(QStringLiteral("Terminated")); // the shell's word for the signal
+        QCOMPARE(lines.takeLast(), QStringLiteral("status %1").arg(status));
+        if (said.isEmpty()) {
+            QVERIFY(lines.size() <= 1); // the warning where the machine has no reader
+        } else {
+            QVERIFY2(lines.size() == 1 && lines.first().contains(said), qPrintable(lines.join(u'|')));
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(processGone(pid), 5000);
+    }
+
+    // Each transmission sends its own image, the later one waiting for the earlier's end;
+    // its --timeout covers the wait.
+    void oneTransmissionPerFolderAtATime_data() {
+        QTest::addColumn<QString>("timeout"); // for the second, empty for none
+        QTest::addColumn<int>("status");
+        QTest::newRow("waits its turn") << QString() << 0;
+        QTest::newRow("runs out of time waiting") << "1" << 5;
+    }
+    void oneTransmissionPerFolderAtATime() {
+#ifndef Q_OS_UNIX
+        QSKIP("the stand-in companion is a shell script");
+#endif
+        QFETCH(QString, timeout);
+        QFETCH(int, status);
+        QTemporaryDir dir;
+        // Says it runs, reads usbData.txt late and keeps it under the name of the tool that ran it.
+        const QString companion = writeCompanion(
+            dir.filePath(QStringLiteral("late.sh")),
+            "echo > started\nsleep 3\ncat usbData.txt > \"sent-$PPID\"\n");
+        SettingsImage images[2] = {patternImage(1), patternImage(2)};
+        QProcess tools[2];
+        qint64 pids[2] = {};
+        for (int i = 0; i < 2; ++i) {
+            const QString file = dir.filePath(QStringLiteral("%1.msr").arg(i));
+            writeFile(file, composeSettingsText(images[i]));
+            images[i][127] = 0x80;
+            prepareTool(tools[i], dir.path(), companion);
+            QStringList words{QStringLiteral("transmit"), file};
+            if (i == 1 && !timeout.isEmpty())
+                words << QStringLiteral("--timeout") << timeout;
+            tools[i].start(QStringLiteral(QUORVEL_CLI_PROGRAM), words);
+            QVERIFY(tools[i].waitForStarted());
+            pids[i] = tools[i].processId();
+            // The second starts while the first one's companion runs.
+            QVERIFY(i == 1 || !waitForContent(dir.filePath(QStringLiteral("started"))).isEmpty());
+        }
+        for (QProcess& tool : tools)
+            QVERIFY(tool.state() == QProcess::NotRunning || tool.waitForFinished(30000));
+        const QString firstSaid = QString::fromUtf8(tools[0].readAllStandardError());
+        const QString secondSaid = QString::fromUtf8(tools[1].readAllStandardError());
+        QCOMPARE(tools[0].exitCode(), 0);
+        QCOMPARE(tools[1].exitCode(), status);
+        const QString waits = QStringLiteral("waiting for another transmission from this folder");
+        QCOMPARE(firstSaid.count(waits), 0);
+        QCOMPARE(secondSaid.count(waits), 1);
+        const auto sent = [&](int i) { return dir.filePath(QStringLiteral("sent-%1").arg(pids[i])); };
+        QCOMPARE(fileContent(sent(0)), transferText(images[0]));
+        if (status == 0) {
+            QCOMPARE(fileContent(sent(1)), transferText(images[1]));
+        } else {
+            QVERIFY(!QFile::exists(sent(1)));
+            QVERIFY2(secondSaid.endsWith(QStringLiteral("within the timeout of 1 s.\n")), qPrintable(secondSaid));
+        }
+        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("usbData.txt.lock"))));
     }
 };
 

@@ -1,10 +1,14 @@
 #include "cli/durable_append.h"
 #include "cli/provision_command.h"
 #include "cli/terminal_input_posix.h"
+#include "core/ending_signals.h"
 #include "core/setting_catalog.h"
 #include "core/settings_file.h"
+#include "device/companion_command.h"
+#include "device/process_companion_runner.h"
 #include "fake_companion_runner.h"
 #include "fake_hid_bus.h"
+#include "process_probe.h"
 #include "test_files.h"
 
 #include <QCryptographicHash>
@@ -15,6 +19,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTimeZone>
+#include <QTimer>
 #include <QtTest>
 
 #include <csignal>
@@ -93,6 +98,8 @@ struct Station {
     ScriptedInput input;
     CuedBus bus;
     FakeCompanionRunner runner;
+    CompanionRunner* realRunner = nullptr; // instead of the fakes
+    TerminalInput* realInput = nullptr;
     QList<Reader> queue;
     bool seen = false;
     int attached = 0;
@@ -134,7 +141,9 @@ struct Station {
     void run(const QStringList& args) {
         QTextStream o(&out);
         QTextStream e(&err);
-        ProvisionSeams seams{bus, runner, input, dir.path(), shippedFactoryFile()};
+        ProvisionSeams seams{bus, realRunner ? *realRunner : runner,
+                             realInput ? *realInput : static_cast<TerminalInput&>(input), dir.path(),
+                             shippedFactoryFile()};
         seams.now = [] {
             return QDateTime(QDate(2026, 12, 9), QTime(14, 3, 7), Qt::OffsetFromUTC, 3600);
         };
@@ -505,6 +514,60 @@ private slots:
         QCOMPARE(after.c_iflag, before.c_iflag);
         ::close(master);
         ::close(slave);
+    }
+    // A stop request while a companion hangs ends it and all it started, then the run,
+    // with its summary.
+    void aStopEndsAHangingCompanionAndTheRun_data() {
+        QTest::addColumn<bool>("signal"); // SIGTERM, or Ctrl+C typed on the raw terminal
+        QTest::newRow("SIGTERM") << true;
+        QTest::newRow("Ctrl+C") << false;
+    }
+    void aStopEndsAHangingCompanionAndTheRun() {
+        QFETCH(bool, signal);
+        int master = -1;
+        int slave = -1;
+        QVERIFY(::openpty(&master, &slave, nullptr, nullptr, nullptr) == 0);
+        const std::unique_ptr<TerminalInput> terminal = openTerminalInput(slave);
+        Station station;
+        station.queue = {{QStringLiteral("SN1"), true, 0, {}}};
+        const QString companion = station.dir.filePath(QStringLiteral("hang.sh"));
+        writeFile(companion, "#!/bin/sh\nsleep 987654 &\necho $! > \"$0.pid\"\nwait\n");
+        QFile::setPermissions(companion, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        qputenv(kCompanionVariable, QFile::encodeName(companion));
+        ProcessCompanionRunner runner;
+        runner.setKillDelay(std::chrono::milliseconds(300));
+        runner.setListening(true);
+        station.realRunner = &runner;
+        station.realInput = terminal.get();
+        QByteArray pid;
+        QTimer poke;
+        QObject::connect(&poke, &QTimer::timeout, [&] {
+            pid = fileContent(companion + QStringLiteral(".pid"));
+            if (!pid.endsWith('\n'))
+                return;
+            poke.stop();
+            if (signal)
+                ::kill(::getpid(), SIGTERM);
+            else
+                QCOMPARE(::write(master, "\x03", 1), 1);
+        });
+        poke.start(50);
+        const auto tidy = qScopeGuard([&] {
+            qunsetenv(kCompanionVariable);
+            ending_signals::clearRequest();
+            ::kill(pid.trimmed().toInt(), SIGKILL);
+            ::close(master);
+            ::close(slave);
+        });
+        station.run({station.settingsFile()});
+        QCOMPARE(ending_signals::stopRequested(), signal); // Ctrl+C alone did it
+        QVERIFY(processGone(pid));
+        QVERIFY2(station.out.endsWith(
+                     QStringLiteral(" was stopped.\n\nReaders set up: 0, failed: 1, not verified: 0\n")),
+                 qPrintable(station.out));
+        QCOMPARE(station.log().size(), 1);
+        QCOMPARE(station.log().first().value(QStringLiteral("transmission")).toString(),
+                 QStringLiteral("failed"));
     }
 };
 

@@ -2,6 +2,7 @@
 #include "device/companion_command.h"
 #include "device/process_companion_runner.h"
 #include "device/transmission.h"
+#include "process_probe.h"
 #include "test_files.h"
 
 #include <QDir>
@@ -24,17 +25,14 @@ const QByteArray kRecorder = "#!/bin/sh\n"
                              "cat usbData.txt > \"$0.transfer\" 2>/dev/null\n"
                              "exit 3\n";
 const QByteArray kCrasher = "#!/bin/sh\nkill -SEGV $$\n";
-// Stand-ins that hang: one goes when asked to, one must be killed. Both leave their pid.
-const QByteArray kSleeper = "#!/bin/sh\necho $$ > \"$0.pid\"\nexec sleep 30\n";
-const QByteArray kStubborn = "#!/bin/sh\ntrap '' TERM\necho $$ > \"$0.pid\"\n"
+// Stand-ins that hang and leave the pid of a child: one whose child goes when asked to,
+// one that must be killed with its child, one that goes but leaves a child that must be killed.
+const QByteArray kSleeper = "#!/bin/sh\nsleep 30 &\necho $! > \"$0.pid\"\nwait\n";
+const QByteArray kStubborn = "#!/bin/sh\ntrap '' TERM\nsleep 30 &\necho $! > \"$0.pid\"\n"
                              "while :; do sleep 0.1; done\n";
+const QByteArray kLeavesAChild = "#!/bin/sh\n(trap '' TERM; exec sleep 30) &\n"
+                                 "echo $! > \"$0.pid\"\nwait\n";
 
-bool processGone(const QByteArray& pid) {
-    QProcess probe;
-    probe.setStandardErrorFile(QProcess::nullDevice());
-    probe.start(QStringLiteral("kill"), {QStringLiteral("-0"), QString::fromLatin1(pid.trimmed())});
-    return probe.waitForFinished() && probe.exitCode() != 0;
-}
 // A stand-in Windows program: only its first two bytes matter.
 const QByteArray kWindowsProgram = "MZ\x90\0\3\0\0\0 stand-in";
 // A stand-in wine that records how it was asked to run the program.
@@ -201,8 +199,8 @@ private slots:
                  QFile::encodeName(program) + "|a b|");
     }
 
-    // A stop returns at once; a timeout waits until the program is gone. Either way
-    // a program that ignores the request is killed after the delay.
+    // A stop returns at once; a timeout waits until the program and all it started are gone.
+    // Either way what ignores the request is killed after the delay.
     void aHangingProgramIsEnded_data() {
         QTest::addColumn<QByteArray>("body");
         QTest::addColumn<bool>("byTimeout");
@@ -210,8 +208,10 @@ private slots:
         using O = CompanionRun::Outcome;
         QTest::newRow("stop, goes when asked") << kSleeper << false << O::Stopped;
         QTest::newRow("stop, must be killed") << kStubborn << false << O::Stopped;
+        QTest::newRow("stop, leaves a child") << kLeavesAChild << false << O::Stopped;
         QTest::newRow("timeout, goes when asked") << kSleeper << true << O::TimedOut;
         QTest::newRow("timeout, must be killed") << kStubborn << true << O::TimedOut;
+        QTest::newRow("timeout, leaves a child") << kLeavesAChild << true << O::TimedOut;
     }
     void aHangingProgramIsEnded() {
         QFETCH(QByteArray, body);
@@ -233,6 +233,7 @@ private slots:
         QCOMPARE(run.program, script);
         const QByteArray pid = fileContent(script + QStringLiteral(".pid"));
         QVERIFY(!pid.isEmpty());
+        const auto leftOver = qScopeGuard([&pid] { ::kill(pid.trimmed().toInt(), SIGKILL); });
         if (byTimeout)
             QVERIFY(processGone(pid));
         else

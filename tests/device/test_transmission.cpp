@@ -1,3 +1,4 @@
+#include "core/file_access.h"
 #include "device/companion_command.h"
 #include "device/transfer_file.h"
 #include "device/transmission.h"
@@ -8,6 +9,7 @@
 #include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
 using namespace quorvel;
@@ -347,6 +349,35 @@ private slots:
         QCOMPARE(runner.runs, 0);
         QCOMPARE(session.byte(127), 0x80);
         QVERIFY(session.changed);
+    }
+    // One transmission per folder: another waits for the folder's lock, says so once,
+    // and gives up at its time limit without running the companion.
+    void aSecondTransmissionWaitsItsTurn_data() {
+        QTest::addColumn<bool>("released");
+        QTest::addColumn<TransmitOutcome::Failure>("failure");
+        QTest::newRow("released meanwhile") << true << TransmitOutcome::Failure::None;
+        QTest::newRow("held past the time limit") << false << TransmitOutcome::Failure::WaitTimedOut;
+    }
+    void aSecondTransmissionWaitsItsTurn() {
+        QFETCH(bool, released);
+        QFETCH(TransmitOutcome::Failure, failure);
+        auto other = std::make_unique<FileLock>(m_dir->filePath(QStringLiteral("usbData.txt.lock")));
+        QString reason;
+        QCOMPARE(other->tryLock(0, &reason), FileLock::Result::Locked);
+        if (released)
+            QTimer::singleShot(300, [&other] { other.reset(); });
+        Session session;
+        FakeCompanionRunner runner;
+        runner.setTimeLimit(std::chrono::seconds(1));
+        int told = 0;
+        const TransmitOutcome outcome = transmitSettings(session, m_dir->path(), runner, [&] { ++told; });
+        QCOMPARE(outcome.failure, failure);
+        QCOMPARE(told, 1);
+        QCOMPARE(runner.runs, released ? 1 : 0);
+        QCOMPARE(QFile::exists(transferPath()), released); // written only in its turn
+        if (!released)
+            QCOMPARE(outcome.message, QStringLiteral("Another transmission from this folder did not "
+                                                     "end within the timeout of 1 s."));
     }
 };
 

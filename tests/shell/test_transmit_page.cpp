@@ -1,3 +1,4 @@
+#include "core/file_access.h"
 #include "core/session.h"
 #include "device/transfer_file.h"
 #include "fake_companion_runner.h"
@@ -267,6 +268,25 @@ private slots:
         QCOMPARE(m_runner->runs, 2);
         QVERIFY(fileContent(transferPath()).startsWith("AB"));
         QVERIFY(m_session->changed);
+        QVERIFY(m_dialogs->messages.isEmpty());
+    }
+
+    // Another transmission from the folder holds it: the busy box says this one waits.
+    void theBusyBoxSaysItWaitsForAnotherTransmission() {
+        page();
+        auto other = std::make_unique<FileLock>(m_dir->filePath(QStringLiteral("usbData.txt.lock")));
+        QString reason;
+        QCOMPARE(other->tryLock(0, &reason), FileLock::Result::Locked);
+        QString busyText;
+        QTimer::singleShot(300, [&] {
+            if (auto* busy = qobject_cast<BusyIndicator*>(QApplication::activeModalWidget()))
+                busyText = busy->text();
+            other.reset();
+        });
+        QTest::mouseClick(button("Command3"), Qt::LeftButton);
+        QCOMPARE(busyText, QStringLiteral("Transmitting settings…\nWaiting for another transmission "
+                                          "from this folder to end…"));
+        QCOMPARE(m_runner->runs, 1);
         QVERIFY(m_dialogs->messages.isEmpty());
     }
 
