@@ -192,10 +192,6 @@ zerlegt wie eine Wortliste der Shell, aber nie über eine Shell ausgeführt.
         <translation>wählen Sie statt des ALT-Modus %1, die Tastatursprache, der die Tasten dieses Computers entsprechen</translation>
     </message>
     <message>
-        <source>%1 characters came as Alt + keypad codes; this computer does not turn them into characters, so programs here receive keypad digits: %2</source>
-        <translation>%1 Zeichen kamen als Alt + Ziffernblock-Codes an; dieser Computer wandelt sie nicht in Zeichen um, daher erhalten Programme hier Ziffern des Ziffernblocks: %2</translation>
-    </message>
-    <message>
         <source>byte %1 = %2</source>
         <translation>Byte %1 = %2</translation>
     </message>
@@ -518,6 +514,14 @@ zerlegt wie eine Wortliste der Shell, aber nie über eine Shell ausgeführt.
     <message>
         <source>whether Caps Lock was on cannot be seen here</source>
         <translation>ob die Feststelltaste an war, ist hier nicht zu sehen</translation>
+    </message>
+    <message>
+        <source>; &apos;%1&apos; is a dead key on this layout</source>
+        <translation>; '%1' ist auf diesem Layout eine Tottaste</translation>
+    </message>
+    <message>
+        <source>%1 characters came as Alt + keypad codes; this computer does not turn them into characters, so programs here receive keypad digits with Num Lock on, and [Ins], [End], [Down] and the keypad&apos;s other keys with it off: %2</source>
+        <translation>%1 Zeichen kamen als Alt + Ziffernblock-Codes an; dieser Computer wandelt sie nicht in Zeichen um, daher erhalten Programme hier bei eingeschalteter Num-Taste Ziffern des Ziffernblocks und bei ausgeschalteter [Ins], [End], [Down] und die übrigen Tasten des Ziffernblocks: %2</translation>
     </message>
 </context>
 <context>

@@ -192,10 +192,6 @@ dividida como una lista de palabras del shell pero nunca ejecutada a través de 
         <translation>elija %1, el idioma del teclado con el que coinciden las teclas de este equipo, en lugar del modo ALT</translation>
     </message>
     <message>
-        <source>%1 characters came as Alt + keypad codes; this computer does not turn them into characters, so programs here receive keypad digits: %2</source>
-        <translation>%1 caracteres llegaron como códigos Alt + teclado numérico; este equipo no los convierte en caracteres, así que los programas reciben aquí dígitos del teclado numérico: %2</translation>
-    </message>
-    <message>
         <source>byte %1 = %2</source>
         <translation>byte %1 = %2</translation>
     </message>
@@ -518,6 +514,14 @@ dividida como una lista de palabras del shell pero nunca ejecutada a través de 
     <message>
         <source>whether Caps Lock was on cannot be seen here</source>
         <translation>aquí no se puede ver si el bloqueo de mayúsculas estaba activado</translation>
+    </message>
+    <message>
+        <source>; &apos;%1&apos; is a dead key on this layout</source>
+        <translation>; '%1' es una tecla muerta en esta distribución</translation>
+    </message>
+    <message>
+        <source>%1 characters came as Alt + keypad codes; this computer does not turn them into characters, so programs here receive keypad digits with Num Lock on, and [Ins], [End], [Down] and the keypad&apos;s other keys with it off: %2</source>
+        <translation>%1 caracteres llegaron como códigos Alt + teclado numérico; este equipo no los convierte en caracteres, así que los programas reciben aquí dígitos del teclado numérico con Bloq Num activado, y [Ins], [End], [Down] y las demás teclas del teclado numérico con él desactivado: %2</translation>
     </message>
 </context>
 <context>

@@ -192,10 +192,6 @@ découpée comme une liste de mots du shell mais jamais exécutée par un shell.
         <translation>choisissez %1, la langue du clavier à laquelle correspondent les touches de cet ordinateur, au lieu du mode ALT</translation>
     </message>
     <message>
-        <source>%1 characters came as Alt + keypad codes; this computer does not turn them into characters, so programs here receive keypad digits: %2</source>
-        <translation>%1 caractères sont arrivés sous forme de codes Alt + pavé numérique ; cet ordinateur ne les convertit pas en caractères, les programmes reçoivent donc ici des chiffres du pavé numérique : %2</translation>
-    </message>
-    <message>
         <source>byte %1 = %2</source>
         <translation>octet %1 = %2</translation>
     </message>
@@ -518,6 +514,14 @@ découpée comme une liste de mots du shell mais jamais exécutée par un shell.
     <message>
         <source>whether Caps Lock was on cannot be seen here</source>
         <translation>on ne peut pas voir ici si le verrouillage des majuscules était actif</translation>
+    </message>
+    <message>
+        <source>; &apos;%1&apos; is a dead key on this layout</source>
+        <translation>; '%1' est une touche morte sur cette disposition</translation>
+    </message>
+    <message>
+        <source>%1 characters came as Alt + keypad codes; this computer does not turn them into characters, so programs here receive keypad digits with Num Lock on, and [Ins], [End], [Down] and the keypad&apos;s other keys with it off: %2</source>
+        <translation>%1 caractères sont arrivés sous forme de codes Alt + pavé numérique ; cet ordinateur ne les convertit pas en caractères, les programmes reçoivent donc ici des chiffres du pavé numérique avec Verr Num actif, et [Ins], [End], [Down] et les autres touches du pavé avec Verr Num inactif : %2</translation>
     </message>
 </context>
 <context>

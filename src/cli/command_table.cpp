@@ -102,14 +102,20 @@ const CliCommand kCommands[] = {
      "way, then the tool.\n",
      transmitRow},
     {"swipe", "swipe [FILE] [OPTIONS]", "check what a reader types against FILE",
-     "Options: [--gap MS] [--timeout SECONDS] [--count N] [--json] [--show-card-numbers]\n"
+     "Options: [--gap MS] [--timeout SECONDS] [--count N] [--layout XKB[(VARIANT)]]\n"
+     "         [--json] [--show-card-numbers]\n"
      "Reads what a reader types into this terminal and checks each swipe against\n"
      "FILE's settings (default: the factory file) as the Swipe Test page does: the\n"
      "keys, card numbers masked, the timing and every check with a mark (passed,\n"
      "failed, not checked). A pause longer than --gap (default 500 ms, 50 to 5000)\n"
      "ends a swipe. The terminal reads keys raw while it runs; Ctrl+C ends it\n"
-     "(right after another key it is the reader's own terminator). From a pipe\n"
-     "each line is a swipe, its line end the Enter key, and timing is not measured.\n"
+     "(right after another key it is the reader's own terminator). The characters\n"
+     "are put back on the keys of this computer's layout for the keyboard-language\n"
+     "check: --layout names it (de, ch(fr)), else the X display's or that of\n"
+     "/etc/default/keyboard; the check says which it took. Caps Lock cannot be\n"
+     "seen in a terminal. From a pipe each line is a swipe, its line end the Enter\n"
+     "key only where the settings send Enter, and timing is not measured; more than\n"
+     "4096 keys without an end are no reader's swipe (status 1).\n"
      "--count ends after N swipes, --timeout after SECONDS; --json prints one\n"
      "object a line per swipe. Card data goes to standard output only.\n"
      "Status 0 when every swipe passed every check, 1 when a check failed, 7 when\n"

@@ -49,13 +49,15 @@ int main(int argc, char* argv[]) {
     };
     context.swipe = [&context](const QStringList& args, QTextStream& o, QTextStream& e) {
         const std::unique_ptr<quorvel::TerminalInput> input = quorvel::openStandardInput();
-        return quorvel::swipeCommand(args, o, e, context.factoryFile, *input);
+        return quorvel::swipeCommand(args, o, e, context.factoryFile, *input,
+                                     quorvel::TerminalLayoutSources::ofSystem());
     };
     context.provision = [&context](const QStringList& args, QTextStream& o, QTextStream& e) {
         const std::unique_ptr<quorvel::TerminalInput> input = quorvel::openStandardInput();
         quorvel::ProvisionSeams seams{quorvel::systemHidBus(), quorvel::systemCompanionRunner(), *input,
                                       QDir::currentPath(), context.factoryFile};
         seams.sleep = [](int ms) { QThread::msleep(static_cast<unsigned long>(ms)); };
+        seams.layout = quorvel::findTerminalLayout(quorvel::TerminalLayoutSources::ofSystem());
         return quorvel::provisionCommand(args, o, e, seams);
     };
     // The words as given: a file name need not be UTF-8.

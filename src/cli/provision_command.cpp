@@ -206,7 +206,7 @@ Wait Provisioning::verify(ProvisioningRecord& record) {
         }
         ++record.swipes;
         const SwipeAnalysis analysis =
-            analyzeTerminalSwipe(result.keys, m_image, CardNumbers::Masked);
+            analyzeTerminalSwipe(result.keys, m_image, CardNumbers::Masked, m_seams.layout);
         printSwipe(m_out, record.swipes, analysis, m_swipes.timed());
         if (swipePassed(analysis)) {
             record.verification = QStringLiteral("passed");

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "terminal_layout.h"
+
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
@@ -30,6 +32,8 @@ struct ProvisionSeams {
     std::function<QDateTime()> now = [] { return QDateTime::currentDateTime(); };
     // Waits between polls once standard input has ended and can no longer wait for us.
     std::function<void(int ms)> sleep;
+    // This computer's layout, for the keyboard-language check of the test swipes.
+    TerminalLayout layout;
 };
 
 // quorvel-cli provision SETTINGS [--log FILE] [--no-verify] [--once]: sets up reader after

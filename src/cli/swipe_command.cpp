@@ -3,6 +3,8 @@
 #include "cli.h"
 #include "swipe_reader.h"
 #include "terminal_alt_codes.h"
+
+#include "core/keys_on_layout.h"
 #include "terminal_input.h"
 
 #include <QCoreApplication>
@@ -51,13 +53,31 @@ std::optional<double> numberAfter(const QStringList& args, qsizetype& i, double 
 } // namespace
 
 SwipeAnalysis analyzeTerminalSwipe(const QList<CapturedKey>& keys, const SettingsImage& image,
-                                   CardNumbers cardNumbers) {
+                                   CardNumbers cardNumbers, const TerminalLayout& layout) {
     SwipeOptions options;
     options.cardNumbers = cardNumbers;
-    options.withoutPositions = QStringLiteral("not checked in a terminal: a terminal sees characters, not key positions");
     options.capsLockSeen = false;
     // Only where the settings say ALT mode are digits read as Alt codes.
-    return analyzeSwipe(swipeFrame(image).altMode ? altCodesFromTerminal(keys) : keys, image, options);
+    QList<CapturedKey> read = swipeFrame(image).altMode ? altCodesFromTerminal(keys) : keys;
+    const int language = layout.name ? languageOfXkbLayout(*layout.name) : -1;
+    if (language >= 0) {
+        read = keysOnLayout(read, language);
+        options.computerLayout = layout.name;
+    } else if (layout.name) {
+        options.withoutPositions = QStringLiteral("not checked in a terminal: this computer's layout %1 (from %2) is "
+                                                  "the layout of none of the reader's keyboard languages")
+                                       .arg(printable(xkbLayoutText(*layout.name)), layout.source);
+    } else {
+        options.withoutPositions = QStringLiteral("not checked in a terminal: a terminal sees characters, not key "
+                                                  "positions, and this computer's layout is not known; give "
+                                                  "--layout XKB[(VARIANT)]");
+    }
+    SwipeAnalysis analysis = analyzeSwipe(read, image, options);
+    // The keyboard-language check comes first.
+    if (SwipeCheck& check = analysis.checks.first(); language >= 0 && check.state != CheckState::NotChecked)
+        check.detail += QStringLiteral(" (this computer's layout: %1, from %2)")
+                            .arg(printable(xkbLayoutText(*layout.name)), layout.source);
+    return analysis;
 }
 
 bool swipePassed(const SwipeAnalysis& analysis) {
@@ -101,8 +121,9 @@ QJsonObject swipeJson(int number, const SwipeAnalysis& analysis, bool timed) {
 }
 
 int swipeCommand(const QStringList& args, QTextStream& out, QTextStream& err,
-                 const QString& factoryFile, TerminalInput& input) {
+                 const QString& factoryFile, TerminalInput& input, const TerminalLayoutSources& layouts) {
     QStringList files;
+    std::optional<XkbLayoutName> givenLayout;
     int gapMs = kDefaultSwipeGapMs;
     double timeoutSeconds = -1;
     int count = -1;
@@ -135,6 +156,10 @@ int swipeCommand(const QStringList& args, QTextStream& out, QTextStream& err,
             if (!value || *value != std::floor(*value))
                 return usage(err, QStringLiteral("--count needs a whole number from 1"));
             count = static_cast<int>(*value);
+        } else if (arg == QLatin1String("--layout")) {
+            givenLayout = i + 1 < args.size() ? parseXkbLayoutName(args.at(++i)) : std::nullopt;
+            if (!givenLayout)
+                return usage(err, QStringLiteral("--layout needs an XKB layout such as de or ch(fr)"));
         } else if (arg.startsWith(u'-') && arg != QLatin1String("-")) {
             return usage(err, QStringLiteral("unknown option '%1'").arg(arg));
         } else {
@@ -147,6 +172,8 @@ int swipeCommand(const QStringList& args, QTextStream& out, QTextStream& err,
     if (const int status = loadSettingsFile(files.value(0, factoryFile), image, err))
         return status;
 
+    const TerminalLayout layout =
+        givenLayout ? TerminalLayout{givenLayout, QStringLiteral("--layout")} : findTerminalLayout(layouts);
     SwipeReader reader(input, gapMs);
     reader.setFrame(swipeFrame(image));
     if (reader.timed())
@@ -180,7 +207,7 @@ int swipeCommand(const QStringList& args, QTextStream& out, QTextStream& err,
             break;
         }
         ++swipes;
-        const SwipeAnalysis analysis = analyzeTerminalSwipe(result.keys, image, cardNumbers);
+        const SwipeAnalysis analysis = analyzeTerminalSwipe(result.keys, image, cardNumbers, layout);
         failed = failed || !swipePassed(analysis);
         if (json) {
             out << QJsonDocument(swipeJson(swipes, analysis, reader.timed()))

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "terminal_layout.h"
+
 #include "core/swipe_analysis.h"
 
 #include <QJsonObject>
@@ -10,10 +12,11 @@ namespace quorvel {
 
 class TerminalInput;
 
-// The analysis of the Swipe Test page, for keys read in a terminal: the keyboard-language
-// check cannot be made there, for a terminal sees characters, not key positions.
+// The analysis of the Swipe Test page, for keys read in a terminal. A terminal sees
+// characters, not key positions: where this computer's layout is known, they are put back
+// on its keys, and the keyboard-language check says which layout it took and from where.
 SwipeAnalysis analyzeTerminalSwipe(const QList<CapturedKey>& keys, const SettingsImage& image,
-                                   CardNumbers cardNumbers);
+                                   CardNumbers cardNumbers, const TerminalLayout& layout = {});
 bool swipePassed(const SwipeAnalysis& analysis);
 // The names of the checks that failed; never card data.
 QStringList failedChecks(const SwipeAnalysis& analysis);
@@ -22,9 +25,10 @@ QStringList failedChecks(const SwipeAnalysis& analysis);
 void printSwipe(QTextStream& out, int number, const SwipeAnalysis& analysis, bool timed);
 QJsonObject swipeJson(int number, const SwipeAnalysis& analysis, bool timed);
 
-// quorvel-cli swipe [FILE] [--gap MS] [--timeout SECONDS] [--count N] [--json]
-// [--show-card-numbers]: checks what a reader types against FILE's settings.
+// quorvel-cli swipe [FILE] [--gap MS] [--timeout SECONDS] [--count N] [--layout XKB]
+// [--json] [--show-card-numbers]: checks what a reader types against FILE's settings.
 int swipeCommand(const QStringList& args, QTextStream& out, QTextStream& err,
-                 const QString& factoryFile, TerminalInput& input);
+                 const QString& factoryFile, TerminalInput& input,
+                 const TerminalLayoutSources& layouts = {});
 
 } // namespace quorvel

@@ -97,6 +97,32 @@ QList<int> fittingLanguages(const QList<CapturedKey>& keys, int reader) {
     return languages;
 }
 
+// "; '=' is a dead key on this layout" for each character of the frame's structure
+// (sentinels, separators) that the reader types on a key that is a dead key on this
+// computer's layout: such a key swallows the character, or joins it to the next.
+QString deadKeyFindings(const SwipeFrame& frame, const LanguageCheckContext& context) {
+    const int own = context.computerLayout ? languageOfXkbLayout(*context.computerLayout) : -1;
+    const KeyboardLayout* computer = KeyboardLayout::ofLanguage(own);
+    const KeyboardLayout* reader = KeyboardLayout::ofLanguage(frame.language);
+    if (!computer || !reader || own == frame.language)
+        return {};
+    QString structure;
+    for (const QString& start : frame.start)
+        structure += start;
+    structure += frame.end + QStringLiteral("^=");
+    QString findings;
+    QString seen;
+    for (const QChar c : std::as_const(structure)) {
+        if (c.isSpace() || seen.contains(c))
+            continue;
+        seen += c;
+        const std::optional<KeyboardLayout::Stroke> stroke = reader->strokeFor(c.unicode());
+        if (stroke && !stroke->viaDeadKey && computer->symbol(stroke->position, stroke->state).dead)
+            findings += tr("; '%1' is a dead key on this layout").arg(c);
+    }
+    return findings;
+}
+
 SwipeCheck altModeCheck(const QList<CapturedKey>& keys, const SwipeReadings& readings, const SwipeFrame& frame,
                         const LanguageCheckContext& context, int& suggested) {
     SwipeCheck check{tr("ALT mode"), CheckState::Passed, {}};
@@ -129,7 +155,8 @@ SwipeCheck altModeCheck(const QList<CapturedKey>& keys, const SwipeReadings& rea
                 .arg(matchText(fits, suggested));
     }
     check.detail = tr("%1 characters came as Alt + keypad codes; this computer does not turn them into "
-                      "characters, so programs here receive keypad digits: %2")
+                      "characters, so programs here receive keypad digits with Num Lock on, and [Ins], "
+                      "[End], [Down] and the keypad's other keys with it off: %2")
                        .arg(codes)
                        .arg(instead);
     return check;
@@ -188,12 +215,14 @@ LanguageChecks checkLanguage(const QList<CapturedKey>& keys, const SwipeReadings
         if (checks.suggested < 0)
             checks.suggested = first;
         check.detail = tr("the reader types for %1, this computer's keys match %2; %3")
-                           .arg(reader, matchText(fits, first), difference);
+                           .arg(reader, matchText(fits, first), difference) +
+                       deadKeyFindings(frame, context);
     } else {
         check.detail = tr("the reader types for %1, and none of the reader's keyboard languages matches "
                           "this computer's keys; %2. Set this computer's layout to %1 while the reader "
                           "is in use, or choose the reader's language nearest to this computer's layout")
-                           .arg(reader, difference);
+                           .arg(reader, difference) +
+                       deadKeyFindings(frame, context);
     }
     return checks;
 }

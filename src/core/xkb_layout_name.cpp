@@ -2,6 +2,7 @@
 
 #include "keyboard_layout_sources.h"
 
+#include <QRegularExpression>
 #include <QStringList>
 
 namespace quorvel {
@@ -14,6 +15,34 @@ std::optional<XkbLayoutName> xkbLayoutOfGroup(const QString& layouts, const QStr
         return std::nullopt;
     return XkbLayoutName{layoutList.at(group).trimmed(),
                          group < variantList.size() ? variantList.at(group).trimmed() : QString()};
+}
+
+std::optional<XkbLayoutName> parseXkbLayoutName(const QString& text) {
+    static const QRegularExpression form(QStringLiteral("^([a-z][a-z0-9_-]*)(?:\\(([A-Za-z0-9_-]+)\\))?$"));
+    const QRegularExpressionMatch match = form.match(text.trimmed());
+    if (!match.hasMatch())
+        return std::nullopt;
+    return XkbLayoutName{match.captured(1), match.captured(2)};
+}
+
+QString xkbLayoutText(const XkbLayoutName& name) {
+    return name.variant.isEmpty() ? name.layout : QStringLiteral("%1(%2)").arg(name.layout, name.variant);
+}
+
+std::optional<XkbLayoutName> keyboardDefaultsLayout(const QByteArray& text) {
+    QString layouts;
+    QString variants;
+    // NAME=value, NAME="value" or NAME='value'; a comment or anything else is passed over.
+    static const QRegularExpression assignment(
+        QStringLiteral("^\\s*(XKBLAYOUT|XKBVARIANT)=(?:\"([^\"]*)\"|'([^']*)'|([^\\s#]*))"));
+    for (const QByteArray& line : text.split('\n')) {
+        const QRegularExpressionMatch match = assignment.match(QString::fromUtf8(line));
+        if (!match.hasMatch())
+            continue;
+        const QString value = match.captured(2) + match.captured(3) + match.captured(4);
+        (match.captured(1) == QLatin1String("XKBLAYOUT") ? layouts : variants) = value;
+    }
+    return xkbLayoutOfGroup(layouts, variants, 0);
 }
 
 int languageOfXkbLayout(const XkbLayoutName& name) {

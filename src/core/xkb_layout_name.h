@@ -19,6 +19,15 @@ struct XkbLayoutName {
 std::optional<XkbLayoutName> xkbLayoutOfGroup(const QString& layouts, const QString& variants,
                                               int group);
 
+// "ch" or "ch(fr)", as a person names a layout; nullopt for anything else.
+std::optional<XkbLayoutName> parseXkbLayoutName(const QString& text);
+// The same form back: "ch(fr)".
+QString xkbLayoutText(const XkbLayoutName& name);
+
+// The first layout of XKBLAYOUT and XKBVARIANT in a text of shell assignments, as
+// /etc/default/keyboard holds them (Debian's console and desktop default).
+std::optional<XkbLayoutName> keyboardDefaultsLayout(const QByteArray& text);
+
 // The reader keyboard language (code of byte 48) whose layout this is, -1 for none.
 int languageOfXkbLayout(const XkbLayoutName& name);
 

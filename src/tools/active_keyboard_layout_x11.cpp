@@ -1,63 +1,18 @@
 #include "active_keyboard_layout.h"
 
-#include <QByteArray>
+#include "platform/display_keyboard_layout.h"
+
 #include <QGuiApplication>
-#include <QList>
 #include <QtGui/qguiapplication_platform.h>
 
-// Xlib last: its macros (KeyPress, None, Bool) would spoil the names above.
-#include <X11/XKBlib.h>
-#include <X11/Xatom.h>
-#include <X11/Xlib.h>
-
 namespace quorvel {
-
-namespace {
-
-// Rules, model, layouts, variants and options, as setxkbmap leaves them on the
-// root window, each ended by a NUL.
-QList<QByteArray> rulesNames(Display* display) {
-    const Atom property = XInternAtom(display, "_XKB_RULES_NAMES", True);
-    if (property == None)
-        return {};
-    Atom type = None;
-    int format = 0;
-    unsigned long count = 0;
-    unsigned long after = 0;
-    unsigned char* data = nullptr;
-    if (XGetWindowProperty(display, DefaultRootWindow(display), property, 0, 1024, False, XA_STRING,
-                           &type, &format, &count, &after, &data) != Success)
-        return {};
-    QList<QByteArray> names;
-    if (data && type == XA_STRING && format == 8)
-        names = QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(count))
-                    .split('\0');
-    if (data)
-        XFree(data);
-    return names;
-}
-
-} // namespace
 
 std::optional<XkbLayoutName> activeKeyboardLayout() {
     // On Wayland the compositor hands its keymap to Qt alone: Qt 6.4 gives no
     // way to the seat's keyboard, so there the layout stays unknown.
 #if QT_CONFIG(xcb)
     auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    Display* display = x11 ? x11->display() : nullptr;
-    if (!display)
-        return std::nullopt;
-    const QList<QByteArray> names = rulesNames(display);
-    if (names.size() < 4)
-        return std::nullopt;
-    const QString layouts = QString::fromLatin1(names.at(2));
-    int group = 0;
-    XkbStateRec state{};
-    if (XkbGetState(display, XkbUseCoreKbd, &state) == Success)
-        group = state.group;
-    else if (layouts.contains(u','))
-        return std::nullopt; // several layouts, and which one is active is not told
-    return xkbLayoutOfGroup(layouts, QString::fromLatin1(names.at(3)), group);
+    return displayKeyboardLayout(x11 ? x11->display() : nullptr);
 #else
     return std::nullopt;
 #endif

@@ -4,6 +4,7 @@
 #include "core/setting_fields.h"
 #include "core/settings_file.h"
 #include "test_files.h"
+#include "typed_keys.h"
 
 #include <QJsonDocument>
 #include <QTemporaryDir>
@@ -204,8 +205,9 @@ private slots:
         if (!marks.isEmpty())
             QCOMPARE(shownMarks, marks);
         QVERIFY2(run.out.contains(named), qPrintable(run.out));
-        QVERIFY(run.out.contains(QStringLiteral("– Keyboard language: not checked in a terminal: a "
-                                                "terminal sees characters, not key positions\n")));
+        QVERIFY(run.out.contains(QStringLiteral("– Keyboard language: not checked in a terminal: a terminal sees "
+                                                "characters, not key positions, and this computer's layout is not "
+                                                "known; give --layout XKB[(VARIANT)]\n")));
         QVERIFY(run.out.contains(QStringLiteral("411111••••••1111")));
         QVERIFY(!run.out.contains(QString::fromLatin1(kCardNumber)));
         QVERIFY(!run.err.contains(QString::fromLatin1(kCardNumber)));
@@ -426,10 +428,57 @@ private slots:
         QVERIFY2(run.out.contains(QStringLiteral("✗ ALT mode: 15 characters came as Alt + keypad codes")), qPrintable(run.out));
     }
 
+    // Where this computer's layout is known, what a terminal received is put back on its
+    // keys and the keyboard language is checked as on the Swipe Test page.
+    void knowsTheLayoutOfThisComputer_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QByteArray>("defaults"); // the keyboard defaults file; empty for none
+        QTest::addColumn<QString>("line");
+        const QString german = QStringLiteral(
+            "✗ Keyboard language: the reader types for U.S., this computer's keys match GERMANY (ITALY, "
+            "SWEDEN/FINLAND, SPANISH, DENMARK, PORTUGAL, SWISS, NORWAY and LATIN type these keys alike); '^' arrived "
+            "as '&' (key 19); '=' is a dead key on this layout (this computer's layout: de, from %1)");
+        QTest::newRow("--layout") << QStringList{"--layout", "de"} << QByteArray() << german.arg("--layout");
+        QTest::newRow("--layout wins") << QStringList{"--layout", "de"} << QByteArray("XKBLAYOUT=us\n")
+                                       << german.arg("--layout");
+        QTest::newRow("the keyboard defaults") << QStringList{} << QByteArray("XKBLAYOUT=\"de\"\n")
+                                               << german.arg("DEFAULTS");
+        QTest::newRow("a layout of no reader language")
+            << QStringList{"--layout", "ru"} << QByteArray()
+            << "– Keyboard language: not checked in a terminal: this computer's layout ru (from --layout) is the "
+               "layout of none of the reader's keyboard languages";
+    }
+    void knowsTheLayoutOfThisComputer() {
+        QFETCH(QStringList, args);
+        QFETCH(QByteArray, defaults);
+        QFETCH(QString, line);
+        QTemporaryDir dir;
+        const QString defaultsFile = dir.filePath(QStringLiteral("keyboard"));
+        if (!defaults.isEmpty())
+            writeFile(defaultsFile, defaults);
+        QByteArray typed;
+        for (const KeyPress& key : typedAt(0, 3, QStringLiteral("%B4111111111111111^DOE/JOHN^2512101?")))
+            typed += key.text.toUtf8(); // a U.S. reader on a German computer, the dead key's '=' lost
+        PseudoTerminal terminal;
+        Run run;
+        {
+            QTextStream o(&run.out);
+            QTextStream e(&run.err);
+            const std::unique_ptr<TerminalInput> input = openTerminalInput(terminal.slave);
+            terminal.type(typed + "\r");
+            run.status = swipeCommand(args + QStringList{"--count", "1", "--gap", "50"}, o, e, shippedFactoryFile(),
+                                      *input, TerminalLayoutSources{QByteArray("nowhere:99"), defaultsFile});
+        }
+        QVERIFY2(run.out.contains(QString(line).replace(QStringLiteral("DEFAULTS"), defaultsFile) + u'\n'),
+                 qPrintable(run.out));
+    }
+
     void refusesBadOptions_data() {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<int>("status");
         QTest::newRow("gap too small") << QStringList{"--gap", "10"} << 2;
+        QTest::newRow("a layout that is no name") << QStringList{"--layout", "de;rm"} << 2;
+        QTest::newRow("no layout") << QStringList{"--layout"} << 2;
         QTest::newRow("gap missing") << QStringList{"--gap"} << 2;
         QTest::newRow("timeout zero") << QStringList{"--timeout", "0"} << 2;
         QTest::newRow("count not whole") << QStringList{"--count", "1.5"} << 2;

@@ -1,5 +1,6 @@
 #include "core/keyboard_language_check.h"
 #include "core/keyboard_layout_sources.h"
+#include "core/keys_on_layout.h"
 #include "core/layout_match.h"
 #include "core/swipe_analysis.h"
 
@@ -165,6 +166,64 @@ private slots:
         const SwipeAnalysis withCaps = analyzed(on, US);
         QCOMPARE(withCaps.checks.first().detail, analyzed(off, US).checks.first().detail);
         QCOMPARE(withCaps.suggestedLanguage, analyzed(off, US).suggestedLanguage);
+    }
+
+    // What a terminal hands on is characters only: put back on the keys of this computer's
+    // layout, a U.S. reader's swipe gets the verdict the Swipe Test gives it, on every layout.
+    void aTerminalsCharactersReadBackOnEveryLayout_data() { capsLockChangesNoLanguage_data(); }
+    void aTerminalsCharactersReadBackOnEveryLayout() {
+        QFETCH(int, computer);
+        const QList<CapturedKey> keys = typedAt(US, computer, kFrame);
+        QList<CapturedKey> terminal;
+        for (const CapturedKey& key : keys)
+            if (!key.text.isEmpty() && !isModifierKey(key.key))
+                terminal << CapturedKey{key.timeMs, key.key, key.modifiers & Qt::ControlModifier, key.text};
+        const SwipeAnalysis page = analyzed(keys, US, layoutOf(computer));
+        const SwipeAnalysis placed = analyzed(keysOnLayout(terminal, computer), US, layoutOf(computer));
+        QCOMPARE(placed.checks.first().state, page.checks.first().state);
+        QCOMPARE(placed.suggestedLanguage, page.suggestedLanguage);
+        QVERIFY(matchComputerLayout(keysOnLayout(terminal, computer)).languages.contains(computer));
+    }
+
+    // Sentinels and separators the reader types on what is a dead key here are named.
+    void deadKeysOfTheFrameAreNamed_data() {
+        QTest::addColumn<int>("computer");
+        QTest::addColumn<QString>("finding");
+        QTest::newRow("de") << int(GERMANY) << "; '=' is a dead key on this layout";
+        QTest::newRow("ch") << int(SWISS) << "; '=' is a dead key on this layout";
+        QTest::newRow("fr") << int(FRANCE) << "";
+        QTest::newRow("gb") << int(UK) << "";
+    }
+    void deadKeysOfTheFrameAreNamed() {
+        QFETCH(int, computer);
+        QFETCH(QString, finding);
+        const QString detail = analyzed(typedAt(US, computer, kFrame), US, layoutOf(computer)).checks.first().detail;
+        QVERIFY2(finding.isEmpty() ? !detail.contains(QStringLiteral("dead key")) : detail.endsWith(finding),
+                 qPrintable(detail));
+    }
+
+    void layoutsAsPeopleAndFilesName_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("defaultsFile");
+        QTest::addColumn<std::optional<XkbLayoutName>>("name");
+        QTest::newRow("a layout") << "de" << false << std::optional(XkbLayoutName{"de", ""});
+        QTest::newRow("with a variant") << "ch(fr)" << false << std::optional(XkbLayoutName{"ch", "fr"});
+        QTest::newRow("no layout") << "ch(" << false << std::optional<XkbLayoutName>();
+        QTest::newRow("markup") << "<b>de</b>" << false << std::optional<XkbLayoutName>();
+        QTest::newRow("Debian's file")
+            << "# KEYBOARD CONFIGURATION FILE\nXKBMODEL=\"pc105\"\nXKBLAYOUT=\"ch,us\"\nXKBVARIANT=\"fr,\"\n"
+            << true << std::optional(XkbLayoutName{"ch", "fr"});
+        QTest::newRow("unquoted") << "XKBLAYOUT=de\nXKBVARIANT=nodeadkeys # a comment\n" << true
+                                  << std::optional(XkbLayoutName{"de", "nodeadkeys"});
+        QTest::newRow("no layout set") << "XKBMODEL=pc105\n" << true << std::optional<XkbLayoutName>();
+    }
+    void layoutsAsPeopleAndFilesName() {
+        QFETCH(QString, text);
+        QFETCH(bool, defaultsFile);
+        QFETCH(std::optional<XkbLayoutName>, name);
+        QCOMPARE(defaultsFile ? keyboardDefaultsLayout(text.toUtf8()) : parseXkbLayoutName(text), name);
+        if (name && !defaultsFile)
+            QCOMPARE(xkbLayoutText(*name), text);
     }
 };
 

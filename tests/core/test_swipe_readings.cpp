@@ -120,7 +120,8 @@ private slots:
         QTest::newRow("ALT mode away from Windows")
             << 0x40 << true << false
             << "✗ ALT mode: 62 characters came as Alt + keypad codes; this computer does not turn them into "
-               "characters, so programs here receive keypad digits: choose the keyboard language of this "
+               "characters, so programs here receive keypad digits with Num Lock on, and [Ins], [End], "
+               "[Down] and the keypad's other keys with it off: choose the keyboard language of this "
                "computer's layout instead of ALT mode";
         QTest::newRow("ALT mode on Windows") << 0x40 << true << true
                                              << "✓ ALT mode: 62 characters came as Alt + keypad codes";

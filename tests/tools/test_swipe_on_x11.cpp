@@ -93,7 +93,7 @@ private slots:
         QTest::addColumn<QString>("offered");
         const QString swiss = QStringLiteral("✗ Keyboard language: the reader types for U.S., this computer's keys "
                                              "match SWISS (GERMANY and SWEDEN/FINLAND type these keys alike); '^' "
-                                             "arrived as '&' (key 19)");
+                                             "arrived as '&' (key 19); '=' is a dead key on this layout");
         QTest::newRow("U.S. reader on ch")
             << int(US) << QStringList{"ch"} << 0 << false << swiss << "DOE-JOHN&" << "SWISS";
         QTest::newRow("U.S. reader on de,ch, second group")
@@ -101,7 +101,8 @@ private slots:
         QTest::newRow("U.S. reader on se")
             << int(US) << QStringList{"se"} << 0 << false
             << "✗ Keyboard language: the reader types for U.S., this computer's keys match SWEDEN/FINLAND "
-               "(GERMANY and SWISS type these keys alike); '^' arrived as '&' (key 19)"
+               "(GERMANY and SWISS type these keys alike); '^' arrived as '&' (key 19); '=' is a dead key on "
+               "this layout"
             << "DOE-JOHN&" << "SWEDEN/FINLAND";
         QTest::newRow("GERMANY reader on gb")
             << int(GERMANY) << QStringList{"gb"} << 0 << false
