@@ -88,8 +88,14 @@ SwipeReader::Result SwipeReader::next(qint64 deadlineMs) {
             m_swipe.clear();
             return {Kind::Interrupted, {}};
         }
-        if (m_tooLong)
+        if (m_tooLong) {
+            // The rest of the burst is read and dropped while the terminal is still raw,
+            // so that none of it is echoed once the program has ended.
+            while (timed() && m_input.read(m_gapMs).kind == TerminalInput::Chunk::Kind::Bytes) {
+            }
+            m_decoder = KeySequenceDecoder();
             return {Kind::TooLong, {}};
+        }
         const qint64 now = m_input.nowMs();
         if (m_ended) {
             take(m_decoder.flush(now));

@@ -11,8 +11,11 @@
 #include <QJsonObject>
 #include <QtTest>
 
+#include <thread>
+
 #include <csignal>
 #include <poll.h>
+#include <fcntl.h>
 #include <pty.h>
 #include <sys/wait.h>
 #include <termios.h>
@@ -471,6 +474,30 @@ private slots:
         }
         QVERIFY2(run.out.contains(QString(line).replace(QStringLiteral("DEFAULTS"), defaultsFile) + u'\n'),
                  qPrintable(run.out));
+    }
+
+    // A burst too long for any swipe is refused and read to its end while the terminal is
+    // raw: nothing of it is echoed once the terminal is given back.
+    void aTooLongBurstIsNeverEchoed() {
+        PseudoTerminal terminal;
+        const QByteArray burst = QByteArray("%B" + kCardNumber + "^DOE/J^2512?").repeated(400);
+        Run run;
+        std::thread typist;
+        {
+            QTextStream o(&run.out);
+            QTextStream e(&run.err);
+            const std::unique_ptr<TerminalInput> input = openTerminalInput(terminal.slave);
+            typist = std::thread([&] { terminal.type(burst); });
+            run.status = swipeCommand({"--count", "1", "--gap", "100"}, o, e, shippedFactoryFile(), *input);
+        }
+        typist.join();
+        QCOMPARE(run.status, 1);
+        QCOMPARE(run.err, QStringLiteral("Swipe a card (Ctrl+C ends).\nquorvel-cli: swipe: more than 4096 keys "
+                                         "without an end: not a reader's swipe\n"));
+        ::fcntl(terminal.master, F_SETFL, ::fcntl(terminal.master, F_GETFL) | O_NONBLOCK);
+        char echoed[256];
+        QVERIFY(::read(terminal.master, echoed, sizeof echoed) <= 0);
+        QVERIFY(!run.out.contains(QString::fromLatin1(kCardNumber)));
     }
 
     void refusesBadOptions_data() {

@@ -185,6 +185,20 @@ private slots:
         QVERIFY(matchComputerLayout(keysOnLayout(terminal, computer)).languages.contains(computer));
     }
 
+    // However this computer's layout mangles a U.S. reader's keys, no card number shows
+    // whole in either reading, nor in what the checks quote.
+    void cardNumbersMaskedOnEveryLayout_data() { capsLockChangesNoLanguage_data(); }
+    void cardNumbersMaskedOnEveryLayout() {
+        QFETCH(int, computer);
+        static const QRegularExpression longRun(QStringLiteral("\\d(?:[^\\d•]?\\d){11}"));
+        const SwipeAnalysis analysis = analyzed(typedAt(US, computer, kFrame), US, layoutOf(computer));
+        QStringList shown{swipeLine(analysis.tokens), swipeLine(analysis.received)};
+        for (const SwipeCheck& check : analysis.checks)
+            shown << check.detail;
+        for (const QString& text : shown)
+            QVERIFY2(!longRun.match(text).hasMatch(), qPrintable(text));
+    }
+
     // Sentinels and separators the reader types on what is a dead key here are named.
     void deadKeysOfTheFrameAreNamed_data() {
         QTest::addColumn<int>("computer");
