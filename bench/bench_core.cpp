@@ -1,7 +1,7 @@
-#include "core/key_name.h"
-#include "core/number_reading.h"
-#include "core/settings_file.h"
-#include "core/swipe_analysis.h"
+#include "core/keyboard/key_name.h"
+#include "core/image/number_reading.h"
+#include "core/files/settings_file.h"
+#include "core/swipe/swipe_analysis.h"
 
 #include <QTemporaryDir>
 

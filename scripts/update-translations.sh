@@ -7,4 +7,4 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 lupdate=${LUPDATE:-$(command -v lupdate || echo /usr/lib/qt6/bin/lupdate)}
 cd "$root"
 mapfile -t folders <translations/folders
-"$lupdate" -locations none -no-obsolete -no-ui-lines "${folders[@]}" -ts translations/quorvel_*.ts
+"$lupdate" -locations none -no-obsolete -no-ui-lines -I src "${folders[@]}" -ts translations/quorvel_*.ts

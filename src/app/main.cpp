@@ -2,7 +2,7 @@
 #include "shell/program.h"
 
 #include "core/ending_signals.h"
-#include "core/file_access.h"
+#include "core/files/file_access.h"
 
 #include <QApplication>
 

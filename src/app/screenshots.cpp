@@ -1,6 +1,6 @@
 // quorvel-screenshots OUT_FOLDER: takes the README's pictures of the running program
 // (scripts/screenshots.sh runs it under Xvfb). Not installed.
-#include "core/factory_file.h"
+#include "core/files/factory_file.h"
 #include "core/session.h"
 #include "shell/main_window.h"
 #include "shell/menu_window.h"

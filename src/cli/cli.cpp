@@ -3,8 +3,8 @@
 #include "command_call.h"
 #include "command_table.h"
 
-#include "core/file_name.h"
-#include "core/settings_file.h"
+#include "core/files/file_name.h"
+#include "core/files/settings_file.h"
 
 #include <QFileDevice>
 

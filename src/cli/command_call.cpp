@@ -1,7 +1,7 @@
 #include "command_call.h"
 
-#include "core/file_access.h"
-#include "core/settings_file.h"
+#include "core/files/file_access.h"
+#include "core/files/settings_file.h"
 
 namespace quorvel {
 

@@ -2,8 +2,8 @@
 
 #include "cli.h"
 
-#include "core/file_access.h"
-#include "core/session.h"
+#include "core/files/file_access.h"
+#include "core/image/settings_image.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/swipe_analysis.h"
+#include "core/swipe/swipe_analysis.h"
 
 #include <QByteArray>
 #include <QByteArrayView>

@@ -5,8 +5,8 @@
 #include "terminal_input.h"
 
 #include "core/ending_signals.h"
-#include "core/factory_file.h"
-#include "core/file_access.h"
+#include "core/files/factory_file.h"
+#include "core/files/file_access.h"
 #include "device/hid_bus.h"
 #include "device/process_companion_runner.h"
 

@@ -7,9 +7,9 @@
 #include "terminal_input.h"
 #include "writing_commands.h"
 
-#include "core/file_access.h"
+#include "core/files/file_access.h"
 #include "core/session.h"
-#include "core/settings_file.h"
+#include "core/files/settings_file.h"
 #include "device/reader_list.h"
 #include "device/reader_status_text.h"
 #include "device/companion_runner.h"

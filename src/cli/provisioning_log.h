@@ -1,6 +1,6 @@
 #pragma once
 
-#include "durable_append.h"
+#include "core/files/durable_append.h"
 
 #include <QByteArray>
 #include <QDateTime>

@@ -3,9 +3,9 @@
 #include "cli.h"
 #include "command_call.h"
 
-#include "core/image_differences.h"
-#include "core/key_name.h"
-#include "core/setting_catalog.h"
+#include "core/image/image_differences.h"
+#include "core/keyboard/key_name.h"
+#include "core/image/setting_catalog.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

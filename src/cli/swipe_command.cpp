@@ -4,7 +4,7 @@
 #include "swipe_reader.h"
 #include "terminal_alt_codes.h"
 
-#include "core/keys_on_layout.h"
+#include "core/keyboard/keys_on_layout.h"
 #include "terminal_input.h"
 
 #include <QCoreApplication>

@@ -2,7 +2,7 @@
 
 #include "terminal_layout.h"
 
-#include "core/swipe_analysis.h"
+#include "core/swipe/swipe_analysis.h"
 
 #include <QJsonObject>
 #include <QStringList>

@@ -1,6 +1,6 @@
 #include "swipe_reader.h"
 
-#include "core/reader_keys.h"
+#include "core/keyboard/reader_keys.h"
 
 #include <algorithm>
 #include <utility>

@@ -3,7 +3,7 @@
 #include "key_sequence_decoder.h"
 #include "terminal_input.h"
 
-#include "core/swipe_analysis.h"
+#include "core/swipe/swipe_analysis.h"
 
 namespace quorvel {
 

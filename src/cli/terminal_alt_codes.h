@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/reader_keys.h"
+#include "core/keyboard/reader_keys.h"
 
 #include <QList>
 

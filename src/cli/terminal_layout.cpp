@@ -1,6 +1,6 @@
 #include "terminal_layout.h"
 
-#include "core/file_access.h"
+#include "core/files/file_access.h"
 #include "platform/display_keyboard_layout.h"
 
 #include <QFile>

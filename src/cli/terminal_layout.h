@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/xkb_layout_name.h"
+#include "core/keyboard/xkb_layout_name.h"
 
 #include <QByteArray>
 #include <QString>

@@ -3,9 +3,9 @@
 #include "cli.h"
 #include "command_call.h"
 
-#include "core/file_access.h"
-#include "core/setting_catalog.h"
-#include "core/settings_file.h"
+#include "core/files/file_access.h"
+#include "core/image/setting_catalog.h"
+#include "core/files/settings_file.h"
 
 #include <QFile>
 #include <QJsonArray>

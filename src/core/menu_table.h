@@ -1,7 +1,8 @@
 #pragma once
 
-#include "setting_fields.h"
+#include "core/image/setting_fields.h"
 
+#include <QString>
 #include <QtGlobal>
 
 #include <array>

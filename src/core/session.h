@@ -1,14 +1,10 @@
 #pragma once
 
+#include "core/image/settings_image.h"
+
 #include <QString>
 
-#include <array>
-#include <cstdint>
-
 namespace quorvel {
-
-inline constexpr int kImageSize = 128;
-using SettingsImage = std::array<std::uint8_t, kImageSize>;
 
 // The one program-wide state: the reader's settings image and the flags kept
 // beside it. Created in main() (or by each test) and passed by reference.

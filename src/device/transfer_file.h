@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/session.h"
+#include "core/image/settings_image.h"
 
 #include <QByteArray>
 #include <QString>

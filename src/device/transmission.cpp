@@ -4,9 +4,9 @@
 #include "companion_runner.h"
 #include "transfer_file.h"
 
-#include "core/file_access.h"
+#include "core/files/file_access.h"
 #include "core/session.h"
-#include "core/setting_tables.h"
+#include "core/image/setting_tables.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -2,10 +2,10 @@
 
 #include "character_entry.h"
 
-#include "core/key_name.h"
+#include "core/keyboard/key_name.h"
 #include "core/session.h"
-#include "core/setting_rules.h"
-#include "core/setting_tables.h"
+#include "core/image/setting_rules.h"
+#include "core/image/setting_tables.h"
 
 #include <QGridLayout>
 #include <QLabel>

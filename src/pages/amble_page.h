@@ -1,6 +1,7 @@
 #pragma once
 
 #include "setting_page.h"
+#include "core/session.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
 #include "character_entry.h"
 
-#include "core/key_name.h"
+#include "core/keyboard/key_name.h"
 #include "core/session.h"
 #include "ui/dialogs.h"
 #include "ui/vertical_menu.h"

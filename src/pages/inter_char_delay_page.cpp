@@ -3,7 +3,7 @@
 #include "slider_coupling.h"
 
 #include "core/session.h"
-#include "core/setting_tables.h"
+#include "core/image/setting_tables.h"
 
 #include <QGridLayout>
 #include <QLabel>

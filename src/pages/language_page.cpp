@@ -1,8 +1,8 @@
 #include "language_page.h"
 
 #include "core/session.h"
-#include "core/setting_rules.h"
-#include "core/setting_tables.h"
+#include "core/image/setting_rules.h"
+#include "core/image/setting_tables.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

@@ -3,8 +3,8 @@
 #include "slider_coupling.h"
 
 #include "core/session.h"
-#include "core/setting_rules.h"
-#include "core/setting_tables.h"
+#include "core/image/setting_rules.h"
+#include "core/image/setting_tables.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

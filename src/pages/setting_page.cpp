@@ -1,7 +1,7 @@
 #include "setting_page.h"
 
 #include "core/session.h"
-#include "core/setting_rules.h"
+#include "core/image/setting_rules.h"
 #include "ui/accessible_click.h"
 #include "ui/page_widgets.h"
 #include "ui/twips.h"

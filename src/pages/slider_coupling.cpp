@@ -1,6 +1,6 @@
 #include "slider_coupling.h"
 
-#include "core/setting_rules.h"
+#include "core/image/setting_rules.h"
 
 #include <QLabel>
 #include <QLineEdit>

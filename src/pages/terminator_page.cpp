@@ -1,7 +1,7 @@
 #include "terminator_page.h"
 
 #include "core/session.h"
-#include "core/setting_tables.h"
+#include "core/image/setting_tables.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

@@ -1,9 +1,9 @@
 #include "keyboard_picker.h"
 
 #include "ascii_table_picker.h"
-#include "core/key_name.h"
+#include "core/keyboard/key_name.h"
 #include "core/session.h"
-#include "core/setting_tables.h"
+#include "core/image/setting_tables.h"
 #include "keyboard_keys.h"
 #include "ui/twips.h"
 #include "ui/vertical_menu.h"

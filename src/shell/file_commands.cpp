@@ -1,6 +1,6 @@
 #include "file_commands.h"
 
-#include "core/proposed_file_name.h"
+#include "core/files/proposed_file_name.h"
 #include "core/session.h"
 #include "ui/dialogs.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/settings_file.h"
+#include "core/files/settings_file.h"
 
 #include <QString>
 

@@ -6,7 +6,7 @@
 
 #include "core/menu_table.h"
 #include "core/session.h"
-#include "core/settings_file.h"
+#include "core/files/settings_file.h"
 #include "ui/dialogs.h"
 #include "ui/file_messages.h"
 #include "ui/twips.h"

@@ -1,4 +1,5 @@
 #include "page_catalog.h"
+#include "core/session.h"
 
 #include "about_page.h"
 #include "main_window.h"
@@ -11,9 +12,9 @@
 #include "pages/magnetic_page.h"
 #include "pages/parameter_page.h"
 #include "pages/terminator_page.h"
-#include "tools/compare_page.h"
-#include "tools/summary_page.h"
-#include "tools/swipe_test_page.h"
+#include "tool_pages/compare_page.h"
+#include "tool_pages/summary_page.h"
+#include "tool_pages/swipe_test_page.h"
 
 #include <QMdiSubWindow>
 

@@ -2,7 +2,7 @@
 
 #include "start_up.h"
 
-#include "core/factory_file.h"
+#include "core/files/factory_file.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,4 +1,5 @@
 #include "shell_dialogs.h"
+#include "core/session.h"
 
 #include "pickers/keyboard_picker.h"
 

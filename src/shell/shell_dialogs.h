@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/widget_dialogs.h"
+#include "core/session.h"
 
 namespace quorvel {
 

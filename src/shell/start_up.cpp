@@ -4,7 +4,7 @@
 #include "menu_window.h"
 
 #include "core/session.h"
-#include "core/settings_file.h"
+#include "core/files/settings_file.h"
 #include "ui/dialogs.h"
 
 namespace quorvel {

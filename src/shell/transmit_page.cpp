@@ -1,4 +1,5 @@
 #include "transmit_page.h"
+#include "core/session.h"
 
 #include "device/reader_status_text.h"
 

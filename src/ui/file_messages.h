@@ -2,7 +2,7 @@
 
 #include "dialogs.h"
 
-#include "core/settings_file.h"
+#include "core/files/settings_file.h"
 
 #include <optional>
 

@@ -1,7 +1,7 @@
 #include "cli/cli.h"
 #include "cli/command_table.h"
-#include "core/setting_catalog.h"
-#include "core/settings_file.h"
+#include "core/image/setting_catalog.h"
+#include "core/files/settings_file.h"
 #include "test_files.h"
 
 #include <QJsonArray>

@@ -1,6 +1,6 @@
 #include "cli/cli.h"
 #include "cli/device_commands.h"
-#include "core/settings_file.h"
+#include "core/files/settings_file.h"
 #include "fake_companion_runner.h"
 #include "device/process_companion_runner.h"
 #include "device/transfer_file.h"

@@ -1,8 +1,8 @@
 #include "cli/key_sequence_decoder.h"
 #include "cli/swipe_command.h"
 #include "cli/terminal_input_posix.h"
-#include "core/setting_fields.h"
-#include "core/settings_file.h"
+#include "core/image/setting_fields.h"
+#include "core/files/settings_file.h"
 #include "test_files.h"
 #include "typed_keys.h"
 

@@ -1,8 +1,8 @@
 // The tool's value parsing: "KEY=VALUE" or a JSON profile, on any text. A refused
 // assignment leaves the image exactly as it was; an accepted one changes only its
 // setting's bytes, and what is shown afterwards assigns back to the same bytes.
-#include "core/image_differences.h"
-#include "core/setting_catalog.h"
+#include "core/image/image_differences.h"
+#include "core/image/setting_catalog.h"
 
 #include <QJsonDocument>
 

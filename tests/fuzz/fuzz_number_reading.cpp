@@ -1,7 +1,7 @@
 // The numeric reading and key names on any text: no crash, no undefined
 // behaviour, and key names only for whole codes.
-#include "core/key_name.h"
-#include "core/number_reading.h"
+#include "core/keyboard/key_name.h"
+#include "core/image/number_reading.h"
 
 #include <cmath>
 #include <cstdlib>

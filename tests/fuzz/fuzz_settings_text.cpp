@@ -1,6 +1,6 @@
 // Any text read as a settings file: a valid length loads and writes back to a
 // text that reads into the same image; anything else leaves the image alone.
-#include "core/settings_file.h"
+#include "core/files/settings_file.h"
 
 #include <cstdlib>
 

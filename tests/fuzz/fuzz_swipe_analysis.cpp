@@ -3,9 +3,9 @@
 // the ALT mode and lock key notes where they apply, and no run of 12 to 19 digits
 // survives the masking. Splitting at the pauses and after the terminator keeps
 // every key in order, and each cut is a pause or the terminator of the swipe it ends.
-#include "core/setting_fields.h"
-#include "core/swipe_analysis.h"
-#include "core/swipe_split.h"
+#include "core/image/setting_fields.h"
+#include "core/swipe/swipe_analysis.h"
+#include "core/swipe/swipe_split.h"
 
 #include <algorithm>
 #include <cstdlib>

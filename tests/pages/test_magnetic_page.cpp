@@ -1,7 +1,8 @@
 #include "page_fixture.h"
+#include "core/session.h"
 #include "shell_fixture.h"
 
-#include "core/settings_file.h"
+#include "core/files/settings_file.h"
 #include "pages/magnetic_page.h"
 #include "shell/main_window.h"
 #include "shell/menu_window.h"

@@ -1,6 +1,6 @@
 #include "core/session.h"
-#include "core/setting_fields.h"
-#include "core/settings_file.h"
+#include "core/image/setting_fields.h"
+#include "core/files/settings_file.h"
 #include "pages/amble_page.h"
 #include "pages/inter_char_delay_page.h"
 #include "pages/language_page.h"

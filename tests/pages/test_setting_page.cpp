@@ -1,7 +1,8 @@
 // The protocol every page shares, checked on each page in turn.
 #include "page_fixture.h"
+#include "core/session.h"
 
-#include "core/settings_file.h"
+#include "core/files/settings_file.h"
 #include "pages/amble_page.h"
 #include "pages/inter_char_delay_page.h"
 #include "pages/language_page.h"

@@ -1,4 +1,4 @@
-#include "core/settings_file.h"
+#include "core/files/settings_file.h"
 #include "shell/command_line.h"
 #include "shell/table_view.h"
 #include "shell_fixture.h"

@@ -1,6 +1,6 @@
 #include "core/menu_table.h"
-#include "core/session.h"
-#include "core/settings_file.h"
+#include "core/image/settings_image.h"
+#include "core/files/settings_file.h"
 #include "scripted_dialogs.h"
 #include "shell_fixture.h"
 #include "shell/main_window.h"

@@ -1,4 +1,4 @@
-#include "core/swipe_analysis.h"
+#include "core/swipe/swipe_analysis.h"
 #include "shell/program.h"
 #include "shell_fixture.h"
 #include "ui/file_messages.h"
@@ -92,8 +92,10 @@ private slots:
         QVERIFY(!sourceRoot().isEmpty());
         QFile list(sourceRoot() + QStringLiteral("/translations/folders"));
         QVERIFY(list.open(QIODevice::ReadOnly | QIODevice::Text));
-        QStringList arguments{QStringLiteral("-locations"), QStringLiteral("none"),
-                              QStringLiteral("-silent")};
+        // With the include path lupdate resolves "core/…" headers, and with them each
+        // text's context, as the compiler does.
+        QStringList arguments{QStringLiteral("-locations"), QStringLiteral("none"), QStringLiteral("-silent"),
+                              QStringLiteral("-I"), sourceRoot() + QStringLiteral("/src")};
         for (const QByteArray& line : list.readAll().split('\n'))
             if (!line.trimmed().isEmpty())
                 arguments << sourceRoot() + u'/' + QString::fromUtf8(line.trimmed());

@@ -1,4 +1,4 @@
-#include "core/file_access.h"
+#include "core/files/file_access.h"
 #include "core/session.h"
 #include "device/transfer_file.h"
 #include "fake_companion_runner.h"

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/dialogs.h"
+#include "core/session.h"
 
 #include <QList>
 #include <QPair>

@@ -1,6 +1,6 @@
 #include "test_files.h"
 
-#include "core/settings_file.h"
+#include "core/files/settings_file.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #include "typed_keys.h"
 
-#include "core/keyboard_layout.h"
+#include "core/keyboard/keyboard_layout.h"
 
 #include <QTest>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/key_press.h"
+#include "core/keyboard/key_press.h"
 
 #include <QList>
 #include <QString>

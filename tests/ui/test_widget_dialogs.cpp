@@ -1,4 +1,5 @@
 #include "ui/widget_dialogs.h"
+#include "core/session.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,11 +1,11 @@
-// Writes src/core/keyboard_layout_table.cpp: for each reader keyboard language,
+// Writes src/core/keyboard/keyboard_layout_table.cpp: for each reader keyboard language,
 // the character of every key of the typing block at its four levels, without
 // and with Caps Lock, read from xkeyboard-config through libxkbcommon. Usage:
 // generate_keyboard_layouts [OUTPUT] (standard output without an argument).
 // The xkeyboard-config version is taken from the XKB_CONFIG_VERSION given at
 // build time.
 
-#include "core/keyboard_layout_sources.h"
+#include "core/keyboard/keyboard_layout_sources.h"
 
 #include <xkbcommon/xkbcommon-compose.h>
 #include <xkbcommon/xkbcommon.h>

@@ -1,0 +1,39 @@
+#include "core/image/setting_fields.h"
+
+#include <QLatin1String>
+
+namespace quorvel {
+
+namespace {
+
+std::size_t at(const Field& f, int index) { return static_cast<std::size_t>(f.byte + index); }
+
+} // namespace
+
+int fieldValue(const SettingsImage& image, FieldId id, int index) {
+    const Field& f = field(id);
+    return (image.at(at(f, index)) & f.mask) >> fieldShift(f);
+}
+
+void setFieldValue(SettingsImage& image, FieldId id, int value, int index) {
+    const Field& f = field(id);
+    auto& b = image.at(at(f, index));
+    b = static_cast<std::uint8_t>((b & ~f.mask) | ((value << fieldShift(f)) & f.mask));
+}
+
+const NamedCode* fieldChoice(const SettingsImage& image, FieldId id) {
+    const int value = fieldValue(image, id);
+    for (const NamedCode& choice : field(id).choices)
+        if (choice.code == value)
+            return &choice;
+    return nullptr;
+}
+
+const Field* fieldOfKey(const char* key) {
+    for (const Field& f : kFields)
+        if (f.key && QLatin1String(f.key).compare(QLatin1String(key), Qt::CaseInsensitive) == 0)
+            return &f;
+    return nullptr;
+}
+
+} // namespace quorvel

@@ -1,0 +1,192 @@
+#pragma once
+
+#include "core/image/settings_image.h"
+#include "core/image/setting_choices.h"
+
+#include <QtGlobal>
+
+#include <array>
+#include <cstddef>
+#include <span>
+
+namespace quorvel {
+
+// The setting pages in menu order, as far as they own fields of the image.
+enum class PageId { InterCharDelay, KeyboardLanguage, Terminator, MagneticCard, Amble, GeneralParameter, None };
+inline constexpr std::size_t kSettingPageCount = 6;
+
+enum class FieldKind {
+    Choice,    // one of its choices; other codes are unknown
+    Flag,      // one bit, off or on
+    Character, // a key code of the reader
+    Number,    // a whole byte
+    String,    // consecutive character bytes, ending at the first 0
+};
+
+// Every field in the order the command-line tool lists them, then the fields
+// no named setting shows.
+enum class FieldId {
+    TrackOrder,
+    TrackSelection,
+    TransmitLrc,
+    Track2AccountOnly,
+    IbmFormat,
+    StartSentinel1,
+    StartSentinel2,
+    StartSentinel3,
+    EndSentinel,
+    Stx,
+    Dle1,
+    Dle2,
+    Dle3,
+    KeyboardTerminator,
+    Rs232Terminator,
+    KeyboardLanguage,
+    AltMode,
+    Case,
+    BuzzerPitch,
+    BuzzerDuration,
+    PowerOnBeeper,
+    KeyboardDelay,
+    Rs232Delay,
+    Preamble,
+    Postamble,
+    FunctionKeys,
+    Interface,
+    Count
+};
+
+// One field of the settings image: where it lives and how it is named.
+struct Field {
+    FieldId id;
+    const char* key; // the command-line tool's name; nullptr for a field no setting names
+    int byte;        // the first byte
+    int mask;        // its bits; the value is them shifted down to bit 0
+    FieldKind kind;
+    std::span<const NamedCode> choices;
+    PageId page;
+    int slot;            // its position on the page, as the Summary lists it
+    const char* caption; // of its label, frame, tab or box there
+    int length = 1;      // bytes, more than one for a string
+};
+
+#define QUORVEL_CAPTION(text) QT_TRANSLATE_NOOP("quorvel::SettingWords", text)
+
+inline constexpr std::array<Field, static_cast<std::size_t>(FieldId::Count)> kFields{{
+    {FieldId::TrackOrder, "track-order", 32, 0x7F, FieldKind::Choice, kTrackOrders,
+     PageId::MagneticCard, 0, QUORVEL_CAPTION("Track Order")},
+    {FieldId::TrackSelection, "track-selection", 63, 0xFF, FieldKind::Choice, kTrackSelections,
+     PageId::MagneticCard, 1, QUORVEL_CAPTION("Track Selection")},
+    {FieldId::TransmitLrc, "transmit-lrc", 32, 0x80, FieldKind::Flag, kOnOff, PageId::MagneticCard, 12,
+     QUORVEL_CAPTION("Transmit LRC")},
+    {FieldId::Track2AccountOnly, "track2-account-only", 4, 0x80, FieldKind::Flag, kOnOff,
+     PageId::MagneticCard, 10, QUORVEL_CAPTION("Track 2 Account No. Only")},
+    {FieldId::IbmFormat, "ibm-format", 4, 0x40, FieldKind::Flag, kOnOff, PageId::MagneticCard, 11,
+     QUORVEL_CAPTION("IBM Format")},
+    {FieldId::StartSentinel1, "start-sentinel-1", 53, 0xFF, FieldKind::Character, {},
+     PageId::MagneticCard, 2, QUORVEL_CAPTION("Track 1 Start Sentinel")},
+    {FieldId::StartSentinel2, "start-sentinel-2", 54, 0xFF, FieldKind::Character, {},
+     PageId::MagneticCard, 3, QUORVEL_CAPTION("Track 2 Start Sentinel")},
+    {FieldId::StartSentinel3, "start-sentinel-3", 55, 0xFF, FieldKind::Character, {},
+     PageId::MagneticCard, 4, QUORVEL_CAPTION("Track 3 Start Sentinel")},
+    {FieldId::EndSentinel, "end-sentinel", 46, 0xFF, FieldKind::Character, {}, PageId::MagneticCard, 5,
+     QUORVEL_CAPTION("Track 1/2/3 End Sentinel")},
+    {FieldId::Stx, "stx", 59, 0xFF, FieldKind::Character, {}, PageId::MagneticCard, 9,
+     QUORVEL_CAPTION("STX Character")},
+    {FieldId::Dle1, "dle-1", 60, 0xFF, FieldKind::Character, {}, PageId::MagneticCard, 6,
+     QUORVEL_CAPTION("Track 1 DLE Character")},
+    {FieldId::Dle2, "dle-2", 61, 0xFF, FieldKind::Character, {}, PageId::MagneticCard, 7,
+     QUORVEL_CAPTION("Track 2 DLE Character")},
+    {FieldId::Dle3, "dle-3", 62, 0xFF, FieldKind::Character, {}, PageId::MagneticCard, 8,
+     QUORVEL_CAPTION("Track 3 DLE Character")},
+    {FieldId::KeyboardTerminator, "keyboard-terminator", 50, 0xFF, FieldKind::Choice, kKeyboardTerminators,
+     PageId::Terminator, 0, QUORVEL_CAPTION("Keyboard")},
+    {FieldId::Rs232Terminator, "rs232-terminator", 39, 0xFF, FieldKind::Choice, kRs232Terminators,
+     PageId::Terminator, 1, QUORVEL_CAPTION("RS-232")},
+    {FieldId::KeyboardLanguage, "keyboard-language", 48, 0xFF, FieldKind::Choice, kKeyboardLanguages,
+     PageId::KeyboardLanguage, 0, QUORVEL_CAPTION("Language for Keyboard Interface")},
+    {FieldId::AltMode, "alt-mode", 52, 0x40, FieldKind::Flag, kOnOff, PageId::KeyboardLanguage, 1,
+     QUORVEL_CAPTION("ALT Mode")},
+    {FieldId::Case, "case", 52, 0x0F, FieldKind::Choice, kCaseModes, PageId::GeneralParameter, 0,
+     QUORVEL_CAPTION("Case")},
+    {FieldId::BuzzerPitch, "buzzer-pitch", 57, 0xFF, FieldKind::Number, {}, PageId::GeneralParameter, 1,
+     QUORVEL_CAPTION("Buzzer Pitch")},
+    {FieldId::BuzzerDuration, "buzzer-duration", 58, 0xFF, FieldKind::Number, {},
+     PageId::GeneralParameter, 2, QUORVEL_CAPTION("Buzzer Duration")},
+    {FieldId::PowerOnBeeper, "power-on-beeper", 35, 0x04, FieldKind::Flag, kOnOff,
+     PageId::GeneralParameter, 3, QUORVEL_CAPTION("Power On Beeper")},
+    {FieldId::KeyboardDelay, "keyboard-delay", 51, 0xFF, FieldKind::Number, {}, PageId::InterCharDelay, 0,
+     QUORVEL_CAPTION("Start Keyboard Setting")},
+    {FieldId::Rs232Delay, "rs232-delay", 41, 0xFF, FieldKind::Number, {}, PageId::InterCharDelay, 1,
+     QUORVEL_CAPTION("Start RS-232 Setting")},
+    {FieldId::Preamble, "preamble", 80, 0xFF, FieldKind::String, {}, PageId::Amble, 0,
+     QUORVEL_CAPTION("Preamble"), 10},
+    {FieldId::Postamble, "postamble", 91, 0xFF, FieldKind::String, {}, PageId::Amble, 1,
+     QUORVEL_CAPTION("Postamble"), 10},
+    // Function key emulation cannot work beside the ALT mode; no page shows it.
+    {FieldId::FunctionKeys, nullptr, 52, 0x20, FieldKind::Flag, kOnOff, PageId::None, 0, nullptr},
+    // The interface the companion program writes through.
+    {FieldId::Interface, nullptr, 127, 0xFF, FieldKind::Number, {}, PageId::None, 0, nullptr},
+}};
+
+#undef QUORVEL_CAPTION
+
+constexpr const Field& field(FieldId id) { return kFields[static_cast<std::size_t>(id)]; }
+
+// The lowest bit of a mask, by which a field's value is shifted.
+constexpr int fieldShift(const Field& f) {
+    int shift = 0;
+    while (((f.mask >> shift) & 1) == 0)
+        ++shift;
+    return shift;
+}
+
+// The largest value the field holds.
+constexpr int fieldMaximum(const Field& f) { return f.mask >> fieldShift(f); }
+
+// The value of a field, of its index-th byte for a string.
+int fieldValue(const SettingsImage& image, FieldId id, int index = 0);
+// Stores a value into the field's bits, keeping the other bits of its byte; a value too large for
+// the field keeps only the bits it has room for.
+void setFieldValue(SettingsImage& image, FieldId id, int value, int index = 0);
+
+// The choice a choice or flag field holds; nullptr for a code its choices do not name.
+const NamedCode* fieldChoice(const SettingsImage& image, FieldId id);
+
+// The field whose command-line name is key (any case); nullptr when none.
+const Field* fieldOfKey(const char* key);
+
+namespace field_checks {
+constexpr bool inOrder() {
+    for (std::size_t i = 0; i < kFields.size(); ++i)
+        if (static_cast<std::size_t>(kFields[i].id) != i)
+            return false;
+    return true;
+}
+// Fields sharing a byte hold different bits, and no two fields share a place on a page.
+constexpr bool disjoint() {
+    for (const Field& a : kFields)
+        for (const Field& b : kFields) {
+            if (&a == &b)
+                continue;
+            const bool overlap = a.byte < b.byte + b.length && b.byte < a.byte + a.length;
+            if (overlap && (a.mask & b.mask) != 0)
+                return false;
+            if (a.page != PageId::None && a.page == b.page && a.slot == b.slot)
+                return false;
+        }
+    return true;
+}
+constexpr bool fitImage() {
+    for (const Field& f : kFields)
+        if (f.mask <= 0 || f.mask > 0xFF || f.byte < 0 || f.byte + f.length > kImageSize)
+            return false;
+    return true;
+}
+} // namespace field_checks
+
+static_assert(field_checks::inOrder(), "kFields lists the fields in the order of FieldId");
+static_assert(field_checks::disjoint(), "two fields hold the same bits or the same place");
+static_assert(field_checks::fitImage(), "a field lies outside the image");
+
+} // namespace quorvel
