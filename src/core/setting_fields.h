@@ -68,13 +68,16 @@ struct Field {
     int slot;            // its position on the page, as the Summary lists it
     const char* caption; // of its label, frame, tab or box there
     int length = 1;      // bytes, more than one for a string
+    int pageMask = 0;    // the bits its page reads, where fewer than its own; 0 for all of them
 };
 
 #define QUORVEL_CAPTION(text) QT_TRANSLATE_NOOP("quorvel::SettingWords", text)
 
 inline constexpr std::array<Field, static_cast<std::size_t>(FieldId::Count)> kFields{{
+    // The Magnetic Card page picks its button by bits 0-2 alone, and writes the whole code back;
+    // everything that describes the image reads the whole code.
     {FieldId::TrackOrder, "track-order", 32, 0x7F, FieldKind::Choice, kTrackOrders,
-     PageId::MagneticCard, 0, QUORVEL_CAPTION("Track Order")},
+     PageId::MagneticCard, 0, QUORVEL_CAPTION("Track Order"), 1, 0x07},
     {FieldId::TrackSelection, "track-selection", 63, 0xFF, FieldKind::Choice, kTrackSelections,
      PageId::MagneticCard, 1, QUORVEL_CAPTION("Track Selection")},
     {FieldId::TransmitLrc, "transmit-lrc", 32, 0x80, FieldKind::Flag, kOnOff, PageId::MagneticCard, 12,
@@ -146,6 +149,8 @@ constexpr int fieldMaximum(const Field& f) { return f.mask >> fieldShift(f); }
 
 // The value of a field, of its index-th byte for a string.
 int fieldValue(const SettingsImage& image, FieldId id, int index = 0);
+// The value as the field's page reads it: the field's pageMask, where it has one.
+int pageValue(const SettingsImage& image, FieldId id, int index = 0);
 // Stores a value into the field's bits, keeping the other bits of its byte; a value too large for
 // the field keeps only the bits it has room for.
 void setFieldValue(SettingsImage& image, FieldId id, int value, int index = 0);
@@ -179,7 +184,8 @@ constexpr bool disjoint() {
 }
 constexpr bool fitImage() {
     for (const Field& f : kFields)
-        if (f.mask <= 0 || f.mask > 0xFF || f.byte < 0 || f.byte + f.length > kImageSize)
+        if (f.mask <= 0 || f.mask > 0xFF || f.byte < 0 || f.byte + f.length > kImageSize ||
+            (f.pageMask & ~f.mask) != 0)
             return false;
     return true;
 }
@@ -187,6 +193,6 @@ constexpr bool fitImage() {
 
 static_assert(field_checks::inOrder(), "kFields lists the fields in the order of FieldId");
 static_assert(field_checks::disjoint(), "two fields hold the same bits or the same place");
-static_assert(field_checks::fitImage(), "a field lies outside the image");
+static_assert(field_checks::fitImage(), "a field lies outside the image or its page reads other bits");
 
 } // namespace quorvel

@@ -2,7 +2,7 @@
 
 #include "core/session.h"
 #include "core/setting_rules.h"
-#include "core/setting_tables.h"
+#include "core/setting_fields.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -51,11 +51,11 @@ LanguagePage::LanguagePage(Session& session, Dialogs& dialogs, QWidget* parent)
 }
 
 void LanguagePage::showBytes() {
-    const int language = session().byte(bytes::kLanguage);
+    const int language = fieldValue(session().image, FieldId::KeyboardLanguage);
     // A code that names no button leaves the buttons as they were.
     if (language < languageCount() || language == kAltModeIndex)
         setSelected(m_options.at(static_cast<std::size_t>(language)), true);
-    setSelected(altMode(), (session().byte(bytes::kModes) & bytes::kAltModeBit) != 0);
+    setSelected(altMode(), fieldValue(session().image, FieldId::AltMode) != 0);
 }
 
 void LanguagePage::proposeLanguage(int code) {
@@ -69,9 +69,8 @@ bool LanguagePage::apply() {
     // In ALT mode no language is selected and the language field keeps the last one.
     const int language = firstSelected(m_options, 0, languageCount() - 1);
     if (language >= 0)
-        session().setByte(bytes::kLanguage, language);
-    session().setByte(bytes::kModes,
-                      modesWithAltMode(session().byte(bytes::kModes), altMode()->isChecked()));
+        setFieldValue(session().image, FieldId::KeyboardLanguage, language);
+    setAltMode(session().image, altMode()->isChecked());
     return true;
 }
 

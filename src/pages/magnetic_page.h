@@ -2,7 +2,10 @@
 
 #include "setting_page.h"
 
+#include "core/setting_fields.h"
+
 #include <array>
+#include <utility>
 #include <vector>
 
 class QCheckBox;
@@ -36,6 +39,8 @@ private:
     QRadioButton* addOption(QWidget* parent, const QString& name, int index,
                             const QString& caption);
 
+    // The check boxes of the data format tab with the fields they show.
+    std::array<std::pair<QCheckBox*, FieldId>, 3> dataFormat() const;
     void showDataFormat();
     void showIdCharacters();
     void applyDataFormat();

@@ -4,7 +4,7 @@
 
 #include "core/session.h"
 #include "core/setting_rules.h"
-#include "core/setting_tables.h"
+#include "core/setting_fields.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -21,8 +21,6 @@ namespace quorvel {
 
 namespace {
 
-constexpr int kBeeperByte = field(FieldId::PowerOnBeeper).byte;
-constexpr int kBeeperBit = field(FieldId::PowerOnBeeper).mask;
 constexpr int kFactoryPitch = 16;
 constexpr int kFactoryDuration = 25;
 // The case mode codes of Option1 0 to 2; "ALT Mode" (3) has none here.
@@ -93,23 +91,25 @@ ParameterPage::ParameterPage(Session& session, Dialogs& dialogs, QWidget* parent
 }
 
 void ParameterPage::showBytes() {
-    m_pitch->setText(QString::number(session().byte(bytes::kBuzzerPitch)));
-    m_duration->setText(QString::number(session().byte(bytes::kBuzzerDuration)));
-    m_pitchSlider->setValue(session().byte(bytes::kBuzzerPitch));
-    m_durationSlider->setValue(session().byte(bytes::kBuzzerDuration));
+    const int pitch = fieldValue(session().image, FieldId::BuzzerPitch);
+    const int duration = fieldValue(session().image, FieldId::BuzzerDuration);
+    m_pitch->setText(QString::number(pitch));
+    m_duration->setText(QString::number(duration));
+    m_pitchSlider->setValue(pitch);
+    m_durationSlider->setValue(duration);
     const int caseCode = fieldValue(session().image, FieldId::Case);
     for (std::size_t i = 0; i < kCaseButtonCodes.size(); ++i)
         if (kCaseButtonCodes[i] == caseCode)
             setSelected(m_caseModes[i], true);
-    m_beeper->setChecked((session().byte(kBeeperByte) & kBeeperBit) != 0);
+    m_beeper->setChecked(fieldValue(session().image, FieldId::PowerOnBeeper) != 0);
 }
 
 bool ParameterPage::apply() {
     const std::optional<std::vector<int>> buzzer = readByteBoxes({m_pitch, m_duration});
     if (!buzzer)
         return false;
-    session().setByte(bytes::kBuzzerPitch, buzzer->at(0));
-    session().setByte(bytes::kBuzzerDuration, buzzer->at(1));
+    setFieldValue(session().image, FieldId::BuzzerPitch, buzzer->at(0));
+    setFieldValue(session().image, FieldId::BuzzerDuration, buzzer->at(1));
     for (QLineEdit* box : {m_pitch, m_duration})
         if (box->text().isEmpty())
             box->setText(QStringLiteral("0"));
@@ -117,20 +117,17 @@ bool ParameterPage::apply() {
     const int selected =
         firstSelected(m_caseModes, 0, static_cast<int>(kCaseButtonCodes.size()) - 1);
     if (selected >= 0)
-        session().setByte(
-            bytes::kModes,
-            modesWithCaseMode(session().byte(bytes::kModes),
-                              kCaseButtonCodes.at(static_cast<std::size_t>(selected))));
-    session().setByte(kBeeperByte,
-                      withBits(session().byte(kBeeperByte), kBeeperBit, m_beeper->isChecked()));
+        setFieldValue(session().image, FieldId::Case,
+                      kCaseButtonCodes.at(static_cast<std::size_t>(selected)));
+    setFieldValue(session().image, FieldId::PowerOnBeeper, m_beeper->isChecked() ? 1 : 0);
     return true;
 }
 
 void ParameterPage::factoryStep() {
-    session().setByte(bytes::kBuzzerPitch, kFactoryPitch);
-    session().setByte(bytes::kBuzzerDuration, kFactoryDuration);
-    session().setByte(bytes::kModes, factoryModes(session().byte(bytes::kModes)));
-    session().setByte(kBeeperByte, withBits(session().byte(kBeeperByte), kBeeperBit, true));
+    setFieldValue(session().image, FieldId::BuzzerPitch, kFactoryPitch);
+    setFieldValue(session().image, FieldId::BuzzerDuration, kFactoryDuration);
+    restoreFactoryModes(session().image);
+    setFieldValue(session().image, FieldId::PowerOnBeeper, 1);
     showBytes();
 }
 

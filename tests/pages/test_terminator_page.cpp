@@ -1,6 +1,5 @@
 #include "page_fixture.h"
 
-#include "core/setting_tables.h"
 #include "pages/terminator_page.h"
 
 #include <QTabBar>
