@@ -82,6 +82,14 @@ inline constexpr std::array<MenuEntry, static_cast<std::size_t>(MenuId::Count)> 
 
 constexpr const MenuEntry& menuEntry(MenuId id) { return kMenuEntries[static_cast<std::size_t>(id)]; }
 
+// The entry at a place in the menu; nullptr where there is none.
+constexpr const MenuEntry* menuEntryAt(int group, int item) {
+    for (const MenuEntry& entry : kMenuEntries)
+        if (entry.group == group && entry.item == item)
+            return &entry;
+    return nullptr;
+}
+
 // The menu entry of a setting page.
 constexpr const MenuEntry& menuEntry(PageId page) {
     for (const MenuEntry& entry : kMenuEntries)

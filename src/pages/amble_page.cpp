@@ -4,8 +4,8 @@
 
 #include "core/key_name.h"
 #include "core/session.h"
-#include "core/setting_rules.h"
 #include "core/setting_fields.h"
+#include "core/setting_rules.h"
 
 #include <QGridLayout>
 #include <QLabel>

@@ -1,8 +1,8 @@
 #include "language_page.h"
 
 #include "core/session.h"
-#include "core/setting_rules.h"
 #include "core/setting_fields.h"
+#include "core/setting_rules.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

@@ -3,8 +3,8 @@
 #include "slider_coupling.h"
 
 #include "core/session.h"
-#include "core/setting_rules.h"
 #include "core/setting_fields.h"
+#include "core/setting_rules.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

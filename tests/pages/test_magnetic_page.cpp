@@ -606,7 +606,7 @@ private slots:
         Session& session = shell.session;
         MainWindow* window = &shell.start();
         const SettingsImage image = session.image;
-        shell.clickMenu(2, 4);
+        shell.clickMenu(MenuId::MagneticCard);
         QWidget* page = window->area()->activeSubWindow()->widget();
         QCOMPARE(page->objectName(), QStringLiteral("frmMagnetic"));
         QCOMPARE(session.image, image);

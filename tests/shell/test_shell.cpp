@@ -70,7 +70,7 @@ class ShellTest : public QObject {
 
     MenuWindow& menu() { return *m_f->window->menuWindow(); }
     QTableWidget& grid() { return *m_f->window->tableView()->grid(); }
-    void click(int group, int item) { m_f->clickMenu(group, item); }
+    void click(MenuId id) { m_f->clickMenu(id); }
 
 private slots:
     void init() { m_f = std::make_unique<ShellFixture>(); }
@@ -199,7 +199,7 @@ private slots:
             QFile::remove(m_f->session.factoryFile);
         for (Answer a : answers)
             m_f->dialogs.answer(a);
-        click(1, 1);
+        click(MenuId::Default);
         QCOMPARE(m_f->dialogs.messages, messages);
         QCOMPARE(m_f->session.image, reloaded ? shippedFactoryImage() : patternImage());
         QCOMPARE(m_f->session.changed, changedAfter);
@@ -245,7 +245,7 @@ private slots:
         m_f->dialogs.answer(Answer::No); // the edits may go
         m_f->dialogs.file(cancel ? std::nullopt : std::optional<QString>(full));
         const SettingsImage before = m_f->session.image;
-        click(1, 2);
+        click(MenuId::Open);
         QCOMPARE(m_f->dialogs.messages, QList<Message>{kSaveQuestion} + messages);
         QCOMPARE(m_f->session.image, loaded ? patternImage(4) : before);
         QCOMPARE(m_f->session.changed, !loaded);
@@ -301,7 +301,7 @@ private slots:
         if (opens)
             m_f->dialogs.file(other);
 
-        click(1, 2);
+        click(MenuId::Open);
 
         QCOMPARE(m_f->dialogs.messages, messages);
         QCOMPARE(m_f->dialogs.openDialogs, opens ? 1 : 0);
@@ -357,7 +357,7 @@ private slots:
         m_f->dialogs.file(cancel ? std::nullopt : std::optional<QString>(full));
         for (Answer a : answers)
             m_f->dialogs.answer(a);
-        click(1, 3);
+        click(MenuId::Save);
 
         QList<Message> expected;
         if (exists)
@@ -401,7 +401,7 @@ private slots:
             FileSizeLimit limit(100);
             if (!limit.active())
                 QSKIP("no file size limit on this system");
-            click(1, atExit ? 4 : 3);
+            click(atExit ? MenuId::Exit : MenuId::Save);
         }
         QCOMPARE(m_f->dialogs.messages.last(), kNotSavedStop);
         QVERIFY(m_f->session.changed);
@@ -416,11 +416,11 @@ private slots:
         m_f->session.changed = true;
         const QString file = path(QStringLiteral("M1412224512"));
         m_f->dialogs.file(file);
-        click(1, 3);
+        click(MenuId::Save);
         QVERIFY(QFile::exists(file)); // exactly the name returned, no extension added
         m_f->session.image = SettingsImage{};
         m_f->dialogs.file(file);
-        click(1, 2);
+        click(MenuId::Open);
         QCOMPARE(m_f->session.image, patternImage(6));
         QCOMPARE(grid().item(0, 0)->text(), QString::number(patternImage(6)[0], 16).toUpper());
     }
@@ -470,7 +470,7 @@ private slots:
         default: break;
         }
         if (viaExitCommand)
-            click(1, 4);
+            click(MenuId::Exit);
         else
             window.close();
         QCOMPARE(m_f->dialogs.messages, messages);
@@ -487,7 +487,7 @@ private slots:
     void endingWithoutEditsAsksNothing() {
         MainWindow& window = start();
         QSignalSpy ended(&window, &MainWindow::programEnded);
-        click(1, 4);
+        click(MenuId::Exit);
         QCOMPARE(ended.count(), 1);
         QVERIFY(m_f->dialogs.messages.isEmpty());
         QVERIFY(!window.isVisible());
@@ -517,23 +517,23 @@ private slots:
         MainWindow& window = start();
         int created = 0;
         int activations = 0;
-        window.registerPage(2, 3, [&] {
+        window.registerPage(MenuId::Terminator, [&] {
             ++created;
             return new CountingPage(activations);
         });
-        click(2, 3);
+        click(MenuId::Terminator);
         QCOMPARE(created, 1);
         QCOMPARE(activations, 1);
-        QMdiSubWindow* page = window.existingPageWindow(2, 3);
+        QMdiSubWindow* page = window.existingPageWindow(MenuId::Terminator);
         QVERIFY(page && page->isVisible());
         QCOMPARE(window.area()->activeSubWindow(), page);
-        click(2, 3);
+        click(MenuId::Terminator);
         QCOMPARE(created, 1);
         QCOMPARE(activations, 2);
         // The table view in front, then the page again: one more activation.
-        click(1, 3 - 3 + 1); // Default with no edits
+        click(MenuId::Default); // with no edits
         QCOMPARE(window.area()->activeSubWindow(), window.tableSubWindow());
-        click(2, 3);
+        click(MenuId::Terminator);
         QCOMPARE(activations, 3);
         QCOMPARE(m_f->session.lastMenuItem, 3);
         // An item without a page does nothing; every item of the menu has one, so one beyond it.
@@ -545,15 +545,15 @@ private slots:
     void resizeRefitsMenuAndWindows() {
         MainWindow& window = start();
         int activations = 0;
-        window.registerPage(2, 3, [&] { return new CountingPage(activations); });
-        click(2, 3);
+        window.registerPage(MenuId::Terminator, [&] { return new CountingPage(activations); });
+        click(MenuId::Terminator);
         window.resize(900, 600);
         QCoreApplication::processEvents();
         const QSize inner = window.innerSize();
         const QRect menuRect = window.menuSubWindow()->geometry();
         QCOMPARE(menuRect, QRect(0, 0, twips(2145), inner.height()));
         const QRect right(menuRect.width(), 0, inner.width() - menuRect.width(), inner.height());
-        QCOMPARE(window.existingPageWindow(2, 3)->geometry(), right);
+        QCOMPARE(window.existingPageWindow(MenuId::Terminator)->geometry(), right);
         QCOMPARE(window.tableSubWindow()->geometry(), right);
         VerticalMenu* vm = menu().menu();
         QCOMPARE(vm->geometry(), QRect(twips(120), twips(100), menuRect.width() - twips(200),
@@ -573,8 +573,8 @@ private slots:
         QFETCH(int, width);
         MainWindow& window = start();
         int activations = 0;
-        window.registerPage(2, 3, [&] { return new CountingPage(activations); });
-        click(2, 3);
+        window.registerPage(MenuId::Terminator, [&] { return new CountingPage(activations); });
+        click(MenuId::Terminator);
         window.resize(850, 600);
         QCoreApplication::processEvents();
         const int height = window.innerSize().height();
@@ -584,30 +584,30 @@ private slots:
         QCOMPARE(inner.height(), height);
         const int menuWidth = window.menuSubWindow()->width();
         const QRect right(menuWidth, 0, inner.width() - menuWidth, inner.height());
-        QCOMPARE(window.existingPageWindow(2, 3)->geometry(), right);
+        QCOMPARE(window.existingPageWindow(MenuId::Terminator)->geometry(), right);
         QCOMPARE(window.tableSubWindow()->geometry(), right);
     }
 
     // Only the menu and the front window show: a covered page is hidden, keeping its state.
     void coveredWindowsAreHidden() {
         MainWindow& window = start();
-        click(2, 3);
-        QMdiSubWindow* terminator = window.existingPageWindow(2, 3);
+        click(MenuId::Terminator);
+        QMdiSubWindow* terminator = window.existingPageWindow(MenuId::Terminator);
         auto* option = terminator->findChild<QAbstractButton*>(QStringLiteral("Option1_4"));
-        click(2, 6);
-        QMdiSubWindow* parameter = window.existingPageWindow(2, 6);
+        click(MenuId::GeneralParameter);
+        QMdiSubWindow* parameter = window.existingPageWindow(MenuId::GeneralParameter);
         QVERIFY(parameter->isVisible());
         QVERIFY(window.menuSubWindow()->isVisible());
         QVERIFY(!terminator->isVisible());
         QVERIFY(!window.tableSubWindow()->isVisible());
         QVERIFY(QAccessible::queryAccessibleInterface(option)->state().invisible);
         QVERIFY(!option->isVisible()); // so no Tab reaches it
-        click(2, 3);
-        QCOMPARE(window.existingPageWindow(2, 3), terminator);
+        click(MenuId::Terminator);
+        QCOMPARE(window.existingPageWindow(MenuId::Terminator), terminator);
         QVERIFY(terminator->isVisible());
         QVERIFY(option->isVisible());
         QVERIFY(!parameter->isVisible());
-        click(1, 1); // the front step brings the table view
+        click(MenuId::Default); // the front step brings the table view
         QVERIFY(window.tableSubWindow()->isVisible());
         QVERIFY(!terminator->isVisible());
         QVERIFY(window.menuSubWindow()->isVisible());
@@ -617,25 +617,25 @@ private slots:
         MainWindow& window = start();
         int created = 0;
         int activations = 0;
-        window.registerPage(2, 3, [&] { ++created; return new CountingPage(activations); });
-        click(1, 3 - 3 + 1); // Default (item 1); then group 2 opened with item 1 selected
-        m_f->session.lastMenuItem = 3;
-        menu().menu()->setOpenGroup(2);
+        window.registerPage(MenuId::Terminator, [&] { ++created; return new CountingPage(activations); });
+        click(MenuId::Default); // then the Setting group opened with the Terminator selected
+        m_f->session.lastMenuItem = menuEntry(MenuId::Terminator).item;
+        menu().menu()->setOpenGroup(menuEntry(MenuId::Terminator).group);
         window.resize(800, 500);
         QCoreApplication::processEvents();
         QCOMPARE(created, 1);
-        QVERIFY(window.existingPageWindow(2, 3));
+        QVERIFY(window.existingPageWindow(MenuId::Terminator));
     }
 
     // The Tools group is fitted like the Setting group: its page is made and follows the window.
     void resizeFitsTheToolsPage() {
         MainWindow& window = start();
-        m_f->session.lastMenuItem = 1;
-        menu().menu()->setOpenGroup(4);
-        QVERIFY(!window.existingPageWindow(4, 1));
+        m_f->session.lastMenuItem = menuEntry(MenuId::SwipeTest).item;
+        menu().menu()->setOpenGroup(menuEntry(MenuId::SwipeTest).group);
+        QVERIFY(!window.existingPageWindow(MenuId::SwipeTest));
         window.resize(950, 640);
         QCoreApplication::processEvents();
-        QMdiSubWindow* page = window.existingPageWindow(4, 1);
+        QMdiSubWindow* page = window.existingPageWindow(MenuId::SwipeTest);
         QVERIFY(page);
         const QSize inner = window.innerSize();
         const int menuWidth = window.menuSubWindow()->width();
