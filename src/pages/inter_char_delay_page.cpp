@@ -24,8 +24,6 @@ InterCharDelayPage::InterCharDelayPage(Session& session, Dialogs& dialogs, QWidg
                   {QStringLiteral("frmInterCDelay"), tr("Intercharacter Delay"),
                    tr("Intercharacter Delay Setting O.K.")},
                   ButtonPlaces::Fixed, parent) {
-    const std::array<QString, 2> captions{tr("Start Keyboard Setting :"),
-                                          tr("Start RS-232 Setting :")};
     auto* grid = new QGridLayout;
     grid->setColumnStretch(1, 1);
     grid->setVerticalSpacing(body()->fontMetrics().height());
@@ -35,7 +33,7 @@ InterCharDelayPage::InterCharDelayPage(Session& session, Dialogs& dialogs, QWidg
             body(),
             {QStringLiteral("Label2") + index, QStringLiteral("Slider1") + index,
              QStringLiteral("Text1") + index},
-            captions[i], kFactoryValues[i]);
+            fieldCaption(kDelays[i], CaptionEnd::Colon), kFactoryValues[i]);
         m_sliders[i] = entry.slider;
         m_boxes[i] = entry.box;
         m_boxes[i]->setMaxLength(3);

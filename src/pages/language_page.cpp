@@ -21,7 +21,7 @@ LanguagePage::LanguagePage(Session& session, Dialogs& dialogs, QWidget* parent)
                   {QStringLiteral("frmLanguage"), tr("Keyboard Language"),
                    tr("Language for Keyboard Interface Setting O.K.")},
                   ButtonPlaces::Fixed, parent) {
-    auto* frame = new QGroupBox(tr("Language for Keyboard Interface"), body());
+    auto* frame = new QGroupBox(fieldCaption(FieldId::KeyboardLanguage), body());
     frame->setObjectName(QStringLiteral("Frame1"));
     auto* grid = new QGridLayout(frame);
     for (const NamedCode& language : kKeyboardLanguages) {
@@ -32,7 +32,7 @@ LanguagePage::LanguagePage(Session& session, Dialogs& dialogs, QWidget* parent)
     // The gap at 17 keeps the index of every button equal to its code.
     m_options.push_back(nullptr);
     m_options.push_back(
-        makeOption(frame, QStringLiteral("Option1"), kAltModeIndex, tr("ALT Mode")));
+        makeOption(frame, QStringLiteral("Option1"), kAltModeIndex, fieldCaption(FieldId::AltMode)));
     grid->addWidget(m_options.back(), kRows - 1, 2);
     setSelected(m_options.front(), true);
 

@@ -27,40 +27,27 @@ struct IdCharacter {
     const char* box; // IDS or IDC
     int boxIndex;
     const char* label; // ID1 or ID2
-    const char* caption;
     FieldId id;
+    SettingPage::CaptionEnd end; // of its label
     int factory;
 };
 
+using enum SettingPage::CaptionEnd;
+
 // In the order of the name buttons IDCS 0-7, which is also the order they are shown and stored.
 constexpr std::array<IdCharacter, MagneticPage::kIdCharacterCount> kIdCharacters{{
-    {"IDS", 0, "ID1", QT_TRANSLATE_NOOP("quorvel::MagneticPage", "Track 1 Start Sentinel : "),
-     FieldId::StartSentinel1, 0x25},
-    {"IDS", 1, "ID1", QT_TRANSLATE_NOOP("quorvel::MagneticPage", "Track 2 Start Sentinel :"),
-     FieldId::StartSentinel2, 0x3B},
-    {"IDS", 2, "ID1", QT_TRANSLATE_NOOP("quorvel::MagneticPage", "Track 3 Start Sentinel :"),
-     FieldId::StartSentinel3, 0x3B},
-    {"IDS", 3, "ID1", QT_TRANSLATE_NOOP("quorvel::MagneticPage", "Track 1/2/3 End Sentinel : "),
-     FieldId::EndSentinel, 0x3F},
-    {"IDC", 0, "ID2", QT_TRANSLATE_NOOP("quorvel::MagneticPage", "Track 1 DLE Character : "), FieldId::Dle1,
-     0x00},
-    {"IDC", 1, "ID2", QT_TRANSLATE_NOOP("quorvel::MagneticPage", "Track 2 DLE Character : "), FieldId::Dle2,
-     0x00},
-    {"IDC", 2, "ID2", QT_TRANSLATE_NOOP("quorvel::MagneticPage", "Track 3 DLE Character : "), FieldId::Dle3,
-     0x00},
-    {"IDC", 3, "ID2", QT_TRANSLATE_NOOP("quorvel::MagneticPage", "STX Character : "), FieldId::Stx, 0x00},
+    {"IDS", 0, "ID1", FieldId::StartSentinel1, ColonBlank, 0x25},
+    {"IDS", 1, "ID1", FieldId::StartSentinel2, Colon, 0x3B},
+    {"IDS", 2, "ID1", FieldId::StartSentinel3, Colon, 0x3B},
+    {"IDS", 3, "ID1", FieldId::EndSentinel, ColonBlank, 0x3F},
+    {"IDC", 0, "ID2", FieldId::Dle1, ColonBlank, 0x00},
+    {"IDC", 1, "ID2", FieldId::Dle2, ColonBlank, 0x00},
+    {"IDC", 2, "ID2", FieldId::Dle3, ColonBlank, 0x00},
+    {"IDC", 3, "ID2", FieldId::Stx, ColonBlank, 0x00},
 }};
 
 QString arrayName(const char* array, int index) {
     return QString::fromLatin1(array) + u'_' + QString::number(index);
-}
-
-// "Track 1 Start Sentinel : " names its entry "Track 1 Start Sentinel".
-QString nameOfCaption(const QString& caption) {
-    QString name = caption.trimmed();
-    if (name.endsWith(u':'))
-        name.chop(1);
-    return name.trimmed();
 }
 
 // A stored byte as its box shows it: at least two hexadecimal digits, "&H0D".
@@ -89,8 +76,8 @@ MagneticPage::MagneticPage(Session& session, Dialogs& dialogs, QWidget* parent)
           ButtonPlaces::InBody, parent),
       m_tabs(new QTabWidget(body())) {
     m_tabs->setObjectName(QStringLiteral("SSTab1"));
-    m_tabs->addTab(buildTrackOrderTab(), tr("Track Order"));
-    m_tabs->addTab(buildTrackSelectionTab(), tr("Track Selection"));
+    m_tabs->addTab(buildTrackOrderTab(), fieldCaption(FieldId::TrackOrder));
+    m_tabs->addTab(buildTrackSelectionTab(), fieldCaption(FieldId::TrackSelection));
     m_tabs->addTab(buildIdCharacterTab(), tr("ID Character"));
     m_tabs->addTab(buildDataFormatTab(), tr("Data Format"));
     // Only here: later activations leave the tab the user last chose.
@@ -175,8 +162,7 @@ QWidget* MagneticPage::buildIdCharacterTab() {
     constexpr int kSentinels = 4;
     for (std::size_t i = 0; i < kIdCharacters.size(); ++i) {
         const IdCharacter& id = kIdCharacters[i];
-        const QString caption = tr(id.caption);
-        auto* label = new QLabel(caption, tab);
+        auto* label = new QLabel(fieldCaption(id.id, id.end), tab);
         label->setObjectName(arrayName(id.label, id.boxIndex));
         label->setTextFormat(Qt::PlainText);
         auto* box = new QLineEdit(tab);
@@ -195,7 +181,7 @@ QWidget* MagneticPage::buildIdCharacterTab() {
                                 48);
         label->setBuddy(button);
         m_idCharacters[i] =
-            new CharacterEntry(nameOfCaption(caption), button, box, session(), dialogs(), this);
+            new CharacterEntry(fieldCaption(id.id), button, box, session(), dialogs(), this);
 
         // A little air between the sentinels and the DLE and STX characters.
         const int row = static_cast<int>(i) + (static_cast<int>(i) < kSentinels ? 0 : 1);
@@ -223,9 +209,10 @@ QWidget* MagneticPage::buildDataFormatTab() {
         boxes->addWidget(check);
         return check;
     };
-    m_accountOnly = addCheck(QStringLiteral("Check1"), tr("Track 2 Account No. Only."));
-    m_ibmFormat = addCheck(QStringLiteral("Check2"), tr("IBM Format."));
-    m_transmitLrc = addCheck(QStringLiteral("Check3"), tr("Transmit LRC"));
+    m_accountOnly = addCheck(QStringLiteral("Check1"),
+                             fieldCaption(FieldId::Track2AccountOnly, CaptionEnd::Stop));
+    m_ibmFormat = addCheck(QStringLiteral("Check2"), fieldCaption(FieldId::IbmFormat, CaptionEnd::Stop));
+    m_transmitLrc = addCheck(QStringLiteral("Check3"), fieldCaption(FieldId::TransmitLrc));
     tabLayout(tab, boxes,
               addDefaultButton(QStringLiteral("Command5"),
                                tr("Current data format setting will be changed to factory "

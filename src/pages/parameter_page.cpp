@@ -45,7 +45,7 @@ ParameterPage::ParameterPage(Session& session, Dialogs& dialogs, QWidget* parent
             makeOption(frame, QStringLiteral("Option1"), static_cast<int>(i), tr(caption)));
     }
     m_caseModes.push_back(
-        makeOption(frame, QStringLiteral("Option1"), kAltModeIndex, tr("ALT Mode")));
+        makeOption(frame, QStringLiteral("Option1"), kAltModeIndex, fieldCaption(FieldId::AltMode)));
     m_caseModes.back()->setEnabled(false);
     for (QRadioButton* button : m_caseModes)
         caseLayout->addWidget(button);
@@ -53,16 +53,16 @@ ParameterPage::ParameterPage(Session& session, Dialogs& dialogs, QWidget* parent
 
     const SliderCoupling::Entry pitch = SliderCoupling::makeEntry(
         body(), {QStringLiteral("Label2"), QStringLiteral("Slider1"), QStringLiteral("Text1")},
-        tr("Buzzer Pitch  : "), kFactoryPitch);
+        fieldCaption(FieldId::BuzzerPitch, CaptionEnd::WideColon), kFactoryPitch);
     const SliderCoupling::Entry duration = SliderCoupling::makeEntry(
         body(), {QStringLiteral("Label3"), QStringLiteral("Slider2"), QStringLiteral("Text2")},
-        tr("Buzzer Duration  : "), kFactoryDuration);
+        fieldCaption(FieldId::BuzzerDuration, CaptionEnd::WideColon), kFactoryDuration);
     m_pitchSlider = pitch.slider;
     m_pitch = pitch.box;
     m_durationSlider = duration.slider;
     m_duration = duration.box;
 
-    m_beeper = new QCheckBox(tr("Power On Beeper"), body());
+    m_beeper = new QCheckBox(fieldCaption(FieldId::PowerOnBeeper), body());
     m_beeper->setObjectName(QStringLiteral("Check1"));
     m_beeper->setAccessibleName(m_beeper->text());
 

@@ -56,8 +56,8 @@ TerminatorPage::TerminatorPage(Session& session, Dialogs& dialogs, QWidget* pare
     }
     rs232Layout->setRowStretch(kRows, 1);
 
-    m_tabs->addTab(keyboardTab, tr("Keyboard"));
-    m_tabs->addTab(rs232Tab, tr("RS-232"));
+    m_tabs->addTab(keyboardTab, fieldCaption(FieldId::KeyboardTerminator));
+    m_tabs->addTab(rs232Tab, fieldCaption(FieldId::Rs232Terminator));
     // The RS-232 choices are only carried along; their tab never comes to the front.
     connect(m_tabs, &QTabWidget::currentChanged, this, [this](int index) {
         if (index != kKeyboardTab)
