@@ -31,8 +31,8 @@ LanguagePage::LanguagePage(Session& session, Dialogs& dialogs, QWidget* parent)
     }
     // The gap at 17 keeps the index of every button equal to its code.
     m_options.push_back(nullptr);
-    m_options.push_back(
-        makeOption(frame, QStringLiteral("Option1"), kAltModeIndex, fieldCaption(FieldId::AltMode)));
+    m_options.push_back(makeOption(frame, QStringLiteral("Option1"), kAltModeIndex,
+                                   fieldCaption(FieldId::AltMode)));
     grid->addWidget(m_options.back(), kRows - 1, 2);
     setSelected(m_options.front(), true);
 

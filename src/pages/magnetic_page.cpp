@@ -4,8 +4,8 @@
 
 #include "core/key_name.h"
 #include "core/session.h"
-#include "core/setting_rules.h"
 #include "core/setting_fields.h"
+#include "core/setting_rules.h"
 #include "ui/vertical_menu.h"
 
 #include <QCheckBox>
@@ -211,7 +211,8 @@ QWidget* MagneticPage::buildDataFormatTab() {
     };
     m_accountOnly = addCheck(QStringLiteral("Check1"),
                              fieldCaption(FieldId::Track2AccountOnly, CaptionEnd::Stop));
-    m_ibmFormat = addCheck(QStringLiteral("Check2"), fieldCaption(FieldId::IbmFormat, CaptionEnd::Stop));
+    m_ibmFormat =
+        addCheck(QStringLiteral("Check2"), fieldCaption(FieldId::IbmFormat, CaptionEnd::Stop));
     m_transmitLrc = addCheck(QStringLiteral("Check3"), fieldCaption(FieldId::TransmitLrc));
     tabLayout(tab, boxes,
               addDefaultButton(QStringLiteral("Command5"),

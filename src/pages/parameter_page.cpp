@@ -44,8 +44,8 @@ ParameterPage::ParameterPage(Session& session, Dialogs& dialogs, QWidget* parent
         m_caseModes.push_back(
             makeOption(frame, QStringLiteral("Option1"), static_cast<int>(i), tr(caption)));
     }
-    m_caseModes.push_back(
-        makeOption(frame, QStringLiteral("Option1"), kAltModeIndex, fieldCaption(FieldId::AltMode)));
+    m_caseModes.push_back(makeOption(frame, QStringLiteral("Option1"), kAltModeIndex,
+                                     fieldCaption(FieldId::AltMode)));
     m_caseModes.back()->setEnabled(false);
     for (QRadioButton* button : m_caseModes)
         caseLayout->addWidget(button);

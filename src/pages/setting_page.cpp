@@ -102,7 +102,8 @@ SettingPage::readByteBoxes(std::initializer_list<QLineEdit*> boxes) {
 }
 
 QString SettingPage::fieldCaption(FieldId id, CaptionEnd end) {
-    const QString caption = QCoreApplication::translate("quorvel::SettingFields", field(id).caption);
+    const QString caption =
+        QCoreApplication::translate("quorvel::SettingFields", field(id).caption);
     switch (end) {
     case CaptionEnd::None:
         break;

@@ -32,8 +32,9 @@ public:
     // body, or the page puts them into its own layout.
     enum class ButtonPlaces { Fixed, InBody };
 
-    // How a page's label ends after the caption it takes from the field table.
-    enum class CaptionEnd { None, Colon, ColonBlank, WideColon, Stop }; // "", " :", " : ", "  : ", "."
+    // How a page's label ends after the caption it takes from the field table:
+    // "", " :", " : ", "  : ", ".".
+    enum class CaptionEnd { None, Colon, ColonBlank, WideColon, Stop };
 
     struct Texts {
         QString objectName;
