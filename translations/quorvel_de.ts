@@ -726,14 +726,6 @@ zerlegt wie eine Wortliste der Shell, aber nie über eine Shell ausgeführt.
         <translation>Einstellung der Zeichenverzögerung O.K.</translation>
     </message>
     <message>
-        <source>Start Keyboard Setting :</source>
-        <translation>Startwert Tastatur:</translation>
-    </message>
-    <message>
-        <source>Start RS-232 Setting :</source>
-        <translation>Startwert RS-232:</translation>
-    </message>
-    <message>
         <source>Current Intercharacter delay setting will be changed to factory default. Are you sure ?(Y/N) </source>
         <translation>Die aktuelle Einstellung der Zeichenverzögerung wird auf die Werkseinstellung zurückgesetzt. Sind Sie sicher? (J/N) </translation>
     </message>
@@ -784,14 +776,6 @@ zerlegt wie eine Wortliste der Shell, aber nie über eine Shell ausgeführt.
         <translation>Sprache der Tastaturschnittstelle O.K.</translation>
     </message>
     <message>
-        <source>Language for Keyboard Interface</source>
-        <translation>Sprache der Tastaturschnittstelle</translation>
-    </message>
-    <message>
-        <source>ALT Mode</source>
-        <translation>ALT-Modus</translation>
-    </message>
-    <message>
         <source>Current language setting will be changed to factory default. Are you sure ?(Y/N) </source>
         <translation>Die aktuelle Spracheinstellung wird auf die Werkseinstellung zurückgesetzt. Sind Sie sicher? (J/N) </translation>
     </message>
@@ -799,52 +783,12 @@ zerlegt wie eine Wortliste der Shell, aber nie über eine Shell ausgeführt.
 <context>
     <name>quorvel::MagneticPage</name>
     <message>
-        <source>Track 1 Start Sentinel : </source>
-        <translation>Startzeichen Spur 1: </translation>
-    </message>
-    <message>
-        <source>Track 2 Start Sentinel :</source>
-        <translation>Startzeichen Spur 2:</translation>
-    </message>
-    <message>
-        <source>Track 3 Start Sentinel :</source>
-        <translation>Startzeichen Spur 3:</translation>
-    </message>
-    <message>
-        <source>Track 1/2/3 End Sentinel : </source>
-        <translation>Endzeichen Spur 1/2/3: </translation>
-    </message>
-    <message>
-        <source>Track 1 DLE Character : </source>
-        <translation>DLE-Zeichen Spur 1: </translation>
-    </message>
-    <message>
-        <source>Track 2 DLE Character : </source>
-        <translation>DLE-Zeichen Spur 2: </translation>
-    </message>
-    <message>
-        <source>Track 3 DLE Character : </source>
-        <translation>DLE-Zeichen Spur 3: </translation>
-    </message>
-    <message>
-        <source>STX Character : </source>
-        <translation>STX-Zeichen: </translation>
-    </message>
-    <message>
         <source>Magnetic Card :</source>
         <translation>Magnetkarte:</translation>
     </message>
     <message>
         <source>Magnetic Card Setting O.K.</source>
         <translation>Magnetkarten-Einstellung O.K.</translation>
-    </message>
-    <message>
-        <source>Track Order</source>
-        <translation>Spurreihenfolge</translation>
-    </message>
-    <message>
-        <source>Track Selection</source>
-        <translation>Spurauswahl</translation>
     </message>
     <message>
         <source>ID Character</source>
@@ -873,18 +817,6 @@ zerlegt wie eine Wortliste der Shell, aber nie über eine Shell ausgeführt.
     <message>
         <source>Current ID character setting will be changed to factory default. Are you sure ?(Y/N) </source>
         <translation>Die aktuelle Einstellung der ID-Zeichen wird auf die Werkseinstellung zurückgesetzt. Sind Sie sicher? (J/N) </translation>
-    </message>
-    <message>
-        <source>Track 2 Account No. Only.</source>
-        <translation>Nur Kontonummer aus Spur 2.</translation>
-    </message>
-    <message>
-        <source>IBM Format.</source>
-        <translation>IBM-Format.</translation>
-    </message>
-    <message>
-        <source>Transmit LRC</source>
-        <translation>LRC senden</translation>
     </message>
     <message>
         <source>Current data format setting will be changed to factory default. Are you sure ?(Y/N) </source>
@@ -984,24 +916,111 @@ zerlegt wie eine Wortliste der Shell, aber nie über eine Shell ausgeführt.
         <translation>Allgemeine Parameter O.K.</translation>
     </message>
     <message>
+        <source>Current general parameter setting will be changed to factory default. Are you sure ?(Y/N) </source>
+        <translation>Die aktuellen allgemeinen Parameter werden auf die Werkseinstellung zurückgesetzt. Sind Sie sicher? (J/N) </translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::SettingFields</name>
+    <message>
+        <source>Track Order</source>
+        <translation>Spurreihenfolge</translation>
+    </message>
+    <message>
+        <source>Track Selection</source>
+        <translation>Spurauswahl</translation>
+    </message>
+    <message>
+        <source>Transmit LRC</source>
+        <translation>LRC senden</translation>
+    </message>
+    <message>
+        <source>Track 2 Account No. Only</source>
+        <translation>Nur Kontonummer aus Spur 2</translation>
+    </message>
+    <message>
+        <source>IBM Format</source>
+        <translation>IBM-Format</translation>
+    </message>
+    <message>
+        <source>Track 1 Start Sentinel</source>
+        <translation>Startzeichen Spur 1</translation>
+    </message>
+    <message>
+        <source>Track 2 Start Sentinel</source>
+        <translation>Startzeichen Spur 2</translation>
+    </message>
+    <message>
+        <source>Track 3 Start Sentinel</source>
+        <translation>Startzeichen Spur 3</translation>
+    </message>
+    <message>
+        <source>Track 1/2/3 End Sentinel</source>
+        <translation>Endzeichen Spur 1/2/3</translation>
+    </message>
+    <message>
+        <source>STX Character</source>
+        <translation>STX-Zeichen</translation>
+    </message>
+    <message>
+        <source>Track 1 DLE Character</source>
+        <translation>DLE-Zeichen Spur 1</translation>
+    </message>
+    <message>
+        <source>Track 2 DLE Character</source>
+        <translation>DLE-Zeichen Spur 2</translation>
+    </message>
+    <message>
+        <source>Track 3 DLE Character</source>
+        <translation>DLE-Zeichen Spur 3</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Tastatur</translation>
+    </message>
+    <message>
+        <source>RS-232</source>
+        <translation>RS-232</translation>
+    </message>
+    <message>
+        <source>Language for Keyboard Interface</source>
+        <translation>Sprache der Tastaturschnittstelle</translation>
+    </message>
+    <message>
         <source>ALT Mode</source>
         <translation>ALT-Modus</translation>
     </message>
     <message>
-        <source>Buzzer Pitch  : </source>
-        <translation>Tonhöhe des Summers: </translation>
+        <source>Case</source>
+        <translation>Groß-/Kleinschreibung</translation>
     </message>
     <message>
-        <source>Buzzer Duration  : </source>
-        <translation>Tondauer des Summers: </translation>
+        <source>Buzzer Pitch</source>
+        <translation>Tonhöhe des Summers</translation>
+    </message>
+    <message>
+        <source>Buzzer Duration</source>
+        <translation>Tondauer des Summers</translation>
     </message>
     <message>
         <source>Power On Beeper</source>
         <translation>Signalton beim Einschalten</translation>
     </message>
     <message>
-        <source>Current general parameter setting will be changed to factory default. Are you sure ?(Y/N) </source>
-        <translation>Die aktuellen allgemeinen Parameter werden auf die Werkseinstellung zurückgesetzt. Sind Sie sicher? (J/N) </translation>
+        <source>Start Keyboard Setting</source>
+        <translation>Startwert Tastatur</translation>
+    </message>
+    <message>
+        <source>Start RS-232 Setting</source>
+        <translation>Startwert RS-232</translation>
+    </message>
+    <message>
+        <source>Preamble</source>
+        <translation>Präambel</translation>
+    </message>
+    <message>
+        <source>Postamble</source>
+        <translation>Postambel</translation>
     </message>
 </context>
 <context>
@@ -1017,6 +1036,22 @@ zerlegt wie eine Wortliste der Shell, aber nie über eine Shell ausgeführt.
     <message>
         <source>Value must be 0~255</source>
         <translation>Der Wert muss zwischen 0 und 255 liegen</translation>
+    </message>
+    <message>
+        <source>%1 :</source>
+        <translation>%1:</translation>
+    </message>
+    <message>
+        <source>%1 : </source>
+        <translation>%1: </translation>
+    </message>
+    <message>
+        <source>%1  : </source>
+        <translation>%1: </translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation>%1.</translation>
     </message>
 </context>
 <context>
@@ -1203,14 +1238,6 @@ Von diesem Computer empfangen: %3
     <message>
         <source>Current keyboard terminator setting will be changed to factory default. Are you sure ?(Y/N) </source>
         <translation>Das aktuelle Tastatur-Abschlusszeichen wird auf die Werkseinstellung zurückgesetzt. Sind Sie sicher? (J/N) </translation>
-    </message>
-    <message>
-        <source>Keyboard</source>
-        <translation>Tastatur</translation>
-    </message>
-    <message>
-        <source>RS-232</source>
-        <translation>RS-232</translation>
     </message>
 </context>
 <context>

@@ -726,14 +726,6 @@ dividida como una lista de palabras del shell pero nunca ejecutada a través de 
         <translation>Ajuste del retardo entre caracteres O.K.</translation>
     </message>
     <message>
-        <source>Start Keyboard Setting :</source>
-        <translation>Valor inicial de teclado:</translation>
-    </message>
-    <message>
-        <source>Start RS-232 Setting :</source>
-        <translation>Valor inicial de RS-232:</translation>
-    </message>
-    <message>
         <source>Current Intercharacter delay setting will be changed to factory default. Are you sure ?(Y/N) </source>
         <translation>El ajuste actual del retardo entre caracteres se cambiará al de fábrica. ¿Está seguro? (S/N) </translation>
     </message>
@@ -784,14 +776,6 @@ dividida como una lista de palabras del shell pero nunca ejecutada a través de 
         <translation>Ajuste del idioma de la interfaz de teclado O.K.</translation>
     </message>
     <message>
-        <source>Language for Keyboard Interface</source>
-        <translation>Idioma de la interfaz de teclado</translation>
-    </message>
-    <message>
-        <source>ALT Mode</source>
-        <translation>Modo ALT</translation>
-    </message>
-    <message>
         <source>Current language setting will be changed to factory default. Are you sure ?(Y/N) </source>
         <translation>El ajuste actual del idioma se cambiará al de fábrica. ¿Está seguro? (S/N) </translation>
     </message>
@@ -799,52 +783,12 @@ dividida como una lista de palabras del shell pero nunca ejecutada a través de 
 <context>
     <name>quorvel::MagneticPage</name>
     <message>
-        <source>Track 1 Start Sentinel : </source>
-        <translation>Centinela de inicio pista 1: </translation>
-    </message>
-    <message>
-        <source>Track 2 Start Sentinel :</source>
-        <translation>Centinela de inicio pista 2:</translation>
-    </message>
-    <message>
-        <source>Track 3 Start Sentinel :</source>
-        <translation>Centinela de inicio pista 3:</translation>
-    </message>
-    <message>
-        <source>Track 1/2/3 End Sentinel : </source>
-        <translation>Centinela de fin pistas 1/2/3: </translation>
-    </message>
-    <message>
-        <source>Track 1 DLE Character : </source>
-        <translation>Carácter DLE pista 1: </translation>
-    </message>
-    <message>
-        <source>Track 2 DLE Character : </source>
-        <translation>Carácter DLE pista 2: </translation>
-    </message>
-    <message>
-        <source>Track 3 DLE Character : </source>
-        <translation>Carácter DLE pista 3: </translation>
-    </message>
-    <message>
-        <source>STX Character : </source>
-        <translation>Carácter STX: </translation>
-    </message>
-    <message>
         <source>Magnetic Card :</source>
         <translation>Tarjeta magnética:</translation>
     </message>
     <message>
         <source>Magnetic Card Setting O.K.</source>
         <translation>Ajuste de la tarjeta magnética O.K.</translation>
-    </message>
-    <message>
-        <source>Track Order</source>
-        <translation>Orden de pistas</translation>
-    </message>
-    <message>
-        <source>Track Selection</source>
-        <translation>Selección de pistas</translation>
     </message>
     <message>
         <source>ID Character</source>
@@ -873,18 +817,6 @@ dividida como una lista de palabras del shell pero nunca ejecutada a través de 
     <message>
         <source>Current ID character setting will be changed to factory default. Are you sure ?(Y/N) </source>
         <translation>El ajuste actual de los caracteres de identificación se cambiará al de fábrica. ¿Está seguro? (S/N) </translation>
-    </message>
-    <message>
-        <source>Track 2 Account No. Only.</source>
-        <translation>Solo el número de cuenta de la pista 2.</translation>
-    </message>
-    <message>
-        <source>IBM Format.</source>
-        <translation>Formato IBM.</translation>
-    </message>
-    <message>
-        <source>Transmit LRC</source>
-        <translation>Transmitir LRC</translation>
     </message>
     <message>
         <source>Current data format setting will be changed to factory default. Are you sure ?(Y/N) </source>
@@ -984,24 +916,111 @@ dividida como una lista de palabras del shell pero nunca ejecutada a través de 
         <translation>Ajuste de los parámetros generales O.K.</translation>
     </message>
     <message>
+        <source>Current general parameter setting will be changed to factory default. Are you sure ?(Y/N) </source>
+        <translation>Los parámetros generales actuales se cambiarán a los de fábrica. ¿Está seguro? (S/N) </translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::SettingFields</name>
+    <message>
+        <source>Track Order</source>
+        <translation>Orden de pistas</translation>
+    </message>
+    <message>
+        <source>Track Selection</source>
+        <translation>Selección de pistas</translation>
+    </message>
+    <message>
+        <source>Transmit LRC</source>
+        <translation>Transmitir LRC</translation>
+    </message>
+    <message>
+        <source>Track 2 Account No. Only</source>
+        <translation>Solo el número de cuenta de la pista 2</translation>
+    </message>
+    <message>
+        <source>IBM Format</source>
+        <translation>Formato IBM</translation>
+    </message>
+    <message>
+        <source>Track 1 Start Sentinel</source>
+        <translation>Centinela de inicio pista 1</translation>
+    </message>
+    <message>
+        <source>Track 2 Start Sentinel</source>
+        <translation>Centinela de inicio pista 2</translation>
+    </message>
+    <message>
+        <source>Track 3 Start Sentinel</source>
+        <translation>Centinela de inicio pista 3</translation>
+    </message>
+    <message>
+        <source>Track 1/2/3 End Sentinel</source>
+        <translation>Centinela de fin pistas 1/2/3</translation>
+    </message>
+    <message>
+        <source>STX Character</source>
+        <translation>Carácter STX</translation>
+    </message>
+    <message>
+        <source>Track 1 DLE Character</source>
+        <translation>Carácter DLE pista 1</translation>
+    </message>
+    <message>
+        <source>Track 2 DLE Character</source>
+        <translation>Carácter DLE pista 2</translation>
+    </message>
+    <message>
+        <source>Track 3 DLE Character</source>
+        <translation>Carácter DLE pista 3</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Teclado</translation>
+    </message>
+    <message>
+        <source>RS-232</source>
+        <translation>RS-232</translation>
+    </message>
+    <message>
+        <source>Language for Keyboard Interface</source>
+        <translation>Idioma de la interfaz de teclado</translation>
+    </message>
+    <message>
         <source>ALT Mode</source>
         <translation>Modo ALT</translation>
     </message>
     <message>
-        <source>Buzzer Pitch  : </source>
-        <translation>Tono del zumbador: </translation>
+        <source>Case</source>
+        <translation>Mayúsculas y minúsculas</translation>
     </message>
     <message>
-        <source>Buzzer Duration  : </source>
-        <translation>Duración del zumbador: </translation>
+        <source>Buzzer Pitch</source>
+        <translation>Tono del zumbador</translation>
+    </message>
+    <message>
+        <source>Buzzer Duration</source>
+        <translation>Duración del zumbador</translation>
     </message>
     <message>
         <source>Power On Beeper</source>
         <translation>Pitido al encender</translation>
     </message>
     <message>
-        <source>Current general parameter setting will be changed to factory default. Are you sure ?(Y/N) </source>
-        <translation>Los parámetros generales actuales se cambiarán a los de fábrica. ¿Está seguro? (S/N) </translation>
+        <source>Start Keyboard Setting</source>
+        <translation>Valor inicial de teclado</translation>
+    </message>
+    <message>
+        <source>Start RS-232 Setting</source>
+        <translation>Valor inicial de RS-232</translation>
+    </message>
+    <message>
+        <source>Preamble</source>
+        <translation>Preámbulo</translation>
+    </message>
+    <message>
+        <source>Postamble</source>
+        <translation>Postámbulo</translation>
     </message>
 </context>
 <context>
@@ -1017,6 +1036,22 @@ dividida como una lista de palabras del shell pero nunca ejecutada a través de 
     <message>
         <source>Value must be 0~255</source>
         <translation>El valor debe estar entre 0 y 255</translation>
+    </message>
+    <message>
+        <source>%1 :</source>
+        <translation>%1:</translation>
+    </message>
+    <message>
+        <source>%1 : </source>
+        <translation>%1: </translation>
+    </message>
+    <message>
+        <source>%1  : </source>
+        <translation>%1: </translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation>%1.</translation>
     </message>
 </context>
 <context>
@@ -1203,14 +1238,6 @@ Este equipo recibió: %3
     <message>
         <source>Current keyboard terminator setting will be changed to factory default. Are you sure ?(Y/N) </source>
         <translation>El terminador de teclado actual se cambiará al de fábrica. ¿Está seguro? (S/N) </translation>
-    </message>
-    <message>
-        <source>Keyboard</source>
-        <translation>Teclado</translation>
-    </message>
-    <message>
-        <source>RS-232</source>
-        <translation>RS-232</translation>
     </message>
 </context>
 <context>

@@ -726,14 +726,6 @@ découpée comme une liste de mots du shell mais jamais exécutée par un shell.
         <translation>Réglage du délai intercaractère O.K.</translation>
     </message>
     <message>
-        <source>Start Keyboard Setting :</source>
-        <translation>Valeur initiale clavier :</translation>
-    </message>
-    <message>
-        <source>Start RS-232 Setting :</source>
-        <translation>Valeur initiale RS-232 :</translation>
-    </message>
-    <message>
         <source>Current Intercharacter delay setting will be changed to factory default. Are you sure ?(Y/N) </source>
         <translation>Le réglage actuel du délai intercaractère va être remplacé par le réglage d&apos;usine. Êtes-vous sûr ? (O/N) </translation>
     </message>
@@ -784,14 +776,6 @@ découpée comme une liste de mots du shell mais jamais exécutée par un shell.
         <translation>Réglage de la langue de l&apos;interface clavier O.K.</translation>
     </message>
     <message>
-        <source>Language for Keyboard Interface</source>
-        <translation>Langue de l&apos;interface clavier</translation>
-    </message>
-    <message>
-        <source>ALT Mode</source>
-        <translation>Mode ALT</translation>
-    </message>
-    <message>
         <source>Current language setting will be changed to factory default. Are you sure ?(Y/N) </source>
         <translation>Le réglage actuel de la langue va être remplacé par le réglage d&apos;usine. Êtes-vous sûr ? (O/N) </translation>
     </message>
@@ -799,52 +783,12 @@ découpée comme une liste de mots du shell mais jamais exécutée par un shell.
 <context>
     <name>quorvel::MagneticPage</name>
     <message>
-        <source>Track 1 Start Sentinel : </source>
-        <translation>Sentinelle de début piste 1 : </translation>
-    </message>
-    <message>
-        <source>Track 2 Start Sentinel :</source>
-        <translation>Sentinelle de début piste 2 :</translation>
-    </message>
-    <message>
-        <source>Track 3 Start Sentinel :</source>
-        <translation>Sentinelle de début piste 3 :</translation>
-    </message>
-    <message>
-        <source>Track 1/2/3 End Sentinel : </source>
-        <translation>Sentinelle de fin pistes 1/2/3 : </translation>
-    </message>
-    <message>
-        <source>Track 1 DLE Character : </source>
-        <translation>Caractère DLE piste 1 : </translation>
-    </message>
-    <message>
-        <source>Track 2 DLE Character : </source>
-        <translation>Caractère DLE piste 2 : </translation>
-    </message>
-    <message>
-        <source>Track 3 DLE Character : </source>
-        <translation>Caractère DLE piste 3 : </translation>
-    </message>
-    <message>
-        <source>STX Character : </source>
-        <translation>Caractère STX : </translation>
-    </message>
-    <message>
         <source>Magnetic Card :</source>
         <translation>Carte magnétique :</translation>
     </message>
     <message>
         <source>Magnetic Card Setting O.K.</source>
         <translation>Réglage de la carte magnétique O.K.</translation>
-    </message>
-    <message>
-        <source>Track Order</source>
-        <translation>Ordre des pistes</translation>
-    </message>
-    <message>
-        <source>Track Selection</source>
-        <translation>Sélection des pistes</translation>
     </message>
     <message>
         <source>ID Character</source>
@@ -873,18 +817,6 @@ découpée comme une liste de mots du shell mais jamais exécutée par un shell.
     <message>
         <source>Current ID character setting will be changed to factory default. Are you sure ?(Y/N) </source>
         <translation>Le réglage actuel des caractères d&apos;identification va être remplacé par le réglage d&apos;usine. Êtes-vous sûr ? (O/N) </translation>
-    </message>
-    <message>
-        <source>Track 2 Account No. Only.</source>
-        <translation>Numéro de compte de la piste 2 seulement.</translation>
-    </message>
-    <message>
-        <source>IBM Format.</source>
-        <translation>Format IBM.</translation>
-    </message>
-    <message>
-        <source>Transmit LRC</source>
-        <translation>Transmettre le LRC</translation>
     </message>
     <message>
         <source>Current data format setting will be changed to factory default. Are you sure ?(Y/N) </source>
@@ -984,24 +916,111 @@ découpée comme une liste de mots du shell mais jamais exécutée par un shell.
         <translation>Réglage des paramètres généraux O.K.</translation>
     </message>
     <message>
+        <source>Current general parameter setting will be changed to factory default. Are you sure ?(Y/N) </source>
+        <translation>Les paramètres généraux actuels vont être remplacés par le réglage d&apos;usine. Êtes-vous sûr ? (O/N) </translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::SettingFields</name>
+    <message>
+        <source>Track Order</source>
+        <translation>Ordre des pistes</translation>
+    </message>
+    <message>
+        <source>Track Selection</source>
+        <translation>Sélection des pistes</translation>
+    </message>
+    <message>
+        <source>Transmit LRC</source>
+        <translation>Transmettre le LRC</translation>
+    </message>
+    <message>
+        <source>Track 2 Account No. Only</source>
+        <translation>Numéro de compte de la piste 2 seulement</translation>
+    </message>
+    <message>
+        <source>IBM Format</source>
+        <translation>Format IBM</translation>
+    </message>
+    <message>
+        <source>Track 1 Start Sentinel</source>
+        <translation>Sentinelle de début piste 1</translation>
+    </message>
+    <message>
+        <source>Track 2 Start Sentinel</source>
+        <translation>Sentinelle de début piste 2</translation>
+    </message>
+    <message>
+        <source>Track 3 Start Sentinel</source>
+        <translation>Sentinelle de début piste 3</translation>
+    </message>
+    <message>
+        <source>Track 1/2/3 End Sentinel</source>
+        <translation>Sentinelle de fin pistes 1/2/3</translation>
+    </message>
+    <message>
+        <source>STX Character</source>
+        <translation>Caractère STX</translation>
+    </message>
+    <message>
+        <source>Track 1 DLE Character</source>
+        <translation>Caractère DLE piste 1</translation>
+    </message>
+    <message>
+        <source>Track 2 DLE Character</source>
+        <translation>Caractère DLE piste 2</translation>
+    </message>
+    <message>
+        <source>Track 3 DLE Character</source>
+        <translation>Caractère DLE piste 3</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Clavier</translation>
+    </message>
+    <message>
+        <source>RS-232</source>
+        <translation>RS-232</translation>
+    </message>
+    <message>
+        <source>Language for Keyboard Interface</source>
+        <translation>Langue de l&apos;interface clavier</translation>
+    </message>
+    <message>
         <source>ALT Mode</source>
         <translation>Mode ALT</translation>
     </message>
     <message>
-        <source>Buzzer Pitch  : </source>
-        <translation>Hauteur du bip : </translation>
+        <source>Case</source>
+        <translation>Casse</translation>
     </message>
     <message>
-        <source>Buzzer Duration  : </source>
-        <translation>Durée du bip : </translation>
+        <source>Buzzer Pitch</source>
+        <translation>Hauteur du bip</translation>
+    </message>
+    <message>
+        <source>Buzzer Duration</source>
+        <translation>Durée du bip</translation>
     </message>
     <message>
         <source>Power On Beeper</source>
         <translation>Bip à la mise sous tension</translation>
     </message>
     <message>
-        <source>Current general parameter setting will be changed to factory default. Are you sure ?(Y/N) </source>
-        <translation>Les paramètres généraux actuels vont être remplacés par le réglage d&apos;usine. Êtes-vous sûr ? (O/N) </translation>
+        <source>Start Keyboard Setting</source>
+        <translation>Valeur initiale clavier</translation>
+    </message>
+    <message>
+        <source>Start RS-232 Setting</source>
+        <translation>Valeur initiale RS-232</translation>
+    </message>
+    <message>
+        <source>Preamble</source>
+        <translation>Préambule</translation>
+    </message>
+    <message>
+        <source>Postamble</source>
+        <translation>Postambule</translation>
     </message>
 </context>
 <context>
@@ -1017,6 +1036,22 @@ découpée comme une liste de mots du shell mais jamais exécutée par un shell.
     <message>
         <source>Value must be 0~255</source>
         <translation>La valeur doit être comprise entre 0 et 255</translation>
+    </message>
+    <message>
+        <source>%1 :</source>
+        <translation>%1 :</translation>
+    </message>
+    <message>
+        <source>%1 : </source>
+        <translation>%1 : </translation>
+    </message>
+    <message>
+        <source>%1  : </source>
+        <translation>%1 : </translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation>%1.</translation>
     </message>
 </context>
 <context>
@@ -1203,14 +1238,6 @@ Reçu par cet ordinateur : %3
     <message>
         <source>Current keyboard terminator setting will be changed to factory default. Are you sure ?(Y/N) </source>
         <translation>Le terminateur clavier actuel va être remplacé par le réglage d&apos;usine. Êtes-vous sûr ? (O/N) </translation>
-    </message>
-    <message>
-        <source>Keyboard</source>
-        <translation>Clavier</translation>
-    </message>
-    <message>
-        <source>RS-232</source>
-        <translation>RS-232</translation>
     </message>
 </context>
 <context>

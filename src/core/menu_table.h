@@ -52,12 +52,12 @@ inline constexpr std::array<const char*, 4> kMenuGroups{
 
 inline constexpr std::array<MenuEntry, static_cast<std::size_t>(MenuId::Count)> kMenuEntries{{
     {MenuId::Default, 1, 1, QUORVEL_ITEM("Default"), "SP_BrowserReload", 0, PageId::None, nullptr},
-    {MenuId::Open, 1, 2, QUORVEL_ITEM("Open"), "SP_DialogOpenButton", (Qt::CTRL | Qt::Key_O).toCombined(), PageId::None,
-     nullptr},
-    {MenuId::Save, 1, 3, QUORVEL_ITEM("Save"), "SP_DialogSaveButton", (Qt::CTRL | Qt::Key_S).toCombined(), PageId::None,
-     nullptr},
-    {MenuId::Exit, 1, 4, QUORVEL_ITEM("Exit"), "SP_DialogCloseButton", (Qt::CTRL | Qt::Key_Q).toCombined(), PageId::None,
-     nullptr},
+    {MenuId::Open, 1, 2, QUORVEL_ITEM("Open"), "SP_DialogOpenButton",
+     QKeyCombination(Qt::CTRL, Qt::Key_O).toCombined(), PageId::None, nullptr},
+    {MenuId::Save, 1, 3, QUORVEL_ITEM("Save"), "SP_DialogSaveButton",
+     QKeyCombination(Qt::CTRL, Qt::Key_S).toCombined(), PageId::None, nullptr},
+    {MenuId::Exit, 1, 4, QUORVEL_ITEM("Exit"), "SP_DialogCloseButton",
+     QKeyCombination(Qt::CTRL, Qt::Key_Q).toCombined(), PageId::None, nullptr},
     {MenuId::InterCharDelay, 2, 1, QUORVEL_ITEM("InterCharacter Delay"), "SP_MediaSeekForward", 0,
      PageId::InterCharDelay, QUORVEL_TITLE("Intercharacter Delay")},
     {MenuId::KeyboardLanguage, 2, 2, QUORVEL_ITEM("Keyboard Language"), "SP_ComputerIcon", 0,
@@ -82,6 +82,14 @@ inline constexpr std::array<MenuEntry, static_cast<std::size_t>(MenuId::Count)> 
 #undef QUORVEL_TITLE
 
 constexpr const MenuEntry& menuEntry(MenuId id) { return kMenuEntries[static_cast<std::size_t>(id)]; }
+
+// The entry at a place in the menu; nullptr where there is none.
+constexpr const MenuEntry* menuEntryAt(int group, int item) {
+    for (const MenuEntry& entry : kMenuEntries)
+        if (entry.group == group && entry.item == item)
+            return &entry;
+    return nullptr;
+}
 
 // The menu entry of a setting page.
 constexpr const MenuEntry& menuEntry(PageId page) {

@@ -4,8 +4,8 @@
 
 #include "core/keyboard/key_name.h"
 #include "core/session.h"
+#include "core/image/setting_fields.h"
 #include "core/image/setting_rules.h"
-#include "core/image/setting_tables.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -17,12 +17,26 @@ namespace quorvel {
 namespace {
 
 constexpr int kCodeLength = 4;
+constexpr int kStringLength = field(FieldId::Preamble).length;
+static_assert(field(FieldId::Postamble).length == kStringLength &&
+              AmblePage::kEntries == 2 * kStringLength);
 
 bool isFirstOfString(int entry) {
-    return entry % bytes::kAmbleCount == 0;
+    return entry % kStringLength == 0;
 }
 bool isPreamble(int entry) {
-    return entry < bytes::kAmbleCount;
+    return entry < kStringLength;
+}
+
+// The preamble entries 0 to 9, then the postamble entries.
+FieldId stringOf(int entry) {
+    return isPreamble(entry) ? FieldId::Preamble : FieldId::Postamble;
+}
+int entryValue(const SettingsImage& image, int entry) {
+    return fieldValue(image, stringOf(entry), entry % kStringLength);
+}
+void setEntryValue(SettingsImage& image, int entry, int code) {
+    setFieldValue(image, stringOf(entry), code, entry % kStringLength);
 }
 
 QLabel* makeLabel(QWidget* parent, const QString& objectName, const QString& text) {
@@ -56,8 +70,8 @@ AmblePage::AmblePage(Session& session, Dialogs& dialogs, QWidget* parent)
         auto* grid = new QGridLayout;
         grid->setHorizontalSpacing(body()->fontMetrics().averageCharWidth());
         grid->setVerticalSpacing(line / 4);
-        for (int column = 0; column < bytes::kAmbleCount; ++column) {
-            const int i = string * bytes::kAmbleCount + column;
+        for (int column = 0; column < kStringLength; ++column) {
+            const int i = string * kStringLength + column;
             const QString index = u'_' + QString::number(i);
             auto* button = new CharacterButton(body());
             button->setObjectName(QStringLiteral("Preamble") + index);
@@ -92,14 +106,9 @@ AmblePage::AmblePage(Session& session, Dialogs& dialogs, QWidget* parent)
         [this] { factoryStep(); }, tr("Preamble & Postamble"));
 }
 
-int AmblePage::byteOfEntry(int entry) {
-    return isPreamble(entry) ? bytes::kFirstPreamble + entry
-                             : bytes::kFirstPostamble + entry - bytes::kAmbleCount;
-}
-
 void AmblePage::showBytes() {
     for (int i = 0; i < kEntries; ++i)
-        m_entries.at(static_cast<std::size_t>(i))->show(codeText(session().byte(byteOfEntry(i))));
+        m_entries.at(static_cast<std::size_t>(i))->show(codeText(entryValue(session().image, i)));
 }
 
 bool AmblePage::apply() {
@@ -118,7 +127,7 @@ bool AmblePage::apply() {
                           entry->button());
     }
     for (int i = 0; i < kEntries; ++i)
-        session().setByte(byteOfEntry(i), codes.at(static_cast<std::size_t>(i)));
+        setEntryValue(session().image, i, codes.at(static_cast<std::size_t>(i)));
     return true;
 }
 
@@ -127,7 +136,7 @@ void AmblePage::factoryStep() {
         CharacterEntry* entry = m_entries.at(static_cast<std::size_t>(i));
         entry->codeBox()->setText(QStringLiteral("&H00"));
         entry->setCaption(QString());
-        session().setByte(byteOfEntry(i), 0);
+        setEntryValue(session().image, i, 0);
     }
 }
 

@@ -18,9 +18,6 @@ public:
 
     AmblePage(Session& session, Dialogs& dialogs, QWidget* parent = nullptr);
 
-    // The image byte of entry i: the preamble entries 0 to 9, then the postamble entries.
-    static int byteOfEntry(int entry);
-
 protected:
     void showBytes() override;
     bool apply() override;

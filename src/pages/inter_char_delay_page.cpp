@@ -3,7 +3,7 @@
 #include "slider_coupling.h"
 
 #include "core/session.h"
-#include "core/image/setting_tables.h"
+#include "core/image/setting_fields.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -14,7 +14,7 @@
 namespace quorvel {
 
 namespace {
-constexpr std::array<int, 2> kBytes{bytes::kKeyboardDelay, bytes::kRs232Delay};
+constexpr std::array<FieldId, 2> kDelays{FieldId::KeyboardDelay, FieldId::Rs232Delay};
 constexpr std::array<int, 2> kFactoryValues{5, 0};
 constexpr int kRs232 = 1;
 } // namespace
@@ -24,8 +24,6 @@ InterCharDelayPage::InterCharDelayPage(Session& session, Dialogs& dialogs, QWidg
                   {QStringLiteral("frmInterCDelay"), tr("Intercharacter Delay"),
                    tr("Intercharacter Delay Setting O.K.")},
                   ButtonPlaces::Fixed, parent) {
-    const std::array<QString, 2> captions{tr("Start Keyboard Setting :"),
-                                          tr("Start RS-232 Setting :")};
     auto* grid = new QGridLayout;
     grid->setColumnStretch(1, 1);
     grid->setVerticalSpacing(body()->fontMetrics().height());
@@ -35,7 +33,7 @@ InterCharDelayPage::InterCharDelayPage(Session& session, Dialogs& dialogs, QWidg
             body(),
             {QStringLiteral("Label2") + index, QStringLiteral("Slider1") + index,
              QStringLiteral("Text1") + index},
-            captions[i], kFactoryValues[i]);
+            fieldCaption(kDelays[i], CaptionEnd::Colon), kFactoryValues[i]);
         m_sliders[i] = entry.slider;
         m_boxes[i] = entry.box;
         m_boxes[i]->setMaxLength(3);
@@ -66,8 +64,9 @@ InterCharDelayPage::InterCharDelayPage(Session& session, Dialogs& dialogs, QWidg
 
 void InterCharDelayPage::showBytes() {
     for (std::size_t i = 0; i < 2; ++i) {
-        m_boxes[i]->setText(QString::number(session().byte(kBytes[i])));
-        m_sliders[i]->setValue(session().byte(kBytes[i]));
+        const int value = fieldValue(session().image, kDelays[i]);
+        m_boxes[i]->setText(QString::number(value));
+        m_sliders[i]->setValue(value);
     }
 }
 
@@ -76,7 +75,7 @@ bool InterCharDelayPage::apply() {
     if (!values)
         return false;
     for (std::size_t i = 0; i < 2; ++i) {
-        session().setByte(kBytes[i], values->at(i));
+        setFieldValue(session().image, kDelays[i], values->at(i));
         if (m_boxes[i]->text().isEmpty())
             m_boxes[i]->setText(QStringLiteral("0"));
     }
@@ -87,7 +86,7 @@ void InterCharDelayPage::factoryStep() {
     // The text changes carry the sliders along.
     for (std::size_t i = 0; i < 2; ++i) {
         m_boxes[i]->setText(QString::number(kFactoryValues[i]));
-        session().setByte(kBytes[i], kFactoryValues[i]);
+        setFieldValue(session().image, kDelays[i], kFactoryValues[i]);
     }
 }
 

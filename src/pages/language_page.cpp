@@ -1,8 +1,8 @@
 #include "language_page.h"
 
 #include "core/session.h"
+#include "core/image/setting_fields.h"
 #include "core/image/setting_rules.h"
-#include "core/image/setting_tables.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -21,7 +21,7 @@ LanguagePage::LanguagePage(Session& session, Dialogs& dialogs, QWidget* parent)
                   {QStringLiteral("frmLanguage"), tr("Keyboard Language"),
                    tr("Language for Keyboard Interface Setting O.K.")},
                   ButtonPlaces::Fixed, parent) {
-    auto* frame = new QGroupBox(tr("Language for Keyboard Interface"), body());
+    auto* frame = new QGroupBox(fieldCaption(FieldId::KeyboardLanguage), body());
     frame->setObjectName(QStringLiteral("Frame1"));
     auto* grid = new QGridLayout(frame);
     for (const NamedCode& language : kKeyboardLanguages) {
@@ -31,8 +31,8 @@ LanguagePage::LanguagePage(Session& session, Dialogs& dialogs, QWidget* parent)
     }
     // The gap at 17 keeps the index of every button equal to its code.
     m_options.push_back(nullptr);
-    m_options.push_back(
-        makeOption(frame, QStringLiteral("Option1"), kAltModeIndex, tr("ALT Mode")));
+    m_options.push_back(makeOption(frame, QStringLiteral("Option1"), kAltModeIndex,
+                                   fieldCaption(FieldId::AltMode)));
     grid->addWidget(m_options.back(), kRows - 1, 2);
     setSelected(m_options.front(), true);
 
@@ -51,11 +51,11 @@ LanguagePage::LanguagePage(Session& session, Dialogs& dialogs, QWidget* parent)
 }
 
 void LanguagePage::showBytes() {
-    const int language = session().byte(bytes::kLanguage);
+    const int language = fieldValue(session().image, FieldId::KeyboardLanguage);
     // A code that names no button leaves the buttons as they were.
     if (language < languageCount() || language == kAltModeIndex)
         setSelected(m_options.at(static_cast<std::size_t>(language)), true);
-    setSelected(altMode(), (session().byte(bytes::kModes) & bytes::kAltModeBit) != 0);
+    setSelected(altMode(), fieldValue(session().image, FieldId::AltMode) != 0);
 }
 
 void LanguagePage::proposeLanguage(int code) {
@@ -69,9 +69,8 @@ bool LanguagePage::apply() {
     // In ALT mode no language is selected and the language field keeps the last one.
     const int language = firstSelected(m_options, 0, languageCount() - 1);
     if (language >= 0)
-        session().setByte(bytes::kLanguage, language);
-    session().setByte(bytes::kModes,
-                      modesWithAltMode(session().byte(bytes::kModes), altMode()->isChecked()));
+        setFieldValue(session().image, FieldId::KeyboardLanguage, language);
+    setAltMode(session().image, altMode()->isChecked());
     return true;
 }
 

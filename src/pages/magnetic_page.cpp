@@ -4,8 +4,8 @@
 
 #include "core/keyboard/key_name.h"
 #include "core/session.h"
+#include "core/image/setting_fields.h"
 #include "core/image/setting_rules.h"
-#include "core/image/setting_tables.h"
 #include "ui/vertical_menu.h"
 
 #include <QCheckBox>
@@ -23,52 +23,31 @@ namespace quorvel {
 
 namespace {
 
-constexpr int kDataFormatByte = field(FieldId::Track2AccountOnly).byte;
-constexpr int kAccountOnlyBit = field(FieldId::Track2AccountOnly).mask;
-constexpr int kIbmFormatBit = field(FieldId::IbmFormat).mask;
-static_assert(field(FieldId::IbmFormat).byte == kDataFormatByte);
-// The page's own reading of the track order: bits 0-2 select its button. Everything that
-// describes the image reads the field's whole code instead.
-constexpr int kTrackOrderBits = 0x07;
-
 struct IdCharacter {
     const char* box; // IDS or IDC
     int boxIndex;
     const char* label; // ID1 or ID2
-    const char* caption;
-    int byte;
+    FieldId id;
+    SettingPage::CaptionEnd end; // of its label
     int factory;
 };
 
+using enum SettingPage::CaptionEnd;
+
 // In the order of the name buttons IDCS 0-7, which is also the order they are shown and stored.
 constexpr std::array<IdCharacter, MagneticPage::kIdCharacterCount> kIdCharacters{{
-    {"IDS", 0, "ID1", QT_TRANSLATE_NOOP("quorvel::MagneticPage", "Track 1 Start Sentinel : "),
-     bytes::kStartSentinels[0], 0x25},
-    {"IDS", 1, "ID1", QT_TRANSLATE_NOOP("quorvel::MagneticPage", "Track 2 Start Sentinel :"),
-     bytes::kStartSentinels[1], 0x3B},
-    {"IDS", 2, "ID1", QT_TRANSLATE_NOOP("quorvel::MagneticPage", "Track 3 Start Sentinel :"),
-     bytes::kStartSentinels[2], 0x3B},
-    {"IDS", 3, "ID1", QT_TRANSLATE_NOOP("quorvel::MagneticPage", "Track 1/2/3 End Sentinel : "),
-     bytes::kEndSentinel, 0x3F},
-    {"IDC", 0, "ID2", QT_TRANSLATE_NOOP("quorvel::MagneticPage", "Track 1 DLE Character : "), field(FieldId::Dle1).byte,
-     0x00},
-    {"IDC", 1, "ID2", QT_TRANSLATE_NOOP("quorvel::MagneticPage", "Track 2 DLE Character : "), field(FieldId::Dle2).byte,
-     0x00},
-    {"IDC", 2, "ID2", QT_TRANSLATE_NOOP("quorvel::MagneticPage", "Track 3 DLE Character : "), field(FieldId::Dle3).byte,
-     0x00},
-    {"IDC", 3, "ID2", QT_TRANSLATE_NOOP("quorvel::MagneticPage", "STX Character : "), field(FieldId::Stx).byte, 0x00},
+    {"IDS", 0, "ID1", FieldId::StartSentinel1, ColonBlank, 0x25},
+    {"IDS", 1, "ID1", FieldId::StartSentinel2, Colon, 0x3B},
+    {"IDS", 2, "ID1", FieldId::StartSentinel3, Colon, 0x3B},
+    {"IDS", 3, "ID1", FieldId::EndSentinel, ColonBlank, 0x3F},
+    {"IDC", 0, "ID2", FieldId::Dle1, ColonBlank, 0x00},
+    {"IDC", 1, "ID2", FieldId::Dle2, ColonBlank, 0x00},
+    {"IDC", 2, "ID2", FieldId::Dle3, ColonBlank, 0x00},
+    {"IDC", 3, "ID2", FieldId::Stx, ColonBlank, 0x00},
 }};
 
 QString arrayName(const char* array, int index) {
     return QString::fromLatin1(array) + u'_' + QString::number(index);
-}
-
-// "Track 1 Start Sentinel : " names its entry "Track 1 Start Sentinel".
-QString nameOfCaption(const QString& caption) {
-    QString name = caption.trimmed();
-    if (name.endsWith(u':'))
-        name.chop(1);
-    return name.trimmed();
 }
 
 // A stored byte as its box shows it: at least two hexadecimal digits, "&H0D".
@@ -97,8 +76,8 @@ MagneticPage::MagneticPage(Session& session, Dialogs& dialogs, QWidget* parent)
           ButtonPlaces::InBody, parent),
       m_tabs(new QTabWidget(body())) {
     m_tabs->setObjectName(QStringLiteral("SSTab1"));
-    m_tabs->addTab(buildTrackOrderTab(), tr("Track Order"));
-    m_tabs->addTab(buildTrackSelectionTab(), tr("Track Selection"));
+    m_tabs->addTab(buildTrackOrderTab(), fieldCaption(FieldId::TrackOrder));
+    m_tabs->addTab(buildTrackSelectionTab(), fieldCaption(FieldId::TrackSelection));
     m_tabs->addTab(buildIdCharacterTab(), tr("ID Character"));
     m_tabs->addTab(buildDataFormatTab(), tr("Data Format"));
     // Only here: later activations leave the tab the user last chose.
@@ -183,8 +162,7 @@ QWidget* MagneticPage::buildIdCharacterTab() {
     constexpr int kSentinels = 4;
     for (std::size_t i = 0; i < kIdCharacters.size(); ++i) {
         const IdCharacter& id = kIdCharacters[i];
-        const QString caption = tr(id.caption);
-        auto* label = new QLabel(caption, tab);
+        auto* label = new QLabel(fieldCaption(id.id, id.end), tab);
         label->setObjectName(arrayName(id.label, id.boxIndex));
         label->setTextFormat(Qt::PlainText);
         auto* box = new QLineEdit(tab);
@@ -203,7 +181,7 @@ QWidget* MagneticPage::buildIdCharacterTab() {
                                 48);
         label->setBuddy(button);
         m_idCharacters[i] =
-            new CharacterEntry(nameOfCaption(caption), button, box, session(), dialogs(), this);
+            new CharacterEntry(fieldCaption(id.id), button, box, session(), dialogs(), this);
 
         // A little air between the sentinels and the DLE and STX characters.
         const int row = static_cast<int>(i) + (static_cast<int>(i) < kSentinels ? 0 : 1);
@@ -231,9 +209,11 @@ QWidget* MagneticPage::buildDataFormatTab() {
         boxes->addWidget(check);
         return check;
     };
-    m_accountOnly = addCheck(QStringLiteral("Check1"), tr("Track 2 Account No. Only."));
-    m_ibmFormat = addCheck(QStringLiteral("Check2"), tr("IBM Format."));
-    m_transmitLrc = addCheck(QStringLiteral("Check3"), tr("Transmit LRC"));
+    m_accountOnly = addCheck(QStringLiteral("Check1"),
+                             fieldCaption(FieldId::Track2AccountOnly, CaptionEnd::Stop));
+    m_ibmFormat =
+        addCheck(QStringLiteral("Check2"), fieldCaption(FieldId::IbmFormat, CaptionEnd::Stop));
+    m_transmitLrc = addCheck(QStringLiteral("Check3"), fieldCaption(FieldId::TransmitLrc));
     tabLayout(tab, boxes,
               addDefaultButton(QStringLiteral("Command5"),
                                tr("Current data format setting will be changed to factory "
@@ -246,12 +226,12 @@ void MagneticPage::showBytes() {
     showDataFormat();
 
     // Codes 6 and 7 name no button; the buttons keep what they showed.
-    const auto order =
-        static_cast<std::size_t>(session().byte(bytes::kTrackOrder) & kTrackOrderBits);
+    const auto order = static_cast<std::size_t>(pageValue(session().image, FieldId::TrackOrder));
     if (order < m_trackOrder.size())
         setSelected(m_trackOrder.at(order), true);
 
-    const int selection = indexOfCode(kTrackSelections, session().byte(bytes::kTrackSelection));
+    const int selection =
+        indexOfCode(kTrackSelections, fieldValue(session().image, FieldId::TrackSelection));
     if (selection >= 0)
         setSelected(m_trackSelection.at(static_cast<std::size_t>(selection)), true);
 
@@ -263,61 +243,62 @@ bool MagneticPage::apply() {
 
     const int order = firstSelected(m_trackOrder, 0, static_cast<int>(m_trackOrder.size()) - 1);
     if (order >= 0)
-        session().setByte(bytes::kTrackOrder,
-                          kTrackOrders.at(static_cast<std::size_t>(order)).code |
-                              (session().byte(bytes::kTrackOrder) & bytes::kTransmitLrcBit));
+        setFieldValue(session().image, FieldId::TrackOrder,
+                      kTrackOrders.at(static_cast<std::size_t>(order)).code);
 
     const int selection =
         firstSelected(m_trackSelection, 0, static_cast<int>(m_trackSelection.size()) - 1);
     if (selection >= 0)
-        session().setByte(bytes::kTrackSelection,
-                          kTrackSelections.at(static_cast<std::size_t>(selection)).code);
+        setFieldValue(session().image, FieldId::TrackSelection,
+                      kTrackSelections.at(static_cast<std::size_t>(selection)).code);
 
     applyIdCharacters();
     return true;
 }
 
+std::array<std::pair<QCheckBox*, FieldId>, 3> MagneticPage::dataFormat() const {
+    return {{{m_accountOnly, FieldId::Track2AccountOnly},
+             {m_ibmFormat, FieldId::IbmFormat},
+             {m_transmitLrc, FieldId::TransmitLrc}}};
+}
+
 void MagneticPage::showDataFormat() {
-    const int format = session().byte(kDataFormatByte);
-    m_accountOnly->setChecked((format & kAccountOnlyBit) != 0);
-    m_ibmFormat->setChecked((format & kIbmFormatBit) != 0);
-    m_transmitLrc->setChecked((session().byte(bytes::kTrackOrder) & bytes::kTransmitLrcBit) != 0);
+    for (const auto& [check, id] : dataFormat())
+        check->setChecked(fieldValue(session().image, id) != 0);
 }
 
 void MagneticPage::applyDataFormat() {
-    int format = session().byte(kDataFormatByte);
-    format = withBits(format, kAccountOnlyBit, m_accountOnly->isChecked());
-    format = withBits(format, kIbmFormatBit, m_ibmFormat->isChecked());
-    session().setByte(kDataFormatByte, format);
-    session().setByte(bytes::kTrackOrder, withBits(session().byte(bytes::kTrackOrder),
-                                                   bytes::kTransmitLrcBit, m_transmitLrc->isChecked()));
+    for (const auto& [check, id] : dataFormat())
+        setFieldValue(session().image, id, check->isChecked() ? 1 : 0);
 }
 
 void MagneticPage::showIdCharacters() {
     for (std::size_t i = 0; i < kIdCharacters.size(); ++i)
-        m_idCharacters[i]->show(boxText(session().byte(kIdCharacters[i].byte)));
+        m_idCharacters[i]->show(boxText(fieldValue(session().image, kIdCharacters[i].id)));
 }
 
 void MagneticPage::applyIdCharacters() {
     for (std::size_t i = 0; i < kIdCharacters.size(); ++i) {
         // What a show, a pick or a clear leaves in a box always reads as a byte.
         if (const std::optional<int> code = byteFromEntry(m_idCharacters[i]->codeText()))
-            session().setByte(kIdCharacters[i].byte, *code);
+            setFieldValue(session().image, kIdCharacters[i].id, *code);
     }
 }
 
 void MagneticPage::restoreIdCharacters() {
     for (const IdCharacter& id : kIdCharacters)
-        session().setByte(id.byte, id.factory);
+        setFieldValue(session().image, id.id, id.factory);
     showIdCharacters();
 }
 
 void MagneticPage::restoreDataFormat() {
-    // "Transmit LRC" has no factory value: it keeps its tick and its bit.
-    m_accountOnly->setChecked(false);
-    m_ibmFormat->setChecked(false);
-    session().setByte(kDataFormatByte,
-                      session().byte(kDataFormatByte) & ~(kAccountOnlyBit | kIbmFormatBit));
+    for (const auto& [check, id] : dataFormat()) {
+        // "Transmit LRC" has no factory value: it keeps its tick and its bit.
+        if (id == FieldId::TransmitLrc)
+            continue;
+        check->setChecked(false);
+        setFieldValue(session().image, id, 0);
+    }
 }
 
 } // namespace quorvel

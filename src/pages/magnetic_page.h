@@ -3,7 +3,10 @@
 #include "setting_page.h"
 #include "core/session.h"
 
+#include "core/image/setting_fields.h"
+
 #include <array>
+#include <utility>
 #include <vector>
 
 class QCheckBox;
@@ -37,6 +40,8 @@ private:
     QRadioButton* addOption(QWidget* parent, const QString& name, int index,
                             const QString& caption);
 
+    // The check boxes of the data format tab with the fields they show.
+    std::array<std::pair<QCheckBox*, FieldId>, 3> dataFormat() const;
     void showDataFormat();
     void showIdCharacters();
     void applyDataFormat();

@@ -3,8 +3,8 @@
 #include "slider_coupling.h"
 
 #include "core/session.h"
+#include "core/image/setting_fields.h"
 #include "core/image/setting_rules.h"
-#include "core/image/setting_tables.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -21,8 +21,6 @@ namespace quorvel {
 
 namespace {
 
-constexpr int kBeeperByte = field(FieldId::PowerOnBeeper).byte;
-constexpr int kBeeperBit = field(FieldId::PowerOnBeeper).mask;
 constexpr int kFactoryPitch = 16;
 constexpr int kFactoryDuration = 25;
 // The case mode codes of Option1 0 to 2; "ALT Mode" (3) has none here.
@@ -46,8 +44,8 @@ ParameterPage::ParameterPage(Session& session, Dialogs& dialogs, QWidget* parent
         m_caseModes.push_back(
             makeOption(frame, QStringLiteral("Option1"), static_cast<int>(i), tr(caption)));
     }
-    m_caseModes.push_back(
-        makeOption(frame, QStringLiteral("Option1"), kAltModeIndex, tr("ALT Mode")));
+    m_caseModes.push_back(makeOption(frame, QStringLiteral("Option1"), kAltModeIndex,
+                                     fieldCaption(FieldId::AltMode)));
     m_caseModes.back()->setEnabled(false);
     for (QRadioButton* button : m_caseModes)
         caseLayout->addWidget(button);
@@ -55,16 +53,16 @@ ParameterPage::ParameterPage(Session& session, Dialogs& dialogs, QWidget* parent
 
     const SliderCoupling::Entry pitch = SliderCoupling::makeEntry(
         body(), {QStringLiteral("Label2"), QStringLiteral("Slider1"), QStringLiteral("Text1")},
-        tr("Buzzer Pitch  : "), kFactoryPitch);
+        fieldCaption(FieldId::BuzzerPitch, CaptionEnd::WideColon), kFactoryPitch);
     const SliderCoupling::Entry duration = SliderCoupling::makeEntry(
         body(), {QStringLiteral("Label3"), QStringLiteral("Slider2"), QStringLiteral("Text2")},
-        tr("Buzzer Duration  : "), kFactoryDuration);
+        fieldCaption(FieldId::BuzzerDuration, CaptionEnd::WideColon), kFactoryDuration);
     m_pitchSlider = pitch.slider;
     m_pitch = pitch.box;
     m_durationSlider = duration.slider;
     m_duration = duration.box;
 
-    m_beeper = new QCheckBox(tr("Power On Beeper"), body());
+    m_beeper = new QCheckBox(fieldCaption(FieldId::PowerOnBeeper), body());
     m_beeper->setObjectName(QStringLiteral("Check1"));
     m_beeper->setAccessibleName(m_beeper->text());
 
@@ -93,23 +91,25 @@ ParameterPage::ParameterPage(Session& session, Dialogs& dialogs, QWidget* parent
 }
 
 void ParameterPage::showBytes() {
-    m_pitch->setText(QString::number(session().byte(bytes::kBuzzerPitch)));
-    m_duration->setText(QString::number(session().byte(bytes::kBuzzerDuration)));
-    m_pitchSlider->setValue(session().byte(bytes::kBuzzerPitch));
-    m_durationSlider->setValue(session().byte(bytes::kBuzzerDuration));
+    const int pitch = fieldValue(session().image, FieldId::BuzzerPitch);
+    const int duration = fieldValue(session().image, FieldId::BuzzerDuration);
+    m_pitch->setText(QString::number(pitch));
+    m_duration->setText(QString::number(duration));
+    m_pitchSlider->setValue(pitch);
+    m_durationSlider->setValue(duration);
     const int caseCode = fieldValue(session().image, FieldId::Case);
     for (std::size_t i = 0; i < kCaseButtonCodes.size(); ++i)
         if (kCaseButtonCodes[i] == caseCode)
             setSelected(m_caseModes[i], true);
-    m_beeper->setChecked((session().byte(kBeeperByte) & kBeeperBit) != 0);
+    m_beeper->setChecked(fieldValue(session().image, FieldId::PowerOnBeeper) != 0);
 }
 
 bool ParameterPage::apply() {
     const std::optional<std::vector<int>> buzzer = readByteBoxes({m_pitch, m_duration});
     if (!buzzer)
         return false;
-    session().setByte(bytes::kBuzzerPitch, buzzer->at(0));
-    session().setByte(bytes::kBuzzerDuration, buzzer->at(1));
+    setFieldValue(session().image, FieldId::BuzzerPitch, buzzer->at(0));
+    setFieldValue(session().image, FieldId::BuzzerDuration, buzzer->at(1));
     for (QLineEdit* box : {m_pitch, m_duration})
         if (box->text().isEmpty())
             box->setText(QStringLiteral("0"));
@@ -117,20 +117,17 @@ bool ParameterPage::apply() {
     const int selected =
         firstSelected(m_caseModes, 0, static_cast<int>(kCaseButtonCodes.size()) - 1);
     if (selected >= 0)
-        session().setByte(
-            bytes::kModes,
-            modesWithCaseMode(session().byte(bytes::kModes),
-                              kCaseButtonCodes.at(static_cast<std::size_t>(selected))));
-    session().setByte(kBeeperByte,
-                      withBits(session().byte(kBeeperByte), kBeeperBit, m_beeper->isChecked()));
+        setFieldValue(session().image, FieldId::Case,
+                      kCaseButtonCodes.at(static_cast<std::size_t>(selected)));
+    setFieldValue(session().image, FieldId::PowerOnBeeper, m_beeper->isChecked() ? 1 : 0);
     return true;
 }
 
 void ParameterPage::factoryStep() {
-    session().setByte(bytes::kBuzzerPitch, kFactoryPitch);
-    session().setByte(bytes::kBuzzerDuration, kFactoryDuration);
-    session().setByte(bytes::kModes, factoryModes(session().byte(bytes::kModes)));
-    session().setByte(kBeeperByte, withBits(session().byte(kBeeperByte), kBeeperBit, true));
+    setFieldValue(session().image, FieldId::BuzzerPitch, kFactoryPitch);
+    setFieldValue(session().image, FieldId::BuzzerDuration, kFactoryDuration);
+    restoreFactoryModes(session().image);
+    setFieldValue(session().image, FieldId::PowerOnBeeper, 1);
     showBytes();
 }
 

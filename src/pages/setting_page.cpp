@@ -1,12 +1,14 @@
 #include "setting_page.h"
 
 #include "core/session.h"
+#include "core/image/setting_fields.h"
 #include "core/image/setting_rules.h"
 #include "ui/accessible_click.h"
 #include "ui/page_widgets.h"
 #include "ui/twips.h"
 #include "ui/vertical_menu.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -97,6 +99,24 @@ SettingPage::readByteBoxes(std::initializer_list<QLineEdit*> boxes) {
         values.push_back(*value);
     }
     return values;
+}
+
+QString SettingPage::fieldCaption(FieldId id, CaptionEnd end) {
+    const QString caption =
+        QCoreApplication::translate("quorvel::SettingFields", field(id).caption);
+    switch (end) {
+    case CaptionEnd::None:
+        break;
+    case CaptionEnd::Colon:
+        return tr("%1 :").arg(caption);
+    case CaptionEnd::ColonBlank:
+        return tr("%1 : ").arg(caption);
+    case CaptionEnd::WideColon:
+        return tr("%1  : ").arg(caption);
+    case CaptionEnd::Stop:
+        return tr("%1.").arg(caption);
+    }
+    return caption;
 }
 
 QRadioButton* SettingPage::makeOption(QWidget* parent, const QString& name, int index,

@@ -19,6 +19,7 @@ class QRadioButton;
 namespace quorvel {
 
 class Session;
+enum class FieldId;
 
 // The protocol every setting page shares: activation shows the page's bytes,
 // Accept runs the apply step and confirms, each Default asks first and then
@@ -30,6 +31,10 @@ public:
     // Whether Accept and the first Default sit at their fixed places below the
     // body, or the page puts them into its own layout.
     enum class ButtonPlaces { Fixed, InBody };
+
+    // How a page's label ends after the caption it takes from the field table:
+    // "", " :", " : ", "  : ", ".".
+    enum class CaptionEnd { None, Colon, ColonBlank, WideColon, Stop };
 
     struct Texts {
         QString objectName;
@@ -69,6 +74,9 @@ protected:
     // Reads each box as a byte, in order; the first box out of range is refused
     // and nothing is returned, so a failed apply step writes no byte at all.
     std::optional<std::vector<int>> readByteBoxes(std::initializer_list<QLineEdit*> boxes);
+
+    // The caption of a field from the field table, translated, with its label's ending.
+    static QString fieldCaption(FieldId id, CaptionEnd end = CaptionEnd::None);
 
     // An option button of a control array: objectName "name_index", the caption as accessible name.
     static QRadioButton* makeOption(QWidget* parent, const QString& name, int index,

@@ -1,7 +1,7 @@
 #include "terminator_page.h"
 
 #include "core/session.h"
-#include "core/image/setting_tables.h"
+#include "core/image/setting_fields.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -56,8 +56,8 @@ TerminatorPage::TerminatorPage(Session& session, Dialogs& dialogs, QWidget* pare
     }
     rs232Layout->setRowStretch(kRows, 1);
 
-    m_tabs->addTab(keyboardTab, tr("Keyboard"));
-    m_tabs->addTab(rs232Tab, tr("RS-232"));
+    m_tabs->addTab(keyboardTab, fieldCaption(FieldId::KeyboardTerminator));
+    m_tabs->addTab(rs232Tab, fieldCaption(FieldId::Rs232Terminator));
     // The RS-232 choices are only carried along; their tab never comes to the front.
     connect(m_tabs, &QTabWidget::currentChanged, this, [this](int index) {
         if (index != kKeyboardTab)
@@ -75,12 +75,12 @@ TerminatorPage::TerminatorPage(Session& session, Dialogs& dialogs, QWidget* pare
 
 void TerminatorPage::showBytes() {
     const int keyboard =
-        indexOfCode(kKeyboardTerminators, session().byte(bytes::kKeyboardTerminator));
+        indexOfCode(kKeyboardTerminators, fieldValue(session().image, FieldId::KeyboardTerminator));
     if (keyboard >= 0)
         setSelected(m_keyboard.at(static_cast<std::size_t>(keyboard)), true);
     // A code no button shows leaves none selected, so Accept keeps it instead of
     // writing back a choice from an earlier image on a tab nobody can see.
-    const int rs232 = session().byte(bytes::kRs232Terminator);
+    const int rs232 = fieldValue(session().image, FieldId::Rs232Terminator);
     if (rs232 < static_cast<int>(m_rs232.size()))
         setSelected(m_rs232.at(static_cast<std::size_t>(rs232)), true);
     else if (const int shown = firstSelected(m_rs232, 0, static_cast<int>(m_rs232.size()) - 1);
@@ -93,12 +93,12 @@ bool TerminatorPage::apply() {
     // An RS-232 terminator the buttons could not show is kept rather than replaced by a code of our own.
     const int rs232 = firstSelected(m_rs232, 0, static_cast<int>(m_rs232.size()) - 1);
     if (rs232 >= 0)
-        session().setByte(bytes::kRs232Terminator,
-                          kRs232Terminators.at(static_cast<std::size_t>(rs232)).code);
+        setFieldValue(session().image, FieldId::Rs232Terminator,
+                      kRs232Terminators.at(static_cast<std::size_t>(rs232)).code);
     const int keyboard = firstSelected(m_keyboard, 0, static_cast<int>(m_keyboard.size()) - 1);
     if (keyboard >= 0)
-        session().setByte(bytes::kKeyboardTerminator,
-                          kKeyboardTerminators.at(static_cast<std::size_t>(keyboard)).code);
+        setFieldValue(session().image, FieldId::KeyboardTerminator,
+                      kKeyboardTerminators.at(static_cast<std::size_t>(keyboard)).code);
     return true;
 }
 

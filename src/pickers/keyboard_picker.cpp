@@ -3,7 +3,7 @@
 #include "ascii_table_picker.h"
 #include "core/keyboard/key_name.h"
 #include "core/session.h"
-#include "core/image/setting_tables.h"
+#include "core/image/setting_fields.h"
 #include "keyboard_keys.h"
 #include "ui/twips.h"
 #include "ui/vertical_menu.h"
@@ -182,7 +182,7 @@ KeyboardPicker::KeyboardPicker(Session& session, QWidget* parent)
     m_session.shiftLatch = false;
     m_session.pickedName.clear();
     m_session.pickedCode.clear();
-    m_asciiTable->setVisible((m_session.byte(bytes::kModes) & bytes::kAltModeBit) != 0);
+    m_asciiTable->setVisible(fieldValue(m_session.image, FieldId::AltMode) != 0);
 }
 
 void KeyboardPicker::keyClicked(const KeyboardKey& pressed) {

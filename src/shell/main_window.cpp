@@ -67,21 +67,23 @@ MainWindow::MainWindow(Session& session, Dialogs& dialogs, QWidget* parent)
 
     for (const MenuEntry& entry : kMenuEntries)
         if (entry.shortcut != 0 && entry.group == kFileGroup)
-            addMenuShortcut(entry.item, QKeySequence(entry.shortcut));
+            addMenuShortcut(entry);
     setAcceptDrops(true);
 }
 
-void MainWindow::addMenuShortcut(int item, const QKeySequence& keys) {
+void MainWindow::addMenuShortcut(const MenuEntry& entry) {
     VerticalMenu* menu = m_menu->menu();
-    auto* action = new QAction(menu->itemCaption(1, item), this);
-    action->setObjectName(QStringLiteral("shortcut_%1").arg(menu->itemCaption(1, item)));
+    const QKeySequence keys(entry.shortcut);
+    const QString caption = menu->itemCaption(entry.group, entry.item);
+    auto* action = new QAction(caption, this);
+    action->setObjectName(QStringLiteral("shortcut_%1").arg(caption));
     action->setShortcut(keys);
     action->setShortcutContext(Qt::WindowShortcut);
-    menu->itemButton(1, item)->setToolTip(
-        tr("%1 (%2)").arg(menu->itemCaption(1, item), keys.toString(QKeySequence::NativeText)));
-    connect(action, &QAction::triggered, this, [menu, item] {
-        menu->setOpenGroup(1);
-        menu->itemButton(1, item)->click();
+    menu->itemButton(entry.group, entry.item)
+        ->setToolTip(tr("%1 (%2)").arg(caption, keys.toString(QKeySequence::NativeText)));
+    connect(action, &QAction::triggered, this, [menu, group = entry.group, item = entry.item] {
+        menu->setOpenGroup(group);
+        menu->itemButton(group, item)->click();
     });
     addAction(action);
 }
@@ -141,17 +143,27 @@ QMdiSubWindow* MainWindow::addChild(ChildWindow* child) {
     return window;
 }
 
-void MainWindow::registerPage(int group, int item, PageFactory factory) {
-    m_pages[{group, item}].factory = std::move(factory);
+void MainWindow::registerPage(MenuId id, PageFactory factory) {
+    m_pages[id].factory = std::move(factory);
 }
 
-QMdiSubWindow* MainWindow::existingPageWindow(int group, int item) const {
-    const auto slot = m_pages.find({group, item});
+void MainWindow::registerPage(int group, int item, PageFactory factory) {
+    if (const MenuEntry* entry = menuEntryAt(group, item))
+        registerPage(entry->id, std::move(factory));
+}
+
+QMdiSubWindow* MainWindow::existingPageWindow(MenuId id) const {
+    const auto slot = m_pages.find(id);
     return slot == m_pages.end() ? nullptr : slot->second.window;
 }
 
-QMdiSubWindow* MainWindow::pageWindow(int group, int item) {
-    const auto slot = m_pages.find({group, item});
+QMdiSubWindow* MainWindow::existingPageWindow(int group, int item) const {
+    const MenuEntry* entry = menuEntryAt(group, item);
+    return entry ? existingPageWindow(entry->id) : nullptr;
+}
+
+QMdiSubWindow* MainWindow::pageWindow(MenuId id) {
+    const auto slot = m_pages.find(id);
     if (slot == m_pages.end())
         return nullptr;
     if (!slot->second.window) {
@@ -161,9 +173,9 @@ QMdiSubWindow* MainWindow::pageWindow(int group, int item) {
     return slot->second.window;
 }
 
-void MainWindow::showPage(int group, int item) {
-    const bool created = existingPageWindow(group, item) == nullptr;
-    QMdiSubWindow* window = pageWindow(group, item);
+void MainWindow::showPage(MenuId id) {
+    const bool created = existingPageWindow(id) == nullptr;
+    QMdiSubWindow* window = pageWindow(id);
     if (!window)
         return;
     if (!created)

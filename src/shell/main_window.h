@@ -21,6 +21,8 @@ class Dialogs;
 class MenuWindow;
 class Session;
 class TableView;
+struct MenuEntry;
+enum class MenuId;
 
 // MDIfrmMain: the frame holding the menu window, the table view and the pages.
 class MainWindow : public QMainWindow {
@@ -32,13 +34,17 @@ public:
     ~MainWindow() override;
 
     // A page plugs in here: created on first use from its menu item.
-    void registerPage(int group, int item, PageFactory factory);
+    void registerPage(MenuId id, PageFactory factory);
 
     // Creates the window of a menu item if needed, brings it to the front and activates it.
-    void showPage(int group, int item);
+    void showPage(MenuId id);
     void showTableView();
     // The window belonging to a menu item, created if needed but not brought to the front.
-    QMdiSubWindow* pageWindow(int group, int item);
+    QMdiSubWindow* pageWindow(MenuId id);
+    QMdiSubWindow* existingPageWindow(MenuId id) const;
+    // The same for the item at a place in the menu (group and item from 1); nothing
+    // where the menu has no item.
+    void registerPage(int group, int item, PageFactory factory);
     QMdiSubWindow* existingPageWindow(int group, int item) const;
 
     // Places a child window right of the menu, filling the rest of the main window.
@@ -90,7 +96,7 @@ private:
 
     QMdiSubWindow* addChild(ChildWindow* child);
     // Ctrl+O, Ctrl+S, Ctrl+Q: the File group opened and its item clicked, as by hand.
-    void addMenuShortcut(int item, const QKeySequence& keys);
+    void addMenuShortcut(const MenuEntry& entry);
     void bringToFront(QMdiSubWindow* window);
     void childActivated(QMdiSubWindow* window);
 
@@ -102,7 +108,7 @@ private:
     QMdiSubWindow* m_menuWindow = nullptr;
     QMdiSubWindow* m_tableWindow = nullptr;
     QMdiSubWindow* m_lastActivated = nullptr;
-    std::map<std::pair<int, int>, PageSlot> m_pages;
+    std::map<MenuId, PageSlot> m_pages;
     bool m_ending = false;
 };
 

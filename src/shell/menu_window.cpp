@@ -58,18 +58,26 @@ MenuWindow::MenuWindow(Session& session, Dialogs& dialogs, MainWindow& main)
 
 void MenuWindow::dispatch(int group, int item) {
     m_session.lastMenuItem = item;
-    if (group == kFileGroup) {
-        if (item == menuEntry(MenuId::Default).item)
-            defaultCommand();
-        else if (item == menuEntry(MenuId::Open).item)
-            openCommand();
-        else if (item == menuEntry(MenuId::Save).item)
-            saveCommand();
-        else if (item == menuEntry(MenuId::Exit).item)
-            exitCommand();
+    const MenuEntry* entry = menuEntryAt(group, item);
+    if (!entry)
         return;
+    switch (entry->id) {
+    case MenuId::Default:
+        defaultCommand();
+        break;
+    case MenuId::Open:
+        openCommand();
+        break;
+    case MenuId::Save:
+        saveCommand();
+        break;
+    case MenuId::Exit:
+        exitCommand();
+        break;
+    default:
+        m_main.showPage(entry->id);
+        break;
     }
-    m_main.showPage(group, item);
 }
 
 void MenuWindow::defaultCommand() {
@@ -179,16 +187,12 @@ void MenuWindow::fitToWindow() {
     m_menu->update();
 
     // Windows that exist follow the new size; the current selection's window is
-    // created if it does not exist yet.
+    // created if it does not exist yet. The selected item is the last one clicked,
+    // so it may name no item of the open group.
     if (!m_main.tableSubWindow())
         return; // still being built
-    const int item = m_menu->selectedItem();
-    if (group == 1 && item >= 0 && item <= 3)
-        m_main.placeChild(m_main.tableSubWindow());
-    else if (((group == 2 || group == 4) && item >= 1 && item <= 6) || (group == 3 && item == 1))
-        m_main.pageWindow(group, item);
-    else if (group == 3 && item == 2)
-        m_main.placeChild(m_main.tableSubWindow());
+    if (const MenuEntry* entry = menuEntryAt(group, m_menu->selectedItem()))
+        m_main.pageWindow(entry->id);
     m_main.fitAllChildren();
 }
 

@@ -2,8 +2,8 @@
 #include "core/session.h"
 
 #include "about_page.h"
-#include "main_window.h"
 #include "core/menu_table.h"
+#include "main_window.h"
 #include "transmit_page.h"
 
 #include "pages/amble_page.h"
@@ -20,41 +20,33 @@
 
 namespace quorvel {
 
-namespace {
-
-template <typename Make>
-void add(MainWindow& main, MenuId id, Make make) {
-    main.registerPage(menuEntry(id).group, menuEntry(id).item, make);
-}
-
-} // namespace
-
 void connectLanguageProposals(MainWindow& main, SwipeTestPage& page) {
     QObject::connect(&page, &SwipeTestPage::languageProposed, &main, [&main](int code) {
-        const MenuEntry& entry = menuEntry(MenuId::KeyboardLanguage);
-        main.showPage(entry.group, entry.item);
-        if (QMdiSubWindow* window = main.existingPageWindow(entry.group, entry.item))
+        main.showPage(MenuId::KeyboardLanguage);
+        if (QMdiSubWindow* window = main.existingPageWindow(MenuId::KeyboardLanguage))
             if (auto* language = qobject_cast<LanguagePage*>(window->widget()))
                 language->proposeLanguage(code);
     });
 }
 
 void registerPages(MainWindow& main, Session& session, Dialogs& dialogs) {
-    add(main, MenuId::InterCharDelay, [&] { return new InterCharDelayPage(session, dialogs); });
-    add(main, MenuId::KeyboardLanguage, [&] { return new LanguagePage(session, dialogs); });
-    add(main, MenuId::Terminator, [&] { return new TerminatorPage(session, dialogs); });
-    add(main, MenuId::MagneticCard, [&] { return new MagneticPage(session, dialogs); });
-    add(main, MenuId::Amble, [&] { return new AmblePage(session, dialogs); });
-    add(main, MenuId::GeneralParameter, [&] { return new ParameterPage(session, dialogs); });
-    add(main, MenuId::Transmit, [&] { return new TransmitPage(session, dialogs); });
-    add(main, MenuId::SwipeTest, [&] {
+    main.registerPage(MenuId::InterCharDelay,
+                      [&] { return new InterCharDelayPage(session, dialogs); });
+    main.registerPage(MenuId::KeyboardLanguage, [&] { return new LanguagePage(session, dialogs); });
+    main.registerPage(MenuId::Terminator, [&] { return new TerminatorPage(session, dialogs); });
+    main.registerPage(MenuId::MagneticCard, [&] { return new MagneticPage(session, dialogs); });
+    main.registerPage(MenuId::Amble, [&] { return new AmblePage(session, dialogs); });
+    main.registerPage(MenuId::GeneralParameter,
+                      [&] { return new ParameterPage(session, dialogs); });
+    main.registerPage(MenuId::Transmit, [&] { return new TransmitPage(session, dialogs); });
+    main.registerPage(MenuId::SwipeTest, [&] {
         auto* page = new SwipeTestPage(session);
         connectLanguageProposals(main, *page);
         return page;
     });
-    add(main, MenuId::Summary, [&] { return new SummaryPage(session); });
-    add(main, MenuId::Compare, [&] { return new ComparePage(session, dialogs); });
-    add(main, MenuId::About, [&] { return new AboutPage(session); });
+    main.registerPage(MenuId::Summary, [&] { return new SummaryPage(session); });
+    main.registerPage(MenuId::Compare, [&] { return new ComparePage(session, dialogs); });
+    main.registerPage(MenuId::About, [&] { return new AboutPage(session); });
 }
 
 } // namespace quorvel

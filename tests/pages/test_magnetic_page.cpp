@@ -1,102 +1,23 @@
-#include "page_fixture.h"
-#include "core/session.h"
+#include "magnetic_page_driver.h"
 #include "shell_fixture.h"
 
 #include "core/files/settings_file.h"
-#include "pages/magnetic_page.h"
 #include "shell/main_window.h"
 #include "shell/menu_window.h"
 #include "shell/start_up.h"
 #include "ui/vertical_menu.h"
 
 #include <QAccessible>
-#include <QCheckBox>
 #include <QLayout>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QToolButton>
 
 using namespace quorvel;
 
-namespace {
-
-constexpr int kFormatByte = 4;
-constexpr int kOrderByte = 32;
-constexpr int kSelectionByte = 63;
-
-struct IdFacts {
-    int byte;
-    const char* box;
-    const char* label;
-    const char* name;
-};
-const IdFacts kIds[8] = {
-    {53, "IDS_0", "Track 1 Start Sentinel : ", "Track 1 Start Sentinel"},
-    {54, "IDS_1", "Track 2 Start Sentinel :", "Track 2 Start Sentinel"},
-    {55, "IDS_2", "Track 3 Start Sentinel :", "Track 3 Start Sentinel"},
-    {46, "IDS_3", "Track 1/2/3 End Sentinel : ", "Track 1/2/3 End Sentinel"},
-    {60, "IDC_0", "Track 1 DLE Character : ", "Track 1 DLE Character"},
-    {61, "IDC_1", "Track 2 DLE Character : ", "Track 2 DLE Character"},
-    {62, "IDC_2", "Track 3 DLE Character : ", "Track 3 DLE Character"},
-    {59, "IDC_3", "STX Character : ", "STX Character"},
-};
-const char* const kLabels[8] = {"ID1_0", "ID1_1", "ID1_2", "ID1_3",
-                                "ID2_0", "ID2_1", "ID2_2", "ID2_3"};
-const int kFactoryIds[8] = {0x25, 0x3B, 0x3B, 0x3F, 0, 0, 0, 0};
-
-const char* const kQuestions[4] = {
-    "Current track order setting will be changed to factory default. Are you sure ?(Y/N) ",
-    "Current track selection setting will be changed to factory default. Are you sure ?(Y/N) ",
-    "Current ID character setting will be changed to factory default. Are you sure ?(Y/N) ",
-    "Current data format setting will be changed to factory default. Are you sure ?(Y/N) ",
-};
-
-QString idcs(int i) {
-    return QStringLiteral("IDCS_%1").arg(i);
-}
-
-} // namespace
-
-class MagneticPageTest : public QObject {
+class MagneticPageTest : public QObject, private MagneticPageDriver {
     Q_OBJECT
-
-    std::unique_ptr<PageFixture<MagneticPage>> f;
-
-    int order() const { return f->selected(QStringLiteral("Option1"), 6); }
-    int standard() const { return f->selected(QStringLiteral("Option2"), 2); }
-    int selection() const { return f->selected(QStringLiteral("Option3"), 7); }
-    QCheckBox* check(int n) const { return f->child<QCheckBox>(QStringLiteral("Check%1").arg(n)); }
-    QString box(int i) const {
-        return f->child<QLineEdit>(QString::fromLatin1(kIds[i].box))->text();
-    }
-    QPushButton* nameButton(int i) const { return f->child<QPushButton>(idcs(i)); }
-
-    // Controls are clicked on their own tab, as a user would.
-    void toTab(const QString& name) const {
-        int tab = 0;
-        if (name.startsWith(u"Option3") || name == u"Command3")
-            tab = 1;
-        else if (name.startsWith(u"IDCS") || name == u"Command4")
-            tab = 2;
-        else if (name.startsWith(u"Check") || name == u"Command5")
-            tab = 3;
-        f->page->tabs()->setCurrentIndex(tab);
-    }
-    void click(const QString& name) const {
-        toTab(name);
-        f->click(name);
-    }
-    void press(int entry, Qt::MouseButton button) const {
-        toTab(idcs(entry));
-        QTest::mousePress(nameButton(entry), button);
-        QTest::mouseRelease(nameButton(entry), button);
-    }
-    void show(int byte, int value) {
-        f->session.setByte(byte, value);
-        f->page->activate();
-    }
 
 private slots:
     void init() {
@@ -158,56 +79,6 @@ private slots:
             QCOMPARE(nameButton(i)->toolTip(), QStringLiteral("Click mouse right button to clear"));
             QVERIFY(tabs->widget(2)->isAncestorOf(nameButton(i)));
         }
-    }
-
-    void idCharactersShown_data() {
-        QTest::addColumn<int>("entry");
-        QTest::addColumn<int>("value");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("caption"); // as the button shows it
-        QTest::addColumn<QString>("name");    // accessible name of the button
-        QTest::newRow("percent") << 0 << 0x25 << "&H25"
-                                 << "%"
-                                 << "Track 1 Start Sentinel: %";
-        QTest::newRow("Enter") << 7 << 0x0D << "&H0D"
-                               << "Enter"
-                               << "STX Character: Enter";
-        QTest::newRow("zero") << 4 << 0 << "&H00"
-                              << " "
-                              << "Track 1 DLE Character: ";
-        QTest::newRow("F 1") << 1 << 1 << "&H01"
-                             << "F 1"
-                             << "Track 2 Start Sentinel: F 1";
-        QTest::newRow("ampersand") << 3 << 0x26 << "&H26"
-                                   << "&&"
-                                   << "Track 1/2/3 End Sentinel: &";
-        QTest::newRow("unnamed") << 6 << 0xFF << "&HFF"
-                                 << ""
-                                 << "Track 3 DLE Character: ";
-        QTest::newRow("question") << 5 << 0x3F << "&H3F"
-                                  << "?"
-                                  << "Track 2 DLE Character: ?";
-    }
-    void idCharactersShown() {
-        QFETCH(int, entry);
-        QFETCH(int, value);
-        QFETCH(QString, text);
-        QFETCH(QString, caption);
-        QFETCH(QString, name);
-        f->session.image = patternImage();
-        show(kIds[entry].byte, value);
-        QCOMPARE(box(entry), text);
-        QCOMPARE(nameButton(entry)->text(), caption);
-        QCOMPARE(nameButton(entry)->accessibleName(), name);
-        // Every entry shows its own byte and stores it back unchanged.
-        for (int i = 0; i < 8; ++i)
-            QCOMPARE(box(i), QStringLiteral("&H%1")
-                                 .arg(f->session.byte(kIds[i].byte), 2, 16, QChar(u'0'))
-                                 .toUpper());
-        const SettingsImage before = f->session.image;
-        f->accept();
-        for (int i = 0; i < 8; ++i)
-            QCOMPARE(f->session.byte(kIds[i].byte), before.at(kIds[i].byte));
     }
 
     void trackOrderShownAndStored_data() {
@@ -424,30 +295,6 @@ private slots:
         QVERIFY(f->session.changed);
     }
 
-    void idCharacterDefaultStoresAtOnce() {
-        f->session.image = patternImage(5);
-        f->page->activate();
-        // Controls of other tabs that differ from the image are not stored by this Default.
-        check(1)->setChecked(!check(1)->isChecked());
-        f->option(QStringLiteral("Option3"), 3)->setChecked(true);
-        f->dialogs.pick(QStringLiteral("Esc"), QStringLiteral("1B"));
-        press(4, Qt::LeftButton);
-        f->dialogs.answer(Answer::Yes);
-        click(QStringLiteral("Command4"));
-
-        SettingsImage expected = patternImage(5);
-        for (int i = 0; i < 8; ++i)
-            expected[kIds[i].byte] = static_cast<std::uint8_t>(kFactoryIds[i]);
-        QCOMPARE(f->session.image, expected);
-        QVERIFY(f->session.changed);
-        const QStringList texts{"&H25", "&H3B", "&H3B", "&H3F", "&H00", "&H00", "&H00", "&H00"};
-        const QStringList names{"%", ";", ";", "?", " ", " ", " ", " "};
-        for (int i = 0; i < 8; ++i) {
-            QCOMPARE(box(i), texts.at(i));
-            QCOMPARE(nameButton(i)->text(), names.at(i));
-        }
-    }
-
     void dataFormatDefaultKeepsLrcAndLowBits() {
         f->session.setByte(kFormatByte, 0xE5);
         f->session.setByte(kOrderByte, 0x83);
@@ -490,76 +337,6 @@ private slots:
         f->page->activate();
         QCOMPARE(box(1), QStringLiteral("&H1B"));
         QCOMPARE(nameButton(1)->text(), QStringLiteral("Esc"));
-    }
-
-    void picks_data() {
-        QTest::addColumn<int>("entry");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("code");
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("stored");
-        QTest::newRow("Enter kept as the picker left it") << 7 << "Enter"
-                                                          << "D"
-                                                          << "Enter"
-                                                          << "&HD" << 0x0D;
-        QTest::newRow("ampersand") << 3 << "&"
-                                   << "26"
-                                   << "&&"
-                                   << "&H26" << 0x26;
-        QTest::newRow("NUL from the ASCII table") << 6 << "NUL"
-                                                  << "0"
-                                                  << "NUL"
-                                                  << "&H0" << 0;
-        QTest::newRow("F 12") << 0 << "F 12"
-                              << "C"
-                              << "F 12"
-                              << "&HC" << 12;
-    }
-    void picks() {
-        QFETCH(int, entry);
-        QFETCH(QString, name);
-        QFETCH(QString, code);
-        QFETCH(QString, caption);
-        QFETCH(QString, text);
-        QFETCH(int, stored);
-        f->session.image = shippedFactoryImage();
-        f->page->activate();
-        f->dialogs.pick(name, code);
-        press(entry, Qt::LeftButton);
-        QCOMPARE(nameButton(entry)->text(), caption);
-        QCOMPARE(box(entry), text);
-        f->accept();
-        SettingsImage expected = shippedFactoryImage();
-        expected[kIds[entry].byte] = static_cast<std::uint8_t>(stored);
-        QCOMPARE(f->session.image, expected);
-    }
-
-    void pickerClosedWithoutAChoice() {
-        show(60, 0x41);
-        f->page->activate();
-        press(4, Qt::LeftButton); // nothing scripted: the picker closes without a choice
-        QCOMPARE(f->dialogs.pickerOpenings, 1);
-        QCOMPARE(nameButton(4)->text(), QStringLiteral("A"));
-        QCOMPARE(box(4), QStringLiteral("&H41"));
-    }
-
-    void otherButtonsClear_data() {
-        QTest::addColumn<int>("button");
-        QTest::newRow("right") << int(Qt::RightButton);
-        QTest::newRow("middle") << int(Qt::MiddleButton);
-    }
-    void otherButtonsClear() {
-        QFETCH(int, button);
-        show(61, 0x2A);
-        press(5, Qt::MouseButton(button));
-        QCOMPARE(f->dialogs.pickerOpenings, 0);
-        QCOMPARE(nameButton(5)->text(), QString());
-        QCOMPARE(nameButton(5)->accessibleName(), QStringLiteral("Track 2 DLE Character: "));
-        QCOMPARE(box(5), QStringLiteral("0"));
-        QCOMPARE(f->session.byte(61), 0x2A);
-        f->accept();
-        QCOMPARE(f->session.byte(61), 0);
     }
 
     void openingChangesNothing_data() {
@@ -607,7 +384,7 @@ private slots:
         Session& session = shell.session;
         MainWindow* window = &shell.start();
         const SettingsImage image = session.image;
-        shell.clickMenu(2, 4);
+        shell.clickMenu(MenuId::MagneticCard);
         QWidget* page = window->area()->activeSubWindow()->widget();
         QCOMPARE(page->objectName(), QStringLiteral("frmMagnetic"));
         QCOMPARE(session.image, image);

@@ -20,7 +20,7 @@ class PageMenuTest : public QObject {
 
     std::unique_ptr<ShellFixture> m_f;
 
-    void click(int group, int item) { m_f->clickMenu(group, item); }
+    void click(MenuId id) { m_f->clickMenu(id); }
     QWidget* front() const { return m_f->window->area()->activeSubWindow()->widget(); }
 
 private slots:
@@ -34,22 +34,22 @@ private slots:
     }
 
     void menuItemsReachTheirPages_data() {
-        QTest::addColumn<int>("item");
+        QTest::addColumn<MenuId>("item");
         QTest::addColumn<QString>("page");
-        QTest::newRow("delay") << 1 << "frmInterCDelay";
-        QTest::newRow("language") << 2 << "frmLanguage";
-        QTest::newRow("terminator") << 3 << "frmTerminator";
-        QTest::newRow("magnetic card") << 4 << "frmMagnetic";
-        QTest::newRow("preamble and postamble") << 5 << "frmAmble";
-        QTest::newRow("parameter") << 6 << "frmParameter";
+        QTest::newRow("delay") << MenuId::InterCharDelay << "frmInterCDelay";
+        QTest::newRow("language") << MenuId::KeyboardLanguage << "frmLanguage";
+        QTest::newRow("terminator") << MenuId::Terminator << "frmTerminator";
+        QTest::newRow("magnetic card") << MenuId::MagneticCard << "frmMagnetic";
+        QTest::newRow("preamble and postamble") << MenuId::Amble << "frmAmble";
+        QTest::newRow("parameter") << MenuId::GeneralParameter << "frmParameter";
     }
     void menuItemsReachTheirPages() {
-        QFETCH(int, item);
+        QFETCH(MenuId, item);
         QFETCH(QString, page);
         const SettingsImage image = m_f->session.image;
-        click(2, item);
+        click(item);
         QCOMPARE(front()->objectName(), page);
-        QMdiSubWindow* window = m_f->window->existingPageWindow(2, item);
+        QMdiSubWindow* window = m_f->window->existingPageWindow(item);
         const QRect menu = m_f->window->menuSubWindow()->geometry();
         const QSize inner = m_f->window->innerSize();
         QCOMPARE(window->geometry(),
@@ -62,8 +62,8 @@ private slots:
                           Qt::LeftButton);
         QVERIFY(m_f->session.changed);
         m_f->window->showTableView();
-        click(2, item);
-        QCOMPARE(m_f->window->existingPageWindow(2, item), window);
+        click(item);
+        QCOMPARE(m_f->window->existingPageWindow(item), window);
         QCOMPARE(front()->objectName(), page);
 
         m_f->window->resize(m_f->window->width() + 200, m_f->window->height() + 100);

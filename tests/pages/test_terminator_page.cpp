@@ -1,6 +1,5 @@
 #include "page_fixture.h"
 
-#include "core/image/setting_tables.h"
 #include "pages/terminator_page.h"
 
 #include <QTabBar>

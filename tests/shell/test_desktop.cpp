@@ -169,7 +169,7 @@ private slots:
         MainWindow& window = m_f->start();
         window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        m_f->clickMenu(2, 3); // another group open, another item selected
+        m_f->clickMenu(MenuId::Terminator); // another group open, another item selected
         m_f->session.changed = true;
         m_f->dialogs.file(std::nullopt); // Open and Save: the dialog is cancelled
         m_f->dialogs.answer(Answer::No).answer(Answer::Ok); // Open and Exit: do not save
@@ -196,15 +196,15 @@ private slots:
         QVERIFY(m_f->session.lastFolder.isEmpty());
 
         m_f->dialogs.file(path(QStringLiteral("b/missing.msr"))).answer(Answer::Ok);
-        m_f->clickMenu(1, 2);
+        m_f->clickMenu(MenuId::Open);
         QVERIFY(m_f->session.lastFolder.isEmpty()); // a failed open remembers nothing
 
         m_f->dialogs.file(opened).answer(Answer::Ok);
-        m_f->clickMenu(1, 2);
+        m_f->clickMenu(MenuId::Open);
         QCOMPARE(m_f->session.lastFolder, path(QStringLiteral("a")));
 
         m_f->dialogs.file(path(QStringLiteral("b/y.msr"))).answer(Answer::Ok);
-        m_f->clickMenu(1, 3);
+        m_f->clickMenu(MenuId::Save);
         QCOMPARE(m_f->session.lastFolder, path(QStringLiteral("b")));
     }
 };

@@ -9,21 +9,14 @@
 #include "shell/table_view.h"
 #include "file_size_limit.h"
 #include "test_files.h"
-#include "ui/child_window.h"
-#include "ui/twips.h"
-#include "ui/vertical_menu.h"
 
-#include <QAccessible>
 #include <QFile>
-#include <QHeaderView>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QSignalSpy>
 #include <QTableWidget>
 #include <QTemporaryDir>
-#include <QToolButton>
 
-#include <algorithm>
 #include <QtTest>
 
 using namespace quorvel;
@@ -45,18 +38,6 @@ Message overwriteQuestion(const QString& path) {
             QStringLiteral("Quorvel"), Icon::None, Buttons::YesNo};
 }
 
-// A page stand-in that counts its activations.
-class CountingPage : public ChildWindow {
-public:
-    explicit CountingPage(int& counter) : m_counter(counter) {
-        setObjectName(QStringLiteral("frmTest"));
-    }
-    void activate() override { ++m_counter; }
-
-private:
-    int& m_counter;
-};
-
 } // namespace
 
 class ShellTest : public QObject {
@@ -70,92 +51,13 @@ class ShellTest : public QObject {
 
     MenuWindow& menu() { return *m_f->window->menuWindow(); }
     QTableWidget& grid() { return *m_f->window->tableView()->grid(); }
-    void click(int group, int item) { m_f->clickMenu(group, item); }
+    void click(MenuId id) { m_f->clickMenu(id); }
 
 private slots:
     void init() { m_f = std::make_unique<ShellFixture>(); }
     void cleanup() {
         m_f->window.reset();
         QCOMPARE(m_f->dialogs.unexpected, 0);
-    }
-
-    void startUpFailsWithoutAUsableFactoryFile_data() {
-        QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<bool>("present");
-        const QByteArray good = composeSettingsText(SettingsImage{});
-        QTest::newRow("missing") << QByteArray() << false;
-        QTest::newRow("empty") << QByteArray() << true;
-        QTest::newRow("407") << good.left(407) << true;
-        QTest::newRow("409") << good + "\n" << true;
-    }
-    void startUpFailsWithoutAUsableFactoryFile() {
-        QFETCH(QByteArray, content);
-        QFETCH(bool, present);
-        QFile::remove(m_f->session.factoryFile);
-        if (present)
-            writeFile(m_f->session.factoryFile, content);
-        QVERIFY(!startUp(m_f->session, m_f->dialogs));
-        const Message expected{QStringLiteral("Cannot open file 'Default.mag', Program terminate ! "),
-                               QStringLiteral("Quorvel"), Icon::Stop, Buttons::Ok};
-        QCOMPARE(m_f->dialogs.messages, QList<Message>{expected});
-        QVERIFY(QApplication::topLevelWidgets().isEmpty() ||
-                std::none_of(QApplication::topLevelWidgets().cbegin(),
-                             QApplication::topLevelWidgets().cend(),
-                             [](QWidget* w) { return w->isVisible(); }));
-    }
-
-    void startUpShowsTheFactorySettings() {
-        m_f->session.changed = true;
-        MainWindow& window = start();
-        QCOMPARE(window.windowTitle(), QStringLiteral("Quorvel for Brisk/Corda/Mallow Setting Application."));
-        QVERIFY(window.isVisible());
-        QVERIFY(!m_f->session.changed);
-        QCOMPARE(m_f->session.image, shippedFactoryImage());
-        QCOMPARE(grid().rowCount(), 8);
-        QCOMPARE(grid().columnCount(), 16);
-        QCOMPARE(grid().item(0, 0)->text(), QStringLiteral("0"));
-        QCOMPARE(grid().item(2, 3)->text(), QStringLiteral("4"));
-        QCOMPARE(grid().item(2, 14)->text(), QStringLiteral("3F"));
-        QCOMPARE(grid().item(7, 15)->text(), QStringLiteral("80"));
-        QCOMPARE(grid().accessibleName(), QStringLiteral("Settings table"));
-        QCOMPARE(grid().toolTip(), QStringLiteral("Double click to refresh"));
-        QVERIFY(m_f->dialogs.messages.isEmpty());
-        QVERIFY(window.close());
-        QVERIFY(m_f->dialogs.messages.isEmpty());
-    }
-
-    void tableViewShowsHexWithoutLeadingZeros() {
-        start();
-        for (int c = 0; c < 16; ++c)
-            QCOMPARE(grid().horizontalHeaderItem(c)->text(), QString::number(c, 16).toUpper());
-        for (int r = 0; r < 8; ++r)
-            QCOMPARE(grid().verticalHeaderItem(r)->text(), QString::number(r));
-        m_f->session.setByte(0, 0x05);
-        m_f->session.setByte(1, 0xAB);
-        m_f->session.setByte(127, 0);
-        QCOMPARE(grid().item(0, 0)->text(), QStringLiteral("0")); // not yet refreshed
-        QTest::mouseDClick(grid().viewport(), Qt::LeftButton, {},
-                           grid().visualItemRect(grid().item(3, 3)).center());
-        QCOMPARE(grid().item(0, 0)->text(), QStringLiteral("5"));
-        QCOMPARE(grid().item(0, 1)->text(), QStringLiteral("AB"));
-        QCOMPARE(grid().item(7, 15)->text(), QStringLiteral("0"));
-        QCOMPARE(grid().horizontalHeaderItem(15)->text(), QStringLiteral("F"));
-        QCOMPARE(grid().item(0, 0)->textAlignment(), int(Qt::AlignCenter));
-    }
-
-    void doubleClickOnEitherHeadingRefreshes_data() {
-        QTest::addColumn<bool>("topHeading");
-        QTest::newRow("heading row") << true;
-        QTest::newRow("heading column") << false;
-    }
-    void doubleClickOnEitherHeadingRefreshes() {
-        QFETCH(bool, topHeading);
-        start();
-        m_f->session.setByte(0, 0xAB);
-        QHeaderView* heading = topHeading ? grid().horizontalHeader() : grid().verticalHeader();
-        QTest::mouseDClick(heading->viewport(), Qt::LeftButton, {},
-                           heading->viewport()->rect().center());
-        QCOMPARE(grid().item(0, 0)->text(), QStringLiteral("AB"));
     }
 
     void defaultCommand_data() {
@@ -199,7 +101,7 @@ private slots:
             QFile::remove(m_f->session.factoryFile);
         for (Answer a : answers)
             m_f->dialogs.answer(a);
-        click(1, 1);
+        click(MenuId::Default);
         QCOMPARE(m_f->dialogs.messages, messages);
         QCOMPARE(m_f->session.image, reloaded ? shippedFactoryImage() : patternImage());
         QCOMPARE(m_f->session.changed, changedAfter);
@@ -245,7 +147,7 @@ private slots:
         m_f->dialogs.answer(Answer::No); // the edits may go
         m_f->dialogs.file(cancel ? std::nullopt : std::optional<QString>(full));
         const SettingsImage before = m_f->session.image;
-        click(1, 2);
+        click(MenuId::Open);
         QCOMPARE(m_f->dialogs.messages, QList<Message>{kSaveQuestion} + messages);
         QCOMPARE(m_f->session.image, loaded ? patternImage(4) : before);
         QCOMPARE(m_f->session.changed, !loaded);
@@ -301,7 +203,7 @@ private slots:
         if (opens)
             m_f->dialogs.file(other);
 
-        click(1, 2);
+        click(MenuId::Open);
 
         QCOMPARE(m_f->dialogs.messages, messages);
         QCOMPARE(m_f->dialogs.openDialogs, opens ? 1 : 0);
@@ -357,7 +259,7 @@ private slots:
         m_f->dialogs.file(cancel ? std::nullopt : std::optional<QString>(full));
         for (Answer a : answers)
             m_f->dialogs.answer(a);
-        click(1, 3);
+        click(MenuId::Save);
 
         QList<Message> expected;
         if (exists)
@@ -401,7 +303,7 @@ private slots:
             FileSizeLimit limit(100);
             if (!limit.active())
                 QSKIP("no file size limit on this system");
-            click(1, atExit ? 4 : 3);
+            click(atExit ? MenuId::Exit : MenuId::Save);
         }
         QCOMPARE(m_f->dialogs.messages.last(), kNotSavedStop);
         QVERIFY(m_f->session.changed);
@@ -416,11 +318,11 @@ private slots:
         m_f->session.changed = true;
         const QString file = path(QStringLiteral("M1412224512"));
         m_f->dialogs.file(file);
-        click(1, 3);
+        click(MenuId::Save);
         QVERIFY(QFile::exists(file)); // exactly the name returned, no extension added
         m_f->session.image = SettingsImage{};
         m_f->dialogs.file(file);
-        click(1, 2);
+        click(MenuId::Open);
         QCOMPARE(m_f->session.image, patternImage(6));
         QCOMPARE(grid().item(0, 0)->text(), QString::number(patternImage(6)[0], 16).toUpper());
     }
@@ -470,7 +372,7 @@ private slots:
         default: break;
         }
         if (viaExitCommand)
-            click(1, 4);
+            click(MenuId::Exit);
         else
             window.close();
         QCOMPARE(m_f->dialogs.messages, messages);
@@ -487,186 +389,12 @@ private slots:
     void endingWithoutEditsAsksNothing() {
         MainWindow& window = start();
         QSignalSpy ended(&window, &MainWindow::programEnded);
-        click(1, 4);
+        click(MenuId::Exit);
         QCOMPARE(ended.count(), 1);
         QVERIFY(m_f->dialogs.messages.isEmpty());
         QVERIFY(!window.isVisible());
     }
 
-    // A misspelt icon name in the menu table would leave its item without a picture.
-    void everyMenuItemHasItsCaptionIconAndShortcut() {
-        MainWindow& window = m_f->start();
-        VerticalMenu* menu = window.menuWindow()->menu();
-        for (const MenuEntry& entry : kMenuEntries) {
-            QToolButton* button = menu->itemButton(entry.group, entry.item);
-            QVERIFY2(button, entry.caption);
-            QCOMPARE(menu->itemCaption(entry.group, entry.item), QString::fromLatin1(entry.caption));
-            // A group's pictures are made when it opens.
-            menu->setOpenGroup(entry.group);
-            QVERIFY2(!button->icon().isNull(), entry.icon);
-            if (entry.shortcut == 0)
-                continue;
-            const QList<QAction*> actions = window.actions();
-            QVERIFY2(std::any_of(actions.begin(), actions.end(),
-                                 [&](QAction* a) { return a->shortcut() == QKeySequence(entry.shortcut); }),
-                     entry.caption);
-        }
-    }
-
-    void pagesAreCreatedOnceAndActivatedWhenShown() {
-        MainWindow& window = start();
-        int created = 0;
-        int activations = 0;
-        window.registerPage(2, 3, [&] {
-            ++created;
-            return new CountingPage(activations);
-        });
-        click(2, 3);
-        QCOMPARE(created, 1);
-        QCOMPARE(activations, 1);
-        QMdiSubWindow* page = window.existingPageWindow(2, 3);
-        QVERIFY(page && page->isVisible());
-        QCOMPARE(window.area()->activeSubWindow(), page);
-        click(2, 3);
-        QCOMPARE(created, 1);
-        QCOMPARE(activations, 2);
-        // The table view in front, then the page again: one more activation.
-        click(1, 3 - 3 + 1); // Default with no edits
-        QCOMPARE(window.area()->activeSubWindow(), window.tableSubWindow());
-        click(2, 3);
-        QCOMPARE(activations, 3);
-        QCOMPARE(m_f->session.lastMenuItem, 3);
-        // An item without a page does nothing; every item of the menu has one, so one beyond it.
-        emit menu().menu()->itemClicked(2, 9);
-        QCOMPARE(window.area()->activeSubWindow(), page);
-        QCOMPARE(m_f->session.lastMenuItem, 9);
-    }
-
-    void resizeRefitsMenuAndWindows() {
-        MainWindow& window = start();
-        int activations = 0;
-        window.registerPage(2, 3, [&] { return new CountingPage(activations); });
-        click(2, 3);
-        window.resize(900, 600);
-        QCoreApplication::processEvents();
-        const QSize inner = window.innerSize();
-        const QRect menuRect = window.menuSubWindow()->geometry();
-        QCOMPARE(menuRect, QRect(0, 0, twips(2145), inner.height()));
-        const QRect right(menuRect.width(), 0, inner.width() - menuRect.width(), inner.height());
-        QCOMPARE(window.existingPageWindow(2, 3)->geometry(), right);
-        QCOMPARE(window.tableSubWindow()->geometry(), right);
-        VerticalMenu* vm = menu().menu();
-        QCOMPARE(vm->geometry(), QRect(twips(120), twips(100), menuRect.width() - twips(200),
-                                       inner.height() - twips(200)));
-        QCOMPARE(vm->openGroup(), 2);
-        QCOMPARE(vm->selectedItem(), 3);
-        QCOMPARE(activations, 1); // fitting keeps what the page shows
-    }
-
-    // A change of width alone re-fits as a change of height does.
-    void widthOnlyResizeRefitsToo_data() {
-        QTest::addColumn<int>("width");
-        QTest::newRow("wider") << 1000;
-        QTest::newRow("narrower") << 700;
-    }
-    void widthOnlyResizeRefitsToo() {
-        QFETCH(int, width);
-        MainWindow& window = start();
-        int activations = 0;
-        window.registerPage(2, 3, [&] { return new CountingPage(activations); });
-        click(2, 3);
-        window.resize(850, 600);
-        QCoreApplication::processEvents();
-        const int height = window.innerSize().height();
-        window.resize(width, 600);
-        QCoreApplication::processEvents();
-        const QSize inner = window.innerSize();
-        QCOMPARE(inner.height(), height);
-        const int menuWidth = window.menuSubWindow()->width();
-        const QRect right(menuWidth, 0, inner.width() - menuWidth, inner.height());
-        QCOMPARE(window.existingPageWindow(2, 3)->geometry(), right);
-        QCOMPARE(window.tableSubWindow()->geometry(), right);
-    }
-
-    // Only the menu and the front window show: a covered page is hidden, keeping its state.
-    void coveredWindowsAreHidden() {
-        MainWindow& window = start();
-        click(2, 3);
-        QMdiSubWindow* terminator = window.existingPageWindow(2, 3);
-        auto* option = terminator->findChild<QAbstractButton*>(QStringLiteral("Option1_4"));
-        click(2, 6);
-        QMdiSubWindow* parameter = window.existingPageWindow(2, 6);
-        QVERIFY(parameter->isVisible());
-        QVERIFY(window.menuSubWindow()->isVisible());
-        QVERIFY(!terminator->isVisible());
-        QVERIFY(!window.tableSubWindow()->isVisible());
-        QVERIFY(QAccessible::queryAccessibleInterface(option)->state().invisible);
-        QVERIFY(!option->isVisible()); // so no Tab reaches it
-        click(2, 3);
-        QCOMPARE(window.existingPageWindow(2, 3), terminator);
-        QVERIFY(terminator->isVisible());
-        QVERIFY(option->isVisible());
-        QVERIFY(!parameter->isVisible());
-        click(1, 1); // the front step brings the table view
-        QVERIFY(window.tableSubWindow()->isVisible());
-        QVERIFY(!terminator->isVisible());
-        QVERIFY(window.menuSubWindow()->isVisible());
-    }
-
-    void resizeCreatesTheSelectedPage() {
-        MainWindow& window = start();
-        int created = 0;
-        int activations = 0;
-        window.registerPage(2, 3, [&] { ++created; return new CountingPage(activations); });
-        click(1, 3 - 3 + 1); // Default (item 1); then group 2 opened with item 1 selected
-        m_f->session.lastMenuItem = 3;
-        menu().menu()->setOpenGroup(2);
-        window.resize(800, 500);
-        QCoreApplication::processEvents();
-        QCOMPARE(created, 1);
-        QVERIFY(window.existingPageWindow(2, 3));
-    }
-
-    // The Tools group is fitted like the Setting group: its page is made and follows the window.
-    void resizeFitsTheToolsPage() {
-        MainWindow& window = start();
-        m_f->session.lastMenuItem = 1;
-        menu().menu()->setOpenGroup(4);
-        QVERIFY(!window.existingPageWindow(4, 1));
-        window.resize(950, 640);
-        QCoreApplication::processEvents();
-        QMdiSubWindow* page = window.existingPageWindow(4, 1);
-        QVERIFY(page);
-        const QSize inner = window.innerSize();
-        const int menuWidth = window.menuSubWindow()->width();
-        QCOMPARE(page->geometry(), QRect(menuWidth, 0, inner.width() - menuWidth, inner.height()));
-    }
-
-    void menuCaptionsAndNames() {
-        start();
-        VerticalMenu* vm = menu().menu();
-        const QList<QStringList> expected = {
-            {QStringLiteral("File"), QStringLiteral("Default"), QStringLiteral("Open"),
-             QStringLiteral("Save"), QStringLiteral("Exit")},
-            {QStringLiteral("Setting"), QStringLiteral("InterCharacter Delay"),
-             QStringLiteral("Keyboard Language"), QStringLiteral("Terminator"),
-             QStringLiteral("Magnetic Card"), QStringLiteral("Preamble & Postamble"),
-             QStringLiteral("General Parameter")},
-            {QStringLiteral("Transmit"), QStringLiteral("Transmit")},
-            {QStringLiteral("Tools"), QStringLiteral("Swipe Test"), QStringLiteral("Summary"),
-             QStringLiteral("Compare"), QStringLiteral("About Quorvel")}};
-        QCOMPARE(vm->groupCount(), 4);
-        for (int g = 1; g <= 4; ++g) {
-            const QStringList& captions = expected.at(g - 1);
-            QCOMPARE(vm->groupCaption(g), captions.at(0));
-            QCOMPARE(vm->itemCount(g), captions.size() - 1);
-            vm->setOpenGroup(g);
-            for (int i = 1; i < captions.size(); ++i) {
-                QCOMPARE(vm->itemButton(g, i)->accessibleName(), captions.at(i));
-                QVERIFY(!vm->itemButton(g, i)->icon().isNull());
-            }
-        }
-    }
 };
 
 QTEST_MAIN(ShellTest)

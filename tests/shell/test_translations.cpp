@@ -1,8 +1,13 @@
 #include "core/swipe/swipe_analysis.h"
+#include "pages/inter_char_delay_page.h"
+#include "pages/magnetic_page.h"
+#include "pages/parameter_page.h"
 #include "shell/program.h"
 #include "shell_fixture.h"
 #include "ui/file_messages.h"
 
+#include <QAbstractButton>
+#include <QLabel>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
@@ -77,6 +82,25 @@ QStringList placeholders(const QString& text) {
 }
 
 QString sourceRoot() { return qEnvironmentVariable("QUORVEL_SOURCE_ROOT"); }
+
+// The program's catalogs for a locale, installed while it lives.
+class LocaleTranslations {
+public:
+    LocaleTranslations(const QString& locale, const QString& absentFolder)
+        : m_installed(installTranslations(
+              QLocale(locale), {absentFolder, qEnvironmentVariable("QUORVEL_TRANSLATIONS")})) {}
+    ~LocaleTranslations() {
+        for (QTranslator* translator : m_installed) {
+            QCoreApplication::removeTranslator(translator);
+            delete translator;
+        }
+    }
+    LocaleTranslations(const LocaleTranslations&) = delete;
+    LocaleTranslations& operator=(const LocaleTranslations&) = delete;
+
+private:
+    QList<QTranslator*> m_installed;
+};
 
 } // namespace
 
@@ -179,15 +203,7 @@ private slots:
         QFETCH(QString, timing);
         QFETCH(QString, firstCheck);
         QFETCH(QString, yesButton);
-        const QList<QTranslator*> installed = installTranslations(
-            QLocale(locale), {m_dir.filePath(QStringLiteral("absent")),
-                              qEnvironmentVariable("QUORVEL_TRANSLATIONS")});
-        const auto remove = qScopeGuard([&] {
-            for (QTranslator* translator : installed) {
-                QCoreApplication::removeTranslator(translator);
-                delete translator;
-            }
-        });
+        const LocaleTranslations translations(locale, m_dir.filePath(QStringLiteral("absent")));
 
         ShellFixture f;
         MainWindow& window = f.start();
@@ -201,6 +217,48 @@ private slots:
         QMessageBox box;
         box.setStandardButtons(QMessageBox::Yes);
         QCOMPARE(box.button(QMessageBox::Yes)->text(), yesButton);
+    }
+
+    // Labels made of a field's caption and an ending read as whole translated labels did.
+    void pageLabelsFollowTheLocale_data() {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("delay");    // " :"
+        QTest::addColumn<QString>("sentinel"); // " :" beside " : "
+        QTest::addColumn<QString>("dle");      // " : "
+        QTest::addColumn<QString>("pitch");    // "  : "
+        QTest::addColumn<QString>("check");    // "."
+        QTest::newRow("C") << "C" << "Start Keyboard Setting :" << "Track 2 Start Sentinel :"
+                           << "Track 1 DLE Character : " << "Buzzer Pitch  : "
+                           << "Track 2 Account No. Only.";
+        QTest::newRow("German") << "de_DE" << "Startwert Tastatur:" << "Startzeichen Spur 2:"
+                                << "DLE-Zeichen Spur 1: " << "Tonhöhe des Summers: "
+                                << "Nur Kontonummer aus Spur 2.";
+        QTest::newRow("French") << "fr_FR" << "Valeur initiale clavier :"
+                                << "Sentinelle de début piste 2 :" << "Caractère DLE piste 1 : "
+                                << "Hauteur du bip : " << "Numéro de compte de la piste 2 seulement.";
+        QTest::newRow("Spanish") << "es_ES" << "Valor inicial de teclado:"
+                                 << "Centinela de inicio pista 2:" << "Carácter DLE pista 1: "
+                                 << "Tono del zumbador: " << "Solo el número de cuenta de la pista 2.";
+    }
+    void pageLabelsFollowTheLocale() {
+        QFETCH(QString, locale);
+        const LocaleTranslations translations(locale, m_dir.filePath(QStringLiteral("absent")));
+        Session session;
+        ScriptedDialogs dialogs;
+        const auto text = [](const QWidget& page, const char* name) {
+            const QObject* w = page.findChild<QObject*>(QLatin1String(name));
+            if (const auto* label = qobject_cast<const QLabel*>(w))
+                return label->text();
+            return w ? qobject_cast<const QAbstractButton*>(w)->text() : QString();
+        };
+        const InterCharDelayPage delayPage(session, dialogs);
+        const MagneticPage magnetic(session, dialogs);
+        const ParameterPage parameter(session, dialogs);
+        QTEST(text(delayPage, "Label2_0"), "delay");
+        QTEST(text(magnetic, "ID1_1"), "sentinel");
+        QTEST(text(magnetic, "ID2_0"), "dle");
+        QTEST(text(parameter, "Label2"), "pitch");
+        QTEST(text(magnetic, "Check1"), "check");
     }
 };
 

@@ -1,4 +1,4 @@
-#include "core/files/file_access.h"
+#include "core/menu_table.h"
 #include "core/session.h"
 #include "device/transfer_file.h"
 #include "fake_companion_runner.h"
@@ -271,25 +271,6 @@ private slots:
         QVERIFY(m_dialogs->messages.isEmpty());
     }
 
-    // Another transmission from the folder holds it: the busy box says this one waits.
-    void theBusyBoxSaysItWaitsForAnotherTransmission() {
-        page();
-        auto other = std::make_unique<FileLock>(m_dir->filePath(QStringLiteral("usbData.txt.lock")));
-        QString reason;
-        QCOMPARE(other->tryLock(0, &reason), FileLock::Result::Locked);
-        QString busyText;
-        QTimer::singleShot(300, [&] {
-            if (auto* busy = qobject_cast<BusyIndicator*>(QApplication::activeModalWidget()))
-                busyText = busy->text();
-            other.reset();
-        });
-        QTest::mouseClick(button("Command3"), Qt::LeftButton);
-        QCOMPARE(busyText, QStringLiteral("Transmitting settings…\nWaiting for another transmission "
-                                          "from this folder to end…"));
-        QCOMPARE(m_runner->runs, 1);
-        QVERIFY(m_dialogs->messages.isEmpty());
-    }
-
     void transmitWithoutReaderStillTransmits() {
         m_bus->entries.clear();
         m_dialogs->answer(Answer::Ok);
@@ -404,19 +385,20 @@ private slots:
         QFile::copy(shippedFactoryFile(), m_session->factoryFile);
         auto window = startUp(*m_session, *m_dialogs);
         QVERIFY(window);
-        window->registerPage(3, 1, [&] {
+        window->registerPage(MenuId::Transmit, [&] {
             return new TransmitPage(*m_session, *m_dialogs, *m_bus, *m_runner, m_dir->path());
         });
         window->show();
         VerticalMenu* menu = window->menuWindow()->menu();
-        menu->setOpenGroup(3);
+        const MenuEntry& item = menuEntry(MenuId::Transmit);
+        menu->setOpenGroup(item.group);
         m_dialogs->answer(Answer::Ok);
 
-        QTest::mouseClick(menu->itemButton(3, 1), Qt::LeftButton);
+        QTest::mouseClick(menu->itemButton(item.group, item.item), Qt::LeftButton);
         QTRY_COMPARE(m_dialogs->messages.size(), 1);
         QCOMPARE(m_dialogs->messages.front(), kNotFound);
 
-        QMdiSubWindow* sub = window->existingPageWindow(3, 1);
+        QMdiSubWindow* sub = window->existingPageWindow(MenuId::Transmit);
         QVERIFY(sub);
         auto* transmit = qobject_cast<TransmitPage*>(sub->widget());
         QVERIFY(transmit);
@@ -426,7 +408,7 @@ private slots:
                                         window->innerSize().height()));
 
         // Shown again: no second search, no second warning.
-        QTest::mouseClick(menu->itemButton(3, 1), Qt::LeftButton);
+        QTest::mouseClick(menu->itemButton(item.group, item.item), Qt::LeftButton);
         QCoreApplication::processEvents();
         QCOMPARE(m_dialogs->messages.size(), 1);
         QCOMPARE(m_bus->enumerations, 1);

@@ -68,18 +68,18 @@ private slots:
     }
 
     void shortcutsAreNamedInToolTips_data() {
-        QTest::addColumn<int>("item");
+        QTest::addColumn<MenuId>("item");
         QTest::addColumn<QString>("toolTip");
-        QTest::newRow("Open") << 2 << "Open (Ctrl+O)";
-        QTest::newRow("Save") << 3 << "Save (Ctrl+S)";
-        QTest::newRow("Exit") << 4 << "Exit (Ctrl+Q)";
+        QTest::newRow("Open") << MenuId::Open << "Open (Ctrl+O)";
+        QTest::newRow("Save") << MenuId::Save << "Save (Ctrl+S)";
+        QTest::newRow("Exit") << MenuId::Exit << "Exit (Ctrl+Q)";
     }
     void shortcutsAreNamedInToolTips() {
-        QFETCH(int, item);
+        QFETCH(MenuId, item);
         QFETCH(QString, toolTip);
         ShellFixture f;
         f.start();
-        QCOMPARE(f.window->menuWindow()->menu()->itemButton(1, item)->toolTip(), toolTip);
+        QCOMPARE(f.menuButton(item)->toolTip(), toolTip);
     }
 };
 

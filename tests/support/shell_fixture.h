@@ -6,6 +6,7 @@
 #include "scripted_dialogs.h"
 #include "test_files.h"
 
+#include "core/menu_table.h"
 #include "core/session.h"
 #include "shell/main_window.h"
 #include "shell/menu_window.h"
@@ -44,6 +45,10 @@ struct ShellFixture {
         VerticalMenu* menu = window->menuWindow()->menu();
         menu->setOpenGroup(group);
         QTest::mouseClick(menu->itemButton(group, item), Qt::LeftButton);
+    }
+    void clickMenu(MenuId id) { clickMenu(menuEntry(id).group, menuEntry(id).item); }
+    QToolButton* menuButton(MenuId id) const {
+        return window->menuWindow()->menu()->itemButton(menuEntry(id).group, menuEntry(id).item);
     }
 };
 

@@ -8,11 +8,19 @@ namespace {
 
 std::size_t at(const Field& f, int index) { return static_cast<std::size_t>(f.byte + index); }
 
+int bitsValue(const SettingsImage& image, const Field& f, int bits, int index) {
+    return (image.at(at(f, index)) & bits) >> fieldShift(f);
+}
+
 } // namespace
 
 int fieldValue(const SettingsImage& image, FieldId id, int index) {
+    return bitsValue(image, field(id), field(id).mask, index);
+}
+
+int pageValue(const SettingsImage& image, FieldId id, int index) {
     const Field& f = field(id);
-    return (image.at(at(f, index)) & f.mask) >> fieldShift(f);
+    return bitsValue(image, f, f.pageMask != 0 ? f.pageMask : f.mask, index);
 }
 
 void setFieldValue(SettingsImage& image, FieldId id, int value, int index) {

@@ -66,70 +66,74 @@ struct Field {
     std::span<const NamedCode> choices;
     PageId page;
     int slot;            // its position on the page, as the Summary lists it
-    const char* caption; // of its label, frame, tab or box there
+    const char* caption; // of its label, frame, tab or box there, in context quorvel::SettingFields
     int length = 1;      // bytes, more than one for a string
+    int pageMask = 0;    // the bits its page reads, where fewer than its own; 0 for all of them
 };
 
-#define QUORVEL_CAPTION(text) QT_TRANSLATE_NOOP("quorvel::SettingWords", text)
-
 inline constexpr std::array<Field, static_cast<std::size_t>(FieldId::Count)> kFields{{
+    // The Magnetic Card page picks its button by bits 0-2 alone, and writes the whole code back;
+    // everything that describes the image reads the whole code.
     {FieldId::TrackOrder, "track-order", 32, 0x7F, FieldKind::Choice, kTrackOrders,
-     PageId::MagneticCard, 0, QUORVEL_CAPTION("Track Order")},
+     PageId::MagneticCard, 0, QT_TRANSLATE_NOOP("quorvel::SettingFields", "Track Order"), 1, 0x07},
     {FieldId::TrackSelection, "track-selection", 63, 0xFF, FieldKind::Choice, kTrackSelections,
-     PageId::MagneticCard, 1, QUORVEL_CAPTION("Track Selection")},
+     PageId::MagneticCard, 1, QT_TRANSLATE_NOOP("quorvel::SettingFields", "Track Selection")},
     {FieldId::TransmitLrc, "transmit-lrc", 32, 0x80, FieldKind::Flag, kOnOff, PageId::MagneticCard, 12,
-     QUORVEL_CAPTION("Transmit LRC")},
+     QT_TRANSLATE_NOOP("quorvel::SettingFields", "Transmit LRC")},
     {FieldId::Track2AccountOnly, "track2-account-only", 4, 0x80, FieldKind::Flag, kOnOff,
-     PageId::MagneticCard, 10, QUORVEL_CAPTION("Track 2 Account No. Only")},
+     PageId::MagneticCard, 10,
+     QT_TRANSLATE_NOOP("quorvel::SettingFields", "Track 2 Account No. Only")},
     {FieldId::IbmFormat, "ibm-format", 4, 0x40, FieldKind::Flag, kOnOff, PageId::MagneticCard, 11,
-     QUORVEL_CAPTION("IBM Format")},
+     QT_TRANSLATE_NOOP("quorvel::SettingFields", "IBM Format")},
     {FieldId::StartSentinel1, "start-sentinel-1", 53, 0xFF, FieldKind::Character, {},
-     PageId::MagneticCard, 2, QUORVEL_CAPTION("Track 1 Start Sentinel")},
+     PageId::MagneticCard, 2,
+     QT_TRANSLATE_NOOP("quorvel::SettingFields", "Track 1 Start Sentinel")},
     {FieldId::StartSentinel2, "start-sentinel-2", 54, 0xFF, FieldKind::Character, {},
-     PageId::MagneticCard, 3, QUORVEL_CAPTION("Track 2 Start Sentinel")},
+     PageId::MagneticCard, 3,
+     QT_TRANSLATE_NOOP("quorvel::SettingFields", "Track 2 Start Sentinel")},
     {FieldId::StartSentinel3, "start-sentinel-3", 55, 0xFF, FieldKind::Character, {},
-     PageId::MagneticCard, 4, QUORVEL_CAPTION("Track 3 Start Sentinel")},
+     PageId::MagneticCard, 4,
+     QT_TRANSLATE_NOOP("quorvel::SettingFields", "Track 3 Start Sentinel")},
     {FieldId::EndSentinel, "end-sentinel", 46, 0xFF, FieldKind::Character, {}, PageId::MagneticCard, 5,
-     QUORVEL_CAPTION("Track 1/2/3 End Sentinel")},
+     QT_TRANSLATE_NOOP("quorvel::SettingFields", "Track 1/2/3 End Sentinel")},
     {FieldId::Stx, "stx", 59, 0xFF, FieldKind::Character, {}, PageId::MagneticCard, 9,
-     QUORVEL_CAPTION("STX Character")},
+     QT_TRANSLATE_NOOP("quorvel::SettingFields", "STX Character")},
     {FieldId::Dle1, "dle-1", 60, 0xFF, FieldKind::Character, {}, PageId::MagneticCard, 6,
-     QUORVEL_CAPTION("Track 1 DLE Character")},
+     QT_TRANSLATE_NOOP("quorvel::SettingFields", "Track 1 DLE Character")},
     {FieldId::Dle2, "dle-2", 61, 0xFF, FieldKind::Character, {}, PageId::MagneticCard, 7,
-     QUORVEL_CAPTION("Track 2 DLE Character")},
+     QT_TRANSLATE_NOOP("quorvel::SettingFields", "Track 2 DLE Character")},
     {FieldId::Dle3, "dle-3", 62, 0xFF, FieldKind::Character, {}, PageId::MagneticCard, 8,
-     QUORVEL_CAPTION("Track 3 DLE Character")},
+     QT_TRANSLATE_NOOP("quorvel::SettingFields", "Track 3 DLE Character")},
     {FieldId::KeyboardTerminator, "keyboard-terminator", 50, 0xFF, FieldKind::Choice, kKeyboardTerminators,
-     PageId::Terminator, 0, QUORVEL_CAPTION("Keyboard")},
+     PageId::Terminator, 0, QT_TRANSLATE_NOOP("quorvel::SettingFields", "Keyboard")},
     {FieldId::Rs232Terminator, "rs232-terminator", 39, 0xFF, FieldKind::Choice, kRs232Terminators,
-     PageId::Terminator, 1, QUORVEL_CAPTION("RS-232")},
+     PageId::Terminator, 1, QT_TRANSLATE_NOOP("quorvel::SettingFields", "RS-232")},
     {FieldId::KeyboardLanguage, "keyboard-language", 48, 0xFF, FieldKind::Choice, kKeyboardLanguages,
-     PageId::KeyboardLanguage, 0, QUORVEL_CAPTION("Language for Keyboard Interface")},
+     PageId::KeyboardLanguage, 0,
+     QT_TRANSLATE_NOOP("quorvel::SettingFields", "Language for Keyboard Interface")},
     {FieldId::AltMode, "alt-mode", 52, 0x40, FieldKind::Flag, kOnOff, PageId::KeyboardLanguage, 1,
-     QUORVEL_CAPTION("ALT Mode")},
+     QT_TRANSLATE_NOOP("quorvel::SettingFields", "ALT Mode")},
     {FieldId::Case, "case", 52, 0x0F, FieldKind::Choice, kCaseModes, PageId::GeneralParameter, 0,
-     QUORVEL_CAPTION("Case")},
+     QT_TRANSLATE_NOOP("quorvel::SettingFields", "Case")},
     {FieldId::BuzzerPitch, "buzzer-pitch", 57, 0xFF, FieldKind::Number, {}, PageId::GeneralParameter, 1,
-     QUORVEL_CAPTION("Buzzer Pitch")},
+     QT_TRANSLATE_NOOP("quorvel::SettingFields", "Buzzer Pitch")},
     {FieldId::BuzzerDuration, "buzzer-duration", 58, 0xFF, FieldKind::Number, {},
-     PageId::GeneralParameter, 2, QUORVEL_CAPTION("Buzzer Duration")},
+     PageId::GeneralParameter, 2, QT_TRANSLATE_NOOP("quorvel::SettingFields", "Buzzer Duration")},
     {FieldId::PowerOnBeeper, "power-on-beeper", 35, 0x04, FieldKind::Flag, kOnOff,
-     PageId::GeneralParameter, 3, QUORVEL_CAPTION("Power On Beeper")},
+     PageId::GeneralParameter, 3, QT_TRANSLATE_NOOP("quorvel::SettingFields", "Power On Beeper")},
     {FieldId::KeyboardDelay, "keyboard-delay", 51, 0xFF, FieldKind::Number, {}, PageId::InterCharDelay, 0,
-     QUORVEL_CAPTION("Start Keyboard Setting")},
+     QT_TRANSLATE_NOOP("quorvel::SettingFields", "Start Keyboard Setting")},
     {FieldId::Rs232Delay, "rs232-delay", 41, 0xFF, FieldKind::Number, {}, PageId::InterCharDelay, 1,
-     QUORVEL_CAPTION("Start RS-232 Setting")},
+     QT_TRANSLATE_NOOP("quorvel::SettingFields", "Start RS-232 Setting")},
     {FieldId::Preamble, "preamble", 80, 0xFF, FieldKind::String, {}, PageId::Amble, 0,
-     QUORVEL_CAPTION("Preamble"), 10},
+     QT_TRANSLATE_NOOP("quorvel::SettingFields", "Preamble"), 10},
     {FieldId::Postamble, "postamble", 91, 0xFF, FieldKind::String, {}, PageId::Amble, 1,
-     QUORVEL_CAPTION("Postamble"), 10},
+     QT_TRANSLATE_NOOP("quorvel::SettingFields", "Postamble"), 10},
     // Function key emulation cannot work beside the ALT mode; no page shows it.
     {FieldId::FunctionKeys, nullptr, 52, 0x20, FieldKind::Flag, kOnOff, PageId::None, 0, nullptr},
     // The interface the companion program writes through.
     {FieldId::Interface, nullptr, 127, 0xFF, FieldKind::Number, {}, PageId::None, 0, nullptr},
 }};
-
-#undef QUORVEL_CAPTION
 
 constexpr const Field& field(FieldId id) { return kFields[static_cast<std::size_t>(id)]; }
 
@@ -146,6 +150,8 @@ constexpr int fieldMaximum(const Field& f) { return f.mask >> fieldShift(f); }
 
 // The value of a field, of its index-th byte for a string.
 int fieldValue(const SettingsImage& image, FieldId id, int index = 0);
+// The value as the field's page reads it: the field's pageMask, where it has one.
+int pageValue(const SettingsImage& image, FieldId id, int index = 0);
 // Stores a value into the field's bits, keeping the other bits of its byte; a value too large for
 // the field keeps only the bits it has room for.
 void setFieldValue(SettingsImage& image, FieldId id, int value, int index = 0);
@@ -179,7 +185,8 @@ constexpr bool disjoint() {
 }
 constexpr bool fitImage() {
     for (const Field& f : kFields)
-        if (f.mask <= 0 || f.mask > 0xFF || f.byte < 0 || f.byte + f.length > kImageSize)
+        if (f.mask <= 0 || f.mask > 0xFF || f.byte < 0 || f.byte + f.length > kImageSize ||
+            (f.pageMask & ~f.mask) != 0)
             return false;
     return true;
 }
@@ -187,6 +194,6 @@ constexpr bool fitImage() {
 
 static_assert(field_checks::inOrder(), "kFields lists the fields in the order of FieldId");
 static_assert(field_checks::disjoint(), "two fields hold the same bits or the same place");
-static_assert(field_checks::fitImage(), "a field lies outside the image");
+static_assert(field_checks::fitImage(), "a field lies outside the image or its page reads other bits");
 
 } // namespace quorvel

@@ -1,11 +1,19 @@
 #include "core/image/setting_rules.h"
 
 #include "core/image/number_reading.h"
-#include "core/image/setting_tables.h"
+#include "core/image/setting_fields.h"
 
 namespace quorvel {
 
 namespace {
+
+constexpr int kAltModeBit = field(FieldId::AltMode).mask;
+constexpr int kFunctionKeyBit = field(FieldId::FunctionKeys).mask;
+static_assert(field(FieldId::FunctionKeys).byte == field(FieldId::AltMode).byte);
+
+std::uint8_t& modesByte(SettingsImage& image) {
+    return image.at(static_cast<std::size_t>(field(FieldId::AltMode).byte));
+}
 
 int digitValue(QChar c, int base) {
     const char16_t u = c.unicode();
@@ -64,8 +72,8 @@ int withBits(int value, int mask, bool on) {
 
 int modesWithAltMode(int modes, bool on) {
     if (!on)
-        return withBits(modes, bytes::kAltModeBit, false);
-    return withBits(withBits(modes, bytes::kAltModeBit, true), bytes::kFunctionKeyBit, false);
+        return withBits(modes, kAltModeBit, false);
+    return withBits(withBits(modes, kAltModeBit, true), kFunctionKeyBit, false);
 }
 
 int modesWithCaseMode(int modes, int caseCode) {
@@ -74,7 +82,15 @@ int modesWithCaseMode(int modes, int caseCode) {
 }
 
 int factoryModes(int modes) {
-    return modes & bytes::kAltModeBit;
+    return modes & kAltModeBit;
+}
+
+void setAltMode(SettingsImage& image, bool on) {
+    modesByte(image) = static_cast<std::uint8_t>(modesWithAltMode(modesByte(image), on));
+}
+
+void restoreFactoryModes(SettingsImage& image) {
+    modesByte(image) = static_cast<std::uint8_t>(factoryModes(modesByte(image)));
 }
 
 } // namespace quorvel

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/image/settings_image.h"
+
 #include <QString>
 
 #include <optional>
@@ -35,5 +37,9 @@ int modesWithAltMode(int modes, bool on);
 int modesWithCaseMode(int modes, int caseCode);
 // Byte 52 as the general parameter factory setting leaves it: only the ALT mode survives.
 int factoryModes(int modes);
+
+// The same two rules applied to the image, for the pages.
+void setAltMode(SettingsImage& image, bool on);
+void restoreFactoryModes(SettingsImage& image);
 
 } // namespace quorvel
