@@ -3,7 +3,6 @@
 #include "cli.h"
 
 #include "core/ending_signals.h"
-#include "core/session.h"
 #include "device/companion_runner.h"
 #include "device/reader_list.h"
 #include "device/transmission.h"
@@ -78,8 +77,8 @@ int transmitCommand(const QStringList& args, QTextStream& out, QTextStream& err,
         err << "quorvel-cli: transmit needs FILE\nTry 'quorvel-cli --help'.\n";
         return kUsage;
     }
-    Session session;
-    if (const int status = loadSettingsFile(files.first(), session.image, err))
+    SettingsImage image{};
+    if (const int status = loadSettingsFile(files.first(), image, err))
         return status;
     // Like the Transmit page: a missing reader is worth a word, but the companion decides.
     // Said after a success; a failure is one line, which then says it.
@@ -88,7 +87,7 @@ int transmitCommand(const QStringList& args, QTextStream& out, QTextStream& err,
     out.flush();
     err.flush();
     runner.setTimeLimit(timeout);
-    const TransmitOutcome outcome = transmitSettings(session, folder, runner, [&err] {
+    const TransmitOutcome outcome = transmitImage(image, folder, runner, [&err] {
         err << "quorvel-cli: transmit: waiting for another transmission from this folder to end\n";
         err.flush();
     });

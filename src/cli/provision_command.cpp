@@ -140,8 +140,6 @@ Wait Provisioning::waitUntilGone(const QByteArray& path) {
 }
 
 bool Provisioning::transmit(ProvisioningRecord& record) {
-    Session session;
-    session.image = m_image;
     m_out << "Sending the settings\n";
     // The companion writes to the same terminal: what was said so far goes first.
     m_out.flush();
@@ -155,18 +153,18 @@ bool Provisioning::transmit(ProvisioningRecord& record) {
                    chunk.bytes.contains('\x03');
         });
     const TransmitOutcome outcome =
-        transmitSettings(session, m_seams.folder, m_seams.runner, [this] {
+        transmitImage(m_image, m_seams.folder, m_seams.runner, [this] {
             m_err << "quorvel-cli: provision: waiting for another transmission from this folder "
                      "to end\n";
             m_err.flush();
         });
     m_seams.runner.setStopCheck({});
     m_stopped = outcome.failure == TransmitOutcome::Failure::CompanionStopped;
-    record.imageSha256 =
-        QCryptographicHash::hash(QByteArrayView(reinterpret_cast<const char*>(session.image.data()),
-                                                static_cast<qsizetype>(session.image.size())),
-                                 QCryptographicHash::Sha256)
-            .toHex();
+    const SettingsImage sent = markedForUsb(m_image);
+    record.imageSha256 = QCryptographicHash::hash(QByteArrayView(reinterpret_cast<const char*>(sent.data()),
+                                                                 static_cast<qsizetype>(sent.size())),
+                                                  QCryptographicHash::Sha256)
+                             .toHex();
     if (!outcome.succeeded())
         record.problem = outcome.message;
     else if (outcome.exitCode != 0)

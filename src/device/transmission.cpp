@@ -6,7 +6,7 @@
 
 #include "core/files/file_access.h"
 #include "core/session.h"
-#include "core/image/setting_tables.h"
+#include "core/image/setting_fields.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -77,10 +77,21 @@ QString signalDescription(int signal) {
     return QCoreApplication::translate("Transmission", "signal %1").arg(signal);
 }
 
+SettingsImage markedForUsb(SettingsImage image) {
+    setFieldValue(image, FieldId::Interface, kUsbInterface);
+    return image;
+}
+
 TransmitOutcome transmitSettings(Session& session, const QString& folder, CompanionRunner& runner,
                                  const std::function<void()>& waiting) {
+    session.image = markedForUsb(session.image);
+    return transmitImage(session.image, folder, runner, waiting);
+}
+
+TransmitOutcome transmitImage(const SettingsImage& settings, const QString& folder, CompanionRunner& runner,
+                              const std::function<void()>& waiting) {
     using Failure = TransmitOutcome::Failure;
-    session.setByte(bytes::kInterface, kUsbInterface);
+    const SettingsImage image = markedForUsb(settings);
     const CompanionCommand command = companionCommand();
     if (!command.problem.isEmpty())
         return {Failure::CompanionNotFound, command.problem};
@@ -99,7 +110,7 @@ TransmitOutcome transmitSettings(Session& session, const QString& folder, Compan
         }
     } release{runner, std::get<std::shared_ptr<FileLock>>(std::move(turn))};
 
-    const TransferFileOutcome file = writeTransferFile(folder, session.image);
+    const TransferFileOutcome file = writeTransferFile(folder, image);
     if (!file.written)
         return {Failure::FileNotWritten,
                 QCoreApplication::translate("Transmission",

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/image/settings_image.h"
+
 #include <QString>
 
 #include <functional>
@@ -41,6 +43,12 @@ struct TransmitOutcome {
 // transmission waits for it, within the runner's time limit, and is told so once.
 TransmitOutcome transmitSettings(Session& session, const QString& folder, CompanionRunner& runner,
                                  const std::function<void()>& waiting = {});
+// The same for an image alone, marked for USB in a copy: for a caller that keeps no
+// session, such as the command-line tool.
+TransmitOutcome transmitImage(const SettingsImage& image, const QString& folder, CompanionRunner& runner,
+                              const std::function<void()>& waiting = {});
+// The image as it is sent: byte 127 = 0x80.
+SettingsImage markedForUsb(SettingsImage image);
 
 } // namespace quorvel
 
