@@ -52,7 +52,7 @@ bool SwipeReader::take(const QList<CapturedKey>& keys) {
                 m_interrupted = true;
                 return !m_swipe.isEmpty();
             }
-            if (!m_swipe.isEmpty() && afterPause) {
+            if (pauseEnds(m_swipe, key, m_gapMs)) {
                 m_waiting = keys.mid(i);
                 return true;
             }

@@ -210,7 +210,7 @@ void SwipeTestPage::record(const KeyPress& press) {
     if (captured.timeMs == 0)
         captured.timeMs = now;
     const SwipeFrame frame = swipeFrame(m_session.image);
-    const bool begins = m_keys.isEmpty() || beginsSwipe(m_keys.last(), captured, m_gap->value()) ||
+    const bool begins = m_swipeKeys.isEmpty() || pauseEnds(m_swipeKeys.last(), captured, m_gap->value()) ||
                         terminatorEnd(m_swipeKeys.last(), frame) == m_swipeKeys.last().size() - 1;
     m_keys.append(captured);
     // The layout may have been switched since the last swipe.
@@ -226,10 +226,12 @@ void SwipeTestPage::record(const KeyPress& press) {
         return;
     }
 
+    if (!isSwipe(m_swipeKeys.last()))
+        return; // shown with the swipe it goes with
     const SwipeAnalysis analysis = analyzeSwipe(m_swipeKeys.last(), m_session.image, options());
     const auto newest = static_cast<int>(m_swipeKeys.size()) - 1;
     const QSignalBlocker blocker(m_swipes);
-    if (begins) {
+    if (newest >= m_analyses.size()) {
         m_analyses.append(analysis);
         m_swipes->insertItem(0, swipeText(newest));
     } else {

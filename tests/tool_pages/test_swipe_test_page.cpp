@@ -186,6 +186,26 @@ private slots:
         QCOMPARE(texts(swipes(page)), lines);
     }
 
+    // Caps Lock pressed alone before a swipe is no swipe of its own: the swipe notes it.
+    void aLockKeyAloneIsNoSwipe() {
+        SwipeTestPage& page = startOnThePage();
+        const auto send = [&](int key, const QString& text, ulong time) {
+            QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier, text);
+            event.setTimestamp(time);
+            QApplication::sendEvent(page.capture(), &event);
+        };
+        send(Qt::Key_CapsLock, {}, 1000);
+        QCOMPARE(swipes(page)->count(), 0);
+        ulong time = 5000;
+        for (const QChar c : kCard)
+            send(c.toUpper().unicode(), QString(c), time += 8);
+        send(Qt::Key_Return, QStringLiteral("\r"), time + 8);
+        QCOMPARE(swipes(page)->count(), 1);
+        QVERIFY(texts(checks(page)).last().startsWith(QStringLiteral("– Lock keys: 1 press of Caps Lock")));
+        page.findChild<QSpinBox*>(QStringLiteral("SwipeGap"))->setValue(1000);
+        QCOMPARE(swipes(page)->count(), 1);
+    }
+
     void keyboardReachesTheControls() {
         SwipeTestPage& page = startOnThePage();
         auto* notice = page.findChild<QLabel*>(QStringLiteral("CaptureNotice"));

@@ -11,25 +11,24 @@ bool beginsSwipe(const CapturedKey& previous, const CapturedKey& next, int gapMs
     return next.timeMs - previous.timeMs > gapMs;
 }
 
-namespace {
-
-bool onlyLockKeys(const QList<CapturedKey>& keys) {
-    return std::all_of(keys.begin(), keys.end(),
-                       [](const CapturedKey& key) { return isLockKey(key.key) || isModifierKey(key.key); });
+bool isSwipe(const QList<CapturedKey>& keys) {
+    return !std::all_of(keys.begin(), keys.end(),
+                        [](const CapturedKey& key) { return isLockKey(key.key) || isModifierKey(key.key); });
 }
 
-} // namespace
+bool pauseEnds(const QList<CapturedKey>& swipe, const CapturedKey& next, int gapMs) {
+    // A lock key pressed alone is no swipe: it goes with the next, whose reading notes it.
+    return !swipe.isEmpty() && isSwipe(swipe) && beginsSwipe(swipe.last(), next, gapMs);
+}
 
 QList<QList<CapturedKey>> splitSwipes(const QList<CapturedKey>& keys, int gapMs) {
     QList<QList<CapturedKey>> swipes;
     for (const CapturedKey& key : keys) {
-        // A lock key pressed alone is no swipe: it goes with the next, whose reading notes it.
-        const bool carried = !swipes.isEmpty() && onlyLockKeys(swipes.last());
-        if (swipes.isEmpty() || (beginsSwipe(swipes.last().last(), key, gapMs) && !carried))
+        if (swipes.isEmpty() || pauseEnds(swipes.last(), key, gapMs))
             swipes.append(QList<CapturedKey>());
         swipes.last().append(key);
     }
-    if (!swipes.isEmpty() && onlyLockKeys(swipes.last()))
+    if (!swipes.isEmpty() && !isSwipe(swipes.last()))
         swipes.removeLast();
     return swipes;
 }

@@ -14,6 +14,11 @@ inline constexpr int kMaxSwipeGapMs = 5000;
 
 // A pause longer than gapMs ends a swipe; the next key begins another.
 bool beginsSwipe(const CapturedKey& previous, const CapturedKey& next, int gapMs);
+// Whether keys are a swipe at all: lock keys pressed alone are not.
+bool isSwipe(const QList<CapturedKey>& keys);
+// Whether a pause before the next key ends the swipe gathered so far; keys gathered one by
+// one are split by this as splitSwipes splits them at once.
+bool pauseEnds(const QList<CapturedKey>& swipe, const CapturedKey& next, int gapMs);
 // Splits the recorded keys into swipes at the pauses only.
 QList<QList<CapturedKey>> splitSwipes(const QList<CapturedKey>& keys, int gapMs);
 
