@@ -171,7 +171,7 @@ bool Provisioning::transmit(ProvisioningRecord& record) {
         record.problem =
             QStringLiteral("the companion program ended with status %1").arg(outcome.exitCode);
     record.transmission =
-        record.problem.isEmpty() ? QStringLiteral("sent") : QStringLiteral("failed");
+        record.problem.isEmpty() ? Transmission::Sent : Transmission::Failed;
     if (record.problem.isEmpty())
         m_out << "Settings sent\n";
     else
@@ -180,7 +180,7 @@ bool Provisioning::transmit(ProvisioningRecord& record) {
 }
 
 Wait Provisioning::verify(ProvisioningRecord& record) {
-    record.verification = QStringLiteral("not verified");
+    record.verification = Verification::NotVerified;
     m_out << "Swipe a test card (Esc: not verified)\n";
     m_out.flush();
     for (;;) {
@@ -207,7 +207,7 @@ Wait Provisioning::verify(ProvisioningRecord& record) {
             analyzeTerminalSwipe(result.keys, m_image, CardNumbers::Masked, m_seams.layout);
         printSwipe(m_out, record.swipes, analysis, m_swipes.timed());
         if (swipePassed(analysis)) {
-            record.verification = QStringLiteral("passed");
+            record.verification = Verification::Passed;
             record.failedChecks.clear();
             m_out << "Verified\n";
             return Wait::Done;
@@ -277,11 +277,11 @@ int Provisioning::run(const QStringList& args) {
         record.path = QString::fromUtf8(status.hid.path);
         record.serial = status.hid.serialNumber;
         record.settings = jsonFileName(QFileInfo(operands.first()).fileName());
-        record.verification = QStringLiteral("not reached");
+        record.verification = Verification::NotReached;
         Wait verified = Wait::Done;
         if (status.state == ReaderStatus::State::CannotOpen) {
             m_out << readerStatusText(status) << "\n";
-            record.transmission = QStringLiteral("not opened");
+            record.transmission = Transmission::NotOpened;
             record.problem = status.reason;
             ++m_failed;
         } else {
@@ -291,11 +291,11 @@ int Provisioning::run(const QStringList& args) {
             if (!transmit(record)) {
                 ++m_failed;
             } else if (!m_verify) {
-                record.verification = QStringLiteral("skipped");
+                record.verification = Verification::Skipped;
                 ++m_setUp;
             } else {
                 verified = verify(record);
-                ++(record.verification == QLatin1String("passed") ? m_setUp : m_notVerified);
+                ++(record.verification == Verification::Passed ? m_setUp : m_notVerified);
             }
         }
         record.time = m_seams.now();

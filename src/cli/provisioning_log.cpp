@@ -12,6 +12,32 @@
 
 namespace quorvel {
 
+QString transmissionWord(Transmission transmission) {
+    switch (transmission) {
+    case Transmission::Sent:
+        return QStringLiteral("sent");
+    case Transmission::Failed:
+        break;
+    case Transmission::NotOpened:
+        return QStringLiteral("not opened");
+    }
+    return QStringLiteral("failed");
+}
+
+QString verificationWord(Verification verification) {
+    switch (verification) {
+    case Verification::Passed:
+        return QStringLiteral("passed");
+    case Verification::NotVerified:
+        break;
+    case Verification::Skipped:
+        return QStringLiteral("skipped");
+    case Verification::NotReached:
+        return QStringLiteral("not reached");
+    }
+    return QStringLiteral("not verified");
+}
+
 bool ProvisioningLog::open(QString* reason) {
     // Before anything is learnt about what a link leads to.
     *reason = refusedLinkReason(m_path);
@@ -55,8 +81,8 @@ QByteArray ProvisioningLog::line(const ProvisioningRecord& record) {
                                             ? QJsonValue(QJsonValue::Null)
                                             : QJsonValue(QString::fromLatin1(record.imageSha256))},
         {QStringLiteral("settings"), record.settings},
-        {QStringLiteral("transmission"), record.transmission},
-        {QStringLiteral("verification"), record.verification},
+        {QStringLiteral("transmission"), transmissionWord(record.transmission)},
+        {QStringLiteral("verification"), verificationWord(record.verification)},
         {QStringLiteral("failedChecks"), QJsonArray::fromStringList(record.failedChecks)},
         {QStringLiteral("swipes"), record.swipes}};
     if (!record.problem.isEmpty())

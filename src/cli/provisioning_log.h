@@ -9,6 +9,14 @@
 
 namespace quorvel {
 
+enum class Transmission { Sent, Failed, NotOpened };
+enum class Verification { Passed, NotVerified, Skipped, NotReached };
+
+// "sent", "failed", "not opened": the words of the log.
+QString transmissionWord(Transmission transmission);
+// "passed", "not verified", "skipped", "not reached".
+QString verificationWord(Verification verification);
+
 // What happened to one reader: no card data of any kind.
 struct ProvisioningRecord {
     QDateTime time;
@@ -16,9 +24,9 @@ struct ProvisioningRecord {
     QString serial;
     QByteArray imageSha256; // hexadecimal digits of the 128 bytes sent; none when nothing was
     QString settings;       // the settings' file name
-    QString transmission;   // "sent", "failed" or "not opened"
+    Transmission transmission = Transmission::Failed;
     QString problem;        // why it failed, in the system's words
-    QString verification;   // "passed", "not verified", "skipped" or "not reached"
+    Verification verification = Verification::NotReached;
     QStringList failedChecks;
     int swipes = 0;
 };
