@@ -10,7 +10,8 @@
 
 namespace quorvel {
 
-// Every item of the menu, once: where it sits, how it is shown and reached.
+// Every item of the menu, once: where it sits and what it opens. How it looks is the
+// window's (shell/menu_look.h).
 enum class MenuId {
     Default,
     Open,
@@ -34,54 +35,52 @@ inline constexpr int kFileGroup = 1;
 
 struct MenuEntry {
     MenuId id;
-    int group; // 1 File, 2 Setting, 3 Transmit, 4 Tools
-    int item;  // from 1 within its group
+    int group;           // 1 File, 2 Setting, 3 Transmit, 4 Tools
+    int item;            // from 1 within its group
     const char* caption; // in the menu (context quorvel::MenuWindow)
-    const char* icon;    // the name of a QStyle::StandardPixmap
-    int shortcut;        // a Qt key combination, 0 for none
     PageId page;         // the setting page it opens, if any
     const char* title;   // that page's heading in the Summary (context quorvel::SettingWords)
 };
 
 inline constexpr std::array<const char*, 4> kMenuGroups{
-    QT_TRANSLATE_NOOP("quorvel::MenuWindow", "File"), QT_TRANSLATE_NOOP("quorvel::MenuWindow", "Setting"),
-    QT_TRANSLATE_NOOP("quorvel::MenuWindow", "Transmit"), QT_TRANSLATE_NOOP("quorvel::MenuWindow", "Tools")};
+    QT_TRANSLATE_NOOP("quorvel::MenuWindow", "File"),
+    QT_TRANSLATE_NOOP("quorvel::MenuWindow", "Setting"),
+    QT_TRANSLATE_NOOP("quorvel::MenuWindow", "Transmit"),
+    QT_TRANSLATE_NOOP("quorvel::MenuWindow", "Tools")};
 
 #define QUORVEL_ITEM(text) QT_TRANSLATE_NOOP("quorvel::MenuWindow", text)
 #define QUORVEL_TITLE(text) QT_TRANSLATE_NOOP("quorvel::SettingWords", text)
 
 inline constexpr std::array<MenuEntry, static_cast<std::size_t>(MenuId::Count)> kMenuEntries{{
-    {MenuId::Default, 1, 1, QUORVEL_ITEM("Default"), "SP_BrowserReload", 0, PageId::None, nullptr},
-    {MenuId::Open, 1, 2, QUORVEL_ITEM("Open"), "SP_DialogOpenButton",
-     QKeyCombination(Qt::CTRL, Qt::Key_O).toCombined(), PageId::None, nullptr},
-    {MenuId::Save, 1, 3, QUORVEL_ITEM("Save"), "SP_DialogSaveButton",
-     QKeyCombination(Qt::CTRL, Qt::Key_S).toCombined(), PageId::None, nullptr},
-    {MenuId::Exit, 1, 4, QUORVEL_ITEM("Exit"), "SP_DialogCloseButton",
-     QKeyCombination(Qt::CTRL, Qt::Key_Q).toCombined(), PageId::None, nullptr},
-    {MenuId::InterCharDelay, 2, 1, QUORVEL_ITEM("InterCharacter Delay"), "SP_MediaSeekForward", 0,
-     PageId::InterCharDelay, QUORVEL_TITLE("Intercharacter Delay")},
-    {MenuId::KeyboardLanguage, 2, 2, QUORVEL_ITEM("Keyboard Language"), "SP_ComputerIcon", 0,
-     PageId::KeyboardLanguage, QUORVEL_TITLE("Keyboard Language")},
-    {MenuId::Terminator, 2, 3, QUORVEL_ITEM("Terminator"), "SP_MediaStop", 0, PageId::Terminator,
+    {MenuId::Default, 1, 1, QUORVEL_ITEM("Default"), PageId::None, nullptr},
+    {MenuId::Open, 1, 2, QUORVEL_ITEM("Open"), PageId::None, nullptr},
+    {MenuId::Save, 1, 3, QUORVEL_ITEM("Save"), PageId::None, nullptr},
+    {MenuId::Exit, 1, 4, QUORVEL_ITEM("Exit"), PageId::None, nullptr},
+    {MenuId::InterCharDelay, 2, 1, QUORVEL_ITEM("InterCharacter Delay"), PageId::InterCharDelay,
+     QUORVEL_TITLE("Intercharacter Delay")},
+    {MenuId::KeyboardLanguage, 2, 2, QUORVEL_ITEM("Keyboard Language"), PageId::KeyboardLanguage,
+     QUORVEL_TITLE("Keyboard Language")},
+    {MenuId::Terminator, 2, 3, QUORVEL_ITEM("Terminator"), PageId::Terminator,
      QUORVEL_TITLE("Terminator")},
-    {MenuId::MagneticCard, 2, 4, QUORVEL_ITEM("Magnetic Card"), "SP_DriveFDIcon", 0, PageId::MagneticCard,
+    {MenuId::MagneticCard, 2, 4, QUORVEL_ITEM("Magnetic Card"), PageId::MagneticCard,
      QUORVEL_TITLE("Magnetic Card")},
-    {MenuId::Amble, 2, 5, QUORVEL_ITEM("Preamble & Postamble"), "SP_FileDialogListView", 0, PageId::Amble,
+    {MenuId::Amble, 2, 5, QUORVEL_ITEM("Preamble & Postamble"), PageId::Amble,
      QUORVEL_TITLE("Preamble & Postamble")},
-    {MenuId::GeneralParameter, 2, 6, QUORVEL_ITEM("General Parameter"), "SP_FileDialogDetailedView", 0,
-     PageId::GeneralParameter, QUORVEL_TITLE("General Parameter")},
-    {MenuId::Transmit, 3, 1, QUORVEL_ITEM("Transmit"), "SP_ArrowRight", 0, PageId::None, nullptr},
-    {MenuId::SwipeTest, 4, 1, QUORVEL_ITEM("Swipe Test"), "SP_FileDialogContentsView", 0, PageId::None,
-     nullptr},
-    {MenuId::Summary, 4, 2, QUORVEL_ITEM("Summary"), "SP_FileDialogInfoView", 0, PageId::None, nullptr},
-    {MenuId::Compare, 4, 3, QUORVEL_ITEM("Compare"), "SP_FileLinkIcon", 0, PageId::None, nullptr},
-    {MenuId::About, 4, 4, QUORVEL_ITEM("About Quorvel"), "SP_MessageBoxInformation", 0, PageId::None, nullptr},
+    {MenuId::GeneralParameter, 2, 6, QUORVEL_ITEM("General Parameter"), PageId::GeneralParameter,
+     QUORVEL_TITLE("General Parameter")},
+    {MenuId::Transmit, 3, 1, QUORVEL_ITEM("Transmit"), PageId::None, nullptr},
+    {MenuId::SwipeTest, 4, 1, QUORVEL_ITEM("Swipe Test"), PageId::None, nullptr},
+    {MenuId::Summary, 4, 2, QUORVEL_ITEM("Summary"), PageId::None, nullptr},
+    {MenuId::Compare, 4, 3, QUORVEL_ITEM("Compare"), PageId::None, nullptr},
+    {MenuId::About, 4, 4, QUORVEL_ITEM("About Quorvel"), PageId::None, nullptr},
 }};
 
 #undef QUORVEL_ITEM
 #undef QUORVEL_TITLE
 
-constexpr const MenuEntry& menuEntry(MenuId id) { return kMenuEntries[static_cast<std::size_t>(id)]; }
+constexpr const MenuEntry& menuEntry(MenuId id) {
+    return kMenuEntries[static_cast<std::size_t>(id)];
+}
 
 // The entry at a place in the menu; nullptr where there is none.
 constexpr const MenuEntry* menuEntryAt(int group, int item) {
@@ -121,6 +120,7 @@ constexpr bool inOrder() {
     return group == static_cast<int>(kMenuGroups.size());
 }
 } // namespace menu_checks
-static_assert(menu_checks::inOrder(), "kMenuEntries lists every item in menu order, each page once");
+static_assert(menu_checks::inOrder(),
+              "kMenuEntries lists every item in menu order, each page once");
 
 } // namespace quorvel

@@ -1,5 +1,7 @@
 #include "main_window.h"
 
+#include "menu_look.h"
+
 #include "file_commands.h"
 #include "menu_window.h"
 #include "page_catalog.h"
@@ -66,14 +68,14 @@ MainWindow::MainWindow(Session& session, Dialogs& dialogs, QWidget* parent)
     registerPages(*this, session, dialogs);
 
     for (const MenuEntry& entry : kMenuEntries)
-        if (entry.shortcut != 0 && entry.group == kFileGroup)
+        if (menuLook(entry.id).shortcut != 0 && entry.group == kFileGroup)
             addMenuShortcut(entry);
     setAcceptDrops(true);
 }
 
 void MainWindow::addMenuShortcut(const MenuEntry& entry) {
     VerticalMenu* menu = m_menu->menu();
-    const QKeySequence keys(entry.shortcut);
+    const QKeySequence keys(menuLook(entry.id).shortcut);
     const QString caption = menu->itemCaption(entry.group, entry.item);
     auto* action = new QAction(caption, this);
     action->setObjectName(QStringLiteral("shortcut_%1").arg(caption));

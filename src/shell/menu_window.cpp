@@ -1,5 +1,7 @@
 #include "menu_window.h"
 
+#include "menu_look.h"
+
 #include "file_commands.h"
 #include "main_window.h"
 #include "table_view.h"
@@ -49,7 +51,7 @@ MenuWindow::MenuWindow(Session& session, Dialogs& dialogs, MainWindow& main)
     for (const char* group : kMenuGroups)
         m_menu->addGroup(tr(group));
     for (const MenuEntry& entry : kMenuEntries)
-        m_menu->addItem(entry.group, tr(entry.caption), [this, icon = icons.keyToValue(entry.icon)] {
+        m_menu->addItem(entry.group, tr(entry.caption), [this, icon = icons.keyToValue(menuLook(entry.id).icon)] {
             return style()->standardIcon(static_cast<QStyle::StandardPixmap>(icon));
         });
 

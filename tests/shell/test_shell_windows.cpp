@@ -1,5 +1,6 @@
 // Start-up, the table view, and the menu with the windows it opens: created, fitted and shown.
 #include "core/menu_table.h"
+#include "shell/menu_look.h"
 #include "shell_fixture.h"
 #include "shell/main_window.h"
 #include "shell/menu_window.h"
@@ -147,12 +148,12 @@ private slots:
             QCOMPARE(menu->itemCaption(entry.group, entry.item), QString::fromLatin1(entry.caption));
             // A group's pictures are made when it opens.
             menu->setOpenGroup(entry.group);
-            QVERIFY2(!button->icon().isNull(), entry.icon);
-            if (entry.shortcut == 0)
+            QVERIFY2(!button->icon().isNull(), menuLook(entry.id).icon);
+            if (menuLook(entry.id).shortcut == 0)
                 continue;
             const QList<QAction*> actions = window.actions();
             QVERIFY2(std::any_of(actions.begin(), actions.end(),
-                                 [&](QAction* a) { return a->shortcut() == QKeySequence(entry.shortcut); }),
+                                 [&](QAction* a) { return a->shortcut() == QKeySequence(menuLook(entry.id).shortcut); }),
                      entry.caption);
         }
     }
