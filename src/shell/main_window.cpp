@@ -149,19 +149,9 @@ void MainWindow::registerPage(MenuId id, PageFactory factory) {
     m_pages[id].factory = std::move(factory);
 }
 
-void MainWindow::registerPage(int group, int item, PageFactory factory) {
-    if (const MenuEntry* entry = menuEntryAt(group, item))
-        registerPage(entry->id, std::move(factory));
-}
-
 QMdiSubWindow* MainWindow::existingPageWindow(MenuId id) const {
     const auto slot = m_pages.find(id);
     return slot == m_pages.end() ? nullptr : slot->second.window;
-}
-
-QMdiSubWindow* MainWindow::existingPageWindow(int group, int item) const {
-    const MenuEntry* entry = menuEntryAt(group, item);
-    return entry ? existingPageWindow(entry->id) : nullptr;
 }
 
 QMdiSubWindow* MainWindow::pageWindow(MenuId id) {

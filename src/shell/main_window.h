@@ -42,10 +42,6 @@ public:
     // The window belonging to a menu item, created if needed but not brought to the front.
     QMdiSubWindow* pageWindow(MenuId id);
     QMdiSubWindow* existingPageWindow(MenuId id) const;
-    // The same for the item at a place in the menu (group and item from 1); nothing
-    // where the menu has no item.
-    void registerPage(int group, int item, PageFactory factory);
-    QMdiSubWindow* existingPageWindow(int group, int item) const;
 
     // Places a child window right of the menu, filling the rest of the main window.
     void placeChild(QMdiSubWindow* window);

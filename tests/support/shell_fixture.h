@@ -41,12 +41,11 @@ struct ShellFixture {
     }
 
     // Opens the group and clicks the item, as a person would.
-    void clickMenu(int group, int item) {
+    void clickMenu(MenuId id) {
         VerticalMenu* menu = window->menuWindow()->menu();
-        menu->setOpenGroup(group);
-        QTest::mouseClick(menu->itemButton(group, item), Qt::LeftButton);
+        menu->setOpenGroup(menuEntry(id).group);
+        QTest::mouseClick(menuButton(id), Qt::LeftButton);
     }
-    void clickMenu(MenuId id) { clickMenu(menuEntry(id).group, menuEntry(id).item); }
     QToolButton* menuButton(MenuId id) const {
         return window->menuWindow()->menu()->itemButton(menuEntry(id).group, menuEntry(id).item);
     }

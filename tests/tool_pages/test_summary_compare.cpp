@@ -55,12 +55,12 @@ class SummaryCompareTest : public QObject {
 
     // A preamble "Esc A" picked on the keyboard picker and the terminator TAB, each accepted.
     void acceptPreambleAndTerminator() {
-        m_f->clickMenu(2, 5);
+        m_f->clickMenu(MenuId::Amble);
         m_f->dialogs.pick(QStringLiteral("Esc"), QStringLiteral("1B")).pick(QStringLiteral("A"), QStringLiteral("41"));
         press(QStringLiteral("Preamble_0"));
         press(QStringLiteral("Preamble_1"));
         press(QStringLiteral("Command1"));
-        m_f->clickMenu(2, 3);
+        m_f->clickMenu(MenuId::Terminator);
         QTest::mouseClick(child<QRadioButton>(QStringLiteral("Option1_3")), Qt::LeftButton, {}, QPoint(6, 6));
         press(QStringLiteral("Command1"));
         QCOMPARE(m_f->dialogs.messages.size(), 2);
@@ -82,7 +82,7 @@ private slots:
         m_f->session.setByte(52, 0x48);
         m_f->session.setByte(90, 0x07);
         const SettingsImage image = m_f->session.image;
-        m_f->clickMenu(4, 2);
+        m_f->clickMenu(MenuId::Summary);
         QCOMPARE(front()->objectName(), QStringLiteral("frmSummary"));
         const QString text = summary();
         QVERIFY(text.contains(QStringLiteral("Language for Keyboard Interface: GERMANY\nALT Mode: on\n")));
@@ -96,7 +96,7 @@ private slots:
         // Made anew each time the page is shown.
         m_f->session.setByte(48, 16);
         m_f->window->showTableView();
-        m_f->clickMenu(4, 2);
+        m_f->clickMenu(MenuId::Summary);
         QVERIFY(summary().contains(QStringLiteral("Language for Keyboard Interface: JAPAN\n")));
 
         // Read by keyboard and screen reader, written by no one.
@@ -113,11 +113,11 @@ private slots:
     // factory differs in exactly those two, a saved copy in nothing.
     void summaryAndCompareAfterAccepts() {
         acceptPreambleAndTerminator();
-        m_f->clickMenu(4, 2);
+        m_f->clickMenu(MenuId::Summary);
         QVERIFY(summary().contains(QStringLiteral("Preamble: Esc (&H1B), A (&H41)\nPostamble: none\n")));
         QVERIFY(summary().contains(QStringLiteral("Keyboard: TAB\n")));
 
-        m_f->clickMenu(4, 3);
+        m_f->clickMenu(MenuId::Compare);
         QCOMPARE(front()->objectName(), QStringLiteral("frmCompare"));
         const Rows fromFactory{{"Terminator: Keyboard", "TAB", "CR"},
                                {"Preamble & Postamble: Preamble", "Esc (&H1B), A (&H41)", "none"}};
@@ -128,9 +128,9 @@ private slots:
 
         const QString copy = m_f->dir.filePath(QStringLiteral("copy.msr"));
         m_f->dialogs.file(copy);
-        m_f->clickMenu(1, 3);
+        m_f->clickMenu(MenuId::Save);
         QVERIFY(!m_f->session.changed);
-        m_f->clickMenu(4, 3);
+        m_f->clickMenu(MenuId::Compare);
         m_f->dialogs.file(copy);
         press(QStringLiteral("Command2"));
         QCOMPARE(rows(), Rows{});
@@ -138,16 +138,16 @@ private slots:
         QCOMPARE(table->horizontalHeaderItem(2)->text(), QStringLiteral("copy.msr"));
 
         // A change made elsewhere, to the image or to the file, shows at the next activation.
-        m_f->clickMenu(2, 3);
+        m_f->clickMenu(MenuId::Terminator);
         QTest::mouseClick(child<QRadioButton>(QStringLiteral("Option1_1")), Qt::LeftButton, {}, QPoint(6, 6));
         press(QStringLiteral("Command1"));
-        m_f->clickMenu(4, 3);
+        m_f->clickMenu(MenuId::Compare);
         QCOMPARE(rows(), (Rows{{"Terminator: Keyboard", "CR", "TAB"}}));
         SettingsImage saved = m_f->session.image;
         saved[57] = 40;
         writeFile(copy, composeSettingsText(saved));
         m_f->window->showTableView();
-        m_f->clickMenu(4, 3);
+        m_f->clickMenu(MenuId::Compare);
         QCOMPARE(rows(), (Rows{{"General Parameter: Buzzer Pitch", "16", "40"}}));
 
         // Back to the factory by the accessible press, as a screen reader would.
@@ -177,7 +177,7 @@ private slots:
         if (!content.isNull())
             writeFile(path, content);
         m_f->session.setByte(57, 99);
-        m_f->clickMenu(4, 3);
+        m_f->clickMenu(MenuId::Compare);
         const Rows before = rows();
         const QString against = child<QLabel>(QStringLiteral("Label2"))->text();
         QCOMPARE(before, (Rows{{"General Parameter: Buzzer Pitch", "99", "16"}}));

@@ -44,7 +44,7 @@ class SwipeTestPageTest : public QObject {
 
     SwipeTestPage& startOnThePage() {
         MainWindow& window = m_f->start();
-        window.registerPage(4, 1, [this, &window] {
+        window.registerPage(MenuId::SwipeTest, [this, &window] {
             auto* page = new SwipeTestPage(m_f->session, [this] { return m_now += 8; });
             connectLanguageProposals(window, *page);
             return page;
@@ -53,8 +53,8 @@ class SwipeTestPageTest : public QObject {
         QApplication::setActiveWindow(&window);
         if (!QTest::qWaitForWindowActive(&window))
             qWarning("main window did not become active");
-        m_f->clickMenu(4, 1);
-        return *qobject_cast<SwipeTestPage*>(window.existingPageWindow(4, 1)->widget());
+        m_f->clickMenu(MenuId::SwipeTest);
+        return *qobject_cast<SwipeTestPage*>(window.existingPageWindow(MenuId::SwipeTest)->widget());
     }
 
     // Key events as X11 delivers them, with scan codes (evdev + 8) and native modifiers.
@@ -134,8 +134,8 @@ private slots:
         QVERIFY(QGuiApplication::clipboard()->text().contains(kCard));
         // Copy hands the focus back, so the next swipe is not lost.
         QCOMPARE(QApplication::focusWidget(), capture);
-        m_f->clickMenu(2, 1); // another page in front
-        m_f->clickMenu(4, 1);
+        m_f->clickMenu(MenuId::InterCharDelay); // another page in front
+        m_f->clickMenu(MenuId::SwipeTest);
         QVERIFY(!showNumbers->isChecked());
         QVERIFY(swipes(page)->item(1)->text().contains(kMaskedCard));
         QCOMPARE(QApplication::focusWidget(), capture);
@@ -240,7 +240,7 @@ private slots:
         QVERIFY(use->isVisibleTo(&page));
         QCOMPARE(use->accessibleName(), QStringLiteral("Use GERMANY for the reader"));
         QTest::mouseClick(use, Qt::LeftButton);
-        QMdiSubWindow* language = m_f->window->existingPageWindow(2, 2);
+        QMdiSubWindow* language = m_f->window->existingPageWindow(MenuId::KeyboardLanguage);
         QVERIFY(language);
         QCOMPARE(m_f->window->findChild<QMdiArea*>()->activeSubWindow(), language);
         QVERIFY(language->widget()->findChild<QRadioButton*>(QStringLiteral("Option1_3"))->isChecked());
@@ -297,7 +297,7 @@ private slots:
         // At the page's own size and narrower, the item is more lines high than
         // its text has, nothing lies beyond the list's width, and all of it can be
         // scrolled into view.
-        QMdiSubWindow* window = m_f->window->existingPageWindow(4, 1);
+        QMdiSubWindow* window = m_f->window->existingPageWindow(MenuId::SwipeTest);
         for (const int narrower : {0, 200}) {
             window->resize(window->width() - narrower, window->height());
             // The list lays its items out again a moment after a change of width.
@@ -326,14 +326,14 @@ private slots:
         QTest::keyClick(page.capture(), Qt::Key_Return);
         QCOMPARE(texts(checks(page)).at(3), QStringLiteral("✓ Terminator: [Enter] (CR)"));
 
-        m_f->clickMenu(2, 3);
-        QMdiSubWindow* terminator = m_f->window->existingPageWindow(2, 3);
+        m_f->clickMenu(MenuId::Terminator);
+        QMdiSubWindow* terminator = m_f->window->existingPageWindow(MenuId::Terminator);
         auto* tab = terminator->widget()->findChild<QRadioButton*>(QStringLiteral("Option1_3"));
         QTest::mouseClick(tab, Qt::LeftButton, {}, QPoint(6, tab->height() / 2));
         QTest::mouseClick(terminator->widget()->findChild<QPushButton*>(QStringLiteral("Command1")),
                           Qt::LeftButton);
         QCOMPARE(m_f->session.byte(50), 5);
-        m_f->clickMenu(4, 1);
+        m_f->clickMenu(MenuId::SwipeTest);
         QCOMPARE(texts(checks(page)).at(3),
                  QStringLiteral("✗ Terminator: expected [Tab] (TAB), came [Enter] at key 54"));
         QVERIFY(page.findChild<QLabel*>(QStringLiteral("ExpectedFrame"))->text().endsWith(QStringLiteral("[Tab]")));
