@@ -3,6 +3,7 @@
 #include "cli.h"
 
 #include "core/files/file_access.h"
+#include "core/files/file_lock.h"
 #include "core/image/settings_image.h"
 
 #include <QString>

@@ -5,6 +5,7 @@
 #include "transfer_file.h"
 
 #include "core/files/file_access.h"
+#include "core/files/file_lock.h"
 #include "core/session.h"
 #include "core/image/setting_fields.h"
 

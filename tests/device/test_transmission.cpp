@@ -1,4 +1,5 @@
 #include "core/files/file_access.h"
+#include "core/files/file_lock.h"
 #include "core/session.h"
 #include "device/companion_command.h"
 #include "device/transfer_file.h"

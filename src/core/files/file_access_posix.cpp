@@ -1,5 +1,6 @@
 // Files reached by the bytes of their names, through the POSIX calls.
 #include "core/files/file_access.h"
+#include "core/files/posix_names.h"
 #include "core/ending_signals.h"
 #include "core/files/file_name.h"
 
@@ -18,61 +19,16 @@
 
 namespace quorvel {
 
+using posix_names::linkTarget;
+using posix_names::notRegularWords;
+using posix_names::refusedLinkWords;
+using posix_names::systemWords;
+
 namespace {
 
 // Larger than any file rewritten in place needs to be: its old bytes are held in memory.
 constexpr qsizetype kMostKeptInPlace = 1 << 20;
 constexpr int kMostLinks = 40;
-constexpr int kLockPollMs = 20;
-
-QString systemWords(int error) {
-    return QString::fromLocal8Bit(std::strerror(error));
-}
-
-QString notRegularWords(mode_t mode) {
-    return S_ISDIR(mode) ? QStringLiteral("Filename refers to a directory")
-                         : QStringLiteral("Not a regular file");
-}
-
-// Whether the kernel's protected_symlinks rule lets this user follow the link at name.
-bool mayFollow(const QByteArray& name, const struct stat& link) {
-    const qsizetype slash = name.lastIndexOf('/');
-    const QByteArray folder = slash < 0 ? QByteArrayLiteral(".") : slash == 0 ? QByteArrayLiteral("/") : name.left(slash);
-    struct stat parent {};
-    if (::stat(folder.constData(), &parent) != 0)
-        return false;
-    const bool shared = (parent.st_mode & S_ISVTX) && (parent.st_mode & S_IWOTH);
-    return !shared || link.st_uid == ::geteuid() || link.st_uid == parent.st_uid;
-}
-
-// Where a chain of links ends; the name itself when it is no link. Empty for a loop,
-// or, with refused set, for a link this user may not follow (refused then names it).
-QByteArray linkTarget(QByteArray name, QByteArray* refused = nullptr) {
-    for (int depth = 0; depth < kMostLinks; ++depth) {
-        struct stat info {};
-        if (::lstat(name.constData(), &info) != 0 || !S_ISLNK(info.st_mode))
-            return name;
-        if (refused && !mayFollow(name, info)) {
-            *refused = name;
-            return {};
-        }
-        QByteArray target(PATH_MAX, Qt::Uninitialized);
-        const ssize_t length = ::readlink(name.constData(), target.data(), static_cast<size_t>(target.size()));
-        if (length < 0)
-            return name;
-        target.truncate(length);
-        const qsizetype slash = name.lastIndexOf('/');
-        if (!target.startsWith('/') && slash >= 0)
-            target.prepend(name.left(slash + 1));
-        name = target;
-    }
-    return {};
-}
-
-QString refusedLinkWords(const QByteArray& link) {
-    return QStringLiteral("%1 is a link in a shared folder that belongs to another user; it is not followed")
-        .arg(fileNameFromBytes(link));
-}
 
 // A name beside the given one, ending in the suffix and short enough for any folder.
 QByteArray nameBeside(const QByteArray& name, const QByteArray& suffix) {
@@ -110,6 +66,59 @@ bool synced(int fd) {
 }
 
 } // namespace
+
+namespace posix_names {
+
+QString systemWords(int error) {
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+QString notRegularWords(mode_t mode) {
+    return S_ISDIR(mode) ? QStringLiteral("Filename refers to a directory")
+                         : QStringLiteral("Not a regular file");
+}
+
+// Whether the kernel's protected_symlinks rule lets this user follow the link at name.
+bool mayFollow(const QByteArray& name, const struct stat& link) {
+    const qsizetype slash = name.lastIndexOf('/');
+    const QByteArray folder = slash < 0 ? QByteArrayLiteral(".") : slash == 0 ? QByteArrayLiteral("/") : name.left(slash);
+    struct stat parent {};
+    if (::stat(folder.constData(), &parent) != 0)
+        return false;
+    const bool shared = (parent.st_mode & S_ISVTX) && (parent.st_mode & S_IWOTH);
+    return !shared || link.st_uid == ::geteuid() || link.st_uid == parent.st_uid;
+}
+
+// Where a chain of links ends; the name itself when it is no link. Empty for a loop,
+// or, with refused set, for a link this user may not follow (refused then names it).
+QByteArray linkTarget(QByteArray name, QByteArray* refused) {
+    for (int depth = 0; depth < kMostLinks; ++depth) {
+        struct stat info {};
+        if (::lstat(name.constData(), &info) != 0 || !S_ISLNK(info.st_mode))
+            return name;
+        if (refused && !mayFollow(name, info)) {
+            *refused = name;
+            return {};
+        }
+        QByteArray target(PATH_MAX, Qt::Uninitialized);
+        const ssize_t length = ::readlink(name.constData(), target.data(), static_cast<size_t>(target.size()));
+        if (length < 0)
+            return name;
+        target.truncate(length);
+        const qsizetype slash = name.lastIndexOf('/');
+        if (!target.startsWith('/') && slash >= 0)
+            target.prepend(name.left(slash + 1));
+        name = target;
+    }
+    return {};
+}
+
+QString refusedLinkWords(const QByteArray& link) {
+    return QStringLiteral("%1 is a link in a shared folder that belongs to another user; it is not followed")
+        .arg(fileNameFromBytes(link));
+}
+
+} // namespace posix_names
 
 QStringList programArguments(int argc, char* argv[]) {
     QStringList arguments;
@@ -316,106 +325,6 @@ void AtomicFile::cancel() {
     s.temporaryName.clear();
     s.heldTemporary.release();
     s.oldBytes.clear();
-}
-
-struct FileLock::State {
-    QByteArray name;
-    Guards guards = Guards::ItsOwnFile;
-    HeldName heldLockFile; // an ending signal removes a lock file of our own
-    int fd = -1;
-
-    // Opens what is to be locked, or says why it cannot. A node that is not a regular file
-    // is refused before it is opened, so that a FIFO or device planted there is never used.
-    int open(QString* reason) const {
-        QByteArray target = name;
-        if (guards == Guards::TheFileItself) {
-            QByteArray refused;
-            target = linkTarget(name, &refused);
-            if (!refused.isEmpty()) {
-                *reason = refusedLinkWords(refused);
-                return -1;
-            }
-            if (target.isEmpty()) {
-                *reason = systemWords(ELOOP);
-                return -1;
-            }
-        }
-        struct stat info {};
-        if (::lstat(target.constData(), &info) == 0 && !S_ISREG(info.st_mode)) {
-            *reason = S_ISLNK(info.st_mode) ? systemWords(ELOOP) : notRegularWords(info.st_mode);
-            return -1;
-        }
-        const int flags = O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NOCTTY | O_NONBLOCK;
-        // Read-only is enough for flock, so a lock file made by another user serves too.
-        const int fd = guards == Guards::TheFileItself ? ::open(target.constData(), flags)
-                                                       : ::open(target.constData(), flags | O_CREAT, 0644);
-        if (fd < 0) {
-            const int error = errno;
-            const bool folderRefuses =
-                guards == Guards::ItsOwnFile && (error == EACCES || error == EROFS) && ::access(target.constData(), F_OK) != 0;
-            *reason = folderRefuses ? QStringLiteral("The folder cannot be written (%1)").arg(systemWords(error))
-                                    : systemWords(error);
-            return -1;
-        }
-        if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-            *reason = notRegularWords(info.st_mode);
-            ::close(fd);
-            return -1;
-        }
-        return fd;
-    }
-
-    // Whether the name still leads to the file that fd holds.
-    bool stillNamed(int fd) const {
-        QByteArray target = guards == Guards::TheFileItself ? linkTarget(name) : name;
-        struct stat held {};
-        struct stat named {};
-        return !target.isEmpty() && ::fstat(fd, &held) == 0 && ::stat(target.constData(), &named) == 0 &&
-               held.st_ino == named.st_ino && held.st_dev == named.st_dev;
-    }
-};
-
-FileLock::FileLock(const QString& path, Guards guards) : m_state(std::make_unique<State>()) {
-    m_state->name = fileNameBytes(path);
-    m_state->guards = guards;
-}
-
-FileLock::~FileLock() {
-    if (m_state->fd < 0)
-        return;
-    // Removed while still held: a waiter that then gets the old file sees it is gone.
-    if (m_state->guards == Guards::ItsOwnFile)
-        ::unlink(m_state->name.constData());
-    ::close(m_state->fd);
-}
-
-FileLock::Result FileLock::tryLock(int timeoutMs, QString* reason) {
-    State& s = *m_state;
-    const QDeadlineTimer deadline(timeoutMs);
-    for (;;) {
-        const int fd = s.open(reason);
-        if (fd < 0)
-            return Result::Failed;
-        if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
-            if (s.stillNamed(fd)) {
-                s.fd = fd;
-                if (s.guards == Guards::ItsOwnFile)
-                    s.heldLockFile = HeldName(s.name);
-                return Result::Locked;
-            }
-            ::close(fd); // its holder removed or replaced it meanwhile; take the new one
-            continue;
-        }
-        const int error = errno;
-        ::close(fd);
-        if (error != EWOULDBLOCK && error != EINTR) {
-            *reason = systemWords(error);
-            return Result::Failed;
-        }
-        if (deadline.hasExpired())
-            return Result::Busy;
-        QThread::msleep(kLockPollMs);
-    }
 }
 
 } // namespace quorvel

@@ -1,5 +1,6 @@
 #include "core/ending_signals.h"
 #include "core/files/file_access.h"
+#include "core/files/file_lock.h"
 #include "core/files/file_name.h"
 #include "core/files/settings_file.h"
 #include "test_files.h"
