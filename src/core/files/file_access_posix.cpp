@@ -19,10 +19,7 @@
 
 namespace quorvel {
 
-using posix_names::linkTarget;
-using posix_names::notRegularWords;
-using posix_names::refusedLinkWords;
-using posix_names::systemWords;
+using namespace posix_names;
 
 namespace {
 
