@@ -36,18 +36,12 @@ int dispatch(QStringList args, QTextStream& out, QTextStream& err, const CliCont
         return kOk;
     }
     CommandCall call(name, args, out, err, context);
+    if (const int status = call.parse(*command))
+        return status;
     return command->handler(call);
 }
 
 } // namespace
-
-std::optional<std::chrono::seconds> timeoutSeconds(const QString& word) {
-    bool number = false;
-    const int seconds = word.toInt(&number);
-    if (!number || seconds < 1 || seconds > kMaxTimeoutSeconds)
-        return std::nullopt;
-    return std::chrono::seconds(seconds);
-}
 
 QString printable(const QString& text) {
     QString shown;
