@@ -2,6 +2,7 @@
 
 #include "command_call.h"
 #include "command_table.h"
+#include "shell_completion.h"
 
 #include "core/file_name.h"
 #include "core/settings_file.h"
@@ -24,6 +25,14 @@ int dispatch(QStringList args, QTextStream& out, QTextStream& err, const CliCont
     }
     if (name == QLatin1String("--version")) {
         out << "quorvel-cli " << QUORVEL_VERSION << "\n";
+        return kOk;
+    }
+    // Not in the usage text: the build writes the scripts with it.
+    if (name == QLatin1String("--completion")) {
+        const QString script = completionScript(args.value(0));
+        if (args.size() != 1 || script.isEmpty())
+            return CommandCall(name, {}, out, err, context).usage(QStringLiteral("--completion needs bash, zsh or fish"));
+        out << script;
         return kOk;
     }
     const CliCommand* command = findCliCommand(name);

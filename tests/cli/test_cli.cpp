@@ -676,6 +676,7 @@ private slots:
         QTest::newRow("swipe two files") << QStringList{"swipe", "a.msr", "b.msr"} << "swipe takes at most one FILE";
         QTest::newRow("provision no settings") << QStringList{"provision", "--once"} << "provision needs SETTINGS, a settings file or a JSON profile";
         QTest::newRow("devices operand") << QStringList{"devices", "x"} << "devices takes no argument but --json";
+        QTest::newRow("completion of no shell") << QStringList{"--completion", "tcsh"} << "--completion needs bash, zsh or fish";
     }
     void unknownOptionsAreUsageErrors() {
         QFETCH(QStringList, args);
