@@ -18,6 +18,7 @@ namespace {
 // How long an edit waits for another one on the same file.
 constexpr int kLockWait = 10000; // ms
 
+// Whether the word is an argument the option takes, as its row describes it.
 bool accepts(const CliOption& option, const QString& word) {
     switch (option.argument) {
     case OptionArgument::None:

@@ -111,6 +111,9 @@ int swipeCommand(CommandCall& call) {
         return call.unavailable();
     QTextStream& out = call.out();
     QTextStream& err = call.err();
+    // Raw from here on, as when the keys are read: what a reader types meanwhile is not echoed.
+    const std::unique_ptr<TerminalInput> terminal = call.context().openTerminal();
+    TerminalInput& input = *terminal;
     const int gapMs = static_cast<int>(call.number(QStringLiteral("--gap")).value_or(kDefaultSwipeGapMs));
     const double timeoutSeconds = call.number(QStringLiteral("--timeout")).value_or(-1);
     const int count = static_cast<int>(call.number(QStringLiteral("--count")).value_or(-1));
@@ -125,8 +128,6 @@ int swipeCommand(CommandCall& call) {
     const TerminalLayout layout = givenLayout
                                       ? TerminalLayout{parseXkbLayoutName(*givenLayout), QStringLiteral("--layout")}
                                       : findTerminalLayout(call.context().layouts);
-    const std::unique_ptr<TerminalInput> terminal = call.context().openTerminal();
-    TerminalInput& input = *terminal;
     SwipeReader reader(input, gapMs);
     reader.setFrame(swipeFrame(image));
     if (reader.timed())
