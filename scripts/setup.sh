@@ -6,7 +6,8 @@ packages=(build-essential cmake ninja-build pkg-config qt6-base-dev libhidapi-de
           libgl-dev clang libclang-rt-14-dev libbenchmark-dev dpkg-dev desktop-file-utils
           appstream xvfb xauth time fonts-dejavu-core ccache lintian shared-mime-info xdg-utils
           libglib2.0-bin libfile-mimeinfo-perl qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
-          librsvg2-bin libxkbcommon-dev xkb-data libx11-data libx11-dev libxtst-dev)
+          librsvg2-bin libxkbcommon-dev xkb-data libx11-data libx11-dev libxtst-dev
+          bash-completion zsh fish)
 if [[ -n "${QUORVEL_EXTRA_PACKAGES:-}" ]]; then
     read -r -a extra <<<"$QUORVEL_EXTRA_PACKAGES"
     packages+=("${extra[@]}")

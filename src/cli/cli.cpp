@@ -2,6 +2,7 @@
 
 #include "command_call.h"
 #include "command_table.h"
+#include "shell_completion.h"
 
 #include "core/files/file_name.h"
 #include "core/files/settings_file.h"
@@ -26,6 +27,14 @@ int dispatch(QStringList args, QTextStream& out, QTextStream& err, const CliCont
         out << "quorvel-cli " << QUORVEL_VERSION << "\n";
         return kOk;
     }
+    // Not in the usage text: the build writes the scripts with it.
+    if (name == QLatin1String("--completion")) {
+        const QString script = completionScript(args.value(0));
+        if (args.size() != 1 || script.isEmpty())
+            return CommandCall(name, {}, out, err, context).usage(QStringLiteral("--completion needs bash, zsh or fish"));
+        out << script;
+        return kOk;
+    }
     const CliCommand* command = findCliCommand(name);
     if (!command)
         return CommandCall(name, {}, out, err, context)
@@ -36,18 +45,12 @@ int dispatch(QStringList args, QTextStream& out, QTextStream& err, const CliCont
         return kOk;
     }
     CommandCall call(name, args, out, err, context);
+    if (const int status = call.parse(*command))
+        return status;
     return command->handler(call);
 }
 
 } // namespace
-
-std::optional<std::chrono::seconds> timeoutSeconds(const QString& word) {
-    bool number = false;
-    const int seconds = word.toInt(&number);
-    if (!number || seconds < 1 || seconds > kMaxTimeoutSeconds)
-        return std::nullopt;
-    return std::chrono::seconds(seconds);
-}
 
 QString printable(const QString& text) {
     QString shown;

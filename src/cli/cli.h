@@ -1,16 +1,23 @@
 #pragma once
 
+#include "terminal_input.h"
+#include "terminal_layout.h"
+
 #include "core/image/settings_image.h"
 
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
 
-#include <chrono>
 #include <functional>
+#include <memory>
 #include <optional>
 
 namespace quorvel {
+
+class CompanionRunner;
+class HidBus;
 
 // Exit statuses of the tool.
 namespace cli_status {
@@ -30,12 +37,20 @@ struct CliContext {
     QString factoryFile;
     // Reads standard input, at most the given number of bytes (apply reads a profile from "-").
     std::function<QByteArray(qint64 maxSize)> standardInput;
-    // The reader commands; a tool built without them reports that they are unavailable.
-    std::function<int(const QStringList& args, QTextStream& out, QTextStream& err)> devices;
-    std::function<int(const QStringList& args, QTextStream& out, QTextStream& err)> transmit;
-    // The commands that read a reader's keys from standard input.
-    std::function<int(const QStringList& args, QTextStream& out, QTextStream& err)> swipe;
-    std::function<int(const QStringList& args, QTextStream& out, QTextStream& err)> provision;
+    // The reader commands' world; a tool built without it reports that they are unavailable.
+    HidBus* bus = nullptr;
+    CompanionRunner* runner = nullptr;
+    QString folder; // where usbData.txt is written and provision keeps its log by default
+    // The keys a reader types (swipe, provision): opened once the command line is understood,
+    // raw for as long as it lives.
+    std::function<std::unique_ptr<TerminalInput>()> openTerminal;
+    TerminalLayoutSources layouts; // where this computer's layout is told
+    // provision's pace and clock.
+    int pollMs = 500;
+    int swipeGapMs = 500;
+    std::function<QDateTime()> now = [] { return QDateTime::currentDateTime(); };
+    // Waits between polls once standard input has ended and can no longer wait for us.
+    std::function<void(int ms)> sleep;
 };
 
 // The text with its control characters shown as escapes (\n, \t, \r, \xHH), so that a word
@@ -45,10 +60,6 @@ QString printable(const QString& text);
 // A file name as JSON output carries it: JSON text is UTF-8, so each byte of the name that
 // is not UTF-8 is written as the four characters \xHH (as messages show it).
 QString jsonFileName(const QString& name);
-
-// The value of --timeout: whole seconds from 1 to a day; nothing for anything else.
-std::optional<std::chrono::seconds> timeoutSeconds(const QString& word);
-inline constexpr int kMaxTimeoutSeconds = 24 * 3600;
 
 // Reads a settings file; on failure says why on err and gives the status to exit with.
 int loadSettingsFile(const QString& path, SettingsImage& image, QTextStream& err);

@@ -1,7 +1,13 @@
 #include "command_call.h"
 
+#include "command_table.h"
+
 #include "core/files/file_access.h"
 #include "core/files/settings_file.h"
+#include "core/keyboard/xkb_layout_name.h"
+
+#include <algorithm>
+#include <cmath>
 
 namespace quorvel {
 
@@ -12,6 +18,24 @@ namespace {
 // How long an edit waits for another one on the same file.
 constexpr int kLockWait = 10000; // ms
 
+// Whether the word is an argument the option takes, as its row describes it.
+bool accepts(const CliOption& option, const QString& word) {
+    switch (option.argument) {
+    case OptionArgument::None:
+        break;
+    case OptionArgument::Number: {
+        bool ok = false;
+        const double value = option.whole ? double(word.toLongLong(&ok)) : word.toDouble(&ok);
+        return ok && std::isfinite(value) && value >= option.least && value <= option.most;
+    }
+    case OptionArgument::File:
+        return !word.isEmpty();
+    case OptionArgument::Layout:
+        return parseXkbLayoutName(word).has_value();
+    }
+    return true;
+}
+
 } // namespace
 
 int CommandCall::usage(const QString& problem) {
@@ -19,7 +43,12 @@ int CommandCall::usage(const QString& problem) {
     return kUsage;
 }
 
-int CommandCall::takeOptions(const QStringList& flags, bool takesOutput) {
+int CommandCall::unavailable() {
+    m_err << "quorvel-cli: " << m_name << ": not available in this build\n";
+    return kUsage;
+}
+
+int CommandCall::parse(const CliCommand& command) {
     QStringList operands;
     for (qsizetype i = 0; i < m_args.size(); ++i) {
         const QString& arg = m_args.at(i);
@@ -29,20 +58,37 @@ int CommandCall::takeOptions(const QStringList& flags, bool takesOutput) {
         }
         if (!arg.startsWith(u'-') || arg == QLatin1String("-")) {
             operands << arg;
-        } else if (takesOutput && arg == QLatin1String("-o")) {
-            if (m_output)
-                return usage(QStringLiteral("-o given twice"));
-            if (i + 1 >= m_args.size() || m_args.at(i + 1).isEmpty())
-                return usage(QStringLiteral("-o needs a file name"));
-            m_output = m_args.at(++i);
-        } else if (flags.contains(arg)) {
-            m_flags << arg;
-        } else {
-            return usage(QStringLiteral("unknown option '%1'").arg(arg));
+            continue;
         }
+        const auto option = std::find_if(command.options.begin(), command.options.end(),
+                                         [&](const CliOption& o) { return arg == QLatin1String(o.name); });
+        if (option == command.options.end())
+            return usage(QStringLiteral("unknown option '%1'").arg(arg));
+        if (option->argument == OptionArgument::None) {
+            m_flags << arg;
+            continue;
+        }
+        // One value an option: a second would silently win over the first.
+        if (m_values.contains(arg))
+            return usage(QStringLiteral("%1 given twice").arg(arg));
+        if (i + 1 >= m_args.size() || !accepts(*option, m_args.at(i + 1)))
+            return usage(QString::fromLatin1(option->problem)
+                             .replace(QLatin1String("%1"), QString::number(qlonglong(option->least)))
+                             .replace(QLatin1String("%2"), QString::number(qlonglong(option->most))));
+        m_values.insert(arg, m_args.at(++i));
     }
     m_args = operands;
     return kOk;
+}
+
+std::optional<QString> CommandCall::value(const QString& name) const {
+    const auto found = m_values.constFind(name);
+    return found == m_values.cend() ? std::nullopt : std::optional<QString>(*found);
+}
+
+std::optional<double> CommandCall::number(const QString& name) const {
+    const std::optional<QString> word = value(name);
+    return word ? std::optional<double>(word->toDouble()) : std::nullopt;
 }
 
 CommandCall::~CommandCall() = default;
@@ -51,7 +97,7 @@ int CommandCall::lockForChange(const QString& path) {
     // The file that will be replaced, by whatever name it is given: FILE itself, or OUT
     // where OUT already exists (maybe as another name of FILE). What cannot be written
     // anyway is left to the reading or writing to report.
-    const QString target = m_output.value_or(path);
+    const QString target = output().value_or(path);
     if (target == QLatin1String("-") || nodeStatus(target).kind != NodeKind::RegularFile ||
         !refusedLinkReason(target).isEmpty())
         return kOk;

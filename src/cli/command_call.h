@@ -6,6 +6,7 @@
 #include "core/files/file_lock.h"
 #include "core/image/settings_image.h"
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
@@ -14,6 +15,8 @@
 #include <optional>
 
 namespace quorvel {
+
+struct CliCommand;
 
 // One run of one command: its words, its options once taken, and where it reports.
 class CommandCall {
@@ -25,20 +28,25 @@ public:
     ~CommandCall();
 
     const QString& name() const { return m_name; }
-    // The operands once takeOptions() has run, every word before.
+    // The operands once parse() has run, every word before.
     QStringList& args() { return m_args; }
     QTextStream& out() { return m_out; }
     QTextStream& err() { return m_err; }
     const CliContext& context() const { return m_context; }
 
-    // Says what is wrong with the command line and gives the usage status.
+    // Says what is wrong with the command line and gives the usage status. Every usage error
+    // of the tool is worded so.
     int usage(const QString& problem);
-    // Takes the options a command knows out of its arguments, leaving the operands;
-    // anything else that looks like an option is a usage error (nonzero status).
-    int takeOptions(const QStringList& flags, bool takesOutput = false);
+    // Says that this build has no reader or terminal for the command; the usage status.
+    int unavailable();
+    // Takes the command's options out of its arguments as its row declares them, leaving the
+    // operands; an option it does not know or an argument it refuses is a usage error.
+    int parse(const CliCommand& command);
     bool flag(const QString& name) const { return m_flags.contains(name); }
-    const QStringList& flags() const { return m_flags; }
-    const std::optional<QString>& output() const { return m_output; }
+    // The argument given to an option, checked as its row says.
+    std::optional<QString> value(const QString& name) const;
+    std::optional<double> number(const QString& name) const;
+    std::optional<QString> output() const { return value(QStringLiteral("-o")); }
 
     // Holds a lock on the file the command will replace (OUT, or FILE itself) until the
     // call ends, so that two edits of one file at once both take effect, by any of its names.
@@ -53,7 +61,7 @@ private:
     QString m_name;
     QStringList m_args;
     QStringList m_flags;
-    std::optional<QString> m_output;
+    QHash<QString, QString> m_values;
     std::unique_ptr<FileLock> m_lock;
     QTextStream& m_out;
     QTextStream& m_err;

@@ -2,51 +2,49 @@
 
 #include "cli.h"
 #include "command_call.h"
+#include "device_commands.h"
+#include "provision_command.h"
 #include "reading_commands.h"
+#include "swipe_command.h"
 #include "writing_commands.h"
+
+#include "core/swipe/swipe_split.h"
 
 namespace quorvel {
 
 namespace {
 
-using namespace cli_status;
+constexpr double kDay = 24 * 3600;
 
-// The reader commands come from the context: a tool built without them says so.
-int devicesRow(CommandCall& call) {
-    if (const int status = call.takeOptions({QStringLiteral("--json")}))
-        return status;
-    if (!call.context().devices) {
-        call.err() << "quorvel-cli: " << call.name() << ": not available in this build\n";
-        return kUsage;
-    }
-    return call.context().devices(call.args() + call.flags(), call.out(), call.err());
-}
+constexpr CliOption kJson[] = {flagOption("--json", "print JSON")};
+constexpr CliOption kOutput[] = {fileOption("-o", "write OUT instead of FILE", "-o needs a file name", "*.msr")};
+constexpr CliOption kForce[] = {flagOption("--force", "replace an existing OUT")};
+constexpr CliOption kTransmitOptions[] = {
+    numberOption("--timeout", "end the companion after SECONDS", "--timeout needs whole seconds from %1 to %2", 1,
+                 kDay)};
+constexpr CliOption kSwipeOptions[] = {
+    numberOption("--gap", "the pause in ms that ends a swipe", "--gap needs whole milliseconds from %1 to %2",
+                 kMinSwipeGapMs, kMaxSwipeGapMs),
+    numberOption("--timeout", "end after SECONDS", "--timeout needs seconds, more than 0", 0.001, kDay, false),
+    numberOption("--count", "end after N swipes", "--count needs a whole number from %1", 1, 1000000),
+    layoutOption("--layout", "this computer's XKB layout", "--layout needs an XKB layout such as de or ch(fr)"),
+    flagOption("--json", "one JSON object a line per swipe"),
+    flagOption("--show-card-numbers", "show card numbers unmasked"),
+};
+constexpr CliOption kProvisionOptions[] = {
+    fileOption("--log", "the log file", "--log needs a file name", "*.jsonl"),
+    flagOption("--no-verify", "ask for no test swipe"),
+    flagOption("--once", "end after one reader"),
+    numberOption("--timeout", "end the companion after SECONDS", "--timeout needs whole seconds from %1 to %2", 1,
+                 kDay),
+};
 
-// transmit reads its own --timeout: it passes the words on as given.
-int transmitRow(CommandCall& call) {
-    if (!call.context().transmit) {
-        call.err() << "quorvel-cli: " << call.name() << ": not available in this build\n";
-        return kUsage;
-    }
-    return call.context().transmit(call.args(), call.out(), call.err());
-}
-
-// swipe and provision read their own options: they pass the words on as given.
-int swipeRow(CommandCall& call) {
-    if (!call.context().swipe) {
-        call.err() << "quorvel-cli: " << call.name() << ": not available in this build\n";
-        return kUsage;
-    }
-    return call.context().swipe(call.args(), call.out(), call.err());
-}
-
-int provisionRow(CommandCall& call) {
-    if (!call.context().provision) {
-        call.err() << "quorvel-cli: " << call.name() << ": not available in this build\n";
-        return kUsage;
-    }
-    return call.context().provision(call.args(), call.out(), call.err());
-}
+constexpr Operand kFile[] = {Operand::SettingsFile};
+constexpr Operand kTwoFiles[] = {Operand::SettingsFile, Operand::SettingsFile};
+constexpr Operand kFileAndKey[] = {Operand::SettingsFile, Operand::Key};
+constexpr Operand kFileAndAssignments[] = {Operand::SettingsFile, Operand::Assignments};
+constexpr Operand kProfileAndFile[] = {Operand::Profile, Operand::SettingsFile};
+constexpr Operand kSettingsOrProfile[] = {Operand::SettingsOrProfile};
 
 const CliCommand kCommands[] = {
     {"show", "show [FILE] [--json]", "every setting of FILE (default: factory file)",
@@ -56,15 +54,16 @@ const CliCommand kCommands[] = {
      "setting and byte.N for each byte with bits no setting shows, enough for apply\n"
      "to restore every byte. JSON text is UTF-8: in \"file\" a byte of the name that\n"
      "is not UTF-8 is written as the four characters \\xHH.\n",
-     showCommand},
+     showCommand, kJson, kFile},
     {"get", "get FILE KEY", "the value of one setting",
-     "Prints the value of one setting (or byte.N) in the form set reads back.\n", getCommand},
+     "Prints the value of one setting (or byte.N) in the form set reads back.\n", getCommand, {},
+     kFileAndKey},
     {"set", "set FILE KEY=VALUE... [-o OUT]", "change settings, writing FILE or OUT",
      "Checks every assignment, then writes FILE (or OUT) atomically. Characters are\n"
      "codes (&H1B, 0x1B, 27), key names (Esc, Enter, F 1, A) or both as shown\n"
      "(Esc (&H1B)); preamble and postamble take up to ten characters separated by\n"
      "commas, empty for none. Every value get and show print is read back.\n",
-     setCommand},
+     setCommand, kOutput, kFileAndAssignments},
     {"apply", "apply PROFILE FILE [-o OUT]", "set a JSON profile as show --json prints it",
      "PROFILE is a JSON object of settings as show --json prints them: either the\n"
      "whole output (its \"settings\" are applied; \"file\" and \"bytes\" are not read)\n"
@@ -74,23 +73,23 @@ const CliCommand kCommands[] = {
      "whole byte, but named settings given beside it win for the bits they show.\n"
      "A named setting already holding its value is left as it is.\n"
      "PROFILE '-' reads standard input.\n",
-     applyCommand},
+     applyCommand, kOutput, kProfileAndFile},
     {"diff", "diff A B [--json]", "every difference (status 1 when there is one)",
      "Prints 'key: valueA -> valueB' for each setting that differs, and a byte.N line\n"
      "for each byte whose differing bits no setting shows. Status 0 when the files\n"
      "are equal byte for byte, 1 when they are not.\n",
-     diffCommand},
+     diffCommand, kJson, kTwoFiles},
     {"new", "new OUT [--force]", "a copy of the factory settings",
      "Writes a copy of the factory settings to OUT; an existing OUT only with --force\n"
      "(status 4 without).\n",
-     newCommand},
+     newCommand, kForce, kFile},
     {"hex", "hex FILE", "the image as 8 rows of 16 hexadecimal bytes",
-     "Prints the image with the headings of the table view.\n", hexCommand},
+     "Prints the image with the headings of the table view.\n", hexCommand, {}, kFile},
     {"keys", "keys", "every key with the values it takes",
      "Lists every key with the values it takes.\n", keysCommand},
     {"devices", "devices [--json]", "the attached readers (status 1 when none)",
      "Lists the attached readers: path, serial number, whether it could be opened.\n",
-     devicesRow},
+     devicesCommand, kJson},
     {"transmit", "transmit FILE [--timeout SECONDS]", "send FILE's settings to the reader",
      "Sets byte 127 to 0x80, writes usbData.txt into the current directory and runs\n"
      "the companion program Hoplink.exe. Status 0 when it ends with status 0; 5 (and a\n"
@@ -100,7 +99,7 @@ const CliCommand kCommands[] = {
      "no limit. One transmission per folder at a time: another one waits for it (and\n"
      "says so), its --timeout counting the wait. Ctrl+C ends the companion the same\n"
      "way, then the tool.\n",
-     transmitRow},
+     transmitCommand, kTransmitOptions, kFile},
     {"swipe", "swipe [FILE] [OPTIONS]", "check what a reader types against FILE",
      "Options: [--gap MS] [--timeout SECONDS] [--count N] [--layout XKB[(VARIANT)]]\n"
      "         [--json] [--show-card-numbers]\n"
@@ -120,7 +119,7 @@ const CliCommand kCommands[] = {
      "object a line per swipe. Card data goes to standard output only.\n"
      "Status 0 when every swipe passed every check, 1 when a check failed, 7 when\n"
      "no swipe came.\n",
-     swipeRow},
+     swipeCommand, kSwipeOptions, kFile},
     {"provision", "provision SETTINGS [OPTIONS]", "set up reader after reader, with a log",
      "Options: [--log FILE] [--no-verify] [--once] [--timeout SECONDS]\n"
      "SETTINGS is a settings file or a JSON profile (applied to the factory file).\n"
@@ -137,7 +136,7 @@ const CliCommand kCommands[] = {
      "status 0 when every reader was set up and verified, 1 otherwise. --timeout\n"
      "ends the companion as transmit --timeout does; that reader is not set up.\n"
      "Ctrl+C while the companion runs ends it the same way, then the run.\n",
-     provisionRow},
+     provisionCommand, kProvisionOptions, kSettingsOrProfile},
 };
 
 // The synopsis column of the usage text, as wide as the longest synopsis needs.

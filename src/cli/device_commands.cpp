@@ -1,6 +1,7 @@
 #include "device_commands.h"
 
 #include "cli.h"
+#include "command_call.h"
 
 #include "core/ending_signals.h"
 #include "device/companion_runner.h"
@@ -15,13 +16,14 @@ namespace quorvel {
 
 using namespace cli_status;
 
-int devicesCommand(const QStringList& args, QTextStream& out, QTextStream& err, HidBus& bus) {
-    QStringList rest = args;
-    const bool json = rest.removeAll(QStringLiteral("--json")) > 0;
-    if (!rest.isEmpty()) {
-        err << "quorvel-cli: devices takes no argument but --json\n";
-        return kUsage;
-    }
+int devicesCommand(CommandCall& call) {
+    if (!call.args().isEmpty())
+        return call.usage(QStringLiteral("devices takes no argument but --json"));
+    if (!call.context().bus)
+        return call.unavailable();
+    HidBus& bus = *call.context().bus;
+    QTextStream& out = call.out();
+    const bool json = call.flag(QStringLiteral("--json"));
     const std::vector<ReaderCandidate> readers = listReaders(bus);
     if (json) {
         QJsonArray list;
@@ -48,37 +50,20 @@ int devicesCommand(const QStringList& args, QTextStream& out, QTextStream& err, 
     return readers.empty() ? kNoReader : kOk;
 }
 
-int transmitCommand(const QStringList& args, QTextStream& out, QTextStream& err, HidBus& bus,
-                    CompanionRunner& runner, const QString& folder) {
-    QStringList files;
+int transmitCommand(CommandCall& call) {
+    if (call.args().size() != 1)
+        return call.usage(QStringLiteral("transmit needs FILE"));
+    if (!call.context().bus || !call.context().runner)
+        return call.unavailable();
+    HidBus& bus = *call.context().bus;
+    CompanionRunner& runner = *call.context().runner;
+    QTextStream& out = call.out();
+    QTextStream& err = call.err();
     std::optional<std::chrono::seconds> timeout;
-    bool operandsOnly = false;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString& arg = args.at(i);
-        if (!operandsOnly && arg == QLatin1String("--")) {
-            operandsOnly = true;
-        } else if (!operandsOnly && arg == QLatin1String("--timeout")) {
-            timeout = i + 1 < args.size() ? timeoutSeconds(args.at(i + 1)) : std::nullopt;
-            if (!timeout) {
-                err << "quorvel-cli: transmit: --timeout needs whole seconds from 1 to "
-                    << kMaxTimeoutSeconds << "\nTry 'quorvel-cli --help'.\n";
-                return kUsage;
-            }
-            ++i;
-        } else if (!operandsOnly && arg.size() > 1 && arg.startsWith(QLatin1Char('-'))) {
-            err << "quorvel-cli: transmit: unknown option " << printable(arg)
-                << "\nTry 'quorvel-cli --help'.\n";
-            return kUsage;
-        } else {
-            files << arg;
-        }
-    }
-    if (files.size() != 1) {
-        err << "quorvel-cli: transmit needs FILE\nTry 'quorvel-cli --help'.\n";
-        return kUsage;
-    }
+    if (const std::optional<double> seconds = call.number(QStringLiteral("--timeout")))
+        timeout = std::chrono::seconds(static_cast<int>(*seconds));
     SettingsImage image{};
-    if (const int status = loadSettingsFile(files.first(), image, err))
+    if (const int status = loadSettingsFile(call.args().first(), image, err))
         return status;
     // Like the Transmit page: a missing reader is worth a word, but the companion decides.
     // Said after a success; a failure is one line, which then says it.
@@ -87,7 +72,7 @@ int transmitCommand(const QStringList& args, QTextStream& out, QTextStream& err,
     out.flush();
     err.flush();
     runner.setTimeLimit(timeout);
-    const TransmitOutcome outcome = transmitImage(image, folder, runner, [&err] {
+    const TransmitOutcome outcome = transmitImage(image, call.context().folder, runner, [&err] {
         err << "quorvel-cli: transmit: waiting for another transmission from this folder to end\n";
         err.flush();
     });

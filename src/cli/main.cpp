@@ -1,7 +1,4 @@
 #include "cli.h"
-#include "device_commands.h"
-#include "provision_command.h"
-#include "swipe_command.h"
 #include "terminal_input.h"
 
 #include "core/ending_signals.h"
@@ -40,26 +37,12 @@ int main(int argc, char* argv[]) {
         }
         return data;
     };
-    context.devices = [](const QStringList& args, QTextStream& o, QTextStream& e) {
-        return quorvel::devicesCommand(args, o, e, quorvel::systemHidBus());
-    };
-    context.transmit = [](const QStringList& args, QTextStream& o, QTextStream& e) {
-        return quorvel::transmitCommand(args, o, e, quorvel::systemHidBus(),
-                                        quorvel::systemCompanionRunner(), QDir::currentPath());
-    };
-    context.swipe = [&context](const QStringList& args, QTextStream& o, QTextStream& e) {
-        const std::unique_ptr<quorvel::TerminalInput> input = quorvel::openStandardInput();
-        return quorvel::swipeCommand(args, o, e, context.factoryFile, *input,
-                                     quorvel::TerminalLayoutSources::ofSystem());
-    };
-    context.provision = [&context](const QStringList& args, QTextStream& o, QTextStream& e) {
-        const std::unique_ptr<quorvel::TerminalInput> input = quorvel::openStandardInput();
-        quorvel::ProvisionSeams seams{quorvel::systemHidBus(), quorvel::systemCompanionRunner(), *input,
-                                      QDir::currentPath(), context.factoryFile};
-        seams.sleep = [](int ms) { QThread::msleep(static_cast<unsigned long>(ms)); };
-        seams.layout = quorvel::findTerminalLayout(quorvel::TerminalLayoutSources::ofSystem());
-        return quorvel::provisionCommand(args, o, e, seams);
-    };
+    context.bus = &quorvel::systemHidBus();
+    context.runner = &quorvel::systemCompanionRunner();
+    context.folder = QDir::currentPath();
+    context.openTerminal = [] { return quorvel::openStandardInput(); };
+    context.layouts = quorvel::TerminalLayoutSources::ofSystem();
+    context.sleep = [](int ms) { QThread::msleep(static_cast<unsigned long>(ms)); };
     // The words as given: a file name need not be UTF-8.
     return quorvel::runCli(quorvel::programArguments(argc, argv).mid(1), out, err, context);
 }

@@ -1,6 +1,7 @@
 #include "provision_command.h"
 
 #include "cli.h"
+#include "command_call.h"
 #include "provisioning_log.h"
 #include "swipe_command.h"
 #include "swipe_reader.h"
@@ -8,7 +9,7 @@
 #include "writing_commands.h"
 
 #include "core/files/file_access.h"
-#include "core/session.h"
+#include "core/image/settings_image.h"
 #include "core/files/settings_file.h"
 #include "device/reader_list.h"
 #include "device/reader_status_text.h"
@@ -27,11 +28,6 @@ namespace {
 using namespace cli_status;
 
 enum class Wait { Done, Interrupted };
-
-int usage(QTextStream& err, const QString& problem) {
-    err << "quorvel-cli: provision: " << printable(problem) << "\nTry 'quorvel-cli provision --help'.\n";
-    return kUsage;
-}
 
 // A settings file, or a JSON profile applied to the factory image by the apply command.
 int loadSettings(const QString& path, const QString& factoryFile, SettingsImage& image,
@@ -56,10 +52,12 @@ int loadSettings(const QString& path, const QString& factoryFile, SettingsImage&
 
 class Provisioning {
 public:
-    Provisioning(QTextStream& out, QTextStream& err, const ProvisionSeams& seams)
-        : m_out(out), m_err(err), m_seams(seams), m_swipes(seams.input, seams.swipeGapMs) {}
+    Provisioning(CommandCall& call, TerminalInput& input)
+        : m_call(call), m_out(call.out()), m_err(call.err()), m_context(call.context()), m_bus(*m_context.bus),
+          m_runner(*m_context.runner), m_input(input), m_swipes(input, m_context.swipeGapMs),
+          m_layout(findTerminalLayout(m_context.layouts)) {}
 
-    int run(const QStringList& args);
+    int run();
 
 private:
     // Waits a poll interval; Ctrl+C or an ending signal meanwhile interrupts.
@@ -71,10 +69,15 @@ private:
     Wait verify(ProvisioningRecord& record);
     int summary(int status);
 
+    CommandCall& m_call;
     QTextStream& m_out;
     QTextStream& m_err;
-    const ProvisionSeams& m_seams;
+    const CliContext& m_context;
+    HidBus& m_bus;
+    CompanionRunner& m_runner;
+    TerminalInput& m_input;
     SwipeReader m_swipes;
+    TerminalLayout m_layout;
     SettingsImage m_image{};
     bool m_verify = true;
     bool m_inputEnded = false;
@@ -86,13 +89,13 @@ private:
 
 Wait Provisioning::pause() {
     if (m_inputEnded) {
-        if (m_seams.sleep)
-            m_seams.sleep(m_seams.pollMs);
-        return m_seams.input.read(0).kind == TerminalInput::Chunk::Kind::Interrupted
+        if (m_context.sleep)
+            m_context.sleep(m_context.pollMs);
+        return m_input.read(0).kind == TerminalInput::Chunk::Kind::Interrupted
                    ? Wait::Interrupted
                    : Wait::Done;
     }
-    const TerminalInput::Chunk chunk = m_seams.input.read(m_seams.pollMs);
+    const TerminalInput::Chunk chunk = m_input.read(m_context.pollMs);
     switch (chunk.kind) {
     case TerminalInput::Chunk::Kind::Interrupted:
         return Wait::Interrupted;
@@ -101,7 +104,7 @@ Wait Provisioning::pause() {
         break;
     case TerminalInput::Chunk::Kind::Bytes:
         // Between readers only Ctrl+C means something; a stray swipe is not kept.
-        if (m_seams.input.isTerminal() && chunk.bytes.contains('\x03'))
+        if (m_input.isTerminal() && chunk.bytes.contains('\x03'))
             return Wait::Interrupted;
         break;
     case TerminalInput::Chunk::Kind::TimedOut:
@@ -118,7 +121,7 @@ Wait Provisioning::waitForReader(ReaderStatus& status) {
     if (m_out.status() != QTextStream::Ok)
         return Wait::Interrupted;
     for (;;) {
-        status = readerStatus(m_seams.bus);
+        status = readerStatus(m_bus);
         if (status.state != ReaderStatus::State::Absent)
             return Wait::Done;
         if (pause() == Wait::Interrupted)
@@ -130,7 +133,7 @@ Wait Provisioning::waitUntilGone(const QByteArray& path) {
     m_out << "Unplug the reader\n";
     m_out.flush();
     for (;;) {
-        const std::vector<HidInterface> present = m_seams.bus.enumerate();
+        const std::vector<HidInterface> present = m_bus.enumerate();
         if (std::none_of(present.begin(), present.end(),
                          [&](const HidInterface& hid) { return hid.path == path; }))
             return Wait::Done;
@@ -146,19 +149,19 @@ bool Provisioning::transmit(ProvisioningRecord& record) {
     // Nobody reads the terminal while the companion runs: Ctrl+C is looked for meanwhile
     // (keys typed then mean nothing else). Other input is left for the verification.
     // A read that waits not at all returns before it looks.
-    if (m_seams.input.isTerminal())
-        m_seams.runner.setStopCheck([this] {
-            const TerminalInput::Chunk chunk = m_seams.input.read(1);
+    if (m_input.isTerminal())
+        m_runner.setStopCheck([this] {
+            const TerminalInput::Chunk chunk = m_input.read(1);
             return chunk.kind == TerminalInput::Chunk::Kind::Interrupted ||
                    chunk.bytes.contains('\x03');
         });
     const TransmitOutcome outcome =
-        transmitImage(m_image, m_seams.folder, m_seams.runner, [this] {
+        transmitImage(m_image, m_context.folder, m_runner, [this] {
             m_err << "quorvel-cli: provision: waiting for another transmission from this folder "
                      "to end\n";
             m_err.flush();
         });
-    m_seams.runner.setStopCheck({});
+    m_runner.setStopCheck({});
     m_stopped = outcome.failure == TransmitOutcome::Failure::CompanionStopped;
     const SettingsImage sent = markedForUsb(m_image);
     record.imageSha256 = QCryptographicHash::hash(QByteArrayView(reinterpret_cast<const char*>(sent.data()),
@@ -204,7 +207,7 @@ Wait Provisioning::verify(ProvisioningRecord& record) {
         }
         ++record.swipes;
         const SwipeAnalysis analysis =
-            analyzeTerminalSwipe(result.keys, m_image, CardNumbers::Masked, m_seams.layout);
+            analyzeTerminalSwipe(result.keys, m_image, CardNumbers::Masked, m_layout);
         printSwipe(m_out, record.swipes, analysis, m_swipes.timed());
         if (swipePassed(analysis)) {
             record.verification = Verification::Passed;
@@ -226,39 +229,15 @@ int Provisioning::summary(int status) {
     return m_failed == 0 && m_notVerified == 0 ? kOk : kCheckFailed;
 }
 
-int Provisioning::run(const QStringList& args) {
-    QStringList operands;
-    QString logPath = QDir(m_seams.folder).filePath(QStringLiteral("provision-log.jsonl"));
-    bool once = false;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString& arg = args.at(i);
-        if (arg == QLatin1String("--")) { // every word after it is an operand
-            operands += args.mid(i + 1);
-            break;
-        }
-        if (arg == QLatin1String("--no-verify")) {
-            m_verify = false;
-        } else if (arg == QLatin1String("--once")) {
-            once = true;
-        } else if (arg == QLatin1String("--timeout")) {
-            const auto limit = i + 1 < args.size() ? timeoutSeconds(args.at(++i)) : std::nullopt;
-            if (!limit)
-                return usage(m_err, QStringLiteral("--timeout needs whole seconds from 1 to %1")
-                                        .arg(kMaxTimeoutSeconds));
-            m_seams.runner.setTimeLimit(limit);
-        } else if (arg == QLatin1String("--log")) {
-            if (i + 1 >= args.size() || args.at(i + 1).isEmpty())
-                return usage(m_err, QStringLiteral("--log needs a file name"));
-            logPath = QDir(m_seams.folder).filePath(args.at(++i));
-        } else if (arg.startsWith(u'-')) {
-            return usage(m_err, QStringLiteral("unknown option '%1'").arg(arg));
-        } else {
-            operands << arg;
-        }
-    }
-    if (operands.size() != 1)
-        return usage(m_err, QStringLiteral("needs SETTINGS, a settings file or a JSON profile"));
-    if (const int status = loadSettings(operands.first(), m_seams.factoryFile, m_image, m_err))
+int Provisioning::run() {
+    const QStringList& operands = m_call.args();
+    const std::optional<QString> logName = m_call.value(QStringLiteral("--log"));
+    const QString logPath = QDir(m_context.folder).filePath(logName.value_or(QStringLiteral("provision-log.jsonl")));
+    const bool once = m_call.flag(QStringLiteral("--once"));
+    m_verify = !m_call.flag(QStringLiteral("--no-verify"));
+    if (const std::optional<double> seconds = m_call.number(QStringLiteral("--timeout")))
+        m_runner.setTimeLimit(std::chrono::seconds(static_cast<int>(*seconds)));
+    if (const int status = loadSettings(operands.first(), m_context.factoryFile, m_image, m_err))
         return status;
     m_swipes.setFrame(swipeFrame(m_image));
     // Opened now: a log that cannot take records is found out before any reader is set up.
@@ -298,7 +277,7 @@ int Provisioning::run(const QStringList& args) {
                 ++(record.verification == Verification::Passed ? m_setUp : m_notVerified);
             }
         }
-        record.time = m_seams.now();
+        record.time = m_context.now();
         if (QString reason; !log.append(record, &reason)) {
             m_err << "quorvel-cli: provision: " << printable(logPath)
                   << ": cannot write the log: " << printable(reason) << "\n";
@@ -313,9 +292,14 @@ int Provisioning::run(const QStringList& args) {
 
 } // namespace
 
-int provisionCommand(const QStringList& args, QTextStream& out, QTextStream& err,
-                     const ProvisionSeams& seams) {
-    return Provisioning(out, err, seams).run(args);
+int provisionCommand(CommandCall& call) {
+    const CliContext& context = call.context();
+    if (call.args().size() != 1)
+        return call.usage(QStringLiteral("provision needs SETTINGS, a settings file or a JSON profile"));
+    if (!context.bus || !context.runner || !context.openTerminal)
+        return call.unavailable();
+    const std::unique_ptr<TerminalInput> input = context.openTerminal();
+    return Provisioning(call, *input).run();
 }
 
 } // namespace quorvel

@@ -51,8 +51,6 @@ QString jsonListing(const QString& path, const SettingsImage& image) {
 } // namespace
 
 int showCommand(CommandCall& call) {
-    if (const int status = call.takeOptions({QStringLiteral("--json")}))
-        return status;
     if (call.args().size() > 1)
         return call.usage(QStringLiteral("show takes at most one FILE"));
     const QString path = call.args().isEmpty() ? call.context().factoryFile : call.args().first();
@@ -76,8 +74,6 @@ int showCommand(CommandCall& call) {
 }
 
 int getCommand(CommandCall& call) {
-    if (const int status = call.takeOptions({}))
-        return status;
     if (call.args().size() != 2)
         return call.usage(QStringLiteral("get needs FILE and KEY"));
     const std::optional<Setting> setting = findSetting(call.args().at(1));
@@ -91,8 +87,6 @@ int getCommand(CommandCall& call) {
 }
 
 int diffCommand(CommandCall& call) {
-    if (const int status = call.takeOptions({QStringLiteral("--json")}))
-        return status;
     const bool json = call.flag(QStringLiteral("--json"));
     if (call.args().size() != 2)
         return call.usage(QStringLiteral("diff needs two files"));
@@ -121,8 +115,6 @@ int diffCommand(CommandCall& call) {
 }
 
 int hexCommand(CommandCall& call) {
-    if (const int status = call.takeOptions({}))
-        return status;
     if (call.args().size() != 1)
         return call.usage(QStringLiteral("hex needs FILE"));
     SettingsImage image{};
@@ -142,8 +134,6 @@ int hexCommand(CommandCall& call) {
 }
 
 int keysCommand(CommandCall& call) {
-    if (const int status = call.takeOptions({}))
-        return status;
     if (!call.args().isEmpty())
         return call.usage(QStringLiteral("keys takes no argument"));
     for (const Setting& s : settingCatalog())

@@ -1,6 +1,7 @@
 #include "swipe_command.h"
 
 #include "cli.h"
+#include "command_call.h"
 #include "swipe_reader.h"
 #include "terminal_alt_codes.h"
 
@@ -31,23 +32,6 @@ QString stateName(CheckState state) {
         break;
     }
     return QStringLiteral("not checked");
-}
-
-int usage(QTextStream& err, const QString& problem) {
-    err << "quorvel-cli: swipe: " << printable(problem) << "\nTry 'quorvel-cli swipe --help'.\n";
-    return kUsage;
-}
-
-// The number after an option, within bounds; nullopt when it is missing or not one.
-std::optional<double> numberAfter(const QStringList& args, qsizetype& i, double least,
-                                  double most) {
-    if (i + 1 >= args.size())
-        return std::nullopt;
-    bool ok = false;
-    const double value = args.at(++i).toDouble(&ok);
-    if (!ok || !std::isfinite(value) || value < least || value > most)
-        return std::nullopt;
-    return value;
 }
 
 } // namespace
@@ -120,60 +104,30 @@ QJsonObject swipeJson(int number, const SwipeAnalysis& analysis, bool timed) {
             {QStringLiteral("passed"), swipePassed(analysis)}};
 }
 
-int swipeCommand(const QStringList& args, QTextStream& out, QTextStream& err,
-                 const QString& factoryFile, TerminalInput& input, const TerminalLayoutSources& layouts) {
-    QStringList files;
-    std::optional<XkbLayoutName> givenLayout;
-    int gapMs = kDefaultSwipeGapMs;
-    double timeoutSeconds = -1;
-    int count = -1;
-    bool json = false;
-    CardNumbers cardNumbers = CardNumbers::Masked;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString& arg = args.at(i);
-        if (arg == QLatin1String("--")) { // every word after it is a FILE
-            files += args.mid(i + 1);
-            break;
-        }
-        if (arg == QLatin1String("--json")) {
-            json = true;
-        } else if (arg == QLatin1String("--show-card-numbers")) {
-            cardNumbers = CardNumbers::Shown;
-        } else if (arg == QLatin1String("--gap")) {
-            const auto value = numberAfter(args, i, kMinSwipeGapMs, kMaxSwipeGapMs);
-            if (!value || *value != std::floor(*value))
-                return usage(err, QStringLiteral("--gap needs whole milliseconds from %1 to %2")
-                                      .arg(kMinSwipeGapMs)
-                                      .arg(kMaxSwipeGapMs));
-            gapMs = static_cast<int>(*value);
-        } else if (arg == QLatin1String("--timeout")) {
-            const auto value = numberAfter(args, i, 0.001, 24 * 3600);
-            if (!value)
-                return usage(err, QStringLiteral("--timeout needs seconds, more than 0"));
-            timeoutSeconds = *value;
-        } else if (arg == QLatin1String("--count")) {
-            const auto value = numberAfter(args, i, 1, 1000000);
-            if (!value || *value != std::floor(*value))
-                return usage(err, QStringLiteral("--count needs a whole number from 1"));
-            count = static_cast<int>(*value);
-        } else if (arg == QLatin1String("--layout")) {
-            givenLayout = i + 1 < args.size() ? parseXkbLayoutName(args.at(++i)) : std::nullopt;
-            if (!givenLayout)
-                return usage(err, QStringLiteral("--layout needs an XKB layout such as de or ch(fr)"));
-        } else if (arg.startsWith(u'-') && arg != QLatin1String("-")) {
-            return usage(err, QStringLiteral("unknown option '%1'").arg(arg));
-        } else {
-            files << arg;
-        }
-    }
-    if (files.size() > 1)
-        return usage(err, QStringLiteral("takes at most one FILE"));
+int swipeCommand(CommandCall& call) {
+    if (call.args().size() > 1)
+        return call.usage(QStringLiteral("swipe takes at most one FILE"));
+    if (!call.context().openTerminal)
+        return call.unavailable();
+    QTextStream& out = call.out();
+    QTextStream& err = call.err();
+    // Raw from here on, as when the keys are read: what a reader types meanwhile is not echoed.
+    const std::unique_ptr<TerminalInput> terminal = call.context().openTerminal();
+    TerminalInput& input = *terminal;
+    const int gapMs = static_cast<int>(call.number(QStringLiteral("--gap")).value_or(kDefaultSwipeGapMs));
+    const double timeoutSeconds = call.number(QStringLiteral("--timeout")).value_or(-1);
+    const int count = static_cast<int>(call.number(QStringLiteral("--count")).value_or(-1));
+    const bool json = call.flag(QStringLiteral("--json"));
+    const CardNumbers cardNumbers =
+        call.flag(QStringLiteral("--show-card-numbers")) ? CardNumbers::Shown : CardNumbers::Masked;
     SettingsImage image{};
-    if (const int status = loadSettingsFile(files.value(0, factoryFile), image, err))
+    if (const int status = loadSettingsFile(call.args().value(0, call.context().factoryFile), image, err))
         return status;
 
-    const TerminalLayout layout =
-        givenLayout ? TerminalLayout{givenLayout, QStringLiteral("--layout")} : findTerminalLayout(layouts);
+    const std::optional<QString> givenLayout = call.value(QStringLiteral("--layout"));
+    const TerminalLayout layout = givenLayout
+                                      ? TerminalLayout{parseXkbLayoutName(*givenLayout), QStringLiteral("--layout")}
+                                      : findTerminalLayout(call.context().layouts);
     SwipeReader reader(input, gapMs);
     reader.setFrame(swipeFrame(image));
     if (reader.timed())

@@ -10,7 +10,7 @@
 
 namespace quorvel {
 
-class TerminalInput;
+class CommandCall;
 
 // The analysis of the Swipe Test page, for keys read in a terminal. A terminal sees
 // characters, not key positions: where this computer's layout is known, they are put back
@@ -27,8 +27,6 @@ QJsonObject swipeJson(int number, const SwipeAnalysis& analysis, bool timed);
 
 // quorvel-cli swipe [FILE] [--gap MS] [--timeout SECONDS] [--count N] [--layout XKB]
 // [--json] [--show-card-numbers]: checks what a reader types against FILE's settings.
-int swipeCommand(const QStringList& args, QTextStream& out, QTextStream& err,
-                 const QString& factoryFile, TerminalInput& input,
-                 const TerminalLayoutSources& layouts = {});
+int swipeCommand(CommandCall& call);
 
 } // namespace quorvel

@@ -184,8 +184,6 @@ bool isProfileText(QByteArrayView text) {
 }
 
 int setCommand(CommandCall& call) {
-    if (const int status = call.takeOptions({}, true))
-        return status;
     if (call.args().size() < 2)
         return call.usage(QStringLiteral("set needs FILE and at least one KEY=VALUE"));
     const QString path = call.args().takeFirst();
@@ -219,8 +217,6 @@ int setCommand(CommandCall& call) {
 }
 
 int applyCommand(CommandCall& call) {
-    if (const int status = call.takeOptions({}, true))
-        return status;
     if (call.args().size() != 2)
         return call.usage(QStringLiteral("apply needs PROFILE and FILE"));
     QJsonObject profile;
@@ -239,8 +235,6 @@ int applyCommand(CommandCall& call) {
 }
 
 int newCommand(CommandCall& call) {
-    if (const int status = call.takeOptions({QStringLiteral("--force")}))
-        return status;
     if (call.args().size() != 1)
         return call.usage(QStringLiteral("new needs OUT"));
     const QString target = call.args().first();

@@ -661,6 +661,22 @@ private slots:
         QTest::newRow("devices --jsn") << QStringList{"devices", "--jsn"} << "unknown option '--jsn'";
         QTest::newRow("empty -o") << QStringList{"set", "a.msr", "case=upper", "-o", ""} << "-o needs a file name";
         QTest::newRow("-o twice") << QStringList{"apply", "p", "a", "-o", "b", "-o", "c"} << "-o given twice";
+        // Every command's options go through the one parser, in the one wording.
+        QTest::newRow("transmit --wait") << QStringList{"transmit", "a.msr", "--wait"} << "unknown option '--wait'";
+        QTest::newRow("provision --bogus") << QStringList{"provision", "--bogus", "a.msr"} << "unknown option '--bogus'";
+        QTest::newRow("control characters") << QStringList{"swipe", "--\x1b[2J"} << "unknown option '--\\x1b[2J'";
+        QTest::newRow("gap too small") << QStringList{"swipe", "--gap", "10"} << "--gap needs whole milliseconds from 50 to 5000";
+        QTest::newRow("count not whole") << QStringList{"swipe", "--count", "1.5"} << "--count needs a whole number from 1";
+        QTest::newRow("swipe timeout zero") << QStringList{"swipe", "--timeout", "0"} << "--timeout needs seconds, more than 0";
+        QTest::newRow("layout no name") << QStringList{"swipe", "--layout", "de;rm"} << "--layout needs an XKB layout such as de or ch(fr)";
+        QTest::newRow("count twice") << QStringList{"swipe", "--count", "1", "--count", "2"} << "--count given twice";
+        QTest::newRow("provision timeout missing") << QStringList{"provision", "a.msr", "--timeout"} << "--timeout needs whole seconds from 1 to 86400";
+        QTest::newRow("transmit timeout too long") << QStringList{"transmit", "a.msr", "--timeout", "86401"} << "--timeout needs whole seconds from 1 to 86400";
+        QTest::newRow("empty --log") << QStringList{"provision", "a.msr", "--log", ""} << "--log needs a file name";
+        QTest::newRow("swipe two files") << QStringList{"swipe", "a.msr", "b.msr"} << "swipe takes at most one FILE";
+        QTest::newRow("provision no settings") << QStringList{"provision", "--once"} << "provision needs SETTINGS, a settings file or a JSON profile";
+        QTest::newRow("devices operand") << QStringList{"devices", "x"} << "devices takes no argument but --json";
+        QTest::newRow("completion of no shell") << QStringList{"--completion", "tcsh"} << "--completion needs bash, zsh or fish";
     }
     void unknownOptionsAreUsageErrors() {
         QFETCH(QStringList, args);
@@ -728,6 +744,18 @@ private slots:
         for (const CliCommand& command : cliCommands())
             table << QString::fromLatin1(command.name);
         QCOMPARE(listed, table);
+        // Each command's line there and its --help name every option the table declares.
+        for (const CliCommand& command : cliCommands()) {
+            const QString name = QString::fromLatin1(command.name);
+            const qsizetype at = manual.indexOf(QStringLiteral("\n.BR %1").arg(name), start);
+            const QString line = manual.mid(at + 1, manual.indexOf(u'\n', at + 1) - at - 1);
+            const QString help = run({name, QStringLiteral("--help")}).out;
+            for (const CliOption& option : command.options) {
+                const QString o = QString::fromLatin1(option.name);
+                QVERIFY2(help.contains(o), qPrintable(name + u' ' + o));
+                QVERIFY2(line.contains(QString(o).replace(u'-', QStringLiteral("\\-"))), qPrintable(name + u' ' + o));
+            }
+        }
     }
 
     // The built tool on a full disk (a file size limit; the tool ignores SIGXFSZ itself):

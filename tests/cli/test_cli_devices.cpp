@@ -1,5 +1,4 @@
 #include "cli/cli.h"
-#include "cli/device_commands.h"
 #include "core/files/settings_file.h"
 #include "fake_companion_runner.h"
 #include "device/process_companion_runner.h"
@@ -56,6 +55,16 @@ class CliDevicesTest : public QObject {
         QString err;
     };
 
+    // The command as the tool runs it, on the given bus, runner and folder.
+    static int cli(const QStringList& args, QTextStream& o, QTextStream& e, HidBus& bus,
+                   CompanionRunner* runner = nullptr, const QString& folder = {}) {
+        CliContext context;
+        context.bus = &bus;
+        context.runner = runner;
+        context.folder = folder;
+        return runCli(args, o, e, context);
+    }
+
     template <typename F>
     static Run capture(F command) {
         QString out;
@@ -74,14 +83,14 @@ private slots:
         bus.add(QStringLiteral("/dev/hidraw0"), 0x046D, 0xC077)
             .add(QStringLiteral("/dev/hidraw1"), 0x10C4, 0x890C, true, QStringLiteral("SN42"))
             .add(QStringLiteral("/dev/hidraw2"), 0x10C4, 0x890C, false);
-        Run r = capture([&](QTextStream& o, QTextStream& e) { return devicesCommand({}, o, e, bus); });
+        Run r = capture([&](QTextStream& o, QTextStream& e) { return cli({QStringLiteral("devices")}, o, e, bus); });
         QCOMPARE(r.status, 0);
         QCOMPARE(r.out, QStringLiteral("/dev/hidraw1  serial SN42  can be opened\n"
                                        "/dev/hidraw2  serial -  cannot be opened: Permission denied (/dev/hidraw2)\n"));
         QVERIFY(bus.stillOpen().isEmpty());
 
         r = capture([&](QTextStream& o, QTextStream& e) {
-            return devicesCommand({QStringLiteral("--json")}, o, e, bus);
+            return cli({QStringLiteral("devices"), QStringLiteral("--json")}, o, e, bus);
         });
         const QJsonArray readers = QJsonDocument::fromJson(r.out.toUtf8()).object().value(QStringLiteral("readers")).toArray();
         QCOMPARE(readers.size(), 2);
@@ -93,7 +102,7 @@ private slots:
     void noReaderIsStatusOne() {
         FakeHidBus bus;
         bus.add(QStringLiteral("/dev/hidraw0"), 0x10C4, 0x1234);
-        const Run r = capture([&](QTextStream& o, QTextStream& e) { return devicesCommand({}, o, e, bus); });
+        const Run r = capture([&](QTextStream& o, QTextStream& e) { return cli({QStringLiteral("devices")}, o, e, bus); });
         QCOMPARE(r.status, 1);
         QCOMPARE(r.out, QStringLiteral("no reader found\n"));
     }
@@ -128,7 +137,7 @@ private slots:
         const QString file = m_dir.filePath(QStringLiteral("send.msr"));
         writeFile(file, composeSettingsText(image));
         const Run r = capture([&](QTextStream& o, QTextStream& e) {
-            return transmitCommand({file}, o, e, bus, runner, m_dir.path());
+            return cli({QStringLiteral("transmit"), file}, o, e, bus, &runner, m_dir.path());
         });
         QCOMPARE(r.status, status);
         QCOMPARE(runner.runs, 1);
@@ -157,7 +166,7 @@ private slots:
         const QString file = m_dir.filePath(QStringLiteral("early.msr"));
         QFile::copy(shippedFactoryFile(), file);
         const Run r = capture([&](QTextStream& o, QTextStream& e) {
-            return transmitCommand({file}, o, e, bus, runner, m_dir.path());
+            return cli({QStringLiteral("transmit"), file}, o, e, bus, &runner, m_dir.path());
         });
         QCOMPARE(r.err, err);
     }
@@ -168,19 +177,19 @@ private slots:
         const QString file = m_dir.filePath(QStringLiteral("factory.msr"));
         QFile::copy(shippedFactoryFile(), file);
         Run r = capture([&](QTextStream& o, QTextStream& e) {
-            return transmitCommand({file}, o, e, bus, runner, m_dir.path());
+            return cli({QStringLiteral("transmit"), file}, o, e, bus, &runner, m_dir.path());
         });
         QCOMPARE(r.status, 0);
         QVERIFY(r.err.contains(QStringLiteral("no reader found")));
 
         r = capture([&](QTextStream& o, QTextStream& e) {
-            return transmitCommand({m_dir.filePath(QStringLiteral("none.msr"))}, o, e, bus, runner, m_dir.path());
+            return cli({QStringLiteral("transmit"), m_dir.filePath(QStringLiteral("none.msr"))}, o, e, bus, &runner, m_dir.path());
         });
         QCOMPARE(r.status, 3);
         QCOMPARE(runner.runs, 1);
 
         r = capture([&](QTextStream& o, QTextStream& e) {
-            return transmitCommand({file}, o, e, bus, runner, m_dir.filePath(QStringLiteral("no/folder")));
+            return cli({QStringLiteral("transmit"), file}, o, e, bus, &runner, m_dir.filePath(QStringLiteral("no/folder")));
         });
         QCOMPARE(r.status, 3);
         QCOMPARE(runner.runs, 1);
@@ -214,7 +223,7 @@ private slots:
         QFile::copy(shippedFactoryFile(), file);
         words.replaceInStrings(QStringLiteral("FILE"), file);
         const Run r = capture([&](QTextStream& o, QTextStream& e) {
-            return transmitCommand(words, o, e, bus, runner, m_dir.path());
+            return cli(QStringList{QStringLiteral("transmit")} + words, o, e, bus, &runner, m_dir.path());
         });
         QCOMPARE(r.status, status);
         QCOMPARE(runner.runs, status == 0 ? 1 : 0);
@@ -238,8 +247,7 @@ private slots:
         bus.add(QStringLiteral("/dev/hidraw1"), 0x10C4, 0x890C);
         ProcessCompanionRunner runner({beside});
         const Run r = capture([&](QTextStream& o, QTextStream& e) {
-            return transmitCommand({file, QStringLiteral("--timeout"), QStringLiteral("1")}, o, e, bus,
-                                   runner, m_dir.path());
+            return cli({QStringLiteral("transmit"), file, QStringLiteral("--timeout"), QStringLiteral("1")}, o, e, bus, &runner, m_dir.path());
         });
         QCOMPARE(r.status, 5);
         QCOMPARE(r.err, QStringLiteral("quorvel-cli: transmit: The companion program %1 was stopped "

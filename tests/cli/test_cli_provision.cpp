@@ -1,5 +1,5 @@
+#include "cli/cli.h"
 #include "core/files/durable_append.h"
-#include "cli/provision_command.h"
 #include "cli/terminal_input_posix.h"
 #include "core/ending_signals.h"
 #include "core/image/setting_catalog.h"
@@ -75,6 +75,18 @@ private:
     qint64 m_clock = 0;
 };
 
+// A terminal owned by the test, handed to one run of the tool.
+class LentInput : public TerminalInput {
+public:
+    explicit LentInput(TerminalInput& input) : m_input(input) {}
+    bool isTerminal() const override { return m_input.isTerminal(); }
+    Chunk read(int timeoutMs) override { return m_input.read(timeoutMs); }
+    qint64 nowMs() const override { return m_input.nowMs(); }
+
+private:
+    TerminalInput& m_input;
+};
+
 // A bus that runs a cue each time it is listed: readers come and go on it.
 class CuedBus : public FakeHidBus {
 public:
@@ -138,16 +150,25 @@ struct Station {
         return dir.filePath(QStringLiteral("station.msr"));
     }
 
+    // The tool's context on this station; the terminal is the one given, lent for the run.
+    CliContext context(TerminalInput& terminal) {
+        CliContext context;
+        context.factoryFile = shippedFactoryFile();
+        context.bus = &bus;
+        context.runner = realRunner ? realRunner : &runner;
+        context.folder = dir.path();
+        context.openTerminal = [&terminal] { return std::make_unique<LentInput>(terminal); };
+        context.now = [] {
+            return QDateTime(QDate(2026, 12, 9), QTime(14, 3, 7), Qt::OffsetFromUTC, 3600);
+        };
+        return context;
+    }
+
     void run(const QStringList& args) {
         QTextStream o(&out);
         QTextStream e(&err);
-        ProvisionSeams seams{bus, realRunner ? *realRunner : runner,
-                             realInput ? *realInput : static_cast<TerminalInput&>(input), dir.path(),
-                             shippedFactoryFile()};
-        seams.now = [] {
-            return QDateTime(QDate(2026, 12, 9), QTime(14, 3, 7), Qt::OffsetFromUTC, 3600);
-        };
-        status = provisionCommand(args, o, e, seams);
+        status = runCli(QStringList{QStringLiteral("provision")} + args, o, e,
+                        context(realInput ? *realInput : static_cast<TerminalInput&>(input)));
         o.flush();
         e.flush();
     }
@@ -428,9 +449,9 @@ private slots:
             QSKIP("no /dev/full here");
         QTextStream o(&full);
         QTextStream e(&station.err);
-        ProvisionSeams seams{station.bus, station.runner, station.input, station.dir.path(),
-                             shippedFactoryFile()};
-        QCOMPARE(provisionCommand({station.settingsFile(), QStringLiteral("--no-verify")}, o, e, seams), 3);
+        QCOMPARE(runCli({QStringLiteral("provision"), station.settingsFile(), QStringLiteral("--no-verify")}, o, e,
+                        station.context(station.input)),
+                 3);
         QCOMPARE(station.bus.enumerations, 0);
     }
 
@@ -498,10 +519,9 @@ private slots:
             QString out;
             QTextStream o(&out);
             QTextStream e(&station.err);
-            ProvisionSeams seams{station.bus, station.runner, *terminal, station.dir.path(),
-                                 shippedFactoryFile()};
-            seams.pollMs = 5;
-            QCOMPARE(provisionCommand({station.settingsFile()}, o, e, seams), 0);
+            CliContext context = station.context(*terminal);
+            context.pollMs = 5;
+            QCOMPARE(runCli({QStringLiteral("provision"), station.settingsFile()}, o, e, context), 0);
             o.flush();
             QCOMPARE(
                 out,

@@ -1,4 +1,5 @@
 #include "cli/key_sequence_decoder.h"
+#include "cli/cli.h"
 #include "cli/swipe_command.h"
 #include "cli/terminal_input_posix.h"
 #include "core/image/setting_fields.h"
@@ -55,14 +56,21 @@ struct PseudoTerminal {
 };
 
 // Runs swipe on the input; typed is written once the terminal is in raw mode.
-Run swipe(int fd, const QStringList& args, const std::function<void()>& typed = {}) {
+Run swipe(int fd, const QStringList& args, const std::function<void()>& typed = {},
+          const TerminalLayoutSources& layouts = {}) {
     Run run;
     QTextStream out(&run.out);
     QTextStream err(&run.err);
-    const std::unique_ptr<TerminalInput> input = openTerminalInput(fd);
-    if (typed)
-        typed();
-    run.status = swipeCommand(args, out, err, shippedFactoryFile(), *input);
+    CliContext context;
+    context.factoryFile = shippedFactoryFile();
+    context.layouts = layouts;
+    context.openTerminal = [&] {
+        std::unique_ptr<TerminalInput> input = openTerminalInput(fd);
+        if (typed)
+            typed();
+        return input;
+    };
+    run.status = runCli(QStringList{QStringLiteral("swipe")} + args, out, err, context);
     out.flush();
     err.flush();
     return run;
@@ -463,15 +471,9 @@ private slots:
         for (const KeyPress& key : typedAt(0, 3, QStringLiteral("%B4111111111111111^DOE/JOHN^2512101?")))
             typed += key.text.toUtf8(); // a U.S. reader on a German computer, the dead key's '=' lost
         PseudoTerminal terminal;
-        Run run;
-        {
-            QTextStream o(&run.out);
-            QTextStream e(&run.err);
-            const std::unique_ptr<TerminalInput> input = openTerminalInput(terminal.slave);
-            terminal.type(typed + "\r");
-            run.status = swipeCommand(args + QStringList{"--count", "1", "--gap", "50"}, o, e, shippedFactoryFile(),
-                                      *input, TerminalLayoutSources{QByteArray("nowhere:99"), defaultsFile});
-        }
+        const Run run = swipe(terminal.slave, args + QStringList{"--count", "1", "--gap", "50"},
+                              [&] { terminal.type(typed + "\r"); },
+                              TerminalLayoutSources{QByteArray("nowhere:99"), defaultsFile});
         QVERIFY2(run.out.contains(QString(line).replace(QStringLiteral("DEFAULTS"), defaultsFile) + u'\n'),
                  qPrintable(run.out));
     }
@@ -481,15 +483,11 @@ private slots:
     void aTooLongBurstIsNeverEchoed() {
         PseudoTerminal terminal;
         const QByteArray burst = QByteArray("%B" + kCardNumber + "^DOE/J^2512?").repeated(400);
-        Run run;
         std::thread typist;
-        {
-            QTextStream o(&run.out);
-            QTextStream e(&run.err);
-            const std::unique_ptr<TerminalInput> input = openTerminalInput(terminal.slave);
-            typist = std::thread([&] { terminal.type(burst); });
-            run.status = swipeCommand({"--count", "1", "--gap", "100"}, o, e, shippedFactoryFile(), *input);
-        }
+        // A typist held up longer than the gap (a loaded machine, a sanitizer build) would
+        // split the burst into swipes: the gap is a second.
+        const Run run = swipe(terminal.slave, {"--count", "1", "--gap", "1000"},
+                              [&] { typist = std::thread([&] { terminal.type(burst); }); });
         typist.join();
         QCOMPARE(run.status, 1);
         QCOMPARE(run.err, QStringLiteral("Swipe a card (Ctrl+C ends).\nquorvel-cli: swipe: more than 4096 keys "

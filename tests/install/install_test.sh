@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the build into a scratch prefix, packages it as a .deb, unpacks that
 # into a scratch root, and runs the installed tool against the installed factory file.
+# bash-completion must find the shell completion where the package puts it.
 # The package must be lintian-clean (no error, no warning), and a saved settings file
 # must be recognised by its MIME type, with or without the .msr extension.
 set -euo pipefail
@@ -17,11 +18,13 @@ app_id=org.quorvel.quorvel
 desktop_file=share/applications/$app_id.desktop
 metainfo=share/metainfo/$app_id.metainfo.xml
 icon_sizes=(16 22 24 32 48 64 128 256)
+completions=(share/bash-completion/completions/quorvel-cli share/zsh/vendor-completions/_quorvel-cli
+             share/fish/vendor_completions.d/quorvel-cli.fish)
 for f in bin/quorvel bin/quorvel-cli share/quorvel/Default.mag "$desktop_file" "$metainfo" \
          share/icons/hicolor/scalable/apps/quorvel.svg share/mime/packages/quorvel.xml \
          share/quorvel/translations/quorvel_{de,es,fr}.qm \
          share/man/man1/quorvel.1.gz share/man/man1/quorvel-cli.1.gz \
-         share/doc/quorvel/copyright share/doc/quorvel/changelog.gz; do
+         share/doc/quorvel/copyright share/doc/quorvel/changelog.gz "${completions[@]}"; do
     [[ -f $prefix/$f ]] || fail "missing $f"
 done
 [[ ! -e $prefix/bin/Default.mag ]] || fail "Default.mag must not be installed beside the program"
@@ -99,6 +102,15 @@ if [[ ! -d /run/udev && -e $scratch/udevadm-calls ]]; then
     fail "postinst ran udevadm without a running udev: $(cat "$scratch/udevadm-calls")"
 fi
 "$root/usr/bin/quorvel-cli" show | grep -qx 'keyboard-terminator: CR' || fail "packaged quorvel-cli show failed"
+for f in "${completions[@]}"; do
+    [[ -f $root/usr/$f ]] || fail "package lacks $f"
+done
+# bash-completion finds the packaged script by the command's name, as on the first Tab.
+bash_completion=/usr/share/bash-completion/bash_completion
+[[ -f $bash_completion ]] || fail "bash-completion is missing (scripts/setup.sh installs it)"
+loaded=$(XDG_DATA_DIRS=$root/usr/share bash -c 'source "$1"; _completion_loader quorvel-cli; complete -p quorvel-cli' \
+         bash "$bash_completion")
+[[ $loaded == 'complete -F _quorvel_cli quorvel-cli' ]] || fail "bash-completion does not load the packaged script: $loaded"
 cmp -s "$root/usr/share/quorvel/Default.mag" "$source/data/Default.mag" || fail "packaged Default.mag differs"
 
 command -v lintian >/dev/null || fail "lintian is missing (scripts/setup.sh installs it)"
