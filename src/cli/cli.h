@@ -30,6 +30,28 @@ inline constexpr int kRefused = 4;
 inline constexpr int kCompanionFailed = 5;
 inline constexpr int kCheckFailed = 1; // swipe, provision
 inline constexpr int kNoSwipe = 7;     // swipe: none came before the timeout
+
+// What each status means, as --help lists it; a line break there starts an indented line.
+struct StatusMeaning {
+    int status;
+    const char* text;
+};
+inline constexpr StatusMeaning kStatusMeanings[] = {
+    {kOk, "done"},
+    {kDiffers, "diff: the files differ; devices: no reader found; swipe: a check failed;\n"
+               "provision: a reader was not set up and verified"},
+    {kUsage, "usage error: unknown command or option, unknown key given to get or set,\n"
+             "missing or extra argument, empty -o"},
+    {kFile, "a file could not be read, is not a settings file or profile, or could not\n"
+            "be written; standard output could not be written"},
+    {kRefused, "a value was refused; apply: a profile entry was refused, its key is\n"
+               "unknown or given twice; new: OUT exists (without --force)"},
+    {kCompanionFailed, "transmit: the companion program could not run, or it ended with a status\n"
+                       "other than 0, by a signal or was stopped after --timeout; standard error\n"
+                       "says which"},
+    {kNoSwipe, "swipe: no swipe came (before --timeout ended)"},
+};
+static_assert(kNoReader == kDiffers && kCheckFailed == kDiffers, "status 1 has one line of meanings");
 } // namespace cli_status
 
 // What the commands need from outside, so tests run them in-process.

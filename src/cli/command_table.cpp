@@ -17,17 +17,21 @@ namespace {
 constexpr double kDay = 24 * 3600;
 
 constexpr CliOption kJson[] = {flagOption("--json", "print JSON")};
-constexpr CliOption kOutput[] = {fileOption("-o", "write OUT instead of FILE", "-o needs a file name", "*.msr")};
+constexpr CliOption kOutput[] = {
+    fileOption("-o", "write OUT instead of FILE", "-o needs a file name", "*.msr")};
 constexpr CliOption kForce[] = {flagOption("--force", "replace an existing OUT")};
 constexpr CliOption kTransmitOptions[] = {
-    numberOption("--timeout", "end the companion after SECONDS", "--timeout needs whole seconds from %1 to %2", 1,
-                 kDay)};
+    numberOption("--timeout", "end the companion after SECONDS",
+                 "--timeout needs whole seconds from %1 to %2", 1, kDay)};
 constexpr CliOption kSwipeOptions[] = {
-    numberOption("--gap", "the pause in ms that ends a swipe", "--gap needs whole milliseconds from %1 to %2",
-                 kMinSwipeGapMs, kMaxSwipeGapMs),
-    numberOption("--timeout", "end after SECONDS", "--timeout needs seconds, more than 0", 0.001, kDay, false),
-    numberOption("--count", "end after N swipes", "--count needs a whole number from %1", 1, 1000000),
-    layoutOption("--layout", "this computer's XKB layout", "--layout needs an XKB layout such as de or ch(fr)"),
+    numberOption("--gap", "the pause in ms that ends a swipe",
+                 "--gap needs whole milliseconds from %1 to %2", kMinSwipeGapMs, kMaxSwipeGapMs),
+    numberOption("--timeout", "end after SECONDS", "--timeout needs seconds, more than 0", 0.001,
+                 kDay, false),
+    numberOption("--count", "end after N swipes", "--count needs a whole number from %1", 1,
+                 1000000),
+    layoutOption("--layout", "this computer's XKB layout",
+                 "--layout needs an XKB layout such as de or ch(fr)"),
     flagOption("--json", "one JSON object a line per swipe"),
     flagOption("--show-card-numbers", "show card numbers unmasked"),
 };
@@ -35,8 +39,8 @@ constexpr CliOption kProvisionOptions[] = {
     fileOption("--log", "the log file", "--log needs a file name", "*.jsonl"),
     flagOption("--no-verify", "ask for no test swipe"),
     flagOption("--once", "end after one reader"),
-    numberOption("--timeout", "end the companion after SECONDS", "--timeout needs whole seconds from %1 to %2", 1,
-                 kDay),
+    numberOption("--timeout", "end the companion after SECONDS",
+                 "--timeout needs whole seconds from %1 to %2", 1, kDay),
 };
 
 constexpr Operand kFile[] = {Operand::SettingsFile};
@@ -55,8 +59,12 @@ const CliCommand kCommands[] = {
      "to restore every byte. JSON text is UTF-8: in \"file\" a byte of the name that\n"
      "is not UTF-8 is written as the four characters \\xHH.\n",
      showCommand, kJson, kFile},
-    {"get", "get FILE KEY", "the value of one setting",
-     "Prints the value of one setting (or byte.N) in the form set reads back.\n", getCommand, {},
+    {"get",
+     "get FILE KEY",
+     "the value of one setting",
+     "Prints the value of one setting (or byte.N) in the form set reads back.\n",
+     getCommand,
+     {},
      kFileAndKey},
     {"set", "set FILE KEY=VALUE... [-o OUT]", "change settings, writing FILE or OUT",
      "Checks every assignment, then writes FILE (or OUT) atomically. Characters are\n"
@@ -83,8 +91,13 @@ const CliCommand kCommands[] = {
      "Writes a copy of the factory settings to OUT; an existing OUT only with --force\n"
      "(status 4 without).\n",
      newCommand, kForce, kFile},
-    {"hex", "hex FILE", "the image as 8 rows of 16 hexadecimal bytes",
-     "Prints the image with the headings of the table view.\n", hexCommand, {}, kFile},
+    {"hex",
+     "hex FILE",
+     "the image as 8 rows of 16 hexadecimal bytes",
+     "Prints the image with the headings of the table view.\n",
+     hexCommand,
+     {},
+     kFile},
     {"keys", "keys", "every key with the values it takes",
      "Lists every key with the values it takes.\n", keysCommand},
     {"devices", "devices [--json]", "the attached readers (status 1 when none)",
@@ -175,27 +188,18 @@ QString usageText() {
     for (const CliCommand& command : kCommands)
         text += usageLine(QLatin1String(command.synopsis), QLatin1String(command.summary));
     text += u'\n';
-    text += usageLine(QStringLiteral("--help"), QStringLiteral("this text; COMMAND --help for one command"));
+    text += usageLine(QStringLiteral("--help"),
+                      QStringLiteral("this text; COMMAND --help for one command"));
     text += usageLine(QStringLiteral("--version"), QStringLiteral("the version"));
-    text += QStringLiteral(
-        "\n"
-        "OUT '-' writes the settings text to standard output; an input FILE or\n"
-        "PROFILE '-' reads standard input. '--' ends the options.\n"
-        "\n"
-        "Exit status:\n"
-        "  0  done\n"
-        "  1  diff: the files differ; devices: no reader found; swipe: a check failed;\n"
-        "     provision: a reader was not set up and verified\n"
-        "  2  usage error: unknown command or option, unknown key given to get or set,\n"
-        "     missing or extra argument, empty -o\n"
-        "  3  a file could not be read, is not a settings file or profile, or could not\n"
-        "     be written; standard output could not be written\n"
-        "  4  a value was refused; apply: a profile entry was refused, its key is\n"
-        "     unknown or given twice; new: OUT exists (without --force)\n"
-        "  5  transmit: the companion program could not run, or it ended with a status\n"
-        "     other than 0, by a signal or was stopped after --timeout; standard error\n"
-        "     says which\n"
-        "  7  swipe: no swipe came (before --timeout ended)\n");
+    text += QStringLiteral("\n"
+                           "OUT '-' writes the settings text to standard output; an input FILE or\n"
+                           "PROFILE '-' reads standard input. '--' ends the options.\n"
+                           "\n"
+                           "Exit status:\n");
+    for (const auto& [status, meaning] : cli_status::kStatusMeanings)
+        text += QStringLiteral("  %1  %2\n")
+                    .arg(status)
+                    .arg(QString::fromLatin1(meaning).replace(u'\n', "\n     "));
     return text;
 }
 
