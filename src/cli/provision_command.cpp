@@ -29,25 +29,16 @@ using namespace cli_status;
 
 enum class Wait { Done, Interrupted };
 
-// A settings file, or a JSON profile applied to the factory image by the apply command.
-int loadSettings(const QString& path, const QString& factoryFile, SettingsImage& image,
-                 QTextStream& err) {
+// A settings file, or a JSON profile applied to the factory image as apply applies it.
+int loadSettings(const QString& path, const CliContext& context, SettingsImage& image, QTextStream& err) {
     QFile file;
     const bool profile = nodeStatus(path).kind == NodeKind::RegularFile && openForReading(file, path).isEmpty() &&
                          isProfileText(file.read(kMaxProfileSize + 1));
     if (!profile)
         return loadSettingsFile(path, image, err);
-    QString text;
-    QTextStream settingsText(&text);
-    CliContext context;
-    context.factoryFile = factoryFile;
-    const int status = runCli(
-        {QStringLiteral("apply"), path, factoryFile, QStringLiteral("-o"), QStringLiteral("-")},
-        settingsText, err, context);
-    settingsText.flush();
-    if (status != kOk)
+    if (const int status = loadSettingsFile(context.factoryFile, image, err))
         return status;
-    return parseSettingsText(text.toLatin1(), image) ? kOk : kFile;
+    return applyProfileFile(path, image, err, context);
 }
 
 class Provisioning {
@@ -237,7 +228,7 @@ int Provisioning::run() {
     m_verify = !m_call.flag(QStringLiteral("--no-verify"));
     if (const std::optional<double> seconds = m_call.number(QStringLiteral("--timeout")))
         m_runner.setTimeLimit(std::chrono::seconds(static_cast<int>(*seconds)));
-    if (const int status = loadSettings(operands.first(), m_context.factoryFile, m_image, m_err))
+    if (const int status = loadSettings(operands.first(), m_context, m_image, m_err))
         return status;
     m_swipes.setFrame(swipeFrame(m_image));
     // Opened now: a log that cannot take records is found out before any reader is set up.

@@ -111,44 +111,44 @@ std::optional<QString> numberBeyondReach(const QByteArray& text, const QJsonPars
     return findSetting(key) ? numberOutOfRange(key, number) : QStringLiteral("unknown setting '%1'").arg(valueExcerpt(key));
 }
 
-int readProfile(CommandCall& call, const QString& path, QJsonObject& settings) {
+int readProfile(const QString& path, QJsonObject& settings, QTextStream& err, const CliContext& context) {
     QByteArray text;
     const QString shownName = path == QLatin1String("-") ? QStringLiteral("standard input") : path;
     if (path == QLatin1String("-")) {
-        text = call.context().standardInput ? call.context().standardInput(kMaxProfileSize + 1) : QByteArray();
+        text = context.standardInput ? context.standardInput(kMaxProfileSize + 1) : QByteArray();
     } else {
         // A FIFO or a device would block or never end: only regular files are profiles.
         const NodeKind kind = nodeStatus(path).kind;
         if (kind != NodeKind::RegularFile) {
-            call.err() << "quorvel-cli: " << printable(path) << ": cannot read: "
+            err << "quorvel-cli: " << printable(path) << ": cannot read: "
                   << (kind == NodeKind::Missing ? QStringLiteral("no such file") : QStringLiteral("not a regular file"))
                   << "\n";
             return kFile;
         }
         QFile file;
         if (const QString reason = openForReading(file, path); !reason.isEmpty()) {
-            call.err() << "quorvel-cli: " << printable(path) << ": cannot read: " << reason << "\n";
+            err << "quorvel-cli: " << printable(path) << ": cannot read: " << reason << "\n";
             return kFile;
         }
         text = file.read(kMaxProfileSize + 1);
     }
     if (text.size() > kMaxProfileSize) {
-        call.err() << "quorvel-cli: " << printable(shownName) << ": not a profile (larger than 1 MiB)\n";
+        err << "quorvel-cli: " << printable(shownName) << ": not a profile (larger than 1 MiB)\n";
         return kFile;
     }
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(text, &error);
     if (const std::optional<QString> refused = numberBeyondReach(text, error)) {
-        call.err() << "quorvel-cli: " << printable(*refused) << "\n";
+        err << "quorvel-cli: " << printable(*refused) << "\n";
         return kRefused;
     }
     if (error.error != QJsonParseError::NoError || !document.isObject() || !isProfileText(text)) {
-        call.err() << "quorvel-cli: " << printable(shownName) << ": not a profile (a JSON object): "
+        err << "quorvel-cli: " << printable(shownName) << ": not a profile (a JSON object): "
               << (document.isNull() ? error.errorString() : QStringLiteral("not an object")) << "\n";
         return kFile;
     }
     if (const std::optional<QString> key = repeatedJsonKey(text)) {
-        call.err() << "quorvel-cli: " << printable(valueExcerpt(*key)) << ": given twice\n";
+        err << "quorvel-cli: " << printable(valueExcerpt(*key)) << ": given twice\n";
         return kRefused;
     }
     const QJsonObject root = document.object();
@@ -160,12 +160,12 @@ int readProfile(CommandCall& call, const QString& path, QJsonObject& settings) {
     for (auto it = root.begin(); it != root.end(); ++it) {
         if (it.key() != QLatin1String("settings") && it.key() != QLatin1String("file") &&
             it.key() != QLatin1String("bytes")) {
-            call.err() << "quorvel-cli: " << printable(shownName) << ": unknown member '" << printable(valueExcerpt(it.key())) << "'\n";
+            err << "quorvel-cli: " << printable(shownName) << ": unknown member '" << printable(valueExcerpt(it.key())) << "'\n";
             return kRefused;
         }
     }
     if (!root.value(QStringLiteral("settings")).isObject()) {
-        call.err() << "quorvel-cli: " << printable(shownName) << ": \"settings\" is not an object\n";
+        err << "quorvel-cli: " << printable(shownName) << ": \"settings\" is not an object\n";
         return kRefused;
     }
     settings = root.value(QStringLiteral("settings")).toObject();
@@ -173,6 +173,17 @@ int readProfile(CommandCall& call, const QString& path, QJsonObject& settings) {
 }
 
 } // namespace
+
+int applyProfileFile(const QString& path, SettingsImage& image, QTextStream& err, const CliContext& context) {
+    QJsonObject profile;
+    if (const int status = readProfile(path, profile, err, context))
+        return status;
+    if (const QString error = applySettingsProfile(profile, image); !error.isEmpty()) {
+        err << "quorvel-cli: " << printable(error) << "\n";
+        return kRefused;
+    }
+    return kOk;
+}
 
 bool isProfileText(QByteArrayView text) {
     if (text.startsWith("\xEF\xBB\xBF"))
@@ -220,7 +231,7 @@ int applyCommand(CommandCall& call) {
     if (call.args().size() != 2)
         return call.usage(QStringLiteral("apply needs PROFILE and FILE"));
     QJsonObject profile;
-    if (const int status = readProfile(call, call.args().at(0), profile))
+    if (const int status = readProfile(call.args().at(0), profile, call.err(), call.context()))
         return status;
     if (const int status = call.lockForChange(call.args().at(1)))
         return status;
