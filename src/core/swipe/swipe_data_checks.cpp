@@ -35,8 +35,10 @@ SwipeCheck checkLetterCase(const SwipeKeys& keys, const SentReading& sent, const
         if (token.size() != 1 || !token.at(0).isLetter())
             continue;
         ++letters;
-        // Caps Lock turns the case of what the reader sent before it arrives here.
-        const bool caps = k < sent.keys.size() && sent.keys.at(k).key.state.testFlag(KeyState::CapsLock);
+        // Caps Lock turns the case of what the reader sent before it arrives here, but
+        // not that of an Alt + keypad code.
+        const bool caps = k < sent.keys.size() && sent.keys.at(k).altCode.isEmpty() &&
+                          sent.keys.at(k).key.state.testFlag(KeyState::CapsLock);
         capsLock = capsLock || caps;
         if (token.at(0).isLower() != caps && firstLower < 0)
             firstLower = k;
