@@ -141,12 +141,13 @@ private:
     std::optional<QString> randomTrack(int track, int longest, const QList<int>& sentinels, int percent) {
         if (pick(100) >= percent)
             return std::nullopt;
-        // Track 1: space to _ without its own sentinels % and ?; tracks 2 and 3: digits and =.
+        // Track 1: space to _ without its own sentinels % and ?; tracks 2 and 3: digits and =. Up to
+        // the track's limit less its sentinels, an empty track included.
         const QString set = track == 1 ? QStringLiteral(" !\"#$&'()*+,-./0123456789:;<=>@ABCDEFGHIJKLMNOPQRSTUVWXYZ[\\]^_")
                                        : QStringLiteral("0123456789=");
         m_inCard = true;
         QString data;
-        const int length = 1 + pick(longest);
+        const int length = pick(longest + 1);
         while (data.size() < length) {
             const QChar c = set.at(pick(static_cast<int>(set.size())));
             if (!sentinels.contains(c.unicode()) && canType(c.unicode()))
