@@ -10,11 +10,8 @@ namespace {
 
 QString tr(const char* text) { return QCoreApplication::translate("quorvel::SwipeAnalysis", text); }
 
-QString sentinelToSentinel(const SwipeKeys& keys, const TrackFound& track) {
-    QString data;
-    for (int k = track.firstKey; k <= track.firstKey + track.length + 1; ++k)
-        data += keys.at(k);
-    return data;
+QStringList sentinelToSentinel(const SwipeKeys& keys, const TrackFound& track) {
+    return keys.mid(track.firstKey, track.length + 2);
 }
 
 } // namespace
@@ -38,8 +35,10 @@ SwipeCheck checkLetterCase(const SwipeKeys& keys, const SentReading& sent, const
         if (token.size() != 1 || !token.at(0).isLetter())
             continue;
         ++letters;
-        // Caps Lock turns the case of what the reader sent before it arrives here.
-        const bool caps = k < sent.keys.size() && sent.keys.at(k).key.state.testFlag(KeyState::CapsLock);
+        // Caps Lock turns the case of what the reader sent before it arrives here, but
+        // not that of an Alt + keypad code.
+        const bool caps = k < sent.keys.size() && sent.keys.at(k).altCode.isEmpty() &&
+                          sent.keys.at(k).key.state.testFlag(KeyState::CapsLock);
         capsLock = capsLock || caps;
         if (token.at(0).isLower() != caps && firstLower < 0)
             firstLower = k;
@@ -85,12 +84,12 @@ SwipeCheck checkLrc(const SwipeKeys& keys, const QList<TrackFound>& tracks, cons
                                .arg(after);
             return check;
         }
-        const std::optional<QChar> lrc = trackLrc(track.track, sentinelToSentinel(keys, track));
+        const std::optional<QString> lrc = trackLrcToken(track.track, sentinelToSentinel(keys, track));
         if (!lrc) {
             found << tr("track %1 not checked, it holds characters outside its set").arg(track.track);
             continue;
         }
-        if (keys.at(track.lrcKey) != QString(*lrc)) {
+        if (keys.at(track.lrcKey) != *lrc) {
             check.state = CheckState::Failed;
             check.detail = tr("the LRC of track %1 came as %2 (key %3), expected %4")
                                .arg(track.track)

@@ -114,11 +114,8 @@ int lrcKeyAfter(const SwipeKeys& keys, const SwipeFrame& frame, const DataRegion
             return looksLikeLrc(keys, frame, region, at) ? at : -1;
         return at;
     }
-    QString data;
-    for (int k = track.firstKey; k < at; ++k)
-        data += keys.at(k);
-    const std::optional<QChar> lrc = trackLrc(track.track, data);
-    if (!lrc || QString(*lrc) != keys.at(at))
+    const std::optional<QString> lrc = trackLrcToken(track.track, keys.mid(track.firstKey, at - track.firstKey));
+    if (!lrc || *lrc != keys.at(at))
         return -1;
     const int index = choices.ambiguous++;
     // Most likely: an LRC where the settings send one, or where another sentinel follows.

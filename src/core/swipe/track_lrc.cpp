@@ -1,5 +1,7 @@
 #include "core/swipe/track_lrc.h"
 
+#include "core/keyboard/reader_keys.h"
+
 namespace quorvel {
 
 std::optional<QChar> trackLrc(int track, const QString& sentinelToSentinel) {
@@ -16,6 +18,22 @@ std::optional<QChar> trackLrc(int track, const QString& sentinelToSentinel) {
         parity ^= static_cast<char16_t>(code - offset);
     }
     return QChar(static_cast<char16_t>(parity + offset));
+}
+
+std::optional<QString> trackLrcToken(int track, const QStringList& sentinelToSentinel) {
+    QString characters;
+    for (const QString& token : sentinelToSentinel) {
+        if (token == codeToken(u' '))
+            characters += u' ';
+        else if (token.size() == 1)
+            characters += token;
+        else
+            return std::nullopt;
+    }
+    const std::optional<QChar> lrc = trackLrc(track, characters);
+    if (!lrc)
+        return std::nullopt;
+    return codeToken(lrc->unicode());
 }
 
 } // namespace quorvel

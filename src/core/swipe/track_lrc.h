@@ -2,6 +2,7 @@
 
 #include <QChar>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -13,5 +14,9 @@ namespace quorvel {
 // 2 and 3 4-bit characters (sent as the code + 0x30). Nothing when a character
 // lies outside the track's character set, so that no LRC can be told.
 std::optional<QChar> trackLrc(int track, const QString& sentinelToSentinel);
+
+// The same over a swipe's tokens, a blank being "[Space]", as the token the LRC
+// comes as; nothing where a token is no character of the track.
+std::optional<QString> trackLrcToken(int track, const QStringList& sentinelToSentinel);
 
 } // namespace quorvel

@@ -199,6 +199,9 @@ private slots:
         QTest::newRow("right LRCs") << 0x80 << "%B1?I;1?5[Enter]" << "✓ LRC: track 1 I, track 2 5";
         QTest::newRow("LRC that is a start sentinel")
             << 0x80 << "%B1?I;78?;;1?5[Enter]" << "✓ LRC: track 1 I, track 2 ;, track 3 5";
+        // A blank is a character of track 1, and may be its LRC: "%B1I?" has parity 0.
+        QTest::newRow("LRC over a blank") << 0x80 << "%B1 ?I;1?5[Enter]" << "✓ LRC: track 1 I, track 2 5";
+        QTest::newRow("blank LRC") << 0x80 << "%B1I? ;1?5[Enter]" << "✓ LRC: track 1 [Space], track 2 5";
         QTest::newRow("wrong LRC") << 0x80 << "%B1?I;1?6[Enter]"
                                    << "✗ LRC: the LRC of track 2 came as 6 (key 9), expected 5";
         QTest::newRow("missing LRC") << 0x80 << "%B1?;1?5[Enter]"
