@@ -517,7 +517,7 @@ zerlegt wie eine Wortliste der Shell, aber nie über eine Shell ausgeführt.
     </message>
     <message>
         <source>; &apos;%1&apos; is a dead key on this layout</source>
-        <translation>; '%1' ist auf diesem Layout eine Tottaste</translation>
+        <translation>; &apos;%1&apos; ist auf diesem Layout eine Tottaste</translation>
     </message>
     <message>
         <source>%1 characters came as Alt + keypad codes; this computer does not turn them into characters, so programs here receive keypad digits with Num Lock on, and [Ins], [End], [Down] and the keypad&apos;s other keys with it off: %2</source>
@@ -903,6 +903,53 @@ zerlegt wie eine Wortliste der Shell, aber nie über eine Shell ausgeführt.
     <message>
         <source>Data not saved ! </source>
         <translation>Daten nicht gespeichert! </translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::Model</name>
+    <message>
+        <source>the preamble</source>
+        <translation>die Präambel</translation>
+    </message>
+    <message>
+        <source>the postamble</source>
+        <translation>die Postambel</translation>
+    </message>
+    <message>
+        <source>the card holds none of %1, which “%2” sends</source>
+        <translation>die Karte enthält keine der %1, die „%2“ sendet</translation>
+    </message>
+    <message>
+        <source>%1 holds the code %2, which no key types</source>
+        <translation>%1 enthält den Code %2, den keine Taste tippt</translation>
+    </message>
+    <message>
+        <source>%1 holds %2, which no key of %3 types</source>
+        <translation>%1 enthält %2, das keine Taste von %3 tippt</translation>
+    </message>
+    <message>
+        <source>the start sentinel of track %1</source>
+        <translation>das Anfangszeichen von Spur %1</translation>
+    </message>
+    <message>
+        <source>track %1 holds a character that no key of %2 types</source>
+        <translation>Spur %1 enthält ein Zeichen, das keine Taste von %2 tippt</translation>
+    </message>
+    <message>
+        <source>the end sentinel</source>
+        <translation>das Endezeichen</translation>
+    </message>
+    <message>
+        <source>the LRC of track %1</source>
+        <translation>das LRC von Spur %1</translation>
+    </message>
+    <message>
+        <source>the LRC of track %1 cannot be told: a character from its start sentinel to its end sentinel lies outside the track&apos;s character set</source>
+        <translation>das LRC von Spur %1 lässt sich nicht bestimmen: ein Zeichen zwischen ihrem Anfangs- und Endezeichen liegt außerhalb des Zeichensatzes der Spur</translation>
+    </message>
+    <message>
+        <source>the terminator</source>
+        <translation>das Abschlusszeichen</translation>
     </message>
 </context>
 <context>
@@ -1297,6 +1344,13 @@ Von diesem Computer empfangen: %3
     <message>
         <source>Waiting for another transmission from this folder to end…</source>
         <translation>Warten auf das Ende einer anderen Übertragung aus diesem Ordner…</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::Typist</name>
+    <message>
+        <source>byte %1 holds %2, which names no keyboard language</source>
+        <translation>Byte %1 enthält %2, das keine Tastatursprache nennt</translation>
     </message>
 </context>
 </TS>

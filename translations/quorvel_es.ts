@@ -517,7 +517,7 @@ dividida como una lista de palabras del shell pero nunca ejecutada a través de 
     </message>
     <message>
         <source>; &apos;%1&apos; is a dead key on this layout</source>
-        <translation>; '%1' es una tecla muerta en esta distribución</translation>
+        <translation>; &apos;%1&apos; es una tecla muerta en esta distribución</translation>
     </message>
     <message>
         <source>%1 characters came as Alt + keypad codes; this computer does not turn them into characters, so programs here receive keypad digits with Num Lock on, and [Ins], [End], [Down] and the keypad&apos;s other keys with it off: %2</source>
@@ -903,6 +903,53 @@ dividida como una lista de palabras del shell pero nunca ejecutada a través de 
     <message>
         <source>Data not saved ! </source>
         <translation>¡Datos no guardados! </translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::Model</name>
+    <message>
+        <source>the preamble</source>
+        <translation>el preámbulo</translation>
+    </message>
+    <message>
+        <source>the postamble</source>
+        <translation>el postámbulo</translation>
+    </message>
+    <message>
+        <source>the card holds none of %1, which “%2” sends</source>
+        <translation>la tarjeta no contiene ninguna de %1, que envía «%2»</translation>
+    </message>
+    <message>
+        <source>%1 holds the code %2, which no key types</source>
+        <translation>%1 contiene el código %2, que ninguna tecla escribe</translation>
+    </message>
+    <message>
+        <source>%1 holds %2, which no key of %3 types</source>
+        <translation>%1 contiene %2, que ninguna tecla de %3 escribe</translation>
+    </message>
+    <message>
+        <source>the start sentinel of track %1</source>
+        <translation>el centinela de inicio de la pista %1</translation>
+    </message>
+    <message>
+        <source>track %1 holds a character that no key of %2 types</source>
+        <translation>la pista %1 contiene un carácter que ninguna tecla de %2 escribe</translation>
+    </message>
+    <message>
+        <source>the end sentinel</source>
+        <translation>el centinela de fin</translation>
+    </message>
+    <message>
+        <source>the LRC of track %1</source>
+        <translation>el LRC de la pista %1</translation>
+    </message>
+    <message>
+        <source>the LRC of track %1 cannot be told: a character from its start sentinel to its end sentinel lies outside the track&apos;s character set</source>
+        <translation>no se puede determinar el LRC de la pista %1: un carácter entre sus centinelas de inicio y de fin está fuera del juego de caracteres de la pista</translation>
+    </message>
+    <message>
+        <source>the terminator</source>
+        <translation>el terminador</translation>
     </message>
 </context>
 <context>
@@ -1297,6 +1344,13 @@ Este equipo recibió: %3
     <message>
         <source>Waiting for another transmission from this folder to end…</source>
         <translation>Esperando a que termine otra transmisión desde esta carpeta…</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::Typist</name>
+    <message>
+        <source>byte %1 holds %2, which names no keyboard language</source>
+        <translation>el byte %1 contiene %2, que no designa ningún idioma de teclado</translation>
     </message>
 </context>
 </TS>

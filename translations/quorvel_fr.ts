@@ -517,7 +517,7 @@ découpée comme une liste de mots du shell mais jamais exécutée par un shell.
     </message>
     <message>
         <source>; &apos;%1&apos; is a dead key on this layout</source>
-        <translation>; '%1' est une touche morte sur cette disposition</translation>
+        <translation>; &apos;%1&apos; est une touche morte sur cette disposition</translation>
     </message>
     <message>
         <source>%1 characters came as Alt + keypad codes; this computer does not turn them into characters, so programs here receive keypad digits with Num Lock on, and [Ins], [End], [Down] and the keypad&apos;s other keys with it off: %2</source>
@@ -903,6 +903,53 @@ découpée comme une liste de mots du shell mais jamais exécutée par un shell.
     <message>
         <source>Data not saved ! </source>
         <translation>Données non enregistrées ! </translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::Model</name>
+    <message>
+        <source>the preamble</source>
+        <translation>le préambule</translation>
+    </message>
+    <message>
+        <source>the postamble</source>
+        <translation>le postambule</translation>
+    </message>
+    <message>
+        <source>the card holds none of %1, which “%2” sends</source>
+        <translation>la carte ne contient aucune des %1 qu’envoie « %2 »</translation>
+    </message>
+    <message>
+        <source>%1 holds the code %2, which no key types</source>
+        <translation>%1 contient le code %2, qu’aucune touche ne tape</translation>
+    </message>
+    <message>
+        <source>%1 holds %2, which no key of %3 types</source>
+        <translation>%1 contient %2, qu’aucune touche de %3 ne tape</translation>
+    </message>
+    <message>
+        <source>the start sentinel of track %1</source>
+        <translation>la sentinelle de début de la piste %1</translation>
+    </message>
+    <message>
+        <source>track %1 holds a character that no key of %2 types</source>
+        <translation>la piste %1 contient un caractère qu’aucune touche de %2 ne tape</translation>
+    </message>
+    <message>
+        <source>the end sentinel</source>
+        <translation>la sentinelle de fin</translation>
+    </message>
+    <message>
+        <source>the LRC of track %1</source>
+        <translation>le LRC de la piste %1</translation>
+    </message>
+    <message>
+        <source>the LRC of track %1 cannot be told: a character from its start sentinel to its end sentinel lies outside the track&apos;s character set</source>
+        <translation>le LRC de la piste %1 ne peut être déterminé : un caractère entre ses sentinelles de début et de fin est hors du jeu de caractères de la piste</translation>
+    </message>
+    <message>
+        <source>the terminator</source>
+        <translation>le terminateur</translation>
     </message>
 </context>
 <context>
@@ -1297,6 +1344,13 @@ Reçu par cet ordinateur : %3
     <message>
         <source>Waiting for another transmission from this folder to end…</source>
         <translation>Attente de la fin d’une autre transmission depuis ce dossier…</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::Typist</name>
+    <message>
+        <source>byte %1 holds %2, which names no keyboard language</source>
+        <translation>l’octet %1 contient %2, qui ne désigne aucune langue de clavier</translation>
     </message>
 </context>
 </TS>
