@@ -127,6 +127,11 @@ SwipeTestPage::SwipeTestPage(const Session& session, Clock clock, QWidget* paren
     m_focusNotice->setObjectName(QStringLiteral("CaptureNotice"));
     m_focusNotice->setTextFormat(Qt::PlainText);
     m_focusNotice->setWordWrap(true);
+    // Its room stays when it is hidden: a click that takes the focus from the box would
+    // otherwise move the buttons away from under the pointer before the release.
+    QSizePolicy keepRoom = m_focusNotice->sizePolicy();
+    keepRoom.setRetainSizeWhenHidden(true);
+    m_focusNotice->setSizePolicy(keepRoom);
     m_focusNotice->hide();
     layout->addWidget(m_focusNotice);
     auto* controls = new QHBoxLayout;

@@ -206,6 +206,21 @@ private slots:
         QCOMPARE(swipes(page)->count(), 1);
     }
 
+    // The notice that keys miss the box keeps its room when hidden: a click that moves
+    // the focus off the box must land on the button it was aimed at.
+    void theButtonsStayWhereTheyAre() {
+        SwipeTestPage& page = startOnThePage();
+        auto* clear = page.findChild<QPushButton*>(QStringLiteral("Clear"));
+        page.capture()->setFocus(Qt::OtherFocusReason);
+        QTRY_VERIFY(page.capture()->hasFocus());
+        QCoreApplication::processEvents();
+        const QRect withFocus = clear->geometry();
+        clear->setFocus(Qt::OtherFocusReason);
+        QTRY_VERIFY(!page.capture()->hasFocus());
+        QCoreApplication::processEvents();
+        QCOMPARE(clear->geometry(), withFocus);
+    }
+
     void keyboardReachesTheControls() {
         SwipeTestPage& page = startOnThePage();
         auto* notice = page.findChild<QLabel*>(QStringLiteral("CaptureNotice"));
