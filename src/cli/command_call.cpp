@@ -19,6 +19,9 @@ namespace {
 constexpr int kLockWait = 10000; // ms
 
 // Whether the word is an argument the option takes, as its row describes it.
+// Between the words of an option that takes several; no word given may hold it.
+constexpr QChar kWordSeparator = u'\x1f';
+
 bool accepts(const CliOption& option, const QString& word) {
     switch (option.argument) {
     case OptionArgument::None:
@@ -32,6 +35,8 @@ bool accepts(const CliOption& option, const QString& word) {
         return !word.isEmpty();
     case OptionArgument::Layout:
         return parseXkbLayoutName(word).has_value();
+    case OptionArgument::Tracks:
+        return !word.contains(kWordSeparator);
     }
     return true;
 }
@@ -71,11 +76,14 @@ int CommandCall::parse(const CliCommand& command) {
         // One value an option: a second would silently win over the first.
         if (m_values.contains(arg))
             return usage(QStringLiteral("%1 given twice").arg(arg));
-        if (i + 1 >= m_args.size() || !accepts(*option, m_args.at(i + 1)))
+        const QStringList words = m_args.mid(i + 1, option->words);
+        if (words.size() < option->words ||
+            !std::all_of(words.begin(), words.end(), [&](const QString& w) { return accepts(*option, w); }))
             return usage(QString::fromLatin1(option->problem)
                              .replace(QLatin1String("%1"), QString::number(qlonglong(option->least)))
                              .replace(QLatin1String("%2"), QString::number(qlonglong(option->most))));
-        m_values.insert(arg, m_args.at(++i));
+        m_values.insert(arg, words.join(kWordSeparator));
+        i += option->words;
     }
     m_args = operands;
     return kOk;
@@ -84,6 +92,11 @@ int CommandCall::parse(const CliCommand& command) {
 std::optional<QString> CommandCall::value(const QString& name) const {
     const auto found = m_values.constFind(name);
     return found == m_values.cend() ? std::nullopt : std::optional<QString>(*found);
+}
+
+QStringList CommandCall::words(const QString& name) const {
+    const std::optional<QString> joined = value(name);
+    return joined ? joined->split(kWordSeparator) : QStringList();
 }
 
 std::optional<double> CommandCall::number(const QString& name) const {

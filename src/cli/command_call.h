@@ -46,6 +46,8 @@ public:
     // The argument given to an option, checked as its row says.
     std::optional<QString> value(const QString& name) const;
     std::optional<double> number(const QString& name) const;
+    // The words of an option that takes several; empty when it was not given.
+    QStringList words(const QString& name) const;
     std::optional<QString> output() const { return value(QStringLiteral("-o")); }
 
     // Holds a lock on the file the command will replace (OUT, or FILE itself) until the

@@ -5,6 +5,7 @@
 #include "device_commands.h"
 #include "provision_command.h"
 #include "reading_commands.h"
+#include "simulate_command.h"
 #include "swipe_command.h"
 #include "writing_commands.h"
 
@@ -33,6 +34,12 @@ constexpr CliOption kSwipeOptions[] = {
     layoutOption("--layout", "this computer's XKB layout",
                  "--layout needs an XKB layout such as de or ch(fr)"),
     flagOption("--json", "one JSON object a line per swipe"),
+    flagOption("--show-card-numbers", "show card numbers unmasked"),
+};
+constexpr CliOption kSimulateOptions[] = {
+    tracksOption("--card", "the texts of tracks 1 to 3, - for none",
+                 "--card needs three words: the texts of tracks 1, 2 and 3, - for a track the card lacks"),
+    fileOption("--card-file", "a card, a track a line", "--card-file needs a file name", "*.txt"),
     flagOption("--show-card-numbers", "show card numbers unmasked"),
 };
 constexpr CliOption kProvisionOptions[] = {
@@ -113,6 +120,17 @@ const CliCommand kCommands[] = {
      "says so), its --timeout counting the wait. Ctrl+C ends the companion the same\n"
      "way, then the tool.\n",
      transmitCommand, kTransmitOptions, kFile},
+    {"simulate", "simulate [FILE] [OPTIONS]", "what a reader with FILE's settings types",
+     "Options: [--card T1 T2 T3 | --card-file F] [--show-card-numbers]\n"
+     "Prints what a reader with FILE's settings (default: the factory file) types for\n"
+     "a card, key by key as swipe prints a swipe, with the checks swipe makes, so that\n"
+     "the effect of settings shows before they are sent. The card is a test card\n"
+     "unless --card gives the texts of its tracks 1 to 3 (between the sentinels; -\n"
+     "for a track the card lacks) or --card-file a file with a track a line (an empty\n"
+     "line for a track it lacks). Card numbers are masked unless --show-card-numbers.\n"
+     "A part of the frame that no key types is named on a line of its own.\n"
+     "Status 0 when all of it can be typed and every check passes, 1 otherwise.\n",
+     simulateCommand, kSimulateOptions, kFile},
     {"swipe", "swipe [FILE] [OPTIONS]", "check what a reader types against FILE",
      "Options: [--gap MS] [--timeout SECONDS] [--count N] [--layout XKB[(VARIANT)]]\n"
      "         [--json] [--show-card-numbers]\n"

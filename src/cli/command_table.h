@@ -14,6 +14,7 @@ enum class OptionArgument {
     Number,   // a number from least to most (whole where `whole`)
     File,     // a file name, not empty
     Layout,   // an XKB layout such as de or ch(fr)
+    Tracks,   // three words, the texts of tracks 1 to 3, "-" for a track left out
 };
 
 struct CliOption {
@@ -25,6 +26,7 @@ struct CliOption {
     double most = 0;
     bool whole = true;
     const char* files = nullptr; // the files the completions offer for its argument ("*.msr")
+    int words = 1;               // how many words its argument is
 };
 
 constexpr CliOption flagOption(const char* name, const char* help) {
@@ -40,6 +42,9 @@ constexpr CliOption fileOption(const char* name, const char* help, const char* p
 }
 constexpr CliOption layoutOption(const char* name, const char* help, const char* problem) {
     return {name, help, OptionArgument::Layout, problem};
+}
+constexpr CliOption tracksOption(const char* name, const char* help, const char* problem) {
+    return {name, help, OptionArgument::Tracks, problem, 0, 0, true, nullptr, 3};
 }
 
 // What an operand is, for the completions.

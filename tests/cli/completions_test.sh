@@ -36,7 +36,7 @@ bash)
         _quorvel_cli
         printf '%s\n' "${COMPREPLY[@]}"
     }
-    check "set show swipe" s
+    check "set show simulate swipe" s
     check "--help --version" --
     check "track-order track-selection track2-account-only transmit-lrc" get a.msr tr
     check "" get a.msr track-order ''
@@ -68,7 +68,7 @@ fish)
     offers() {
         fish -c 'source $argv[1]; complete -C "quorvel-cli $argv[2]"' "$completions/fish/quorvel-cli.fish" "$*" | cut -f1
     }
-    check "set show swipe" s
+    check "set show simulate swipe" s
     check "track-order track-selection track2-account-only transmit-lrc" get a.msr tr
     check "case=universal case=upper" set a.msr case=u
     check "--count" swipe --c
