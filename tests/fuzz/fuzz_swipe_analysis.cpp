@@ -77,10 +77,11 @@ void checkAnalysis(const QList<CapturedKey>& keys, const SettingsImage& image) {
             std::abort();
 }
 
-// The keys from first up to the next pause.
+// The keys from first up to the next pause that ends a swipe (lock keys pressed alone go
+// on with the next keys).
 QList<CapturedKey> untilPause(const QList<CapturedKey>& keys, qsizetype first, int gapMs) {
     qsizetype end = first + 1;
-    while (end < keys.size() && !beginsSwipe(keys.at(end - 1), keys.at(end), gapMs))
+    while (end < keys.size() && !pauseEnds(keys.mid(first, end - first), keys.at(end), gapMs))
         ++end;
     return keys.mid(first, end - first);
 }
@@ -97,8 +98,8 @@ void checkSplit(const QList<CapturedKey>& keys, int gapMs, const SettingsImage& 
         for (qsizetype k = 0; k < swipe.size(); ++k, ++next) {
             if (next >= keys.size() || !sameKey(swipe.at(k), keys.at(next)))
                 std::abort();
-            // Every pause is a cut.
-            if (k > 0 && beginsSwipe(swipe.at(k - 1), swipe.at(k), gapMs))
+            // Every pause is a cut, but after lock keys pressed alone.
+            if (k > 0 && beginsSwipe(swipe.at(k - 1), swipe.at(k), gapMs) && isSwipe(swipe.first(k)))
                 std::abort();
         }
         // A cut without a pause is the first terminator from the swipe's start on,
@@ -108,7 +109,8 @@ void checkSplit(const QList<CapturedKey>& keys, int gapMs, const SettingsImage& 
             terminatorEnd(untilPause(keys, first, gapMs), frame) != swipe.size() - 1)
             std::abort();
     }
-    if (next != keys.size())
+    // Only lock keys pressed alone at the end are no swipe yet.
+    if (next > keys.size() || isSwipe(keys.mid(next)))
         std::abort();
 }
 
