@@ -4,62 +4,13 @@
 #include "core/swipe/track_lrc.h"
 
 #include "test_files.h"
+#include "typed_swipes.h"
 
 #include <QtTest>
 
 using namespace quorvel;
 
-namespace {
-
-const QString kCard = QStringLiteral("%B4111111111111111^DOE/J^2512?;4111111111111111=2512?");
-
-// A press as the window system would deliver it for a bracketed key name or a character.
-CapturedKey press(const QString& token, qint64 time) {
-    static const QHash<QString, int> named = {
-        {QStringLiteral("Enter"), Qt::Key_Return}, {QStringLiteral("Tab"), Qt::Key_Tab},
-        {QStringLiteral("S-Tab"), Qt::Key_Backtab}, {QStringLiteral("Esc"), Qt::Key_Escape},
-        {QStringLiteral("F 1"), Qt::Key_F1},        {QStringLiteral("Space"), Qt::Key_Space}};
-    if (token == QLatin1String("Ctrl-C"))
-        return {time, Qt::Key_C, Qt::ControlModifier, QStringLiteral("\x03")};
-    if (named.contains(token))
-        return {time, named.value(token), Qt::NoModifier,
-                token == QLatin1String("Space") ? QStringLiteral(" ") : QString()};
-    return {time, token.at(0).toUpper().unicode(), Qt::NoModifier, token};
-}
-
-// "[Esc]A%B…" as key presses 8 ms apart.
-QList<CapturedKey> typed(const QString& keys) {
-    QList<CapturedKey> presses;
-    for (qsizetype i = 0; i < keys.size(); ++i) {
-        QString token = keys.mid(i, 1);
-        if (token == QLatin1String("[") && keys.indexOf(u']', i) > i + 1) {
-            const qsizetype close = keys.indexOf(u']', i);
-            token = keys.mid(i + 1, close - i - 1);
-            i = close;
-        }
-        presses << press(token, 8 * presses.size());
-    }
-    return presses;
-}
-
-// "80=1B 81=41": bytes changed from the factory settings, in hexadecimal.
-SettingsImage imageWith(const QString& changes) {
-    SettingsImage image = shippedFactoryImage();
-    for (const QString& change : changes.split(u' ', Qt::SkipEmptyParts)) {
-        const QStringList parts = change.split(u'=');
-        image.at(parts.at(0).toUInt()) = static_cast<std::uint8_t>(parts.at(1).toUInt(nullptr, 16));
-    }
-    return image;
-}
-
-QString states(const QList<SwipeCheck>& checks) {
-    QString marks;
-    for (const SwipeCheck& check : checks)
-        marks += checkLine(check).at(0);
-    return marks;
-}
-
-} // namespace
+using namespace quorvel::swipe_tests;
 
 class SwipeAnalysisTest : public QObject {
     Q_OBJECT
@@ -246,55 +197,6 @@ private slots:
         QCOMPARE(states(frameChecks), marks);
     }
 
-    // By the card's structure (the account number before the first separator, whatever its
-    // length or blanks) and by caution (any run of 12 or more digits, however mangled).
-    void masking_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("shown");
-        QTest::newRow("12 digits") << "B123456789012^" << "B123456••9012^";
-        QTest::newRow("19 digits") << ";1234567890123456789=" << ";123456•••••••••6789=";
-        QTest::newRow("two runs") << "4111111111111111=4111111111111111"
-                                  << "411111••••••1111=411111••••••1111";
-        QTest::newRow("an 11-digit account number") << "%B12345678901^DOE" << "%B•••••••8901^DOE";
-        QTest::newRow("a short track 2 account number") << ";1234567=2512?" << ";•••4567=2512?";
-        QTest::newRow("blanks as keys") << "x4111[Space]1111[Space]1111[Space]1111x"
-                                        << "x4111[Space]11••[Space]••••[Space]1111x";
-        QTest::newRow("an account number with blanks")
-            << "%B3782 822463 10005^SMITH/J^2512?" << "%B3782 82•••• •0005^SMITH/J^2512?";
-        QTest::newRow("longer than 19 digits") << "x12345678901234567890123x" << "x123456•••••••••••••0123x";
-        QTest::newRow("the separator swallowed by a dead key")
-            << "ö411111111111111125121010000000000_" << "ö411111•••••••••••••••••••••••0000_";
-        QTest::newRow("Alt codes arriving as digits")
-            << "0037006600520049004900490049" << "003700••••••••••••••••••0049";
-        QTest::newRow("one other character between groups") << "4111-1111-1111-1111" << "4111-11••-••••-1111";
-        QTest::newRow("two other characters end a run") << "123456--789012" << "123456--789012";
-        QTest::newRow("short runs stay") << "%B^DOE/J^2512101?" << "%B^DOE/J^2512101?";
-    }
-    void masking() {
-        QFETCH(QString, typed);
-        QFETCH(QString, shown);
-        QStringList tokens;
-        for (qsizetype i = 0; i < typed.size(); ++i) {
-            const qsizetype close = typed.at(i) == u'[' ? typed.indexOf(u']', i) : -1;
-            tokens << typed.mid(i, close < 0 ? 1 : close - i + 1);
-            i = close < 0 ? i : close;
-        }
-        QCOMPARE(swipeLine(maskCardNumbers(tokens)).replace(QStringLiteral(" "), QStringLiteral("[Space]")),
-                 QString(shown).replace(QStringLiteral(" "), QStringLiteral("[Space]")));
-    }
-
-    // An ALT-mode reader's digits, as the reader sent them, are card digits too.
-    void altCodesOfDigitsAreMasked() {
-        QStringList tokens{QStringLiteral(";")};
-        for (int i = 0; i < 16; ++i)
-            tokens << QStringLiteral("[Alt+%1]").arg(48 + i % 10, 4, 10, QLatin1Char('0'));
-        tokens << QStringLiteral("=");
-        const QStringList shown = maskCardNumbers(tokens);
-        QCOMPARE(shown.mid(1, 6), tokens.mid(1, 6));
-        QCOMPARE(shown.mid(7, 6), QStringList(6, QStringLiteral("•")));
-        QCOMPARE(shown.mid(13), tokens.mid(13));
-    }
-
     // Card numbers stay masked in the swipe and in what the checks quote.
     void analysisMasksUnlessAsked() {
         const SettingsImage image = imageWith(QStringLiteral("50=00"));
@@ -310,64 +212,6 @@ private slots:
         const SwipeAnalysis shown = analyzeSwipe(keys, image, CardNumbers::Shown);
         QCOMPARE(swipeLine(shown.tokens),
                  QStringLiteral("%B4111111111111111^DOE/J^2512?1234567890123456"));
-    }
-
-    // A key after an end sentinel may be an LRC or the next track's start sentinel ("%!?"
-    // has the LRC ";"): the reading in which every track parses is taken, and each LRC
-    // that is missing or unexpected is named.
-    void lrcOrStartSentinel_data() {
-        QTest::addColumn<QString>("changes");
-        QTest::addColumn<QString>("keys");
-        QTest::addColumn<QString>("tracks");
-        QTest::addColumn<QString>("lrc");
-        QTest::newRow("LRC on, both sent") << "32=80" << "%!?;;1?5[Enter]"
-                                           << "✓ Tracks: track 1 (1 character), track 2 (1 character)"
-                                           << "✓ LRC: track 1 ;, track 2 5";
-        QTest::newRow("LRC on, track 1's missing")
-            << "32=80" << "%!?;1?5[Enter]" << "✓ Tracks: track 1 (1 character), track 2 (1 character)"
-            << "✗ LRC: Transmit LRC is on, but no LRC came after the end sentinel of track 1 (key 3)";
-        QTest::newRow("LRC off, both sent")
-            << "" << "%!?;;1?5[Enter]" << "✓ Tracks: track 1 (1 character), track 2 (1 character)"
-            << "✗ LRC: unexpected LRC-like characters ; after track 1 (key 4), 5 after track 2 (key 8), "
-               "but Transmit LRC is off";
-        QTest::newRow("a character no track 1 carries")
-            << "" << "%A£b?;1?[Enter]"
-            << "✗ Tracks: track 1 (3 characters), track 2 (1 character); then track 1 holds £ at key 3, "
-               "outside its character set (space to _)"
-            << "✓ LRC: Transmit LRC is off, and none came";
-        QTest::newRow("a letter in track 2") << "" << "%A?;1A?[Enter]"
-                                             << "✗ Tracks: track 1 (1 character), track 2 (2 characters); then "
-                                                "track 2 holds A at key 6, outside its character set (0 to ?)"
-                                             << "✓ LRC: Transmit LRC is off, and none came";
-        QTest::newRow("LRC off, none sent") << "" << "%!?;1?[Enter]"
-                                            << "✓ Tracks: track 1 (1 character), track 2 (1 character)"
-                                            << "✓ LRC: Transmit LRC is off, and none came";
-    }
-    void lrcOrStartSentinel() {
-        QFETCH(QString, changes);
-        QFETCH(QString, keys);
-        QFETCH(QString, tracks);
-        QFETCH(QString, lrc);
-        QCOMPARE(trackLrc(1, QStringLiteral("%!?")), QChar(u';'));
-        const SwipeAnalysis analysis = analyzeSwipe(typed(keys), imageWith(changes));
-        QStringList lines;
-        for (const SwipeCheck& check : analysis.checks)
-            if (check.name == QLatin1String("Tracks") || check.name == QLatin1String("LRC"))
-                lines << checkLine(check);
-        QCOMPARE(lines, QStringList({tracks, lrc}));
-    }
-
-    // A lock key pressed alone is no swipe: it goes with the next one, which notes it.
-    void aLockKeyAloneIsNoSwipe() {
-        QList<CapturedKey> keys{CapturedKey{0, Qt::Key_CapsLock, {}, {}, 58, {}}};
-        QVERIFY(splitSwipes(keys, 500, shippedFactoryImage()).isEmpty());
-        for (const CapturedKey& key : typed(QStringLiteral("%A?;1?[Enter]")))
-            keys << CapturedKey{key.timeMs + 2000, key.key, key.modifiers, key.text};
-        const QList<QList<CapturedKey>> swipes = splitSwipes(keys, 500, shippedFactoryImage());
-        QCOMPARE(swipes.size(), 1);
-        QCOMPARE(swipes.first().size(), keys.size());
-        const SwipeAnalysis analysis = analyzeSwipe(swipes.first(), shippedFactoryImage());
-        QCOMPARE(states(analysis.checks).count(u'✗'), 0);
     }
 
     void swipesEndAfterALongerPause() {
