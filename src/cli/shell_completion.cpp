@@ -63,7 +63,10 @@ QString quoted(const QString& word) {
 }
 
 QString fishQuoted(const QString& word) {
-    return u'\'' + QString(word).replace(u'\\', QStringLiteral("\\\\")).replace(u'\'', QStringLiteral("\\'")) +
+    return u'\'' +
+           QString(word)
+               .replace(u'\\', QStringLiteral("\\\\"))
+               .replace(u'\'', QStringLiteral("\\'")) +
            u'\'';
 }
 
@@ -82,50 +85,52 @@ QStringList commandNames() {
 }
 
 QString bashScript() {
-    QString s = QStringLiteral(
-        "# bash completion for quorvel-cli; made by quorvel-cli --completion bash\n"
-        "_quorvel_cli_keys=%1\n"
-        "\n"
-        "_quorvel_cli_choices() {\n"
-        "    case ${1,,} in\n")
-                    .arg(quoted(settingKeys().join(u' ')));
+    QString s =
+        QStringLiteral("# bash completion for quorvel-cli; made by quorvel-cli --completion bash\n"
+                       "_quorvel_cli_keys=%1\n"
+                       "\n"
+                       "_quorvel_cli_choices() {\n"
+                       "    case ${1,,} in\n")
+            .arg(quoted(settingKeys().join(u' ')));
     for (const KeyWords& k : choiceWords())
         s += QStringLiteral("    %1) echo %2 ;;\n").arg(quoted(k.key), quoted(k.words.join(u' ')));
     s += QStringLiteral(
-        "    esac\n"
-        "}\n"
-        "\n"
-        "_quorvel_cli_files() {\n"
-        "    local IFS=$'\\n' glob\n"
-        "    COMPREPLY+=($(compgen -d -- \"$cur\"))\n"
-        "    for glob; do COMPREPLY+=($(compgen -f -X \"!$glob\" -- \"$cur\")); done\n"
-        "    compopt -o filenames 2>/dev/null\n"
-        "}\n"
-        "\n"
-        "# KEY=VALUE, split at '=' or not as COMP_WORDBREAKS says.\n"
-        "_quorvel_cli_assignment() {\n"
-        "    local key value prefix=\n"
-        "    if [[ $cur == = ]]; then key=$prev value=\n"
-        "    elif [[ $prev == = ]]; then key=${COMP_WORDS[COMP_CWORD-2]} value=$cur\n"
-        "    elif [[ $cur == *=* ]]; then key=${cur%%=*} value=${cur#*=} prefix=$key=\n"
-        "    else\n"
-        "        COMPREPLY=($(compgen -S = -W \"$_quorvel_cli_keys\" -- \"$cur\"))\n"
-        "        compopt -o nospace 2>/dev/null\n"
-        "        return\n"
-        "    fi\n"
-        "    COMPREPLY=($(compgen -P \"$prefix\" -W \"$(_quorvel_cli_choices \"$key\")\" -- \"$value\"))\n"
-        "}\n"
-        "\n"
-        "_quorvel_cli() {\n"
-        "    local cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD-1]}\n"
-        "    COMPREPLY=()\n"
-        "    if ((COMP_CWORD == 1)); then\n"
-        "        COMPREPLY=($(compgen -W %1 -- \"$cur\"))\n"
-        "        return\n"
-        "    fi\n"
-        "    local options= valued= operands=()\n"
-        "    case ${COMP_WORDS[1]} in\n")
-             .arg(quoted((commandNames() << QStringLiteral("--help") << QStringLiteral("--version")).join(u' ')));
+             "    esac\n"
+             "}\n"
+             "\n"
+             "_quorvel_cli_files() {\n"
+             "    local IFS=$'\\n' glob\n"
+             "    COMPREPLY+=($(compgen -d -- \"$cur\"))\n"
+             "    for glob; do COMPREPLY+=($(compgen -f -X \"!$glob\" -- \"$cur\")); done\n"
+             "    compopt -o filenames 2>/dev/null\n"
+             "}\n"
+             "\n"
+             "# KEY=VALUE, split at '=' or not as COMP_WORDBREAKS says.\n"
+             "_quorvel_cli_assignment() {\n"
+             "    local key value prefix=\n"
+             "    if [[ $cur == = ]]; then key=$prev value=\n"
+             "    elif [[ $prev == = ]]; then key=${COMP_WORDS[COMP_CWORD-2]} value=$cur\n"
+             "    elif [[ $cur == *=* ]]; then key=${cur%%=*} value=${cur#*=} prefix=$key=\n"
+             "    else\n"
+             "        COMPREPLY=($(compgen -S = -W \"$_quorvel_cli_keys\" -- \"$cur\"))\n"
+             "        compopt -o nospace 2>/dev/null\n"
+             "        return\n"
+             "    fi\n"
+             "    COMPREPLY=($(compgen -P \"$prefix\" -W \"$(_quorvel_cli_choices \"$key\")\" -- "
+             "\"$value\"))\n"
+             "}\n"
+             "\n"
+             "_quorvel_cli() {\n"
+             "    local cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD-1]}\n"
+             "    COMPREPLY=()\n"
+             "    if ((COMP_CWORD == 1)); then\n"
+             "        COMPREPLY=($(compgen -W %1 -- \"$cur\"))\n"
+             "        return\n"
+             "    fi\n"
+             "    local options= valued= operands=()\n"
+             "    case ${COMP_WORDS[1]} in\n")
+             .arg(quoted((commandNames() << QStringLiteral("--help") << QStringLiteral("--version"))
+                             .join(u' ')));
     QString arguments;
     for (const CliCommand& command : cliCommands()) {
         QStringList options;
@@ -148,13 +153,12 @@ QString bashScript() {
             operands << QString::fromLatin1(kinds[static_cast<int>(operand)]);
         }
         s += QStringLiteral("        %1) options=%2 valued=%3 operands=(%4) ;;\n")
-                 .arg(QLatin1String(command.name), quoted(options.join(u' ')), quoted(valued.join(u' ')),
-                      operands.join(u' '));
+                 .arg(QLatin1String(command.name), quoted(options.join(u' ')),
+                      quoted(valued.join(u' ')), operands.join(u' '));
     }
-    s += QStringLiteral(
-             "        *) return ;;\n"
-             "    esac\n"
-             "    case \"${COMP_WORDS[1]} $prev\" in\n") +
+    s += QStringLiteral("        *) return ;;\n"
+                        "    esac\n"
+                        "    case \"${COMP_WORDS[1]} $prev\" in\n") +
          arguments +
          QStringLiteral(
              "    esac\n"
@@ -171,7 +175,8 @@ QString bashScript() {
              "    fi\n"
              "    local kind=${operands[n]-}\n"
              "    # The last operand may repeat: KEY=VALUE...\n"
-             "    if ((${#operands[@]} && n >= ${#operands[@]})) && [[ ${operands[-1]} == assign ]]; then kind=assign; fi\n"
+             "    if ((${#operands[@]} && n >= ${#operands[@]})) && [[ ${operands[-1]} == assign "
+             "]]; then kind=assign; fi\n"
              "    case $kind in\n"
              "        file) _quorvel_cli_files '*.msr' ;;\n"
              "        profile) _quorvel_cli_files '*.json' ;;\n"
@@ -195,83 +200,91 @@ QString zshFiles(const QStringList& globs) {
 }
 
 QString zshHelp(const char* text) {
-    return QString::fromLatin1(text).replace(u'[', QStringLiteral("\\[")).replace(u']', QStringLiteral("\\]"));
+    return QString::fromLatin1(text)
+        .replace(u'[', QStringLiteral("\\["))
+        .replace(u']', QStringLiteral("\\]"));
 }
 
 QString zshScript() {
-    QString s = QStringLiteral(
-        "#compdef quorvel-cli\n"
-        "# zsh completion for quorvel-cli; made by quorvel-cli --completion zsh\n"
-        "\n"
-        "_quorvel_cli_assignment() {\n"
-        "    if compset -P '*='; then\n"
-        "        case ${(L)IPREFIX%=} in\n");
+    QString s =
+        QStringLiteral("#compdef quorvel-cli\n"
+                       "# zsh completion for quorvel-cli; made by quorvel-cli --completion zsh\n"
+                       "\n"
+                       "_quorvel_cli_assignment() {\n"
+                       "    if compset -P '*='; then\n"
+                       "        case ${(L)IPREFIX%=} in\n");
     for (const KeyWords& k : choiceWords())
-        s += QStringLiteral("        %1) compadd -- %2 ;;\n").arg(quoted(k.key), quotedAll(k.words));
-    s += QStringLiteral(
-             "        esac\n"
-             "    else\n"
-             "        compadd -S '=' -- %1\n"
-             "    fi\n"
-             "}\n"
-             "\n"
-             "_quorvel-cli() {\n"
-             "    local curcontext=$curcontext state line\n"
-             "    typeset -A opt_args\n"
-             "    _arguments -C '(- :)--help[show the help]' '(- :)--version[show the version]' \\\n"
-             "        '1:command:->command' '*::argument:->argument' && return\n"
-             "    case $state in\n"
-             "    command)\n"
-             "        local -a commands\n"
-             "        commands=(\n")
-             .arg(quotedAll(settingKeys()));
+        s +=
+            QStringLiteral("        %1) compadd -- %2 ;;\n").arg(quoted(k.key), quotedAll(k.words));
+    s +=
+        QStringLiteral(
+            "        esac\n"
+            "    else\n"
+            "        compadd -S '=' -- %1\n"
+            "    fi\n"
+            "}\n"
+            "\n"
+            "_quorvel-cli() {\n"
+            "    local curcontext=$curcontext state line\n"
+            "    typeset -A opt_args\n"
+            "    _arguments -C '(- :)--help[show the help]' '(- :)--version[show the version]' \\\n"
+            "        '1:command:->command' '*::argument:->argument' && return\n"
+            "    case $state in\n"
+            "    command)\n"
+            "        local -a commands\n"
+            "        commands=(\n")
+            .arg(quotedAll(settingKeys()));
     for (const CliCommand& command : cliCommands())
         s += QStringLiteral("            %1\n")
-                 .arg(quoted(QStringLiteral("%1:%2").arg(QLatin1String(command.name), QLatin1String(command.summary))));
-    s += QStringLiteral(
-        "        )\n"
-        "        _describe -t commands command commands ;;\n"
-        "    argument)\n"
-        "        case $line[1] in\n");
+                 .arg(quoted(QStringLiteral("%1:%2").arg(QLatin1String(command.name),
+                                                         QLatin1String(command.summary))));
+    s += QStringLiteral("        )\n"
+                        "        _describe -t commands command commands ;;\n"
+                        "    argument)\n"
+                        "        case $line[1] in\n");
     for (const CliCommand& command : cliCommands()) {
-        QStringList specs{quoted(QStringLiteral("--help[show the help of the command]"))};
+        QStringList descriptions{quoted(QStringLiteral("--help[show the help of the command]"))};
         for (const CliOption& option : command.options) {
-            QString spec = QStringLiteral("%1[%2]").arg(QLatin1String(option.name), zshHelp(option.help));
+            QString description =
+                QStringLiteral("%1[%2]").arg(QLatin1String(option.name), zshHelp(option.help));
             if (option.argument != OptionArgument::None)
-                spec += QStringLiteral(":value:") + (option.files ? zshFiles({QString::fromLatin1(option.files)})
-                                                                  : QStringLiteral(" "));
-            specs << quoted(spec);
+                description += QStringLiteral(":value:") +
+                               (option.files ? zshFiles({QString::fromLatin1(option.files)})
+                                             : QStringLiteral(" "));
+            descriptions << quoted(description);
         }
         int position = 0;
         for (const Operand operand : command.operands) {
             ++position;
             if (operand == Operand::Key)
-                specs << quoted(QStringLiteral("%1:key:(%2)").arg(position).arg(settingKeys().join(u' ')));
+                descriptions << quoted(
+                    QStringLiteral("%1:key:(%2)").arg(position).arg(settingKeys().join(u' ')));
             else if (operand == Operand::Assignments)
-                specs << quoted(QStringLiteral("*:assignment:_quorvel_cli_assignment"));
+                descriptions << quoted(QStringLiteral("*:assignment:_quorvel_cli_assignment"));
             else
-                specs << quoted(QStringLiteral("%1:file:%2").arg(position).arg(zshFiles(globsOf(operand))));
+                descriptions << quoted(
+                    QStringLiteral("%1:file:%2").arg(position).arg(zshFiles(globsOf(operand))));
         }
-        s += QStringLiteral("        %1) _arguments %2 ;;\n").arg(QLatin1String(command.name), specs.join(u' '));
+        s += QStringLiteral("        %1) _arguments %2 ;;\n")
+                 .arg(QLatin1String(command.name), descriptions.join(u' '));
     }
-    s += QStringLiteral(
-        "        esac ;;\n"
-        "    esac\n"
-        "}\n"
-        "\n"
-        "_quorvel-cli \"$@\"\n");
+    s += QStringLiteral("        esac ;;\n"
+                        "    esac\n"
+                        "}\n"
+                        "\n"
+                        "_quorvel-cli \"$@\"\n");
     return s;
 }
 
 QString fishScript() {
-    QString s = QStringLiteral(
-        "# fish completion for quorvel-cli; made by quorvel-cli --completion fish\n"
-        "\n"
-        "function __quorvel_cli_assignments\n"
-        "    set -l token (commandline -ct)\n"
-        "    if string match -q -- '*=*' $token\n"
-        "        set -l key (string split -m 1 = -- $token)[1]\n"
-        "        switch (string lower -- $key)\n");
+    QString s =
+        QStringLiteral("# fish completion for quorvel-cli; made by quorvel-cli --completion fish\n"
+                       "\n"
+                       "function __quorvel_cli_assignments\n"
+                       "    set -l token (commandline -ct)\n"
+                       "    if string match -q -- '*=*' $token\n"
+                       "        set -l key (string split -m 1 = -- $token)[1]\n"
+                       "        switch (string lower -- $key)\n");
     for (const KeyWords& k : choiceWords()) {
         QStringList words;
         for (const QString& word : k.words)
@@ -280,30 +293,34 @@ QString fishScript() {
                  .arg(fishQuoted(k.key), words.join(QStringLiteral(" $key=")));
     }
     s += QStringLiteral(
-        "        end\n"
-        "    else\n"
-        "        printf '%s=\\n' %1\n"
-        "    end\n"
-        "end\n"
-        "\n"
-        "complete -c quorvel-cli -f\n"
-        "complete -c quorvel-cli -n __fish_use_subcommand -l help -d 'show the help'\n"
-        "complete -c quorvel-cli -n __fish_use_subcommand -l version -d 'show the version'\n")
+             "        end\n"
+             "    else\n"
+             "        printf '%s=\\n' %1\n"
+             "    end\n"
+             "end\n"
+             "\n"
+             "complete -c quorvel-cli -f\n"
+             "complete -c quorvel-cli -n __fish_use_subcommand -l help -d 'show the help'\n"
+             "complete -c quorvel-cli -n __fish_use_subcommand -l version -d 'show the version'\n")
              .arg(settingKeys().join(u' '));
     for (const CliCommand& command : cliCommands()) {
         const QString name = QString::fromLatin1(command.name);
-        const QString when = QStringLiteral("complete -c quorvel-cli -n '__fish_seen_subcommand_from %1'").arg(name);
+        const QString when =
+            QStringLiteral("complete -c quorvel-cli -n '__fish_seen_subcommand_from %1'").arg(name);
         s += QStringLiteral("complete -c quorvel-cli -n __fish_use_subcommand -a %1 -d %2\n")
                  .arg(name, fishQuoted(QString::fromLatin1(command.summary)));
         for (const CliOption& option : command.options) {
             const QString o = QString::fromLatin1(option.name);
-            QString line = when + (o.startsWith(QLatin1String("--")) ? QStringLiteral(" -l ") + o.mid(2)
-                                                                     : QStringLiteral(" -s ") + o.mid(1));
+            QString line =
+                when + (o.startsWith(QLatin1String("--")) ? QStringLiteral(" -l ") + o.mid(2)
+                                                          : QStringLiteral(" -s ") + o.mid(1));
             if (option.files)
-                line += QStringLiteral(" -r -k -a '(__fish_complete_suffix %1)'").arg(QString::fromLatin1(option.files).mid(1));
+                line += QStringLiteral(" -r -k -a '(__fish_complete_suffix %1)'")
+                            .arg(QString::fromLatin1(option.files).mid(1));
             else if (option.argument != OptionArgument::None)
                 line += QStringLiteral(" -x");
-            s += line + QStringLiteral(" -d ") + fishQuoted(QString::fromLatin1(option.help)) + u'\n';
+            s += line + QStringLiteral(" -d ") + fishQuoted(QString::fromLatin1(option.help)) +
+                 u'\n';
         }
         QStringList globs;
         for (const Operand operand : command.operands) {
