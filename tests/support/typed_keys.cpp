@@ -1,6 +1,6 @@
 #include "typed_keys.h"
 
-#include "core/keyboard/keyboard_layout.h"
+#include "core/keyboard/computer_keys.h"
 
 #include <QTest>
 
@@ -13,22 +13,6 @@ constexpr int kAltPosition = 56;
 constexpr int kEnterPosition = 28;
 constexpr int kCtrlPosition = 29;
 constexpr int kAltGrPosition = 100;
-
-int qtKeyOf(const QString& text) {
-    if (text.isEmpty())
-        return Qt::Key_unknown;
-    if (text == QLatin1String(" "))
-        return Qt::Key_Space;
-    return text.at(0).toUpper().unicode();
-}
-
-Qt::KeyboardModifiers modifiersOf(KeyStates state) {
-    Qt::KeyboardModifiers modifiers;
-    modifiers.setFlag(Qt::ShiftModifier, state.testFlag(KeyState::Shift));
-    modifiers.setFlag(Qt::ControlModifier, state.testFlag(KeyState::Control));
-    modifiers.setFlag(Qt::AltModifier, state.testFlag(KeyState::Alt));
-    return modifiers;
-}
 
 class Typist {
 public:
@@ -70,7 +54,7 @@ private:
         } else if (name == QLatin1String("Ctrl-C")) {
             modifier(Qt::Key_Control, kCtrlPosition, {});
             const KeyboardLayout::Stroke c = *m_reader.strokeFor(U'c');
-            m_keys << KeyPress{time(), qtKeyOf(textAt(c.position, {})), Qt::ControlModifier,
+            m_keys << KeyPress{time(), qtKeyOfText(textAt(c.position, {})), Qt::ControlModifier,
                                QStringLiteral("\x03"), c.position, KeyState::Control | m_locks};
         } else {
             QTest::qFail("unknown key name", __FILE__, __LINE__);
@@ -82,25 +66,14 @@ private:
         return symbol.symbol ? QString::fromUcs4(&symbol.symbol, 1) : QString();
     }
 
-    void press(int position, KeyStates state) {
-        const LayoutSymbol symbol = m_computer.symbol(position, state | m_locks, KeyboardLayout::Caps::Applied);
-        QString text = symbol.symbol ? QString::fromUcs4(&symbol.symbol, 1) : QString();
-        if (symbol.dead) {
-            m_pendingDead = text;
-            text.clear();
-        } else if (!m_pendingDead.isEmpty()) {
-            text = position == kSpacePosition ? m_pendingDead : m_pendingDead + text;
-            m_pendingDead.clear();
-        }
-        m_keys << KeyPress{time(), qtKeyOf(text), modifiersOf(state), text, position, state | m_locks};
-    }
+    void press(int position, KeyStates state) { m_keys << m_typed.press(time(), position, state | m_locks); }
 
     qint64 time() const { return 8 * m_keys.size(); }
 
     const KeyboardLayout& m_reader;
     const KeyboardLayout& m_computer;
     KeyStates m_locks;
-    QString m_pendingDead;
+    ComputerKeys m_typed{m_computer};
 };
 
 // evdev codes of the keypad digits 0 to 9.

@@ -1,5 +1,7 @@
 #include "core/swipe/reader_model.h"
 
+#include "core/keyboard/computer_keys.h"
+
 #include "core/image/setting_fields.h"
 #include "core/keyboard/key_name.h"
 #include "core/keyboard/keyboard_layout.h"
@@ -52,22 +54,6 @@ constexpr std::array<NamedKey, 14> kNamedKeys{{{13, kEnterPosition, "\r"},
                                                {25, 111, ""},
                                                {27, kEscPosition, "\x1b"}}};
 
-Qt::KeyboardModifiers modifiersOf(KeyStates state) {
-    Qt::KeyboardModifiers modifiers;
-    modifiers.setFlag(Qt::ShiftModifier, state.testFlag(KeyState::Shift));
-    modifiers.setFlag(Qt::ControlModifier, state.testFlag(KeyState::Control));
-    modifiers.setFlag(Qt::AltModifier, state.testFlag(KeyState::Alt));
-    return modifiers;
-}
-
-int qtKeyOf(const QString& text) {
-    if (text.isEmpty())
-        return Qt::Key_unknown;
-    if (text == QLatin1String(" "))
-        return Qt::Key_Space;
-    return text.at(0).toUpper().unicode();
-}
-
 bool isAsciiLetter(char32_t c) { return (c >= U'a' && c <= U'z') || (c >= U'A' && c <= U'Z'); }
 
 // Whether the reader types letters in the opposite case for Caps Lock to turn them:
@@ -84,7 +70,10 @@ public:
     Typist(const SwipeFrame& frame, const ReaderKeyOptions& options, QStringList& untypeable)
         : m_frame(frame), m_layout(KeyboardLayout::ofLanguage(frame.language)), m_options(options),
           m_locks(options.capsLock ? KeyStates(KeyState::CapsLock) : KeyStates()),
-          m_forCapsLock(typesForCapsLock(frame, options.capsLock)), m_untypeable(untypeable) {}
+          m_forCapsLock(typesForCapsLock(frame, options.capsLock)), m_untypeable(untypeable) {
+        if (m_layout)
+            m_computer.emplace(*m_layout);
+    }
 
     // Types a reader key code; false, with nothing typed, where no key types it.
     bool code(int code) {
@@ -164,20 +153,8 @@ private:
         m_keys << KeyPress{time(), key, modifiersOf(state), text, position, state | m_locks};
     }
 
-    // A key of the layout, with what this computer makes of it: a dead key gives
-    // nothing, and its accent comes with the next key.
-    void press(int position, KeyStates state) {
-        const LayoutSymbol symbol = m_layout->symbol(position, state | m_locks, KeyboardLayout::Caps::Applied);
-        QString text = symbol.symbol ? QString::fromUcs4(&symbol.symbol, 1) : QString();
-        if (symbol.dead) {
-            m_pendingDead = text;
-            text.clear();
-        } else if (!m_pendingDead.isEmpty()) {
-            text = position == kSpacePosition ? m_pendingDead : m_pendingDead + text;
-            m_pendingDead.clear();
-        }
-        m_keys << KeyPress{time(), qtKeyOf(text), modifiersOf(state), text, position, state | m_locks};
-    }
+    // A key of the layout, with what this computer makes of it.
+    void press(int position, KeyStates state) { m_keys << m_computer->press(time(), position, state | m_locks); }
 
     qint64 time() const { return m_options.startMs + m_options.spacingMs * m_keys.size(); }
 
@@ -188,7 +165,7 @@ private:
     bool m_forCapsLock;
     QStringList& m_untypeable;
     bool m_noLayoutSaid = false;
-    QString m_pendingDead;
+    std::optional<ComputerKeys> m_computer; // on the reader's own layout
 };
 
 // The character a code stands for in an LRC; none for a key that is no character.
