@@ -18,7 +18,9 @@ namespace quorvel {
 
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("quorvel", text); }
+QString tr(const char* text) {
+    return QCoreApplication::translate("quorvel", text);
+}
 
 // evdev codes of the keys the reader presses besides those of the layout.
 constexpr int kEscPosition = 1;
@@ -54,7 +56,9 @@ constexpr std::array<NamedKey, 14> kNamedKeys{{{13, kEnterPosition, "\r"},
                                                {25, 111, ""},
                                                {27, kEscPosition, "\x1b"}}};
 
-bool isAsciiLetter(char32_t c) { return (c >= U'a' && c <= U'z') || (c >= U'A' && c <= U'Z'); }
+bool isAsciiLetter(char32_t c) {
+    return (c >= U'a' && c <= U'z') || (c >= U'A' && c <= U'Z');
+}
 
 // Whether the reader types letters in the opposite case for Caps Lock to turn them:
 // Upper Case takes Caps Lock to be on, Lower Case (and a code that names no mode)
@@ -98,7 +102,8 @@ public:
     }
 
     bool ctrlC() {
-        const std::optional<KeyboardLayout::Stroke> c = layout() ? layout()->strokeFor(U'c') : std::nullopt;
+        const std::optional<KeyboardLayout::Stroke> c =
+            layout() ? layout()->strokeFor(U'c') : std::nullopt;
         if (!c)
             return false;
         modifier(Qt::Key_Control, kCtrlPosition, {});
@@ -123,7 +128,8 @@ private:
     bool character(char32_t c) {
         if (m_forCapsLock && isAsciiLetter(c))
             c ^= 0x20;
-        const std::optional<KeyboardLayout::Stroke> stroke = layout() ? layout()->strokeFor(c) : std::nullopt;
+        const std::optional<KeyboardLayout::Stroke> stroke =
+            layout() ? layout()->strokeFor(c) : std::nullopt;
         if (!stroke)
             return false;
         if (stroke->state.testFlag(KeyState::Shift))
@@ -141,8 +147,12 @@ private:
         modifier(Qt::Key_Alt, kAltPosition, {});
         for (const QChar digit : QString::number(code)) {
             const int d = digit.digitValue();
-            m_keys << KeyPress{time(), Qt::Key_0 + d, Qt::AltModifier | Qt::KeypadModifier, QString(digit),
-                               kKeypad[static_cast<std::size_t>(d)], KeyState::Alt | KeyState::NumLock | m_locks};
+            m_keys << KeyPress{time(),
+                               Qt::Key_0 + d,
+                               Qt::AltModifier | Qt::KeypadModifier,
+                               QString(digit),
+                               kKeypad[static_cast<std::size_t>(d)],
+                               KeyState::Alt | KeyState::NumLock | m_locks};
         }
         return true;
     }
@@ -154,7 +164,9 @@ private:
     }
 
     // A key of the layout, with what this computer makes of it.
-    void press(int position, KeyStates state) { m_keys << m_computer->press(time(), position, state | m_locks); }
+    void press(int position, KeyStates state) {
+        m_keys << m_computer->press(time(), position, state | m_locks);
+    }
 
     qint64 time() const { return m_options.startMs + m_options.spacingMs * m_keys.size(); }
 
@@ -209,7 +221,8 @@ private:
                 tracks << track;
         if (tracks.isEmpty())
             untypeable() << tr("the card holds none of %1, which “%2” sends")
-                                .arg(trackList(m_frame.selection->allowed), m_frame.selection->caption);
+                                .arg(trackList(m_frame.selection->allowed),
+                                     m_frame.selection->caption);
         return tracks;
     }
 
@@ -219,7 +232,8 @@ private:
         if (m_typist.code(code))
             return;
         if (codeToken(code).isEmpty())
-            untypeable() << tr("%1 holds the code %2, which no key types").arg(what, codeText(code));
+            untypeable()
+                << tr("%1 holds the code %2, which no key types").arg(what, codeText(code));
         else if (KeyboardLayout::ofLanguage(m_frame.language))
             untypeable() << tr("%1 holds %2, which no key of %3 types")
                                 .arg(what, shownCode(code), languageName(m_frame.language));
@@ -230,7 +244,10 @@ private:
             code(fieldValue(m_image, id, i), what);
     }
 
-    void track(int track, const QString& data) {
+    void track(int track, const QString& card) {
+        // The account number is what comes before the first field separator.
+        const QString data =
+            track == 2 && m_frame.accountOnly ? card.left(card.indexOf(u'=')) : card;
         const int start = m_frame.startCodes[static_cast<std::size_t>(track - 1)];
         code(start, tr("the start sentinel of track %1").arg(track));
         bool typed = true;
@@ -251,9 +268,10 @@ private:
         if (lrc)
             code(lrc->unicode(), tr("the LRC of track %1").arg(track));
         else
-            untypeable() << tr("the LRC of track %1 cannot be told: a character from its start sentinel to "
-                               "its end sentinel lies outside the track's character set")
-                                .arg(track);
+            untypeable()
+                << tr("the LRC of track %1 cannot be told: a character from its start sentinel to "
+                      "its end sentinel lies outside the track's character set")
+                       .arg(track);
     }
 
     void terminator() {
@@ -282,7 +300,8 @@ const std::optional<QString>& Card::track(int number) const {
     return number == 1 ? track1 : number == 2 ? track2 : track3;
 }
 
-ReaderTyping readerKeys(const SettingsImage& image, const Card& card, const ReaderKeyOptions& options) {
+ReaderTyping readerKeys(const SettingsImage& image, const Card& card,
+                        const ReaderKeyOptions& options) {
     const SwipeFrame frame = swipeFrame(image);
     return Model(image, frame, options).type(card);
 }

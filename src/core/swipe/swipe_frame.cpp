@@ -1,8 +1,8 @@
 #include "core/swipe/swipe_frame.h"
 
+#include "core/image/setting_fields.h"
 #include "core/keyboard/key_name.h"
 #include "core/keyboard/reader_keys.h"
-#include "core/image/setting_fields.h"
 
 #include <QCoreApplication>
 
@@ -11,7 +11,9 @@ namespace quorvel {
 namespace {
 
 // The context lupdate gives to tr() outside a class in this namespace.
-QString tr(const char* text) { return QCoreApplication::translate("quorvel", text); }
+QString tr(const char* text) {
+    return QCoreApplication::translate("quorvel", text);
+}
 
 constexpr std::array<FieldId, 3> kStartSentinels{FieldId::StartSentinel1, FieldId::StartSentinel2,
                                                  FieldId::StartSentinel3};
@@ -41,14 +43,16 @@ TerminatorKeys terminatorOf(const SettingsImage& image) {
     else if (sends >= 0)
         terminator.tokens << codeToken(sends);
     else if (!terminator.known)
-        terminator.why = choice ? tr("no key is known for %1").arg(terminator.caption)
-                                : tr("byte %1 holds %2, which names no keyboard terminator")
-                                      .arg(field(FieldId::KeyboardTerminator).byte)
-                                      .arg(codeText(fieldValue(image, FieldId::KeyboardTerminator)));
+        terminator.why = choice
+                             ? tr("no key is known for %1").arg(terminator.caption)
+                             : tr("byte %1 holds %2, which names no keyboard terminator")
+                                   .arg(field(FieldId::KeyboardTerminator).byte)
+                                   .arg(codeText(fieldValue(image, FieldId::KeyboardTerminator)));
     return terminator;
 }
 
-// The digits of a caption are the track numbers it names: " 1-3-2", "TK1 & TK2 only".
+} // namespace
+
 QList<int> tracksNamedIn(const char* caption) {
     QList<int> tracks;
     for (const char* c = caption; *c; ++c)
@@ -56,8 +60,6 @@ QList<int> tracksNamedIn(const char* caption) {
             tracks << (*c - '0');
     return tracks;
 }
-
-} // namespace
 
 QString SwipeFrame::unknownOrder() const {
     return tr("byte %1 holds the track order code %2, which names no order")
@@ -85,11 +87,14 @@ SwipeFrame swipeFrame(const SettingsImage& image) {
     // The order is the field's whole code: one the page has no button for names no order.
     frame.orderCode = fieldValue(image, FieldId::TrackOrder);
     if (const NamedCode* order = fieldChoice(image, FieldId::TrackOrder))
-        frame.order = TrackOrder{tracksNamedIn(order->caption), QString::fromLatin1(order->caption).trimmed()};
+        frame.order = TrackOrder{tracksNamedIn(order->caption),
+                                 QString::fromLatin1(order->caption).trimmed()};
     frame.selectionCode = fieldValue(image, FieldId::TrackSelection);
     if (const NamedCode* selection = fieldChoice(image, FieldId::TrackSelection))
-        frame.selection = TrackSelection{tracksNamedIn(selection->caption), QString::fromLatin1(selection->caption)};
+        frame.selection = TrackSelection{tracksNamedIn(selection->caption),
+                                         QString::fromLatin1(selection->caption)};
     frame.lrc = fieldValue(image, FieldId::TransmitLrc) != 0;
+    frame.accountOnly = fieldValue(image, FieldId::Track2AccountOnly) != 0;
     frame.language = fieldValue(image, FieldId::KeyboardLanguage);
     frame.altMode = fieldValue(image, FieldId::AltMode) != 0;
     if (const NamedCode* mode = fieldChoice(image, FieldId::Case))
@@ -114,9 +119,10 @@ QString expectedFrame(const SettingsImage& image) {
     if (frame.terminator.known)
         parts << frame.terminator.tokens;
     else
-        parts << QStringLiteral("(%1)").arg(frame.terminator.caption.isEmpty()
-                                                ? codeText(fieldValue(image, FieldId::KeyboardTerminator))
-                                                : frame.terminator.caption);
+        parts << QStringLiteral("(%1)").arg(
+            frame.terminator.caption.isEmpty()
+                ? codeText(fieldValue(image, FieldId::KeyboardTerminator))
+                : frame.terminator.caption);
     return parts.join(u' ');
 }
 

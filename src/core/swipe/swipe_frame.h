@@ -48,10 +48,11 @@ struct SwipeFrame {
     int orderCode = 0;
     std::optional<TrackSelection> selection;
     int selectionCode = 0;
-    bool lrc = false; // an LRC character follows each end sentinel
-    int language = 0;     // the reader's keyboard language, a code of byte 48
-    bool altMode = false; // the reader types every character as Alt + keypad code
-    QString caseMode;     // "Lower Case"; empty for a code that names no case mode
+    bool lrc = false;         // an LRC character follows each end sentinel
+    bool accountOnly = false; // track 2 is sent up to its first field separator (=)
+    int language = 0;         // the reader's keyboard language, a code of byte 48
+    bool altMode = false;     // the reader types every character as Alt + keypad code
+    QString caseMode;         // "Lower Case"; empty for a code that names no case mode
 
     // Why no order can be checked, for an unknown order code.
     QString unknownOrder() const;
@@ -64,6 +65,9 @@ SwipeFrame swipeFrame(const SettingsImage& image);
 // What the settings make the reader send around the card data, e.g.
 // "[Esc] A ‹%…?› ‹;…?› [Enter]".
 QString expectedFrame(const SettingsImage& image);
+
+// The track numbers a track order or selection caption names: " 1-3-2", "TK1 & TK2 only".
+QList<int> tracksNamedIn(const char* caption);
 
 // "track 1", "tracks 1 and 2", "tracks 1, 2 and 3".
 QString trackList(const QList<int>& tracks);
