@@ -21,14 +21,8 @@ class MagneticPageTest : public QObject, private MagneticPageDriver {
     Q_OBJECT
 
 private slots:
-    void init() {
-        f = std::make_unique<PageFixture<MagneticPage>>();
-        f->build();
-    }
-    void cleanup() {
-        QCOMPARE(f->dialogs.unexpected, 0);
-        f.reset();
-    }
+    void init() { setUp(); }
+    void cleanup() { tearDown(); }
 
     void controlsAsBuilt() {
         QTabWidget* tabs = f->page->tabs();

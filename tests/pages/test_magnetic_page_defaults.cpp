@@ -9,14 +9,8 @@ class MagneticPageDefaultsTest : public QObject, private MagneticPageDriver {
     Q_OBJECT
 
 private slots:
-    void init() {
-        f = std::make_unique<PageFixture<MagneticPage>>();
-        f->build();
-    }
-    void cleanup() {
-        QCOMPARE(f->dialogs.unexpected, 0);
-        f.reset();
-    }
+    void init() { setUp(); }
+    void cleanup() { tearDown(); }
 
     void defaultAnsweredNoChangesNothing_data() {
         QTest::addColumn<int>("tab");
