@@ -32,7 +32,8 @@ qint64 earlier(qint64 a, qint64 b) {
 
 } // namespace
 
-SwipeReader::SwipeReader(TerminalInput& input, int gapMs) : m_input(input), m_gapMs(gapMs) {}
+SwipeReader::SwipeReader(TerminalInput& input, int gapMs)
+    : m_input(input), m_gapMs(gapMs), m_gatherer(gapMs) {}
 
 bool SwipeReader::lineEndIsEnter() const {
     return m_frame.terminator.known && m_frame.terminator.tokens.value(0) == codeToken(kEnterCode);
@@ -41,37 +42,36 @@ bool SwipeReader::lineEndIsEnter() const {
 bool SwipeReader::take(const QList<CapturedKey>& keys) {
     for (qsizetype i = 0; i < keys.size(); ++i) {
         const CapturedKey& key = keys.at(i);
-        if (m_swipe.size() >= kMostKeys) {
+        const QList<CapturedKey>& swipe = m_gatherer.swipe();
+        if (swipe.size() >= kMostKeys) {
             m_tooLong = true;
-            m_swipe.clear();
+            m_gatherer.clear();
             return false;
         }
         if (timed()) {
-            const bool afterPause = m_swipe.isEmpty() || beginsSwipe(m_swipe.last(), key, m_gapMs);
+            const bool afterPause = swipe.isEmpty() || beginsSwipe(swipe.last(), key, m_gapMs);
             if (isCtrlC(key) && afterPause) {
                 m_interrupted = true;
+                m_swipe = m_gatherer.take();
                 return !m_swipe.isEmpty();
             }
-            if (pauseEnds(m_swipe, key, m_gapMs)) {
-                m_waiting = keys.mid(i);
-                return true;
-            }
-            m_swipe << key;
             // Past a swipe's usual length only a key that can end a terminator is looked at,
             // so that a long burst costs no more than its keys.
-            const bool mayEnd = m_swipe.size() < kLongSwipe || !isPlainCharacter(key);
-            if (const int end = mayEnd ? terminatorEnd(m_swipe, m_frame) : -1; end >= 0) {
-                m_waiting = m_swipe.mid(end + 1) + keys.mid(i + 1);
-                m_swipe.resize(end + 1);
+            const bool mayEnd = swipe.size() + 1 < kLongSwipe || !isPlainCharacter(key);
+            SwipeGatherer::Step step = m_gatherer.add(key, mayEnd);
+            if (!step.ended.isEmpty()) {
+                m_swipe = std::move(step.ended);
+                m_waiting = step.rest + keys.mid(i + 1);
                 return true;
             }
         } else if (key.key == Qt::Key_Return) {
             if (lineEndIsEnter())
-                m_swipe << key;
+                m_gatherer.append(key);
+            m_swipe = m_gatherer.take();
             m_waiting = keys.mid(i + 1);
             return true;
         } else {
-            m_swipe << key;
+            m_gatherer.append(key);
         }
     }
     return false;
@@ -80,12 +80,13 @@ bool SwipeReader::take(const QList<CapturedKey>& keys) {
 SwipeReader::Result SwipeReader::next(qint64 deadlineMs) {
     using Kind = Result::Kind;
     const auto swipe = [this] { return Result{Kind::Swipe, std::exchange(m_swipe, {})}; };
+    const auto gathered = [this] { return Result{Kind::Swipe, m_gatherer.take()}; };
     qint64 heldSince = -1;
     for (;;) {
         if (!m_waiting.isEmpty() && take(std::exchange(m_waiting, {})))
             return swipe();
         if (m_interrupted) {
-            m_swipe.clear();
+            m_gatherer.clear();
             return {Kind::Interrupted, {}};
         }
         if (m_tooLong) {
@@ -101,6 +102,8 @@ SwipeReader::Result SwipeReader::next(qint64 deadlineMs) {
             take(m_decoder.flush(now));
             if (!m_swipe.isEmpty())
                 return swipe();
+            if (!m_gatherer.swipe().isEmpty())
+                return gathered();
             if (!m_waiting.isEmpty())
                 continue;
             return {Kind::Ended, {}};
@@ -112,14 +115,14 @@ SwipeReader::Result SwipeReader::next(qint64 deadlineMs) {
             continue;
         }
         qint64 wakeAt = -1;
-        if (timed() && !m_swipe.isEmpty()) {
-            const qint64 complete = m_swipe.last().timeMs + m_gapMs;
+        if (timed() && !m_gatherer.swipe().isEmpty()) {
+            const qint64 complete = m_gatherer.swipe().last().timeMs + m_gapMs;
             if (now > complete)
-                return swipe();
+                return gathered();
             wakeAt = complete + 1;
         }
         if (deadlineMs >= 0 && now >= deadlineMs)
-            return m_swipe.isEmpty() ? Result{Kind::TimedOut, {}} : swipe();
+            return m_gatherer.swipe().isEmpty() ? Result{Kind::TimedOut, {}} : gathered();
         if (m_decoder.holdsBack())
             wakeAt = earlier(wakeAt, (heldSince < 0 ? now : heldSince) + kEscapeWaitMs);
         wakeAt = earlier(wakeAt, deadlineMs);

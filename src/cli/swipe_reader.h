@@ -4,6 +4,7 @@
 #include "terminal_input.h"
 
 #include "core/swipe/swipe_analysis.h"
+#include "core/swipe/swipe_gatherer.h"
 
 namespace quorvel {
 
@@ -27,7 +28,10 @@ public:
     SwipeReader(TerminalInput& input, int gapMs);
 
     // What the reader is set to send, for its terminator; none is known until set.
-    void setFrame(const SwipeFrame& frame) { m_frame = frame; }
+    void setFrame(const SwipeFrame& frame) {
+        m_frame = frame;
+        m_gatherer.setFrame(frame);
+    }
 
     // The next swipe, waiting until the monotonic time deadlineMs (no limit when negative).
     // On a terminal Ctrl+C ends the reading, except right after another key, where it is the
@@ -38,14 +42,15 @@ public:
 
 private:
     bool lineEndIsEnter() const;
-    // Moves decoded keys into the swipe being gathered; true when it is complete.
+    // Moves decoded keys into the swipe being gathered; true when one is complete, in m_swipe.
     bool take(const QList<CapturedKey>& keys);
 
     TerminalInput& m_input;
     int m_gapMs;
     SwipeFrame m_frame;
     KeySequenceDecoder m_decoder;
-    QList<CapturedKey> m_swipe;
+    SwipeGatherer m_gatherer;
+    QList<CapturedKey> m_swipe;   // complete, to be handed on
     QList<CapturedKey> m_waiting; // decoded, but belonging to the next swipe
     bool m_interrupted = false;
     bool m_tooLong = false;

@@ -214,22 +214,21 @@ void SwipeTestPage::record(const KeyPress& press) {
     const qint64 now = m_clock();
     if (captured.timeMs == 0)
         captured.timeMs = now;
-    const SwipeFrame frame = swipeFrame(m_session.image);
-    const bool begins = m_swipeKeys.isEmpty() || pauseEnds(m_swipeKeys.last(), captured, m_gap->value()) ||
-                        terminatorEnd(m_swipeKeys.last(), frame) == m_swipeKeys.last().size() - 1;
+    m_gatherer.setGap(m_gap->value());
+    m_gatherer.setFrame(swipeFrame(m_session.image));
+    const SwipeGatherer::Step step = m_gatherer.add(captured);
     m_keys.append(captured);
+    // A tail that turned out not to be the postamble ended the swipe before this key.
+    if (!step.rest.isEmpty()) {
+        refresh();
+        return;
+    }
     // The layout may have been switched since the last swipe.
-    if (begins) {
+    if (step.began) {
         m_swipeKeys.append(QList<CapturedKey>());
         m_computerLayout = m_layoutReader();
     }
     m_swipeKeys.last().append(captured);
-    // A tail that turned out not to be the postamble ended the swipe before this key.
-    const int end = terminatorEnd(m_swipeKeys.last(), frame);
-    if (end >= 0 && end < m_swipeKeys.last().size() - 1) {
-        refresh();
-        return;
-    }
 
     if (!isSwipe(m_swipeKeys.last()))
         return; // shown with the swipe it goes with
@@ -262,6 +261,8 @@ void SwipeTestPage::refresh() {
     m_expected->setText(tr("Expected: %1").arg(expectedFrame(image)));
     m_computerLayout = m_layoutReader();
     m_swipeKeys = splitSwipes(m_keys, m_gap->value(), image);
+    m_gatherer.setFrame(swipeFrame(image));
+    m_gatherer.resume(m_swipeKeys.isEmpty() ? QList<CapturedKey>() : m_swipeKeys.last());
     m_analyses.clear();
     for (const QList<CapturedKey>& swipe : std::as_const(m_swipeKeys))
         m_analyses << analyzeSwipe(swipe, image, options());

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "core/swipe/swipe_analysis.h"
 #include "core/keyboard/xkb_layout_name.h"
+#include "core/swipe/swipe_analysis.h"
+#include "core/swipe/swipe_gatherer.h"
 #include "ui/child_window.h"
 
 #include <QList>
@@ -67,6 +68,8 @@ private:
     // Oldest first; a new key only analyses the newest swipe again, so a long
     // session does not slow the capture down.
     QList<QList<CapturedKey>> m_swipeKeys;
+    // Goes on with the newest of them.
+    SwipeGatherer m_gatherer;
     QList<SwipeAnalysis> m_analyses;
     // The swipe whose checks are shown, oldest first; -1 follows the newest.
     int m_chosen = -1;

@@ -52,6 +52,15 @@ class MagneticPageDriver {
 protected:
     std::unique_ptr<PageFixture<MagneticPage>> f;
 
+    void setUp() {
+        f = std::make_unique<PageFixture<MagneticPage>>();
+        f->build();
+    }
+    void tearDown() {
+        QCOMPARE(f->dialogs.unexpected, 0);
+        f.reset();
+    }
+
     int order() const { return f->selected(QStringLiteral("Option1"), 6); }
     int standard() const { return f->selected(QStringLiteral("Option2"), 2); }
     int selection() const { return f->selected(QStringLiteral("Option3"), 7); }

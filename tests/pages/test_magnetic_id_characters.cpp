@@ -9,14 +9,8 @@ class MagneticIdCharactersTest : public QObject, private MagneticPageDriver {
     Q_OBJECT
 
 private slots:
-    void init() {
-        f = std::make_unique<PageFixture<MagneticPage>>();
-        f->build();
-    }
-    void cleanup() {
-        QCOMPARE(f->dialogs.unexpected, 0);
-        f.reset();
-    }
+    void init() { setUp(); }
+    void cleanup() { tearDown(); }
 
     void idCharactersShown_data() {
         QTest::addColumn<int>("entry");

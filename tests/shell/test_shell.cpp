@@ -1,13 +1,13 @@
-#include "core/menu_table.h"
-#include "core/image/settings_image.h"
 #include "core/files/settings_file.h"
+#include "core/image/settings_image.h"
+#include "core/menu_table.h"
+#include "file_size_limit.h"
 #include "scripted_dialogs.h"
-#include "shell_fixture.h"
 #include "shell/main_window.h"
 #include "shell/menu_window.h"
 #include "shell/start_up.h"
 #include "shell/table_view.h"
-#include "file_size_limit.h"
+#include "shell_driver.h"
 #include "test_files.h"
 
 #include <QFile>
@@ -40,25 +40,14 @@ Message overwriteQuestion(const QString& path) {
 
 } // namespace
 
-class ShellTest : public QObject {
+class ShellTest : public QObject, private ShellDriver {
     Q_OBJECT
-
-    std::unique_ptr<ShellFixture> m_f;
 
     QString path(const QString& name) const { return m_f->dir.filePath(name); }
 
-    MainWindow& start() { return m_f->start(); }
-
-    MenuWindow& menu() { return *m_f->window->menuWindow(); }
-    QTableWidget& grid() { return *m_f->window->tableView()->grid(); }
-    void click(MenuId id) { m_f->clickMenu(id); }
-
 private slots:
-    void init() { m_f = std::make_unique<ShellFixture>(); }
-    void cleanup() {
-        m_f->window.reset();
-        QCOMPARE(m_f->dialogs.unexpected, 0);
-    }
+    void init() { setUp(); }
+    void cleanup() { tearDown(); }
 
     void defaultCommand_data() {
         QTest::addColumn<bool>("changed");
@@ -394,7 +383,6 @@ private slots:
         QVERIFY(m_f->dialogs.messages.isEmpty());
         QVERIFY(!window.isVisible());
     }
-
 };
 
 QTEST_MAIN(ShellTest)

@@ -1,12 +1,12 @@
 // Start-up, the table view, and the menu with the windows it opens: created, fitted and shown.
-#include "core/menu_table.h"
-#include "shell/menu_look.h"
-#include "shell_fixture.h"
-#include "shell/main_window.h"
-#include "shell/menu_window.h"
 #include "core/files/settings_file.h"
+#include "core/menu_table.h"
+#include "shell/main_window.h"
+#include "shell/menu_look.h"
+#include "shell/menu_window.h"
 #include "shell/start_up.h"
 #include "shell/table_view.h"
+#include "shell_driver.h"
 #include "test_files.h"
 #include "ui/child_window.h"
 #include "ui/twips.h"
@@ -41,23 +41,12 @@ private:
 
 } // namespace
 
-class ShellWindowsTest : public QObject {
+class ShellWindowsTest : public QObject, private ShellDriver {
     Q_OBJECT
 
-    std::unique_ptr<ShellFixture> m_f;
-
-    MainWindow& start() { return m_f->start(); }
-
-    MenuWindow& menu() { return *m_f->window->menuWindow(); }
-    QTableWidget& grid() { return *m_f->window->tableView()->grid(); }
-    void click(MenuId id) { m_f->clickMenu(id); }
-
 private slots:
-    void init() { m_f = std::make_unique<ShellFixture>(); }
-    void cleanup() {
-        m_f->window.reset();
-        QCOMPARE(m_f->dialogs.unexpected, 0);
-    }
+    void init() { setUp(); }
+    void cleanup() { tearDown(); }
 
     void startUpFailsWithoutAUsableFactoryFile_data() {
         QTest::addColumn<QByteArray>("content");

@@ -1,5 +1,6 @@
 #include "core/files/settings_file.h"
 #include "core/swipe/swipe_analysis.h"
+#include "core/swipe/swipe_gatherer.h"
 #include "core/swipe/swipe_split.h"
 #include "core/swipe/track_lrc.h"
 
@@ -275,6 +276,48 @@ private slots:
         const SwipeFrame amble = swipeFrame(imageWith(QStringLiteral("91=0D")));
         QCOMPARE(terminatorEnd(typed(kCard + "[Enter]"), amble), -1);
         QCOMPARE(terminatorEnd(typed(kCard + "[Enter][Enter]A"), amble), typed(kCard).size() + 1);
+    }
+
+    // Keys gathered one by one, the tail handed back added again, split as they are at once.
+    void gatheredKeyByKey_data() {
+        QTest::addColumn<QString>("changes");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<int>("pauseBefore");
+        const auto cardKeys = static_cast<int>(typed(kCard).size());
+        QTest::newRow("terminator") << "" << (kCard + "[Enter]").repeated(3) << -1;
+        QTest::newRow("pause before the terminator")
+            << "" << (kCard + "[Enter]").repeated(2) << cardKeys;
+        QTest::newRow("gap alone") << "50=00" << kCard.repeated(2) << cardKeys;
+        QTest::newRow("terminator key in the amble")
+            << "80=0D 81=41 91=0D" << ("[Enter]A" + kCard + "[Enter][Enter]").repeated(2) << -1;
+        QTest::newRow("a tail that was no postamble")
+            << "91=0D" << kCard + "[Enter]" + kCard + "[Enter][Enter]" << -1;
+    }
+    void gatheredKeyByKey() {
+        QFETCH(QString, changes);
+        QFETCH(QString, keys);
+        QFETCH(int, pauseBefore);
+        QList<CapturedKey> presses = typed(keys);
+        for (qsizetype i = pauseBefore; i >= 0 && i < presses.size(); ++i)
+            presses[i].timeMs += 10000;
+        const SettingsImage image = imageWith(changes);
+        SwipeGatherer gatherer(500);
+        gatherer.setFrame(swipeFrame(image));
+        QList<int> gathered;
+        QList<CapturedKey> pending = presses;
+        while (!pending.isEmpty()) {
+            const SwipeGatherer::Step step = gatherer.add(pending.takeFirst());
+            if (!step.ended.isEmpty())
+                gathered << static_cast<int>(step.ended.size());
+            pending = step.rest + pending;
+        }
+        gathered << static_cast<int>(gatherer.take().size());
+        QList<int> split;
+        for (const QList<CapturedKey>& swipe : splitSwipes(presses, 500, image))
+            split << static_cast<int>(swipe.size());
+        if (split.size() < gathered.size())
+            split << 0; // the last swipe ended with its terminator
+        QCOMPARE(gathered, split);
     }
 
     void timing() {
