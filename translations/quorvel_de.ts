@@ -523,6 +523,46 @@ zerlegt wie eine Wortliste der Shell, aber nie über eine Shell ausgeführt.
         <source>%1 characters came as Alt + keypad codes; this computer does not turn them into characters, so programs here receive keypad digits with Num Lock on, and [Ins], [End], [Down] and the keypad&apos;s other keys with it off: %2</source>
         <translation>%1 Zeichen kamen als Alt + Ziffernblock-Codes an; dieser Computer wandelt sie nicht in Zeichen um, daher erhalten Programme hier bei eingeschalteter Num-Taste Ziffern des Ziffernblocks und bei ausgeschalteter [Ins], [End], [Down] und die übrigen Tasten des Ziffernblocks: %2</translation>
     </message>
+    <message>
+        <source>in ALT mode every language types the same keys</source>
+        <translation>im ALT-Modus tippt jede Sprache dieselben Tasten</translation>
+    </message>
+    <message>
+        <source>the keys read alike on every layout</source>
+        <translation>die Tasten lesen sich auf jeder Belegung gleich</translation>
+    </message>
+    <message>
+        <source>no letter came, or Caps Lock could not be seen</source>
+        <translation>es kam kein Buchstabe, oder die Feststelltaste war nicht zu sehen</translation>
+    </message>
+    <message>
+        <source>no field separator (=) came on track 2</source>
+        <translation>auf Spur 2 kam kein Feldtrenner (=)</translation>
+    </message>
+    <message>
+        <source>the track did not come, or cannot be told from another</source>
+        <translation>die Spur kam nicht oder ist von einer anderen nicht zu unterscheiden</translation>
+    </message>
+    <message>
+        <source>the swipes allow every value</source>
+        <translation>die Durchzüge lassen jeden Wert zu</translation>
+    </message>
+    <message>
+        <source>the swipes disagree on %1</source>
+        <translation>die Durchzüge widersprechen sich bei %1</translation>
+    </message>
+    <message>
+        <source>the swipes disagree: no one set of settings types them all</source>
+        <translation>die Durchzüge widersprechen sich: keine Einstellung tippt sie alle</translation>
+    </message>
+    <message>
+        <source>the keys read as no frame a reader types, on any layout</source>
+        <translation>die Tasten ergeben auf keiner Belegung einen Rahmen, den ein Leser tippt</translation>
+    </message>
+    <message>
+        <source>swipe %1 reads as no frame a reader types, on any layout</source>
+        <translation>Durchzug %1 ergibt auf keiner Belegung einen Rahmen, den ein Leser tippt</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::AboutPage</name>
@@ -965,6 +1005,89 @@ zerlegt wie eine Wortliste der Shell, aber nie über eine Shell ausgeführt.
     <message>
         <source>Current general parameter setting will be changed to factory default. Are you sure ?(Y/N) </source>
         <translation>Die aktuellen allgemeinen Parameter werden auf die Werkseinstellung zurückgesetzt. Sind Sie sicher? (J/N) </translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::ReaderGuess</name>
+    <message>
+        <source>the tracks came in the order %1</source>
+        <translation>die Spuren kamen in der Reihenfolge %1</translation>
+    </message>
+    <message>
+        <source>%1 came</source>
+        <translation>%1 kam</translation>
+    </message>
+    <message>
+        <source>the character after each end sentinel is the track&apos;s LRC</source>
+        <translation>das Zeichen nach jedem Endzeichen ist das LRC der Spur</translation>
+    </message>
+    <message>
+        <source>no LRC came after the end sentinels</source>
+        <translation>nach den Endzeichen kam kein LRC</translation>
+    </message>
+    <message>
+        <source>track 2 went on past its field separator (=)</source>
+        <translation>Spur 2 ging über ihren Feldtrenner (=) hinaus</translation>
+    </message>
+    <message>
+        <source>the first character of track %1</source>
+        <translation>das erste Zeichen von Spur %1</translation>
+    </message>
+    <message>
+        <source>the character that ends each track</source>
+        <translation>das Zeichen, das jede Spur beendet</translation>
+    </message>
+    <message>
+        <source>no key came after the postamble</source>
+        <translation>nach dem Postambel kam keine Taste</translation>
+    </message>
+    <message>
+        <source>the last key of the swipe</source>
+        <translation>die letzte Taste des Durchzugs</translation>
+    </message>
+    <message>
+        <source>the keys&apos; positions read as a frame on its layout</source>
+        <translation>die Tastenpositionen ergeben auf ihrer Belegung einen Rahmen</translation>
+    </message>
+    <message>
+        <source>the characters came as Alt + keypad codes</source>
+        <translation>die Zeichen kamen als Alt + Ziffernblock-Codes</translation>
+    </message>
+    <message>
+        <source>the characters came as keys of the layout</source>
+        <translation>die Zeichen kamen als Tasten der Belegung</translation>
+    </message>
+    <message>
+        <source>Caps Lock on</source>
+        <translation>Feststelltaste an</translation>
+    </message>
+    <message>
+        <source>Caps Lock off</source>
+        <translation>Feststelltaste aus</translation>
+    </message>
+    <message>
+        <source>letters came in the opposite case, for Caps Lock to turn them (%1)</source>
+        <translation>Buchstaben kamen in der umgekehrten Schreibweise, damit die Feststelltaste sie umkehrt (%1)</translation>
+    </message>
+    <message>
+        <source>letters came in their own case (%1)</source>
+        <translation>Buchstaben kamen in ihrer eigenen Schreibweise (%1)</translation>
+    </message>
+    <message>
+        <source>nothing came before the first track</source>
+        <translation>vor der ersten Spur kam nichts</translation>
+    </message>
+    <message>
+        <source>the keys before the first track</source>
+        <translation>die Tasten vor der ersten Spur</translation>
+    </message>
+    <message>
+        <source>nothing came between the last track and the terminator</source>
+        <translation>zwischen der letzten Spur und dem Abschluss kam nichts</translation>
+    </message>
+    <message>
+        <source>the keys between the last track and the terminator</source>
+        <translation>die Tasten zwischen der letzten Spur und dem Abschluss</translation>
     </message>
 </context>
 <context>

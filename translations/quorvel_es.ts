@@ -523,6 +523,46 @@ dividida como una lista de palabras del shell pero nunca ejecutada a través de 
         <source>%1 characters came as Alt + keypad codes; this computer does not turn them into characters, so programs here receive keypad digits with Num Lock on, and [Ins], [End], [Down] and the keypad&apos;s other keys with it off: %2</source>
         <translation>%1 caracteres llegaron como códigos Alt + teclado numérico; este equipo no los convierte en caracteres, así que los programas reciben aquí dígitos del teclado numérico con Bloq Num activado, y [Ins], [End], [Down] y las demás teclas del teclado numérico con él desactivado: %2</translation>
     </message>
+    <message>
+        <source>in ALT mode every language types the same keys</source>
+        <translation>en modo ALT todos los idiomas pulsan las mismas teclas</translation>
+    </message>
+    <message>
+        <source>the keys read alike on every layout</source>
+        <translation>las teclas se leen igual en todas las distribuciones</translation>
+    </message>
+    <message>
+        <source>no letter came, or Caps Lock could not be seen</source>
+        <translation>no llegó ninguna letra, o no se pudo ver el Bloq Mayús</translation>
+    </message>
+    <message>
+        <source>no field separator (=) came on track 2</source>
+        <translation>no llegó ningún separador de campo (=) en la pista 2</translation>
+    </message>
+    <message>
+        <source>the track did not come, or cannot be told from another</source>
+        <translation>la pista no llegó, o no se distingue de otra</translation>
+    </message>
+    <message>
+        <source>the swipes allow every value</source>
+        <translation>las pasadas admiten cualquier valor</translation>
+    </message>
+    <message>
+        <source>the swipes disagree on %1</source>
+        <translation>las pasadas no coinciden en %1</translation>
+    </message>
+    <message>
+        <source>the swipes disagree: no one set of settings types them all</source>
+        <translation>las pasadas no coinciden: ninguna configuración las teclea todas</translation>
+    </message>
+    <message>
+        <source>the keys read as no frame a reader types, on any layout</source>
+        <translation>las teclas no forman, en ninguna distribución, una trama que teclee un lector</translation>
+    </message>
+    <message>
+        <source>swipe %1 reads as no frame a reader types, on any layout</source>
+        <translation>la pasada %1 no forma, en ninguna distribución, una trama que teclee un lector</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::AboutPage</name>
@@ -965,6 +1005,89 @@ dividida como una lista de palabras del shell pero nunca ejecutada a través de 
     <message>
         <source>Current general parameter setting will be changed to factory default. Are you sure ?(Y/N) </source>
         <translation>Los parámetros generales actuales se cambiarán a los de fábrica. ¿Está seguro? (S/N) </translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::ReaderGuess</name>
+    <message>
+        <source>the tracks came in the order %1</source>
+        <translation>las pistas llegaron en el orden %1</translation>
+    </message>
+    <message>
+        <source>%1 came</source>
+        <translation>llegó %1</translation>
+    </message>
+    <message>
+        <source>the character after each end sentinel is the track&apos;s LRC</source>
+        <translation>el carácter tras cada centinela final es el LRC de la pista</translation>
+    </message>
+    <message>
+        <source>no LRC came after the end sentinels</source>
+        <translation>no llegó ningún LRC tras los centinelas finales</translation>
+    </message>
+    <message>
+        <source>track 2 went on past its field separator (=)</source>
+        <translation>la pista 2 siguió tras su separador de campo (=)</translation>
+    </message>
+    <message>
+        <source>the first character of track %1</source>
+        <translation>el primer carácter de la pista %1</translation>
+    </message>
+    <message>
+        <source>the character that ends each track</source>
+        <translation>el carácter que termina cada pista</translation>
+    </message>
+    <message>
+        <source>no key came after the postamble</source>
+        <translation>no llegó ninguna tecla tras el postámbulo</translation>
+    </message>
+    <message>
+        <source>the last key of the swipe</source>
+        <translation>la última tecla de la pasada</translation>
+    </message>
+    <message>
+        <source>the keys&apos; positions read as a frame on its layout</source>
+        <translation>las posiciones de las teclas forman una trama en su distribución</translation>
+    </message>
+    <message>
+        <source>the characters came as Alt + keypad codes</source>
+        <translation>los caracteres llegaron como códigos Alt + teclado numérico</translation>
+    </message>
+    <message>
+        <source>the characters came as keys of the layout</source>
+        <translation>los caracteres llegaron como teclas de la distribución</translation>
+    </message>
+    <message>
+        <source>Caps Lock on</source>
+        <translation>Bloq Mayús activado</translation>
+    </message>
+    <message>
+        <source>Caps Lock off</source>
+        <translation>Bloq Mayús desactivado</translation>
+    </message>
+    <message>
+        <source>letters came in the opposite case, for Caps Lock to turn them (%1)</source>
+        <translation>las letras llegaron en la caja contraria, para que el Bloq Mayús las invierta (%1)</translation>
+    </message>
+    <message>
+        <source>letters came in their own case (%1)</source>
+        <translation>las letras llegaron en su propia caja (%1)</translation>
+    </message>
+    <message>
+        <source>nothing came before the first track</source>
+        <translation>no llegó nada antes de la primera pista</translation>
+    </message>
+    <message>
+        <source>the keys before the first track</source>
+        <translation>las teclas antes de la primera pista</translation>
+    </message>
+    <message>
+        <source>nothing came between the last track and the terminator</source>
+        <translation>no llegó nada entre la última pista y el terminador</translation>
+    </message>
+    <message>
+        <source>the keys between the last track and the terminator</source>
+        <translation>las teclas entre la última pista y el terminador</translation>
     </message>
 </context>
 <context>

@@ -523,6 +523,46 @@ découpée comme une liste de mots du shell mais jamais exécutée par un shell.
         <source>%1 characters came as Alt + keypad codes; this computer does not turn them into characters, so programs here receive keypad digits with Num Lock on, and [Ins], [End], [Down] and the keypad&apos;s other keys with it off: %2</source>
         <translation>%1 caractères sont arrivés sous forme de codes Alt + pavé numérique ; cet ordinateur ne les convertit pas en caractères, les programmes reçoivent donc ici des chiffres du pavé numérique avec Verr Num actif, et [Ins], [End], [Down] et les autres touches du pavé avec Verr Num inactif : %2</translation>
     </message>
+    <message>
+        <source>in ALT mode every language types the same keys</source>
+        <translation>en mode ALT, chaque langue tape les mêmes touches</translation>
+    </message>
+    <message>
+        <source>the keys read alike on every layout</source>
+        <translation>les touches se lisent de même sur chaque disposition</translation>
+    </message>
+    <message>
+        <source>no letter came, or Caps Lock could not be seen</source>
+        <translation>aucune lettre n'est venue, ou le verrouillage majuscule n'était pas visible</translation>
+    </message>
+    <message>
+        <source>no field separator (=) came on track 2</source>
+        <translation>aucun séparateur de champ (=) n'est venu sur la piste 2</translation>
+    </message>
+    <message>
+        <source>the track did not come, or cannot be told from another</source>
+        <translation>la piste n'est pas venue, ou ne se distingue pas d'une autre</translation>
+    </message>
+    <message>
+        <source>the swipes allow every value</source>
+        <translation>les passages admettent toute valeur</translation>
+    </message>
+    <message>
+        <source>the swipes disagree on %1</source>
+        <translation>les passages se contredisent sur %1</translation>
+    </message>
+    <message>
+        <source>the swipes disagree: no one set of settings types them all</source>
+        <translation>les passages se contredisent : aucun réglage ne les tape tous</translation>
+    </message>
+    <message>
+        <source>the keys read as no frame a reader types, on any layout</source>
+        <translation>les touches ne forment, sur aucune disposition, une trame qu'un lecteur tape</translation>
+    </message>
+    <message>
+        <source>swipe %1 reads as no frame a reader types, on any layout</source>
+        <translation>le passage %1 ne forme, sur aucune disposition, une trame qu'un lecteur tape</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::AboutPage</name>
@@ -965,6 +1005,89 @@ découpée comme une liste de mots du shell mais jamais exécutée par un shell.
     <message>
         <source>Current general parameter setting will be changed to factory default. Are you sure ?(Y/N) </source>
         <translation>Les paramètres généraux actuels vont être remplacés par le réglage d&apos;usine. Êtes-vous sûr ? (O/N) </translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::ReaderGuess</name>
+    <message>
+        <source>the tracks came in the order %1</source>
+        <translation>les pistes sont venues dans l'ordre %1</translation>
+    </message>
+    <message>
+        <source>%1 came</source>
+        <translation>%1 est venu</translation>
+    </message>
+    <message>
+        <source>the character after each end sentinel is the track&apos;s LRC</source>
+        <translation>le caractère après chaque sentinelle de fin est le LRC de la piste</translation>
+    </message>
+    <message>
+        <source>no LRC came after the end sentinels</source>
+        <translation>aucun LRC n'est venu après les sentinelles de fin</translation>
+    </message>
+    <message>
+        <source>track 2 went on past its field separator (=)</source>
+        <translation>la piste 2 a continué au-delà de son séparateur de champ (=)</translation>
+    </message>
+    <message>
+        <source>the first character of track %1</source>
+        <translation>le premier caractère de la piste %1</translation>
+    </message>
+    <message>
+        <source>the character that ends each track</source>
+        <translation>le caractère qui termine chaque piste</translation>
+    </message>
+    <message>
+        <source>no key came after the postamble</source>
+        <translation>aucune touche n'est venue après le postambule</translation>
+    </message>
+    <message>
+        <source>the last key of the swipe</source>
+        <translation>la dernière touche du passage</translation>
+    </message>
+    <message>
+        <source>the keys&apos; positions read as a frame on its layout</source>
+        <translation>les positions des touches forment une trame sur sa disposition</translation>
+    </message>
+    <message>
+        <source>the characters came as Alt + keypad codes</source>
+        <translation>les caractères sont venus en codes Alt + pavé numérique</translation>
+    </message>
+    <message>
+        <source>the characters came as keys of the layout</source>
+        <translation>les caractères sont venus en touches de la disposition</translation>
+    </message>
+    <message>
+        <source>Caps Lock on</source>
+        <translation>verrouillage majuscule activé</translation>
+    </message>
+    <message>
+        <source>Caps Lock off</source>
+        <translation>verrouillage majuscule désactivé</translation>
+    </message>
+    <message>
+        <source>letters came in the opposite case, for Caps Lock to turn them (%1)</source>
+        <translation>les lettres sont venues dans la casse inverse, pour que le verrouillage majuscule les inverse (%1)</translation>
+    </message>
+    <message>
+        <source>letters came in their own case (%1)</source>
+        <translation>les lettres sont venues dans leur propre casse (%1)</translation>
+    </message>
+    <message>
+        <source>nothing came before the first track</source>
+        <translation>rien n'est venu avant la première piste</translation>
+    </message>
+    <message>
+        <source>the keys before the first track</source>
+        <translation>les touches avant la première piste</translation>
+    </message>
+    <message>
+        <source>nothing came between the last track and the terminator</source>
+        <translation>rien n'est venu entre la dernière piste et le terminateur</translation>
+    </message>
+    <message>
+        <source>the keys between the last track and the terminator</source>
+        <translation>les touches entre la dernière piste et le terminateur</translation>
     </message>
 </context>
 <context>

@@ -39,7 +39,8 @@ struct StatusMeaning {
 inline constexpr StatusMeaning kStatusMeanings[] = {
     {kOk, "done"},
     {kDiffers, "diff: the files differ; devices: no reader found; swipe: a check failed;\n"
-               "provision: a reader was not set up and verified"},
+               "identify: the swipes disagree or read as no frame; provision: a reader was\n"
+               "not set up and verified"},
     {kUsage, "usage error: unknown command or option, unknown key given to get or set,\n"
              "missing or extra argument, empty -o"},
     {kFile, "a file could not be read, is not a settings file or profile, or could not\n"
@@ -49,7 +50,7 @@ inline constexpr StatusMeaning kStatusMeanings[] = {
     {kCompanionFailed, "transmit: the companion program could not run, or it ended with a status\n"
                        "other than 0, by a signal or was stopped after --timeout; standard error\n"
                        "says which"},
-    {kNoSwipe, "swipe: no swipe came (before --timeout ended)"},
+    {kNoSwipe, "swipe: no swipe came (before --timeout ended); identify: no swipe came"},
 };
 static_assert(kNoReader == kDiffers && kCheckFailed == kDiffers, "status 1 has one line of meanings");
 } // namespace cli_status

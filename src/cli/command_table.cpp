@@ -3,6 +3,7 @@
 #include "cli.h"
 #include "command_call.h"
 #include "device_commands.h"
+#include "identify_command.h"
 #include "provision_command.h"
 #include "reading_commands.h"
 #include "simulate_command.h"
@@ -37,10 +38,23 @@ constexpr CliOption kSwipeOptions[] = {
     flagOption("--show-card-numbers", "show card numbers unmasked"),
 };
 constexpr CliOption kSimulateOptions[] = {
-    tracksOption("--card", "the texts of tracks 1 to 3, - for none",
-                 "--card needs three words: the texts of tracks 1, 2 and 3, - for a track the card lacks"),
+    tracksOption(
+        "--card", "the texts of tracks 1 to 3, - for none",
+        "--card needs three words: the texts of tracks 1, 2 and 3, - for a track the card lacks"),
     fileOption("--card-file", "a card, a track a line", "--card-file needs a file name", "*.txt"),
     flagOption("--show-card-numbers", "show card numbers unmasked"),
+};
+constexpr CliOption kIdentifyOptions[] = {
+    numberOption("--gap", "the pause in ms that ends a swipe",
+                 "--gap needs whole milliseconds from %1 to %2", kMinSwipeGapMs, kMaxSwipeGapMs),
+    numberOption("--timeout", "end after SECONDS", "--timeout needs seconds, more than 0", 0.001,
+                 kDay, false),
+    numberOption("--count", "end after N swipes", "--count needs a whole number from %1", 1,
+                 1000000),
+    layoutOption("--layout", "this computer's XKB layout",
+                 "--layout needs an XKB layout such as de or ch(fr)"),
+    flagOption("--json", "print JSON"),
+    fileOption("-o", "write a profile of what the swipes showed", "-o needs a file name", "*.json"),
 };
 constexpr CliOption kProvisionOptions[] = {
     fileOption("--log", "the log file", "--log needs a file name", "*.jsonl"),
@@ -151,6 +165,23 @@ const CliCommand kCommands[] = {
      "Status 0 when every swipe passed every check, 1 when a check failed, 7 when\n"
      "no swipe came.\n",
      swipeCommand, kSwipeOptions, kFile},
+    {"identify", "identify [FILE] [OPTIONS]", "read what a reader is set to from its swipes",
+     "Options: [--gap MS] [--timeout SECONDS] [--count N] [--layout XKB[(VARIANT)]]\n"
+     "         [--json] [-o PROFILE]\n"
+     "Reads swipes as swipe does and tells, setting by setting, what the reader is\n"
+     "set to: keyboard language and ALT mode, preamble, postamble and terminator,\n"
+     "sentinels, track order and selection, Transmit LRC, letter case, track 2\n"
+     "account number only. Each comes with what in the swipes shows it and the\n"
+     "other values that fit; where several fit, FILE's (default: the factory file)\n"
+     "is kept, else the first in the page's order, and a second swipe of a card\n"
+     "with more tracks narrows it. Settings no swipe shows are listed as such; the\n"
+     "pauses between characters are shown beside the keyboard intercharacter delay.\n"
+     "Card data is never printed. -o writes a JSON profile of only what the swipes\n"
+     "showed, for apply: apply PROFILE Default.mag -o reader.msr sets another\n"
+     "reader up alike.\n"
+     "Status 0 when the swipes read as a reader's frame, 1 when they disagree or\n"
+     "cannot be read as one, 7 when no swipe came.\n",
+     identifyCommand, kIdentifyOptions, kFile},
     {"provision", "provision SETTINGS [OPTIONS]", "set up reader after reader, with a log",
      "Options: [--log FILE] [--no-verify] [--once] [--timeout SECONDS]\n"
      "SETTINGS is a settings file or a JSON profile (applied to the factory file).\n"

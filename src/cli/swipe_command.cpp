@@ -48,17 +48,20 @@ SwipeAnalysis analyzeTerminalSwipe(const QList<CapturedKey>& keys, const Setting
         read = keysOnLayout(read, language);
         options.computerLayout = layout.name;
     } else if (layout.name) {
-        options.withoutPositions = QStringLiteral("not checked in a terminal: this computer's layout %1 (from %2) is "
-                                                  "the layout of none of the reader's keyboard languages")
-                                       .arg(printable(xkbLayoutText(*layout.name)), layout.source);
+        options.withoutPositions =
+            QStringLiteral("not checked in a terminal: this computer's layout %1 (from %2) is "
+                           "the layout of none of the reader's keyboard languages")
+                .arg(printable(xkbLayoutText(*layout.name)), layout.source);
     } else {
-        options.withoutPositions = QStringLiteral("not checked in a terminal: a terminal sees characters, not key "
-                                                  "positions, and this computer's layout is not known; give "
-                                                  "--layout XKB[(VARIANT)]");
+        options.withoutPositions =
+            QStringLiteral("not checked in a terminal: a terminal sees characters, not key "
+                           "positions, and this computer's layout is not known; give "
+                           "--layout XKB[(VARIANT)]");
     }
     SwipeAnalysis analysis = analyzeSwipe(read, image, options);
     // The keyboard-language check comes first.
-    if (SwipeCheck& check = analysis.checks.first(); language >= 0 && check.state != CheckState::NotChecked)
+    if (SwipeCheck& check = analysis.checks.first();
+        language >= 0 && check.state != CheckState::NotChecked)
         check.detail += QStringLiteral(" (this computer's layout: %1, from %2)")
                             .arg(printable(xkbLayoutText(*layout.name)), layout.source);
     return analysis;
@@ -104,82 +107,106 @@ QJsonObject swipeJson(int number, const SwipeAnalysis& analysis, bool timed) {
             {QStringLiteral("passed"), swipePassed(analysis)}};
 }
 
+TerminalLayout layoutOf(const CommandCall& call) {
+    const std::optional<QString> given = call.value(QStringLiteral("--layout"));
+    return given ? TerminalLayout{parseXkbLayoutName(*given), QStringLiteral("--layout")}
+                 : findTerminalLayout(call.context().layouts);
+}
+
+SwipeRun readSwipes(CommandCall& call, TerminalInput& input, const SettingsImage& image,
+                    const std::function<bool(const QList<CapturedKey>&, bool timed)>& each) {
+    QTextStream& err = call.err();
+    const QString name = call.name();
+    const int gapMs =
+        static_cast<int>(call.number(QStringLiteral("--gap")).value_or(kDefaultSwipeGapMs));
+    const double timeoutSeconds = call.number(QStringLiteral("--timeout")).value_or(-1);
+    const int count = static_cast<int>(call.number(QStringLiteral("--count")).value_or(-1));
+    SwipeReader reader(input, gapMs);
+    reader.setFrame(swipeFrame(image));
+    const qint64 deadline =
+        timeoutSeconds < 0 ? -1
+                           : input.nowMs() + static_cast<qint64>(std::ceil(timeoutSeconds * 1000));
+    SwipeRun run;
+    while (count < 0 || run.swipes < count) {
+        const SwipeReader::Result result = reader.next(deadline);
+        if (result.kind == SwipeReader::Result::Kind::TooLong) {
+            err << "quorvel-cli: " << name << ": more than " << SwipeReader::kMostKeys
+                << " keys without an end: not a reader's swipe\n";
+            run.status = kCheckFailed;
+            return run;
+        }
+        if (result.kind != SwipeReader::Result::Kind::Swipe) {
+            run.timedOut = result.kind == SwipeReader::Result::Kind::TimedOut;
+            break;
+        }
+        ++run.swipes;
+        if (!each(result.keys, reader.timed())) {
+            run.status = kFile;
+            return run;
+        }
+    }
+    if (run.swipes == 0) {
+        err << "quorvel-cli: " << name << ": no swipe came"
+            << (run.timedOut ? " before the timeout" : "") << "\n";
+        run.status = kNoSwipe;
+    }
+    return run;
+}
+
+void sayHowSwipesAreRead(CommandCall& call, const TerminalInput& input) {
+    if (input.isTerminal())
+        call.err() << "Swipe a card (Ctrl+C ends).\n";
+    else
+        call.err() << "quorvel-cli: " << call.name()
+                   << ": standard input is not a terminal: timing is not measured\n";
+}
+
 int swipeCommand(CommandCall& call) {
     if (call.args().size() > 1)
         return call.usage(QStringLiteral("swipe takes at most one FILE"));
     if (!call.context().openTerminal)
         return call.unavailable();
     QTextStream& out = call.out();
-    QTextStream& err = call.err();
     // Raw from here on, as when the keys are read: what a reader types meanwhile is not echoed.
     const std::unique_ptr<TerminalInput> terminal = call.context().openTerminal();
-    TerminalInput& input = *terminal;
-    const int gapMs = static_cast<int>(call.number(QStringLiteral("--gap")).value_or(kDefaultSwipeGapMs));
-    const double timeoutSeconds = call.number(QStringLiteral("--timeout")).value_or(-1);
-    const int count = static_cast<int>(call.number(QStringLiteral("--count")).value_or(-1));
     const bool json = call.flag(QStringLiteral("--json"));
     const CardNumbers cardNumbers =
         call.flag(QStringLiteral("--show-card-numbers")) ? CardNumbers::Shown : CardNumbers::Masked;
     SettingsImage image{};
-    if (const int status = loadSettingsFile(call.args().value(0, call.context().factoryFile), image, err))
+    if (const int status =
+            loadSettingsFile(call.args().value(0, call.context().factoryFile), image, call.err()))
         return status;
 
-    const std::optional<QString> givenLayout = call.value(QStringLiteral("--layout"));
-    const TerminalLayout layout = givenLayout
-                                      ? TerminalLayout{parseXkbLayoutName(*givenLayout), QStringLiteral("--layout")}
-                                      : findTerminalLayout(call.context().layouts);
-    SwipeReader reader(input, gapMs);
-    reader.setFrame(swipeFrame(image));
-    if (reader.timed())
-        err << "Swipe a card (Ctrl+C ends).\n";
-    else
-        err << "quorvel-cli: swipe: standard input is not a terminal: timing is not measured\n";
+    const TerminalLayout layout = layoutOf(call);
+    sayHowSwipesAreRead(call, *terminal);
     if (!json)
         out << "Expected: " << expectedFrame(image) << "\n";
     out.flush();
-    err.flush();
+    call.err().flush();
     // Output with nowhere to go (a pipe whose reader has gone) ends the run: the caller
     // says why, and the terminal is given back as it was.
     if (out.status() != QTextStream::Ok)
         return kFile;
 
-    const qint64 deadline =
-        timeoutSeconds < 0 ? -1
-                           : input.nowMs() + static_cast<qint64>(std::ceil(timeoutSeconds * 1000));
-    int swipes = 0;
     bool failed = false;
-    bool timedOut = false;
-    while (count < 0 || swipes < count) {
-        const SwipeReader::Result result = reader.next(deadline);
-        if (result.kind == SwipeReader::Result::Kind::TooLong) {
-            err << "quorvel-cli: swipe: more than " << SwipeReader::kMostKeys
-                << " keys without an end: not a reader's swipe\n";
-            return kCheckFailed;
-        }
-        if (result.kind != SwipeReader::Result::Kind::Swipe) {
-            timedOut = result.kind == SwipeReader::Result::Kind::TimedOut;
-            break;
-        }
-        ++swipes;
-        const SwipeAnalysis analysis = analyzeTerminalSwipe(result.keys, image, cardNumbers, layout);
-        failed = failed || !swipePassed(analysis);
-        if (json) {
-            out << QJsonDocument(swipeJson(swipes, analysis, reader.timed()))
-                       .toJson(QJsonDocument::Compact)
-                << "\n";
-        } else {
-            out << "\n";
-            printSwipe(out, swipes, analysis, reader.timed());
-        }
-        out.flush();
-        if (out.status() != QTextStream::Ok)
-            return kFile;
-    }
-    if (swipes == 0) {
-        err << "quorvel-cli: swipe: no swipe came" << (timedOut ? " before the timeout" : "")
-            << "\n";
-        return kNoSwipe;
-    }
+    int number = 0;
+    const SwipeRun run =
+        readSwipes(call, *terminal, image, [&](const QList<CapturedKey>& keys, bool timed) {
+            const SwipeAnalysis analysis = analyzeTerminalSwipe(keys, image, cardNumbers, layout);
+            failed = failed || !swipePassed(analysis);
+            if (json) {
+                out << QJsonDocument(swipeJson(++number, analysis, timed))
+                           .toJson(QJsonDocument::Compact)
+                    << "\n";
+            } else {
+                out << "\n";
+                printSwipe(out, ++number, analysis, timed);
+            }
+            out.flush();
+            return out.status() == QTextStream::Ok;
+        });
+    if (run.status != kOk)
+        return run.status;
     return failed ? kCheckFailed : kOk;
 }
 

@@ -5,8 +5,10 @@
 #include "core/swipe/swipe_analysis.h"
 
 #include <QJsonObject>
+
 #include <QStringList>
 #include <QTextStream>
+#include <functional>
 
 namespace quorvel {
 
@@ -24,6 +26,23 @@ QStringList failedChecks(const SwipeAnalysis& analysis);
 // "Swipe 1: …", the timing, one line per check.
 void printSwipe(QTextStream& out, int number, const SwipeAnalysis& analysis, bool timed);
 QJsonObject swipeJson(int number, const SwipeAnalysis& analysis, bool timed);
+
+class TerminalInput;
+
+// How swipes are read by swipe and identify: until --count swipes, --timeout or the input's
+// end, a pause of --gap or the reader's terminator ending each. `each` takes a swipe's keys
+// (card data: held in memory only) and gives false when its output has nowhere to go.
+struct SwipeRun {
+    int status = 0; // kOk, or the status to end with (said on stderr but for an output error)
+    int swipes = 0;
+    bool timedOut = false;
+};
+SwipeRun readSwipes(CommandCall& call, TerminalInput& input, const SettingsImage& image,
+                    const std::function<bool(const QList<CapturedKey>&, bool timed)>& each);
+// "Swipe a card (Ctrl+C ends).", or that a pipe's timing is not measured, on stderr.
+void sayHowSwipesAreRead(CommandCall& call, const TerminalInput& input);
+// --layout's layout, else the one this computer's settings name.
+TerminalLayout layoutOf(const CommandCall& call);
 
 // quorvel-cli swipe [FILE] [--gap MS] [--timeout SECONDS] [--count N] [--layout XKB]
 // [--json] [--show-card-numbers]: checks what a reader types against FILE's settings.

@@ -3,18 +3,18 @@
 // What the tests of quorvel-cli swipe share: pseudo-terminals a reader types into, and
 // swipe run on one in this process or as a user would run the built tool.
 
-#include "cli/key_sequence_decoder.h"
 #include "cli/cli.h"
+#include "cli/key_sequence_decoder.h"
 #include "cli/swipe_command.h"
 #include "cli/terminal_input_posix.h"
-#include "core/image/setting_fields.h"
 #include "core/files/settings_file.h"
+#include "core/image/setting_fields.h"
 #include "test_files.h"
 #include "typed_keys.h"
 
 #include <QJsonDocument>
-#include <QTemporaryDir>
 #include <QJsonObject>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <functional>
@@ -22,8 +22,8 @@
 #include <thread>
 
 #include <csignal>
-#include <poll.h>
 #include <fcntl.h>
+#include <poll.h>
 #include <pty.h>
 #include <sys/wait.h>
 #include <termios.h>
@@ -32,7 +32,8 @@
 namespace quorvel::swipe_terminal {
 
 inline const QByteArray kCardNumber = "4111111111111111";
-inline const QByteArray kFactoryFrame = "%B" + kCardNumber + "^DOE/J^2512?;" + kCardNumber + "=2512?\r";
+inline const QByteArray kFactoryFrame =
+    "%B" + kCardNumber + "^DOE/J^2512?;" + kCardNumber + "=2512?\r";
 
 struct Run {
     int status = 0;
@@ -60,9 +61,11 @@ struct PseudoTerminal {
     }
 };
 
-// Runs swipe on the input; typed is written once the terminal is in raw mode.
-inline Run swipe(int fd, const QStringList& args, const std::function<void()>& typed = {},
-          const TerminalLayoutSources& layouts = {}) {
+// Runs a command that reads swipes (swipe, identify) on the input; typed is written once the
+// terminal is in raw mode.
+inline Run onTerminal(const QString& command, int fd, const QStringList& args,
+                      const std::function<void()>& typed = {},
+                      const TerminalLayoutSources& layouts = {}) {
     Run run;
     QTextStream out(&run.out);
     QTextStream err(&run.err);
@@ -75,10 +78,15 @@ inline Run swipe(int fd, const QStringList& args, const std::function<void()>& t
             typed();
         return input;
     };
-    run.status = runCli(QStringList{QStringLiteral("swipe")} + args, out, err, context);
+    run.status = runCli(QStringList{command} + args, out, err, context);
     out.flush();
     err.flush();
     return run;
+}
+
+inline Run swipe(int fd, const QStringList& args, const std::function<void()>& typed = {},
+                 const TerminalLayoutSources& layouts = {}) {
+    return onTerminal(QStringLiteral("swipe"), fd, args, typed, layouts);
 }
 
 inline constexpr tcflag_t kLineModes = ECHO | ICANON | ISIG;
