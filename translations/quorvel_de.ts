@@ -1383,6 +1383,38 @@ Von diesem Computer empfangen: %3
         <source>A swipe ends at a pause longer than this, and after the reader&apos;s terminator key</source>
         <translation>Ein Durchzug endet nach einer Pause, die länger ist als diese, und nach der Abschlusstaste des Lesers</translation>
     </message>
+    <message>
+        <source>What this reader is set to</source>
+        <translation>Worauf dieser Leser eingestellt ist</translation>
+    </message>
+    <message>
+        <source>Use the reader&apos;s settings</source>
+        <translation>Einstellungen des Lesers übernehmen</translation>
+    </message>
+    <message>
+        <source>also fits: %1</source>
+        <translation>passt auch: %1</translation>
+    </message>
+    <message>
+        <source>– %1: not shown by these swipes: %2</source>
+        <translation>– %1: von diesen Durchzügen nicht gezeigt: %2</translation>
+    </message>
+    <message>
+        <source>Cannot be told from a swipe: %1</source>
+        <translation>Aus einem Durchzug nicht zu erkennen: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 → %3</source>
+        <translation>%1: %2 → %3</translation>
+    </message>
+    <message>
+        <source>Change these settings to what the reader is set to?
+
+%1</source>
+        <translation>Diese Einstellungen auf die des Lesers ändern?
+
+%1</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::TableView</name>

@@ -1383,6 +1383,38 @@ Este equipo recibió: %3
         <source>A swipe ends at a pause longer than this, and after the reader&apos;s terminator key</source>
         <translation>Una pasada termina tras una pausa más larga que esta, y tras la tecla de fin del lector</translation>
     </message>
+    <message>
+        <source>What this reader is set to</source>
+        <translation>Cómo está configurado este lector</translation>
+    </message>
+    <message>
+        <source>Use the reader&apos;s settings</source>
+        <translation>Usar la configuración del lector</translation>
+    </message>
+    <message>
+        <source>also fits: %1</source>
+        <translation>también encaja: %1</translation>
+    </message>
+    <message>
+        <source>– %1: not shown by these swipes: %2</source>
+        <translation>– %1: estas pasadas no lo muestran: %2</translation>
+    </message>
+    <message>
+        <source>Cannot be told from a swipe: %1</source>
+        <translation>No se puede saber por una pasada: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 → %3</source>
+        <translation>%1: %2 → %3</translation>
+    </message>
+    <message>
+        <source>Change these settings to what the reader is set to?
+
+%1</source>
+        <translation>¿Cambiar esta configuración a la del lector?
+
+%1</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::TableView</name>

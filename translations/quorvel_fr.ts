@@ -533,15 +533,15 @@ découpée comme une liste de mots du shell mais jamais exécutée par un shell.
     </message>
     <message>
         <source>no letter came, or Caps Lock could not be seen</source>
-        <translation>aucune lettre n'est venue, ou le verrouillage majuscule n'était pas visible</translation>
+        <translation>aucune lettre n&apos;est venue, ou le verrouillage majuscule n&apos;était pas visible</translation>
     </message>
     <message>
         <source>no field separator (=) came on track 2</source>
-        <translation>aucun séparateur de champ (=) n'est venu sur la piste 2</translation>
+        <translation>aucun séparateur de champ (=) n&apos;est venu sur la piste 2</translation>
     </message>
     <message>
         <source>the track did not come, or cannot be told from another</source>
-        <translation>la piste n'est pas venue, ou ne se distingue pas d'une autre</translation>
+        <translation>la piste n&apos;est pas venue, ou ne se distingue pas d&apos;une autre</translation>
     </message>
     <message>
         <source>the swipes allow every value</source>
@@ -557,11 +557,11 @@ découpée comme une liste de mots du shell mais jamais exécutée par un shell.
     </message>
     <message>
         <source>the keys read as no frame a reader types, on any layout</source>
-        <translation>les touches ne forment, sur aucune disposition, une trame qu'un lecteur tape</translation>
+        <translation>les touches ne forment, sur aucune disposition, une trame qu&apos;un lecteur tape</translation>
     </message>
     <message>
         <source>swipe %1 reads as no frame a reader types, on any layout</source>
-        <translation>le passage %1 ne forme, sur aucune disposition, une trame qu'un lecteur tape</translation>
+        <translation>le passage %1 ne forme, sur aucune disposition, une trame qu&apos;un lecteur tape</translation>
     </message>
 </context>
 <context>
@@ -1011,7 +1011,7 @@ découpée comme une liste de mots du shell mais jamais exécutée par un shell.
     <name>quorvel::ReaderGuess</name>
     <message>
         <source>the tracks came in the order %1</source>
-        <translation>les pistes sont venues dans l'ordre %1</translation>
+        <translation>les pistes sont venues dans l&apos;ordre %1</translation>
     </message>
     <message>
         <source>%1 came</source>
@@ -1023,7 +1023,7 @@ découpée comme une liste de mots du shell mais jamais exécutée par un shell.
     </message>
     <message>
         <source>no LRC came after the end sentinels</source>
-        <translation>aucun LRC n'est venu après les sentinelles de fin</translation>
+        <translation>aucun LRC n&apos;est venu après les sentinelles de fin</translation>
     </message>
     <message>
         <source>track 2 went on past its field separator (=)</source>
@@ -1039,7 +1039,7 @@ découpée comme une liste de mots du shell mais jamais exécutée par un shell.
     </message>
     <message>
         <source>no key came after the postamble</source>
-        <translation>aucune touche n'est venue après le postambule</translation>
+        <translation>aucune touche n&apos;est venue après le postambule</translation>
     </message>
     <message>
         <source>the last key of the swipe</source>
@@ -1075,7 +1075,7 @@ découpée comme une liste de mots du shell mais jamais exécutée par un shell.
     </message>
     <message>
         <source>nothing came before the first track</source>
-        <translation>rien n'est venu avant la première piste</translation>
+        <translation>rien n&apos;est venu avant la première piste</translation>
     </message>
     <message>
         <source>the keys before the first track</source>
@@ -1083,7 +1083,7 @@ découpée comme une liste de mots du shell mais jamais exécutée par un shell.
     </message>
     <message>
         <source>nothing came between the last track and the terminator</source>
-        <translation>rien n'est venu entre la dernière piste et le terminateur</translation>
+        <translation>rien n&apos;est venu entre la dernière piste et le terminateur</translation>
     </message>
     <message>
         <source>the keys between the last track and the terminator</source>
@@ -1382,6 +1382,38 @@ Reçu par cet ordinateur : %3
     <message>
         <source>A swipe ends at a pause longer than this, and after the reader&apos;s terminator key</source>
         <translation>Un passage se termine après une pause plus longue que celle-ci, et après la touche de fin du lecteur</translation>
+    </message>
+    <message>
+        <source>What this reader is set to</source>
+        <translation>Ce à quoi ce lecteur est réglé</translation>
+    </message>
+    <message>
+        <source>Use the reader&apos;s settings</source>
+        <translation>Reprendre les réglages du lecteur</translation>
+    </message>
+    <message>
+        <source>also fits: %1</source>
+        <translation>convient aussi : %1</translation>
+    </message>
+    <message>
+        <source>– %1: not shown by these swipes: %2</source>
+        <translation>– %1 : non montré par ces passages : %2</translation>
+    </message>
+    <message>
+        <source>Cannot be told from a swipe: %1</source>
+        <translation>Impossible à déduire d'un passage : %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 → %3</source>
+        <translation>%1 : %2 → %3</translation>
+    </message>
+    <message>
+        <source>Change these settings to what the reader is set to?
+
+%1</source>
+        <translation>Modifier ces réglages selon ceux du lecteur ?
+
+%1</translation>
     </message>
 </context>
 <context>

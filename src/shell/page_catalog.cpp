@@ -4,6 +4,7 @@
 #include "about_page.h"
 #include "core/menu_table.h"
 #include "main_window.h"
+#include "table_view.h"
 #include "transmit_page.h"
 
 #include "pages/amble_page.h"
@@ -20,13 +21,15 @@
 
 namespace quorvel {
 
-void connectLanguageProposals(MainWindow& main, SwipeTestPage& page) {
+void connectSwipeTestPage(MainWindow& main, SwipeTestPage& page) {
     QObject::connect(&page, &SwipeTestPage::languageProposed, &main, [&main](int code) {
         main.showPage(MenuId::KeyboardLanguage);
         if (QMdiSubWindow* window = main.existingPageWindow(MenuId::KeyboardLanguage))
             if (auto* language = qobject_cast<LanguagePage*>(window->widget()))
                 language->proposeLanguage(code);
     });
+    QObject::connect(&page, &SwipeTestPage::imageChanged, &main,
+                     [&main] { main.tableView()->refresh(); });
 }
 
 void registerPages(MainWindow& main, Session& session, Dialogs& dialogs) {
@@ -40,8 +43,8 @@ void registerPages(MainWindow& main, Session& session, Dialogs& dialogs) {
                       [&] { return new ParameterPage(session, dialogs); });
     main.registerPage(MenuId::Transmit, [&] { return new TransmitPage(session, dialogs); });
     main.registerPage(MenuId::SwipeTest, [&] {
-        auto* page = new SwipeTestPage(session);
-        connectLanguageProposals(main, *page);
+        auto* page = new SwipeTestPage(session, dialogs);
+        connectSwipeTestPage(main, *page);
         return page;
     });
     main.registerPage(MenuId::Summary, [&] { return new SummaryPage(session); });

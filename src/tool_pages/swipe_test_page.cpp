@@ -4,8 +4,10 @@
 #include "swipe_capture.h"
 #include "wrap_anywhere_delegate.h"
 
-#include "core/session.h"
 #include "core/image/setting_choices.h"
+#include "core/image/setting_words.h"
+#include "core/session.h"
+#include "ui/dialogs.h"
 #include "ui/page_widgets.h"
 #include "ui/twips.h"
 
@@ -77,18 +79,26 @@ QString checkSummary(const SwipeAnalysis& analysis) {
 
 } // namespace
 
-SwipeTestPage::SwipeTestPage(const Session& session, Clock clock, QWidget* parent)
-    : ChildWindow(parent), m_session(session), m_clock(clock ? std::move(clock) : monotonicClock()),
-      m_layoutReader(activeKeyboardLayout),
+SwipeTestPage::SwipeTestPage(Session& session, Dialogs& dialogs, Clock clock, QWidget* parent)
+    : ChildWindow(parent), m_session(session), m_dialogs(dialogs),
+      m_clock(clock ? std::move(clock) : monotonicClock()), m_layoutReader(activeKeyboardLayout),
       m_capture(new SwipeCapture(this)), m_gap(new QSpinBox(this)),
       m_showNumbers(new QCheckBox(tr("Show card numbers"), this)),
       m_clear(captionedButton(this, QStringLiteral("Clear"), tr("Clear"))),
       m_copy(captionedButton(this, QStringLiteral("Copy"), tr("Copy"))),
-      m_useLanguage(captionedButton(this, QStringLiteral("UseLanguage"), QString())), m_expected(new QLabel(this)),
-      m_focusNotice(new QLabel(tr("Keys typed now do not reach the Swipe Test: click the box above before swiping."), this)),
+      m_useLanguage(captionedButton(this, QStringLiteral("UseLanguage"), QString())),
+      m_expected(new QLabel(this)),
+      m_focusNotice(new QLabel(
+          tr("Keys typed now do not reach the Swipe Test: click the box above before swiping."),
+          this)),
       m_swipes(namedList(this, QStringLiteral("Swipes"), tr("Swipes"))),
       m_checks(namedList(this, QStringLiteral("SwipeChecks"), tr("Swipe checks"))),
-      m_checksLabel(new QLabel(tr("Swipe checks"), this)) {
+      m_checksLabel(new QLabel(tr("Swipe checks"), this)),
+      m_readerLabel(new QLabel(tr("What this reader is set to"), this)),
+      m_readerSettings(
+          namedList(this, QStringLiteral("ReaderSettings"), tr("What this reader is set to"))),
+      m_useReader(captionedButton(this, QStringLiteral("UseReaderSettings"),
+                                  tr("Use the reader's settings"))) {
     setObjectName(QStringLiteral("frmSwipeTest"));
     setAutoFillBackground(true);
 
@@ -98,7 +108,8 @@ SwipeTestPage::SwipeTestPage(const Session& session, Clock clock, QWidget* paren
     m_gap->setSingleStep(50);
     m_gap->setValue(kDefaultSwipeGapMs);
     m_gap->setSuffix(tr(" ms"));
-    m_gap->setToolTip(tr("A swipe ends at a pause longer than this, and after the reader's terminator key"));
+    m_gap->setToolTip(
+        tr("A swipe ends at a pause longer than this, and after the reader's terminator key"));
     auto* gapLabel = new QLabel(tr("Swipe gap:"), this);
     gapLabel->setBuddy(m_gap);
 
@@ -158,6 +169,13 @@ SwipeTestPage::SwipeTestPage(const Session& session, Clock clock, QWidget* paren
     fix->addStretch();
     layout->addLayout(fix);
     m_useLanguage->hide();
+    m_readerLabel->setBuddy(m_readerSettings);
+    auto* readerRow = new QHBoxLayout;
+    readerRow->addWidget(m_readerLabel);
+    readerRow->addStretch();
+    readerRow->addWidget(m_useReader);
+    layout->addLayout(readerRow);
+    layout->addWidget(m_readerSettings, 2);
 
     setTabOrder(m_capture, m_gap);
     setTabOrder(m_gap, m_showNumbers);
@@ -165,6 +183,9 @@ SwipeTestPage::SwipeTestPage(const Session& session, Clock clock, QWidget* paren
     setTabOrder(m_clear, m_copy);
     setTabOrder(m_copy, m_swipes);
     setTabOrder(m_swipes, m_checks);
+    setTabOrder(m_checks, m_useLanguage);
+    setTabOrder(m_useLanguage, m_useReader);
+    setTabOrder(m_useReader, m_readerSettings);
 
     connect(m_capture, &SwipeCapture::keyPressed, this, &SwipeTestPage::record);
     connect(m_gap, &QSpinBox::valueChanged, this, &SwipeTestPage::refresh);
@@ -183,6 +204,7 @@ SwipeTestPage::SwipeTestPage(const Session& session, Clock clock, QWidget* paren
         if (shown >= 0)
             emit languageProposed(m_analyses.at(shown).suggestedLanguage);
     });
+    connect(m_useReader, &QPushButton::clicked, this, &SwipeTestPage::useReaderSettings);
     connect(m_swipes, &QListWidget::currentRowChanged, this, [this](int row) {
         // The newest swipe is followed as more come; an older one stays chosen.
         const auto count = static_cast<int>(m_analyses.size());
@@ -246,6 +268,7 @@ void SwipeTestPage::record(const KeyPress& press) {
         m_swipes->setCurrentRow(0);
         showChecks();
     }
+    showReaderSettings();
 }
 
 void SwipeTestPage::clear() {
@@ -278,6 +301,7 @@ void SwipeTestPage::refresh() {
             m_swipes->setCurrentRow(m_chosen < 0 ? 0 : count - 1 - m_chosen);
     }
     showChecks();
+    showReaderSettings();
 }
 
 CardNumbers SwipeTestPage::cardNumbers() const {
@@ -297,8 +321,8 @@ QString SwipeTestPage::swipeText(int swipe) const {
     const SwipeAnalysis& analysis = m_analyses.at(swipe);
     if (analysis.readingsDiffer)
         return tr("Swipe %1, reader sent: %2\nThis computer received: %3\n%4; %5")
-            .arg(QString::number(swipe + 1), swipeLine(analysis.tokens), swipeLine(analysis.received),
-                 timingText(analysis.timing), checkSummary(analysis));
+            .arg(QString::number(swipe + 1), swipeLine(analysis.tokens),
+                 swipeLine(analysis.received), timingText(analysis.timing), checkSummary(analysis));
     return tr("Swipe %1: %2\n%3; %4")
         .arg(QString::number(swipe + 1), swipeLine(analysis.tokens), timingText(analysis.timing),
              checkSummary(analysis));
@@ -317,12 +341,88 @@ void SwipeTestPage::showChecks() {
         m_checks->addItem(checkLine(check));
     const int language = m_analyses.at(shown).suggestedLanguage;
     if (language >= 0 && language < static_cast<int>(kKeyboardLanguages.size())) {
-        const QString caption = tr("Use %1 for the reader")
-                                    .arg(QString::fromLatin1(kKeyboardLanguages[static_cast<std::size_t>(language)].caption));
+        const QString caption =
+            tr("Use %1 for the reader")
+                .arg(QString::fromLatin1(
+                    kKeyboardLanguages[static_cast<std::size_t>(language)].caption));
         m_useLanguage->setText(caption);
         m_useLanguage->setAccessibleName(caption);
         m_useLanguage->show();
     }
+}
+
+ReaderIdentity SwipeTestPage::identify() const {
+    QList<SwipeKeyReadings> swipes;
+    for (const QList<CapturedKey>& swipe : m_swipeKeys)
+        if (isSwipe(swipe))
+            swipes << SwipeKeyReadings{swipe};
+    IdentifyOptions options;
+    options.computerLanguage = m_computerLayout ? languageOfXkbLayout(*m_computerLayout) : -1;
+    return identifyReader(swipes, m_session.image, options);
+}
+
+void SwipeTestPage::showReaderSettings() {
+    m_readerSettings->clear();
+    const ReaderIdentity identity = identify();
+    bool differs = false;
+    switch (identity.outcome) {
+    case ReaderIdentity::Outcome::NoSwipe:
+        break;
+    case ReaderIdentity::Outcome::Disagree:
+    case ReaderIdentity::Outcome::Unreadable:
+        m_readerSettings->addItem(identity.why);
+        break;
+    case ReaderIdentity::Outcome::Read:
+        for (const ToldSetting& told : identity.told) {
+            differs = differs || told.differs;
+            // ≠ marks what differs from this program's settings.
+            QString line = QStringLiteral("%1 %2: %3 (%4)")
+                               .arg(told.differs ? QStringLiteral("≠") : QStringLiteral("="),
+                                    toldFieldCaption(told.id), toldValueWords(told.id, told.value),
+                                    told.evidence);
+            QStringList others;
+            for (const FieldCodes& other : told.alsoFit)
+                others << toldValueWords(told.id, other);
+            if (!others.isEmpty())
+                line += u'\n' + tr("also fits: %1").arg(others.join(QStringLiteral("; ")));
+            m_readerSettings->addItem(line);
+        }
+        for (const OpenSetting& open : identity.notShown)
+            m_readerSettings->addItem(
+                tr("– %1: not shown by these swipes: %2").arg(toldFieldCaption(open.id), open.why));
+        QStringList cannot;
+        for (FieldId id : identity.cannotBeTold)
+            cannot << toldFieldCaption(id);
+        m_readerSettings->addItem(
+            tr("Cannot be told from a swipe: %1").arg(cannot.join(QStringLiteral(", "))));
+        break;
+    }
+    m_useReader->setEnabled(differs);
+}
+
+void SwipeTestPage::useReaderSettings() {
+    const ReaderIdentity identity = identify();
+    if (identity.outcome != ReaderIdentity::Outcome::Read)
+        return;
+    const QList<ImageDifference> changes = summaryDifferences(m_session.image, identity.image);
+    if (changes.isEmpty())
+        return;
+    QStringList lines;
+    for (const ImageDifference& d : changes) {
+        const QString mine = settingWords(d.key, m_session.image);
+        const QString theirs = settingWords(d.key, identity.image);
+        lines << tr("%1: %2 → %3")
+                     .arg(settingCaption(d.key), mine.isEmpty() ? d.first : mine,
+                          theirs.isEmpty() ? d.second : theirs);
+    }
+    const QString question =
+        tr("Change these settings to what the reader is set to?\n\n%1").arg(lines.join(u'\n'));
+    if (m_dialogs.ask({question, programTitle(), Icon::None, Buttons::YesNo}) != Answer::Yes)
+        return;
+    m_session.image = identity.image;
+    m_session.changed = true;
+    emit imageChanged();
+    refresh();
 }
 
 QString SwipeTestPage::shownText() const {
@@ -335,6 +435,8 @@ QString SwipeTestPage::shownText() const {
     return lines.join(u'\n') + u'\n';
 }
 
-void SwipeTestPage::copy() const { QGuiApplication::clipboard()->setText(shownText()); }
+void SwipeTestPage::copy() const {
+    QGuiApplication::clipboard()->setText(shownText());
+}
 
 } // namespace quorvel

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/keyboard/xkb_layout_name.h"
+#include "core/swipe/reader_identity.h"
 #include "core/swipe/swipe_analysis.h"
 #include "core/swipe/swipe_gatherer.h"
 #include "ui/child_window.h"
@@ -18,12 +19,14 @@ class QSpinBox;
 
 namespace quorvel {
 
+class Dialogs;
 class Session;
 class SwipeCapture;
 
 // The Swipe Test: records what a reader types and shows it, checked against the
-// settings image. It reads the image and never writes it. What it captures stays
-// in memory and is forgotten by Clear and at the end of the program.
+// settings image, and tells what the reader is set to. It writes the image only when
+// the person takes the reader's settings. What it captures stays in memory and is
+// forgotten by Clear and at the end of the program.
 class SwipeTestPage : public ChildWindow {
     Q_OBJECT
 public:
@@ -33,7 +36,7 @@ public:
     // This computer's active keyboard layout, asked as each swipe begins; a test passes its own.
     using LayoutReader = std::function<std::optional<XkbLayoutName>()>;
 
-    explicit SwipeTestPage(const Session& session, Clock clock = {}, QWidget* parent = nullptr);
+    SwipeTestPage(Session& session, Dialogs& dialogs, Clock clock = {}, QWidget* parent = nullptr);
     ~SwipeTestPage() override;
 
     void setLayoutReader(LayoutReader reader);
@@ -50,6 +53,8 @@ public:
 signals:
     // The person asked to use this keyboard language for the reader.
     void languageProposed(int code);
+    // The person took the reader's settings into the image.
+    void imageChanged();
 
 private:
     void record(const KeyPress& press);
@@ -59,8 +64,13 @@ private:
     CardNumbers cardNumbers() const;
     SwipeOptions options() const;
     void showChecks();
+    // What the swipes so far say the reader is set to.
+    void showReaderSettings();
+    ReaderIdentity identify() const;
+    void useReaderSettings();
 
-    const Session& m_session;
+    Session& m_session;
+    Dialogs& m_dialogs;
     Clock m_clock;
     LayoutReader m_layoutReader;
     std::optional<XkbLayoutName> m_computerLayout;
@@ -85,6 +95,9 @@ private:
     QListWidget* m_swipes;
     QListWidget* m_checks;
     QLabel* m_checksLabel;
+    QLabel* m_readerLabel;
+    QListWidget* m_readerSettings;
+    QPushButton* m_useReader;
 };
 
 } // namespace quorvel

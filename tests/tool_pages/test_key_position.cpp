@@ -40,9 +40,11 @@ private slots:
         const int shift = int(KeyState::Shift);
         QTest::newRow("X11 Shift Lock") << "xcb" << 0x03u << 0 << (shift | int(KeyState::CapsLock));
         QTest::newRow("X11 AltGr") << "xcb" << 0x80u << 0 << int(KeyState::AltGr);
-        QTest::newRow("X11 Alt with Num Lock") << "xcb" << 0x18u << 0 << int(KeyState::Alt | KeyState::NumLock);
+        QTest::newRow("X11 Alt with Num Lock")
+            << "xcb" << 0x18u << 0 << int(KeyState::Alt | KeyState::NumLock);
         QTest::newRow("X11 Control") << "xcb" << 0x04u << 0 << int(KeyState::Control);
-        QTest::newRow("no native state, Qt's Shift") << "offscreen" << 0u << int(Qt::ShiftModifier) << shift;
+        QTest::newRow("no native state, Qt's Shift")
+            << "offscreen" << 0u << int(Qt::ShiftModifier) << shift;
         QTest::newRow("Windows right Shift") << "windows" << 0x10u << 0 << shift;
         QTest::newRow("Windows AltGr is left Ctrl and right Alt")
             << "windows" << 0x42u << 0 << int(KeyState::AltGr);
@@ -54,11 +56,13 @@ private slots:
         QFETCH(uint, native);
         QFETCH(int, modifiers);
         QFETCH(int, state);
-        QCOMPARE(int(KeyPosition::state(platform, native, Qt::KeyboardModifiers(modifiers))), state);
+        QCOMPARE(int(KeyPosition::state(platform, native, Qt::KeyboardModifiers(modifiers))),
+                 state);
     }
 
     void pressTakesTheEventsTime() {
-        QKeyEvent event(QEvent::KeyPress, Qt::Key_A, Qt::ShiftModifier, 38, 0x61, 0x01, QStringLiteral("A"));
+        QKeyEvent event(QEvent::KeyPress, Qt::Key_A, Qt::ShiftModifier, 38, 0x61, 0x01,
+                        QStringLiteral("A"));
         event.setTimestamp(12345);
         const KeyPress press = KeyPosition::pressOf(event, 7);
         QCOMPARE(press.timeMs, 12345);

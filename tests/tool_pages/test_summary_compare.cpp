@@ -1,8 +1,8 @@
 // The Summary and Compare pages as the Tools menu reaches them in the running program.
 #include "shell_fixture.h"
 
-#include "core/image/setting_words.h"
 #include "core/files/settings_file.h"
+#include "core/image/setting_words.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
@@ -56,12 +56,14 @@ class SummaryCompareTest : public QObject {
     // A preamble "Esc A" picked on the keyboard picker and the terminator TAB, each accepted.
     void acceptPreambleAndTerminator() {
         m_f->clickMenu(MenuId::Amble);
-        m_f->dialogs.pick(QStringLiteral("Esc"), QStringLiteral("1B")).pick(QStringLiteral("A"), QStringLiteral("41"));
+        m_f->dialogs.pick(QStringLiteral("Esc"), QStringLiteral("1B"))
+            .pick(QStringLiteral("A"), QStringLiteral("41"));
         press(QStringLiteral("Preamble_0"));
         press(QStringLiteral("Preamble_1"));
         press(QStringLiteral("Command1"));
         m_f->clickMenu(MenuId::Terminator);
-        QTest::mouseClick(child<QRadioButton>(QStringLiteral("Option1_3")), Qt::LeftButton, {}, QPoint(6, 6));
+        QTest::mouseClick(child<QRadioButton>(QStringLiteral("Option1_3")), Qt::LeftButton, {},
+                          QPoint(6, 6));
         press(QStringLiteral("Command1"));
         QCOMPARE(m_f->dialogs.messages.size(), 2);
         QVERIFY(m_f->session.changed);
@@ -85,7 +87,8 @@ private slots:
         m_f->clickMenu(MenuId::Summary);
         QCOMPARE(front()->objectName(), QStringLiteral("frmSummary"));
         const QString text = summary();
-        QVERIFY(text.contains(QStringLiteral("Language for Keyboard Interface: GERMANY\nALT Mode: on\n")));
+        QVERIFY(text.contains(
+            QStringLiteral("Language for Keyboard Interface: GERMANY\nALT Mode: on\n")));
         QVERIFY(text.contains(QStringLiteral("Case: Universal\n")));
         QVERIFY(text.endsWith(QStringLiteral("Other bytes\nbyte 90: 07\nbyte 127: 80")));
 
@@ -114,7 +117,8 @@ private slots:
     void summaryAndCompareAfterAccepts() {
         acceptPreambleAndTerminator();
         m_f->clickMenu(MenuId::Summary);
-        QVERIFY(summary().contains(QStringLiteral("Preamble: Esc (&H1B), A (&H41)\nPostamble: none\n")));
+        QVERIFY(summary().contains(
+            QStringLiteral("Preamble: Esc (&H1B), A (&H41)\nPostamble: none\n")));
         QVERIFY(summary().contains(QStringLiteral("Keyboard: TAB\n")));
 
         m_f->clickMenu(MenuId::Compare);
@@ -139,7 +143,8 @@ private slots:
 
         // A change made elsewhere, to the image or to the file, shows at the next activation.
         m_f->clickMenu(MenuId::Terminator);
-        QTest::mouseClick(child<QRadioButton>(QStringLiteral("Option1_1")), Qt::LeftButton, {}, QPoint(6, 6));
+        QTest::mouseClick(child<QRadioButton>(QStringLiteral("Option1_1")), Qt::LeftButton, {},
+                          QPoint(6, 6));
         press(QStringLiteral("Command1"));
         m_f->clickMenu(MenuId::Compare);
         QCOMPARE(rows(), (Rows{{"Terminator: Keyboard", "CR", "TAB"}}));
@@ -165,7 +170,8 @@ private slots:
         QTest::addColumn<QByteArray>("content"); // null: no such file
         QTest::addColumn<bool>("chosen");        // false: the dialog is cancelled
         QTest::addColumn<QList<Message>>("messages");
-        QTest::newRow("wrong length") << QByteArray(407, ',') << true << QList<Message>{kCannotOpen};
+        QTest::newRow("wrong length")
+            << QByteArray(407, ',') << true << QList<Message>{kCannotOpen};
         QTest::newRow("missing") << QByteArray() << true << QList<Message>{kNotOpened};
         QTest::newRow("cancelled") << QByteArray() << false << QList<Message>{};
     }

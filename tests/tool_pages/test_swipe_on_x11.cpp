@@ -2,6 +2,7 @@
 
 #include "core/keyboard/keyboard_layout.h"
 #include "core/session.h"
+#include "scripted_dialogs.h"
 #include "test_files.h"
 #include "tool_pages/active_keyboard_layout.h"
 #include "tool_pages/swipe_capture.h"
@@ -21,7 +22,8 @@ namespace {
 
 enum Language { US = 0, GERMANY = 3 };
 
-const QString kFrame = QStringLiteral("%B4111111111111111^DOE/JOHN^2512101?;4111111111111111=2512101?");
+const QString kFrame =
+    QStringLiteral("%B4111111111111111^DOE/JOHN^2512101?;4111111111111111=2512101?");
 constexpr int kEnterPosition = 28;
 
 } // namespace
@@ -68,8 +70,8 @@ private slots:
         QTest::addColumn<int>("group");
         QTest::addColumn<std::optional<XkbLayoutName>>("layout");
         QTest::newRow("ch") << QStringList{"ch"} << 0 << std::optional(XkbLayoutName{"ch", ""});
-        QTest::newRow("de,ch(fr) first group")
-            << QStringList{"-layout", "de,ch", "-variant", ",fr"} << 0 << std::optional(XkbLayoutName{"de", ""});
+        QTest::newRow("de,ch(fr) first group") << QStringList{"-layout", "de,ch", "-variant", ",fr"}
+                                               << 0 << std::optional(XkbLayoutName{"de", ""});
         QTest::newRow("de,ch(fr) second group")
             << QStringList{"-layout", "de,ch", "-variant", ",fr"} << 1
             << std::optional(XkbLayoutName{"ch", "fr"});
@@ -91,36 +93,48 @@ private slots:
         QTest::addColumn<QString>("line");
         QTest::addColumn<QString>("received");
         QTest::addColumn<QString>("offered");
-        const QString swiss = QStringLiteral("✗ Keyboard language: the reader types for U.S., this computer's keys "
-                                             "match SWISS (GERMANY and SWEDEN/FINLAND type these keys alike); '^' "
-                                             "arrived as '&' (key 19); '=' is a dead key on this layout");
+        const QString swiss =
+            QStringLiteral("✗ Keyboard language: the reader types for U.S., this computer's keys "
+                           "match SWISS (GERMANY and SWEDEN/FINLAND type these keys alike); '^' "
+                           "arrived as '&' (key 19); '=' is a dead key on this layout");
         QTest::newRow("U.S. reader on ch")
-            << int(US) << QStringList{"ch"} << 0 << false << swiss << "DOE-JOHN&" << "SWISS";
+            << int(US) << QStringList{"ch"} << 0 << false << swiss << "DOE-JOHN&"
+            << "SWISS";
         QTest::newRow("U.S. reader on de,ch, second group")
-            << int(US) << QStringList{"-layout", "de,ch"} << 1 << false << swiss << "DOE-JOHN&" << "SWISS";
-        QTest::newRow("U.S. reader on se")
-            << int(US) << QStringList{"se"} << 0 << false
-            << "✗ Keyboard language: the reader types for U.S., this computer's keys match SWEDEN/FINLAND "
-               "(GERMANY and SWISS type these keys alike); '^' arrived as '&' (key 19); '=' is a dead key on "
-               "this layout"
-            << "DOE-JOHN&" << "SWEDEN/FINLAND";
+            << int(US) << QStringList{"-layout", "de,ch"} << 1 << false << swiss << "DOE-JOHN&"
+            << "SWISS";
+        QTest::newRow("U.S. reader on se") << int(US) << QStringList{"se"} << 0 << false
+                                           << "✗ Keyboard language: the reader types for U.S., "
+                                              "this computer's keys match SWEDEN/FINLAND "
+                                              "(GERMANY and SWISS type these keys alike); '^' "
+                                              "arrived as '&' (key 19); '=' is a dead key on "
+                                              "this layout"
+                                           << "DOE-JOHN&"
+                                           << "SWEDEN/FINLAND";
         QTest::newRow("GERMANY reader on gb")
             << int(GERMANY) << QStringList{"gb"} << 0 << false
-            << "✗ Keyboard language: the reader types for GERMANY, this computer's keys match U.K. (U.S. and "
+            << "✗ Keyboard language: the reader types for GERMANY, this computer's keys match U.K. "
+               "(U.S. and "
                "POLAND type these keys alike); '^' arrived as '`[Space]' (key 19)"
-            << "DOE&JOHN" << "U.K.";
+            << "DOE&JOHN"
+            << "U.K.";
         QTest::newRow("U.S. reader on fr, Caps Lock on")
             << int(US) << QStringList{"fr"} << 0 << true
-            << "✗ Keyboard language: the reader types for U.S., this computer's keys match FRANCE; '%' arrived "
+            << "✗ Keyboard language: the reader types for U.S., this computer's keys match FRANCE; "
+               "'%' arrived "
                "as '5' (key 1)"
-            << "doe!john6É(&É&À&§M'" << "FRANCE";
+            << "doe!john6É(&É&À&§M'"
+            << "FRANCE";
         QTest::newRow("U.S. reader on it, Caps Lock on")
             << int(US) << QStringList{"it"} << 0 << true
-            << "✗ Keyboard language: the reader types for U.S., this computer's keys match ITALY; '^' arrived "
+            << "✗ Keyboard language: the reader types for U.S., this computer's keys match ITALY; "
+               "'^' arrived "
                "as '&' (key 19)"
-            << "doe-john&2512101_Ò" << "ITALY";
+            << "doe-john&2512101_Ò"
+            << "ITALY";
         QTest::newRow("U.S. reader on ch, Caps Lock on")
-            << int(US) << QStringList{"ch"} << 0 << true << swiss << "doe-john&2512101_Ö" << "SWISS";
+            << int(US) << QStringList{"ch"} << 0 << true << swiss << "doe-john&2512101_Ö"
+            << "SWISS";
     }
     void swipeTypedByKeyCode() {
         QFETCH(int, reader);
@@ -133,7 +147,8 @@ private slots:
         Session session;
         session.image = shippedFactoryImage();
         session.image.at(48) = static_cast<std::uint8_t>(reader);
-        SwipeTestPage page(session);
+        ScriptedDialogs dialogs;
+        SwipeTestPage page(session, dialogs);
         page.show();
         page.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&page));

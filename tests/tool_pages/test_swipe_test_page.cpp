@@ -1,4 +1,4 @@
-#include "shell_fixture.h"
+#include "swipe_page_driver.h"
 
 #include "core/image/setting_fields.h"
 #include "shell/page_catalog.h"
@@ -35,50 +35,8 @@ QStringList texts(const QListWidget* list) {
 
 } // namespace
 
-class SwipeTestPageTest : public QObject {
+class SwipeTestPageTest : public QObject, SwipePageDriver {
     Q_OBJECT
-
-    std::unique_ptr<ShellFixture> m_f;
-    // Each key takes 8 ms; a test jumps ahead for a pause.
-    qint64 m_now = 0;
-
-    SwipeTestPage& startOnThePage() {
-        MainWindow& window = m_f->start();
-        window.registerPage(MenuId::SwipeTest, [this, &window] {
-            auto* page = new SwipeTestPage(m_f->session, [this] { return m_now += 8; });
-            connectLanguageProposals(window, *page);
-            return page;
-        });
-        window.show();
-        QApplication::setActiveWindow(&window);
-        if (!QTest::qWaitForWindowActive(&window))
-            qWarning("main window did not become active");
-        m_f->clickMenu(MenuId::SwipeTest);
-        return *qobject_cast<SwipeTestPage*>(window.existingPageWindow(MenuId::SwipeTest)->widget());
-    }
-
-    // Key events as X11 delivers them, with scan codes (evdev + 8) and native modifiers.
-    static void sendAsX11(SwipeTestPage& page, const QList<KeyPress>& keys) {
-        for (const KeyPress& key : keys) {
-            quint32 native = 0;
-            native |= key.state.testFlag(KeyState::Shift) ? 0x01 : 0;
-            native |= key.state.testFlag(KeyState::CapsLock) ? 0x02 : 0;
-            native |= key.state.testFlag(KeyState::Control) ? 0x04 : 0;
-            native |= key.state.testFlag(KeyState::Alt) ? 0x08 : 0;
-            native |= key.state.testFlag(KeyState::NumLock) ? 0x10 : 0;
-            native |= key.state.testFlag(KeyState::AltGr) ? 0x80 : 0;
-            QKeyEvent event(QEvent::KeyPress, key.key, key.modifiers, quint32(key.position + 8), 0, native,
-                            key.text);
-            QApplication::sendEvent(page.capture(), &event);
-        }
-    }
-
-    static QListWidget* swipes(const SwipeTestPage& page) {
-        return page.findChild<QListWidget*>(QStringLiteral("Swipes"));
-    }
-    static QListWidget* checks(const SwipeTestPage& page) {
-        return page.findChild<QListWidget*>(QStringLiteral("SwipeChecks"));
-    }
 
 private slots:
     void init() {
@@ -100,8 +58,9 @@ private slots:
         QTest::keyClick(capture, Qt::Key_Return);
         QCOMPARE(swipes(page)->count(), 1);
         QCOMPARE(swipes(page)->item(0)->text(),
-                 QStringLiteral("Swipe 1: %1[Enter]\n54 keys in 424 ms; gaps between keys: smallest 8 ms, "
-                                "median 8 ms, largest 8 ms; checks: 8 ✓, 1 not checked")
+                 QStringLiteral(
+                     "Swipe 1: %1[Enter]\n54 keys in 424 ms; gaps between keys: smallest 8 ms, "
+                     "median 8 ms, largest 8 ms; checks: 8 ✓, 1 not checked")
                      .arg(kMaskedCard));
         const QStringList lines = texts(checks(page));
         QCOMPARE(lines.size(), 9);
@@ -201,7 +160,9 @@ private slots:
             send(c.toUpper().unicode(), QString(c), time += 8);
         send(Qt::Key_Return, QStringLiteral("\r"), time + 8);
         QCOMPARE(swipes(page)->count(), 1);
-        QVERIFY(texts(checks(page)).last().startsWith(QStringLiteral("– Lock keys: 1 press of Caps Lock")));
+        QVERIFY(texts(checks(page))
+                    .last()
+                    .startsWith(QStringLiteral("– Lock keys: 1 press of Caps Lock")));
         page.findChild<QSpinBox*>(QStringLiteral("SwipeGap"))->setValue(1000);
         QCOMPARE(swipes(page)->count(), 1);
     }
@@ -246,11 +207,13 @@ private slots:
         SwipeTestPage& page = startOnThePage();
         sendAsX11(page, typedAt(0, 3, kCard + QStringLiteral("[Enter]")));
         const QStringList lines = texts(checks(page));
-        QVERIFY2(lines.first().startsWith(QStringLiteral("✗ Keyboard language: the reader types for U.S., "
-                                                         "this computer's keys match GERMANY")),
+        QVERIFY2(lines.first().startsWith(
+                     QStringLiteral("✗ Keyboard language: the reader types for U.S., "
+                                    "this computer's keys match GERMANY")),
                  qPrintable(lines.first()));
         QVERIFY2(lines.at(4).startsWith(QStringLiteral("✓ Tracks")), qPrintable(lines.at(4)));
-        QVERIFY(swipes(page)->item(0)->text().contains(QStringLiteral("This computer received: %B411111")));
+        QVERIFY(swipes(page)->item(0)->text().contains(
+            QStringLiteral("This computer received: %B411111")));
         auto* use = page.findChild<QPushButton*>(QStringLiteral("UseLanguage"));
         QVERIFY(use->isVisibleTo(&page));
         QCOMPARE(use->accessibleName(), QStringLiteral("Use GERMANY for the reader"));
@@ -258,7 +221,8 @@ private slots:
         QMdiSubWindow* language = m_f->window->existingPageWindow(MenuId::KeyboardLanguage);
         QVERIFY(language);
         QCOMPARE(m_f->window->findChild<QMdiArea*>()->activeSubWindow(), language);
-        QVERIFY(language->widget()->findChild<QRadioButton*>(QStringLiteral("Option1_3"))->isChecked());
+        QVERIFY(
+            language->widget()->findChild<QRadioButton*>(QStringLiteral("Option1_3"))->isChecked());
         QCOMPARE(m_f->session.byte(48), 0);
         QVERIFY(!m_f->session.changed);
     }
@@ -270,10 +234,18 @@ private slots:
         QTest::addColumn<QString>("layout");
         QTest::addColumn<QString>("variant");
         QTest::addColumn<QString>("offered");
-        QTest::newRow("Swiss") << "ch" << "" << "SWISS";
-        QTest::newRow("Swiss French") << "ch" << "fr" << "SWISS";
-        QTest::newRow("Swedish") << "se" << "" << "SWEDEN/FINLAND";
-        QTest::newRow("a layout the keys do not fit") << "us" << "" << "GERMANY";
+        QTest::newRow("Swiss") << "ch"
+                               << ""
+                               << "SWISS";
+        QTest::newRow("Swiss French") << "ch"
+                                      << "fr"
+                                      << "SWISS";
+        QTest::newRow("Swedish") << "se"
+                                 << ""
+                                 << "SWEDEN/FINLAND";
+        QTest::newRow("a layout the keys do not fit") << "us"
+                                                      << ""
+                                                      << "GERMANY";
     }
     void offersThisComputersLayout() {
         QFETCH(QString, layout);
@@ -324,7 +296,8 @@ private slots:
             QVERIFY2(item.height() > (lines + 1) * list->fontMetrics().lineSpacing(),
                      qPrintable(QStringLiteral("%1 px").arg(item.height())));
             QVERIFY(item.width() <= list->viewport()->width());
-            QVERIFY(list->verticalScrollBar()->maximum() + list->viewport()->height() >= item.height());
+            QVERIFY(list->verticalScrollBar()->maximum() + list->viewport()->height() >=
+                    item.height());
         }
 
         QTest::mouseClick(page.findChild<QPushButton*>(QStringLiteral("Copy")), Qt::LeftButton);
@@ -351,7 +324,9 @@ private slots:
         m_f->clickMenu(MenuId::SwipeTest);
         QCOMPARE(texts(checks(page)).at(3),
                  QStringLiteral("✗ Terminator: expected [Tab] (TAB), came [Enter] at key 54"));
-        QVERIFY(page.findChild<QLabel*>(QStringLiteral("ExpectedFrame"))->text().endsWith(QStringLiteral("[Tab]")));
+        QVERIFY(page.findChild<QLabel*>(QStringLiteral("ExpectedFrame"))
+                    ->text()
+                    .endsWith(QStringLiteral("[Tab]")));
     }
 };
 

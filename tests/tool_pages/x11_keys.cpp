@@ -10,7 +10,9 @@ constexpr unsigned kEvdevOffset = 8;
 constexpr unsigned kLeftShift = 50;
 constexpr unsigned kRightAlt = 108; // ISO_Level3_Shift on the layouts that have AltGr
 
-Display* display(void* handle) { return static_cast<Display*>(handle); }
+Display* display(void* handle) {
+    return static_cast<Display*>(handle);
+}
 
 } // namespace
 
