@@ -1,6 +1,9 @@
-#include "core/keyboard/key_name.h"
-#include "core/image/number_reading.h"
 #include "core/files/settings_file.h"
+#include "core/image/number_reading.h"
+#include "core/image/setting_fields.h"
+#include "core/keyboard/key_name.h"
+#include "core/swipe/reader_identity.h"
+#include "core/swipe/reader_model.h"
 #include "core/swipe/swipe_analysis.h"
 
 #include <QTemporaryDir>
@@ -64,8 +67,9 @@ void keyNames(benchmark::State& state) {
 BENCHMARK(keyNames);
 
 void numericReading(benchmark::State& state) {
-    const QStringList texts = {QStringLiteral("&H1B"), QStringLiteral("255"), QStringLiteral(" 37.5"),
-                               QStringLiteral("-5"), QStringLiteral("xyz"), QStringLiteral("&HFFFF")};
+    const QStringList texts = {QStringLiteral("&H1B"),  QStringLiteral("255"),
+                               QStringLiteral(" 37.5"), QStringLiteral("-5"),
+                               QStringLiteral("xyz"),   QStringLiteral("&HFFFF")};
     for (auto _ : state)
         for (const QString& text : texts)
             benchmark::DoNotOptimize(readNumber(text));
@@ -92,5 +96,41 @@ void swipeAnalysis(benchmark::State& state) {
 BENCHMARK(swipeAnalysis);
 
 } // namespace
+
+// A reader from a drawer: order 2-1-3, preamble A B, postamble Z, TAB and an LRC, in the
+// keyboard language and ALT mode the benchmark's argument gives.
+SettingsImage drawerReader(int language, bool altMode) {
+    SettingsImage image{};
+    for (const auto& [id, value] : {std::pair{FieldId::TrackOrder, 2},
+                                    {FieldId::TrackSelection, 0x3F},
+                                    {FieldId::TransmitLrc, 1},
+                                    {FieldId::StartSentinel1, '%'},
+                                    {FieldId::StartSentinel2, ';'},
+                                    {FieldId::StartSentinel3, ';'},
+                                    {FieldId::EndSentinel, '?'},
+                                    {FieldId::KeyboardTerminator, 5},
+                                    {FieldId::KeyboardLanguage, language},
+                                    {FieldId::AltMode, altMode ? 1 : 0},
+                                    {FieldId::Preamble, 'A'},
+                                    {FieldId::Postamble, 'Z'}})
+        setFieldValue(image, id, value);
+    setFieldValue(image, FieldId::Preamble, 'B', 1);
+    return image;
+}
+
+// Identify reads each swipe on all 17 layouts and as Alt codes: one three-track swipe.
+void identifySwipe(benchmark::State& state) {
+    const Card card{QStringLiteral("B4111111111111111^DOE/JOHN^2512101"),
+                    QStringLiteral("4111111111111111=2512101"),
+                    QStringLiteral("011234567890=1234")};
+    const SettingsImage reader =
+        drawerReader(static_cast<int>(state.range(0)), state.range(1) != 0);
+    const QList<SwipeKeyReadings> swipes{{readerKeys(reader, card).keys}};
+    SettingsImage compared = reader;
+    setFieldValue(compared, FieldId::TrackOrder, 0);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(identifyReader(swipes, compared));
+}
+BENCHMARK(identifySwipe)->Args({0, 0})->Args({3, 0})->Args({0, 1})->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

@@ -384,7 +384,7 @@ void SwipeTestPage::showReaderSettings() {
             for (const FieldCodes& other : told.alsoFit)
                 others << toldValueWords(told.id, other);
             if (!others.isEmpty())
-                line += u'\n' + tr("also fits: %1").arg(others.join(QStringLiteral("; ")));
+                line += QStringLiteral("\n    ") + tr("also fits: %1").arg(others.join(QStringLiteral("; ")));
             m_readerSettings->addItem(line);
         }
         for (const OpenSetting& open : identity.notShown)
@@ -432,6 +432,10 @@ QString SwipeTestPage::shownText() const {
     lines << QString() << m_checksLabel->text();
     for (int row = 0; row < m_checks->count(); ++row)
         lines << m_checks->item(row)->text();
+    if (m_readerSettings->count() > 0)
+        lines << QString() << m_readerLabel->text();
+    for (int row = 0; row < m_readerSettings->count(); ++row)
+        lines << m_readerSettings->item(row)->text();
     return lines.join(u'\n') + u'\n';
 }
 

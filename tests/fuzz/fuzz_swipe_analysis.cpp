@@ -3,7 +3,10 @@
 // the ALT mode and lock key notes where they apply, and no run of 12 to 19 digits
 // survives the masking. Splitting at the pauses and after the terminator keeps
 // every key in order, and each cut is a pause or the terminator of the swipe it ends.
+// Identifying the reader from the keys changes only the settings it tells, each of them
+// one a swipe can show.
 #include "core/image/setting_fields.h"
+#include "core/swipe/reader_identity.h"
 #include "core/swipe/swipe_analysis.h"
 #include "core/swipe/swipe_split.h"
 
@@ -17,9 +20,10 @@ using namespace quorvel;
 // A byte as a key press: printable bytes type themselves, the rest pick a key
 // the reader or a keyboard may send.
 CapturedKey keyOf(std::uint8_t b, qint64 time) {
-    static const int special[] = {Qt::Key_Return, Qt::Key_Tab,      Qt::Key_Backtab, Qt::Key_Escape,
-                                  Qt::Key_F1,     Qt::Key_F12,      Qt::Key_Space,   Qt::Key_Backspace,
-                                  Qt::Key_Delete, Qt::Key_CapsLock, Qt::Key_Shift,   Qt::Key_unknown};
+    static const int special[] = {Qt::Key_Return,   Qt::Key_Tab,       Qt::Key_Backtab,
+                                  Qt::Key_Escape,   Qt::Key_F1,        Qt::Key_F12,
+                                  Qt::Key_Space,    Qt::Key_Backspace, Qt::Key_Delete,
+                                  Qt::Key_CapsLock, Qt::Key_Shift,     Qt::Key_unknown};
     if (b >= 32 && b <= 126)
         return {time, QChar(b).toUpper().unicode(), Qt::NoModifier, QString(QChar(b))};
     if (b >= 0xF0)
@@ -48,8 +52,9 @@ void chooseTerminator(SettingsImage& image) {
     const Field& terminator = field(FieldId::KeyboardTerminator);
     const int raw = image[static_cast<std::size_t>(terminator.byte)];
     if (raw < 0x80)
-        setFieldValue(image, FieldId::KeyboardTerminator,
-                      terminator.choices[static_cast<std::size_t>(raw) % terminator.choices.size()].code);
+        setFieldValue(
+            image, FieldId::KeyboardTerminator,
+            terminator.choices[static_cast<std::size_t>(raw) % terminator.choices.size()].code);
 }
 
 bool sameKey(const CapturedKey& a, const CapturedKey& b) {
@@ -58,12 +63,14 @@ bool sameKey(const CapturedKey& a, const CapturedKey& b) {
 
 void checkAnalysis(const QList<CapturedKey>& keys, const SettingsImage& image) {
     const SwipeAnalysis analysis = analyzeSwipe(keys, image);
-    if (analysis.checks.size() < 9 || analysis.checks.size() > 11 || analysis.tokens.size() > keys.size())
+    if (analysis.checks.size() < 9 || analysis.checks.size() > 11 ||
+        analysis.tokens.size() > keys.size())
         std::abort();
     qsizetype run = 0;
     for (qsizetype i = 0; i <= analysis.tokens.size(); ++i) {
         const bool digit = i < analysis.tokens.size() && analysis.tokens.at(i).size() == 1 &&
-                           analysis.tokens.at(i).at(0).isDigit() && analysis.tokens.at(i).at(0) < u'\x80';
+                           analysis.tokens.at(i).at(0).isDigit() &&
+                           analysis.tokens.at(i).at(0) < u'\x80';
         if (digit) {
             ++run;
             continue;
@@ -74,6 +81,24 @@ void checkAnalysis(const QList<CapturedKey>& keys, const SettingsImage& image) {
     }
     for (const SwipeCheck& check : analysis.checks)
         if (checkLine(check).isEmpty())
+            std::abort();
+}
+
+void checkIdentity(const QList<CapturedKey>& keys, const SettingsImage& image) {
+    const ReaderIdentity identity = identifyReader({{keys}}, image);
+    if (identity.outcome != ReaderIdentity::Outcome::Read)
+        return;
+    QList<int> toldBytes;
+    for (const ToldSetting& told : identity.told) {
+        if (!fieldsASwipeShows().contains(told.id) ||
+            (told.value.isEmpty() && field(told.id).kind != FieldKind::String))
+            std::abort();
+        for (int i = 0; i < field(told.id).length; ++i)
+            toldBytes << field(told.id).byte + i;
+    }
+    for (int n = 0; n < kImageSize; ++n)
+        if (identity.image[static_cast<std::size_t>(n)] != image[static_cast<std::size_t>(n)] &&
+            !toldBytes.contains(n))
             std::abort();
 }
 
@@ -99,7 +124,8 @@ void checkSplit(const QList<CapturedKey>& keys, int gapMs, const SettingsImage& 
             if (next >= keys.size() || !sameKey(swipe.at(k), keys.at(next)))
                 std::abort();
             // Every pause is a cut, but after lock keys pressed alone.
-            if (k > 0 && beginsSwipe(swipe.at(k - 1), swipe.at(k), gapMs) && isSwipe(swipe.first(k)))
+            if (k > 0 && beginsSwipe(swipe.at(k - 1), swipe.at(k), gapMs) &&
+                isSwipe(swipe.first(k)))
                 std::abort();
         }
         // A cut without a pause is the first terminator from the swipe's start on,
@@ -131,6 +157,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     checkAnalysis(keys, image);
     checkSplit(keys, kDefaultSwipeGapMs, image);
+    checkIdentity(keys, image);
     expectedFrame(image);
     return 0;
 }

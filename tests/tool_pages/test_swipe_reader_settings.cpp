@@ -65,7 +65,7 @@ private slots:
         const QStringList lines = texts(told(page));
         const QString order = QStringLiteral(
             "≠ Magnetic Card: Track Order: 2-1-3 (the tracks came in the order 2, 1, "
-            "3)\nalso fits: 3-1-2");
+            "3)\n    also fits: 3-1-2");
         QVERIFY2(lines.contains(order), qPrintable(lines.join(u'\n')));
         QVERIFY(lines.contains(
             QStringLiteral("= Magnetic Card: Track 1 Start Sentinel: % (&H25) (the first "

@@ -65,8 +65,13 @@ QList<SentCodes> readingsOf(const SwipeKeyReadings& ways, bool capsLockSeen) {
             }
         readings << reading;
     };
-    for (const QList<CapturedKey>& keys : ways)
-        for (int language = 0; language < KeyboardLayout::kLanguages; ++language) {
+    for (const QList<CapturedKey>& keys : ways) {
+        // Keys without positions read alike on every layout: once is enough.
+        const bool positions = std::any_of(keys.begin(), keys.end(), [](const CapturedKey& key) {
+            return key.position != kNoPosition;
+        });
+        for (int language = 0; language < (positions ? KeyboardLayout::kLanguages : 1);
+             ++language) {
             const SentReading sent = readAsSent(keys, language);
             const std::optional<QList<int>> codes = sentCodes(sent);
             if (!codes || codes->isEmpty())
@@ -75,11 +80,13 @@ QList<SentCodes> readingsOf(const SwipeKeyReadings& ways, bool capsLockSeen) {
             if (!alt)
                 continue;
             // No layout changes an Alt code: in ALT mode every language reads the keys alike.
-            const quint32 languages = *alt ? allOf(FieldId::KeyboardLanguage) : 1u << language;
+            const quint32 languages =
+                *alt || !positions ? allOf(FieldId::KeyboardLanguage) : 1u << language;
             add(SentCodes{*codes, *alt,
                           capsLockSeen ? std::optional<bool>(sent.capsLock) : std::nullopt,
                           languages});
         }
+    }
     return readings;
 }
 
