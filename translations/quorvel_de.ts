@@ -991,6 +991,10 @@ zerlegt wie eine Wortliste der Shell, aber nie über eine Shell ausgeführt.
         <source>the terminator</source>
         <translation>das Abschlusszeichen</translation>
     </message>
+    <message>
+        <source>byte %1 holds %2, which names no keyboard language</source>
+        <translation>Byte %1 enthält %2, das keine Tastatursprache nennt</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::ParameterPage</name>
@@ -1499,13 +1503,6 @@ Von diesem Computer empfangen: %3
     <message>
         <source>Waiting for another transmission from this folder to end…</source>
         <translation>Warten auf das Ende einer anderen Übertragung aus diesem Ordner…</translation>
-    </message>
-</context>
-<context>
-    <name>quorvel::Typist</name>
-    <message>
-        <source>byte %1 holds %2, which names no keyboard language</source>
-        <translation>Byte %1 enthält %2, das keine Tastatursprache nennt</translation>
     </message>
 </context>
 </TS>

@@ -991,6 +991,10 @@ dividida como una lista de palabras del shell pero nunca ejecutada a través de 
         <source>the terminator</source>
         <translation>el terminador</translation>
     </message>
+    <message>
+        <source>byte %1 holds %2, which names no keyboard language</source>
+        <translation>el byte %1 contiene %2, que no designa ningún idioma de teclado</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::ParameterPage</name>
@@ -1499,13 +1503,6 @@ Este equipo recibió: %3
     <message>
         <source>Waiting for another transmission from this folder to end…</source>
         <translation>Esperando a que termine otra transmisión desde esta carpeta…</translation>
-    </message>
-</context>
-<context>
-    <name>quorvel::Typist</name>
-    <message>
-        <source>byte %1 holds %2, which names no keyboard language</source>
-        <translation>el byte %1 contiene %2, que no designa ningún idioma de teclado</translation>
     </message>
 </context>
 </TS>

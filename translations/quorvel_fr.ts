@@ -991,6 +991,10 @@ découpée comme une liste de mots du shell mais jamais exécutée par un shell.
         <source>the terminator</source>
         <translation>le terminateur</translation>
     </message>
+    <message>
+        <source>byte %1 holds %2, which names no keyboard language</source>
+        <translation>l’octet %1 contient %2, qui ne désigne aucune langue de clavier</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::ParameterPage</name>
@@ -1401,7 +1405,7 @@ Reçu par cet ordinateur : %3
     </message>
     <message>
         <source>Cannot be told from a swipe: %1</source>
-        <translation>Impossible à déduire d'un passage : %1</translation>
+        <translation>Impossible à déduire d&apos;un passage : %1</translation>
     </message>
     <message>
         <source>%1: %2 → %3</source>
@@ -1499,13 +1503,6 @@ Reçu par cet ordinateur : %3
     <message>
         <source>Waiting for another transmission from this folder to end…</source>
         <translation>Attente de la fin d’une autre transmission depuis ce dossier…</translation>
-    </message>
-</context>
-<context>
-    <name>quorvel::Typist</name>
-    <message>
-        <source>byte %1 holds %2, which names no keyboard language</source>
-        <translation>l’octet %1 contient %2, qui ne désigne aucune langue de clavier</translation>
     </message>
 </context>
 </TS>

@@ -14,6 +14,10 @@
 #include <QRegularExpression>
 #include <QTranslator>
 #include <QXmlStreamReader>
+#include "core/image/setting_fields.h"
+#include "core/swipe/reader_identity.h"
+#include "core/swipe/reader_model.h"
+
 #include <QtTest>
 
 #include <map>
@@ -181,19 +185,39 @@ private slots:
         QTest::addColumn<QString>("timing");       // core, outside any class
         QTest::addColumn<QString>("firstCheck");   // core, inside a plain class
         QTest::addColumn<QString>("yesButton");    // Qt's own catalog
+        // Core, inside plain classes whose members call a file's own tr(): the reader model and
+        // the frame, and what identify tells.
+        QTest::addColumn<QStringList>("model");
         QTest::newRow("C") << "C" << "Open" << "Can't open file ! " << "1 key" << "Preamble"
-                           << "&Yes";
+                           << "&Yes"
+                           << QStringList{"the preamble holds the code &HC8, which no key types",
+                                          "byte 32 holds the track order code 6, which names no order",
+                                          "the first character of track 2"};
         QTest::newRow("English") << "en_GB" << "Open" << "Can't open file ! " << "1 key"
-                                 << "Preamble" << "&Yes";
+                                 << "Preamble" << "&Yes"
+                                 << QStringList{"the preamble holds the code &HC8, which no key types",
+                                                "byte 32 holds the track order code 6, which names no order",
+                                                "the first character of track 2"};
+        const QStringList german{"die Präambel enthält den Code &HC8, den keine Taste tippt",
+                                 "Byte 32 enthält den Spurreihenfolge-Code 6, der keine Reihenfolge bezeichnet",
+                                 "das erste Zeichen von Spur 2"};
         QTest::newRow("German") << "de_DE" << "Öffnen" << "Die Datei kann nicht geöffnet werden! "
-                                << "1 Taste" << "Präambel" << "&Ja";
+                                << "1 Taste" << "Präambel" << "&Ja" << german;
         QTest::newRow("Austrian German") << "de_AT" << "Öffnen"
                                          << "Die Datei kann nicht geöffnet werden! " << "1 Taste"
-                                         << "Präambel" << "&Ja";
+                                         << "Präambel" << "&Ja" << german;
         QTest::newRow("French") << "fr_FR" << "Ouvrir" << "Impossible d'ouvrir le fichier ! "
-                                << "1 touche" << "Préambule" << "&Oui";
+                                << "1 touche" << "Préambule" << "&Oui"
+                                << QStringList{"le préambule contient le code &HC8, qu’aucune touche ne tape",
+                                               "l'octet 32 contient le code d'ordre des pistes 6, qui ne désigne "
+                                               "aucun ordre",
+                                               "le premier caractère de la piste 2"};
         QTest::newRow("Spanish") << "es_ES" << "Abrir" << "¡No se puede abrir el archivo! "
-                                 << "1 tecla" << "Preámbulo" << "&Sí";
+                                 << "1 tecla" << "Preámbulo" << "&Sí"
+                                 << QStringList{"el preámbulo contiene el código &HC8, que ninguna tecla escribe",
+                                                "el byte 32 contiene el código de orden de pistas 6, que no "
+                                                "corresponde a ningún orden",
+                                                "el primer carácter de la pista 2"};
     }
 
     void textsFollowTheLocale() {
@@ -217,6 +241,20 @@ private slots:
         QMessageBox box;
         box.setStandardButtons(QMessageBox::Yes);
         QCOMPARE(box.button(QMessageBox::Yes)->text(), yesButton);
+
+        QFETCH(QStringList, model);
+        SettingsImage image = f.session.image;
+        setFieldValue(image, FieldId::Preamble, 0xC8);
+        const Card card{std::nullopt, QStringLiteral("1=2"), std::nullopt};
+        QCOMPARE(readerKeys(image, card).untypeable.value(0), model.at(0));
+        setFieldValue(image, FieldId::TrackOrder, 6);
+        QCOMPARE(readerKeys(image, card).untypeable.value(0), model.at(1));
+        const ReaderIdentity identity = identifyReader({{readerKeys(f.session.image, card).keys}}, f.session.image);
+        const auto sentinel = std::find_if(identity.told.begin(), identity.told.end(), [](const ToldSetting& told) {
+            return told.id == FieldId::StartSentinel2;
+        });
+        QVERIFY(sentinel != identity.told.end());
+        QCOMPARE(sentinel->evidence, model.at(2));
     }
 
     // Labels made of a field's caption and an ending read as whole translated labels did.

@@ -11,10 +11,6 @@ namespace quorvel {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("quorvel", text);
-}
-
 constexpr int kCtrlCCode = -2;
 constexpr int kLongestAmble = 10;
 // More ways to read one swipe than any real one has; the rest are not looked at.

@@ -6,6 +6,7 @@
 #include "core/image/setting_fields.h"
 #include "core/swipe/reader_identity.h"
 
+#include <QCoreApplication>
 #include <QList>
 
 #include <array>
@@ -28,6 +29,8 @@ quint32 allOf(FieldId id);
 
 // One set of settings that types a reading, and the values around it that type it alike.
 class ReaderGuess {
+    Q_DECLARE_TR_FUNCTIONS(quorvel::ReaderGuess)
+
 public:
     // The choices that fit, a bit per choice in the table's order; all of them where the
     // reading shows nothing of the field.

@@ -2,6 +2,7 @@
 
 #include "core/image/settings_image.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -58,6 +59,8 @@ struct SwipeFrame {
     QString unknownOrder() const;
     // Why no selection can be checked, for an unknown selection code.
     QString unknownSelection() const;
+
+    Q_DECLARE_TR_FUNCTIONS(quorvel::SwipeFrame)
 };
 
 SwipeFrame swipeFrame(const SettingsImage& image);
