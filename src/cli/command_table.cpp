@@ -25,15 +25,21 @@ constexpr CliOption kForce[] = {flagOption("--force", "replace an existing OUT")
 constexpr CliOption kTransmitOptions[] = {
     numberOption("--timeout", "end the companion after SECONDS",
                  "--timeout needs whole seconds from %1 to %2", 1, kDay)};
-constexpr CliOption kSwipeOptions[] = {
+// How swipe and identify read swipes.
+constexpr CliOption kGap =
     numberOption("--gap", "the pause in ms that ends a swipe",
-                 "--gap needs whole milliseconds from %1 to %2", kMinSwipeGapMs, kMaxSwipeGapMs),
-    numberOption("--timeout", "end after SECONDS", "--timeout needs seconds, more than 0", 0.001,
-                 kDay, false),
-    numberOption("--count", "end after N swipes", "--count needs a whole number from %1", 1,
-                 1000000),
-    layoutOption("--layout", "this computer's XKB layout",
-                 "--layout needs an XKB layout such as de or ch(fr)"),
+                 "--gap needs whole milliseconds from %1 to %2", kMinSwipeGapMs, kMaxSwipeGapMs);
+constexpr CliOption kSwipeTimeout = numberOption(
+    "--timeout", "end after SECONDS", "--timeout needs seconds, more than 0", 0.001, kDay, false);
+constexpr CliOption kCount = numberOption("--count", "end after N swipes",
+                                          "--count needs a whole number from %1", 1, 1000000);
+constexpr CliOption kLayout = layoutOption("--layout", "this computer's XKB layout",
+                                           "--layout needs an XKB layout such as de or ch(fr)");
+constexpr CliOption kSwipeOptions[] = {
+    kGap,
+    kSwipeTimeout,
+    kCount,
+    kLayout,
     flagOption("--json", "one JSON object a line per swipe"),
     flagOption("--show-card-numbers", "show card numbers unmasked"),
 };
@@ -45,14 +51,10 @@ constexpr CliOption kSimulateOptions[] = {
     flagOption("--show-card-numbers", "show card numbers unmasked"),
 };
 constexpr CliOption kIdentifyOptions[] = {
-    numberOption("--gap", "the pause in ms that ends a swipe",
-                 "--gap needs whole milliseconds from %1 to %2", kMinSwipeGapMs, kMaxSwipeGapMs),
-    numberOption("--timeout", "end after SECONDS", "--timeout needs seconds, more than 0", 0.001,
-                 kDay, false),
-    numberOption("--count", "end after N swipes", "--count needs a whole number from %1", 1,
-                 1000000),
-    layoutOption("--layout", "this computer's XKB layout",
-                 "--layout needs an XKB layout such as de or ch(fr)"),
+    kGap,
+    kSwipeTimeout,
+    kCount,
+    kLayout,
     flagOption("--json", "print JSON"),
     fileOption("-o", "write a profile of what the swipes showed", "-o needs a file name", "*.json"),
 };

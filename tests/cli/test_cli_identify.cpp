@@ -1,6 +1,6 @@
 #include "swipe_terminal.h"
 
-#include "core/swipe/reader_model.h"
+#include "drawer_reader.h"
 
 #include <QJsonArray>
 
@@ -9,26 +9,10 @@ using namespace quorvel::swipe_terminal;
 
 namespace {
 
-const Card kCard{"B" + QString::fromLatin1(kCardNumber) + "^DOE/JOHN^2512101",
-                 QString::fromLatin1(kCardNumber) + "=2512101",
-                 QStringLiteral("011234567890=1234")};
-
-// A reader from a drawer: order 2-1-3, preamble A B, postamble Z, TAB and an LRC.
-SettingsImage drawerReader() {
-    SettingsImage image = shippedFactoryImage();
-    setFieldValue(image, FieldId::TrackOrder, 2);
-    setFieldValue(image, FieldId::KeyboardTerminator, 5);
-    setFieldValue(image, FieldId::TransmitLrc, 1);
-    setFieldValue(image, FieldId::Preamble, 'A', 0);
-    setFieldValue(image, FieldId::Preamble, 'B', 1);
-    setFieldValue(image, FieldId::Postamble, 'Z');
-    return image;
-}
-
 // What a terminal receives from a reader with these settings, on a US layout.
 QByteArray typedText(const SettingsImage& image) {
     QString text;
-    for (const KeyPress& key : readerKeys(image, kCard).keys)
+    for (const KeyPress& key : readerKeys(image, kThreeTrackCard).keys)
         text += key.text;
     return text.toLatin1();
 }

@@ -15,6 +15,13 @@
 
 namespace quorvel {
 
+inline QStringList texts(const QListWidget* list) {
+    QStringList lines;
+    for (int row = 0; row < list->count(); ++row)
+        lines << list->item(row)->text();
+    return lines;
+}
+
 class SwipePageDriver {
 protected:
     std::unique_ptr<ShellFixture> m_f;

@@ -1,7 +1,7 @@
 #include "swipe_page_driver.h"
 
 #include "core/image/setting_fields.h"
-#include "core/swipe/reader_model.h"
+#include "drawer_reader.h"
 #include "shell/table_view.h"
 #include "test_files.h"
 
@@ -11,32 +11,6 @@
 #include <QTableWidget>
 
 using namespace quorvel;
-
-namespace {
-
-const Card kCard{QStringLiteral("B4111111111111111^DOE/JOHN^2512101"),
-                 QStringLiteral("4111111111111111=2512101"), QStringLiteral("011234567890=1234")};
-
-// A reader from a drawer: order 2-1-3, preamble A B, postamble Z, TAB and an LRC.
-SettingsImage drawerReader() {
-    SettingsImage image = shippedFactoryImage();
-    setFieldValue(image, FieldId::TrackOrder, 2);
-    setFieldValue(image, FieldId::KeyboardTerminator, 5);
-    setFieldValue(image, FieldId::TransmitLrc, 1);
-    setFieldValue(image, FieldId::Preamble, 'A', 0);
-    setFieldValue(image, FieldId::Preamble, 'B', 1);
-    setFieldValue(image, FieldId::Postamble, 'Z');
-    return image;
-}
-
-QStringList texts(const QListWidget* list) {
-    QStringList lines;
-    for (int row = 0; row < list->count(); ++row)
-        lines << list->item(row)->text();
-    return lines;
-}
-
-} // namespace
 
 class SwipeReaderSettingsTest : public QObject, SwipePageDriver {
     Q_OBJECT
@@ -60,7 +34,7 @@ private slots:
         QCOMPARE(told(page)->accessibleName(), QStringLiteral("What this reader is set to"));
         QCOMPARE(use(page)->text(), QStringLiteral("Use the reader's settings"));
         QVERIFY(!use(page)->isEnabled());
-        sendAsX11(page, readerKeys(drawerReader(), kCard).keys);
+        sendAsX11(page, readerKeys(drawerReader(), kThreeTrackCard).keys);
 
         const QStringList lines = texts(told(page));
         const QString order = QStringLiteral(

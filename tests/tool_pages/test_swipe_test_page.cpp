@@ -26,13 +26,6 @@ namespace {
 const QString kCard = QStringLiteral("%B4111111111111111^DOE/J^2512?;4111111111111111=2512?");
 const QString kMaskedCard = QStringLiteral("%B411111••••••1111^DOE/J^2512?;411111••••••1111=2512?");
 
-QStringList texts(const QListWidget* list) {
-    QStringList lines;
-    for (int row = 0; row < list->count(); ++row)
-        lines << list->item(row)->text();
-    return lines;
-}
-
 } // namespace
 
 class SwipeTestPageTest : public QObject, SwipePageDriver {

@@ -14,6 +14,13 @@
 
 namespace quorvel {
 
+// The property tests' seed: QUORVEL_SEED where set, so that a failure can be run again.
+inline quint32 propertySeed() {
+    return qEnvironmentVariableIsSet("QUORVEL_SEED")
+               ? static_cast<quint32>(qEnvironmentVariableIntValue("QUORVEL_SEED"))
+               : 20261209u;
+}
+
 inline SettingsImage imageWith(std::initializer_list<std::pair<FieldId, int>> values) {
     SettingsImage image = shippedFactoryImage();
     for (const auto& [id, value] : values)

@@ -1,7 +1,7 @@
-#include "core/swipe/keyboard_language_check.h"
 #include "core/keyboard/keyboard_layout_sources.h"
 #include "core/keyboard/keys_on_layout.h"
 #include "core/keyboard/layout_match.h"
+#include "core/swipe/keyboard_language_check.h"
 #include "core/swipe/swipe_analysis.h"
 
 #include "test_files.h"
@@ -177,9 +177,11 @@ private slots:
         QList<CapturedKey> terminal;
         for (const CapturedKey& key : keys)
             if (!key.text.isEmpty() && !isModifierKey(key.key))
-                terminal << CapturedKey{key.timeMs, key.key, key.modifiers & Qt::ControlModifier, key.text};
+                terminal << CapturedKey{key.timeMs, key.key, key.modifiers & Qt::ControlModifier,
+                                        key.text};
         const SwipeAnalysis page = analyzed(keys, US, layoutOf(computer));
-        const SwipeAnalysis placed = analyzed(keysOnLayout(terminal, computer), US, layoutOf(computer));
+        const SwipeAnalysis placed =
+            analyzed(keysOnLayout(terminal, computer), US, layoutOf(computer));
         QCOMPARE(placed.checks.first().state, page.checks.first().state);
         QCOMPARE(placed.suggestedLanguage, page.suggestedLanguage);
         QVERIFY(matchComputerLayout(keysOnLayout(terminal, computer)).languages.contains(computer));
@@ -191,7 +193,8 @@ private slots:
     void cardNumbersMaskedOnEveryLayout() {
         QFETCH(int, computer);
         static const QRegularExpression longRun(QStringLiteral("\\d(?:[^\\d•]?\\d){11}"));
-        const SwipeAnalysis analysis = analyzed(typedAt(US, computer, kFrame), US, layoutOf(computer));
+        const SwipeAnalysis analysis =
+            analyzed(typedAt(US, computer, kFrame), US, layoutOf(computer));
         QStringList shown{swipeLine(analysis.tokens), swipeLine(analysis.received)};
         for (const SwipeCheck& check : analysis.checks)
             shown << check.detail;
@@ -211,8 +214,10 @@ private slots:
     void deadKeysOfTheFrameAreNamed() {
         QFETCH(int, computer);
         QFETCH(QString, finding);
-        const QString detail = analyzed(typedAt(US, computer, kFrame), US, layoutOf(computer)).checks.first().detail;
-        QVERIFY2(finding.isEmpty() ? !detail.contains(QStringLiteral("dead key")) : detail.endsWith(finding),
+        const QString detail =
+            analyzed(typedAt(US, computer, kFrame), US, layoutOf(computer)).checks.first().detail;
+        QVERIFY2(finding.isEmpty() ? !detail.contains(QStringLiteral("dead key"))
+                                   : detail.endsWith(finding),
                  qPrintable(detail));
     }
 
@@ -221,21 +226,25 @@ private slots:
         QTest::addColumn<bool>("defaultsFile");
         QTest::addColumn<std::optional<XkbLayoutName>>("name");
         QTest::newRow("a layout") << "de" << false << std::optional(XkbLayoutName{"de", ""});
-        QTest::newRow("with a variant") << "ch(fr)" << false << std::optional(XkbLayoutName{"ch", "fr"});
+        QTest::newRow("with a variant")
+            << "ch(fr)" << false << std::optional(XkbLayoutName{"ch", "fr"});
         QTest::newRow("no layout") << "ch(" << false << std::optional<XkbLayoutName>();
         QTest::newRow("markup") << "<b>de</b>" << false << std::optional<XkbLayoutName>();
         QTest::newRow("Debian's file")
-            << "# KEYBOARD CONFIGURATION FILE\nXKBMODEL=\"pc105\"\nXKBLAYOUT=\"ch,us\"\nXKBVARIANT=\"fr,\"\n"
+            << "# KEYBOARD CONFIGURATION "
+               "FILE\nXKBMODEL=\"pc105\"\nXKBLAYOUT=\"ch,us\"\nXKBVARIANT=\"fr,\"\n"
             << true << std::optional(XkbLayoutName{"ch", "fr"});
-        QTest::newRow("unquoted") << "XKBLAYOUT=de\nXKBVARIANT=nodeadkeys # a comment\n" << true
-                                  << std::optional(XkbLayoutName{"de", "nodeadkeys"});
-        QTest::newRow("no layout set") << "XKBMODEL=pc105\n" << true << std::optional<XkbLayoutName>();
+        QTest::newRow("unquoted") << "XKBLAYOUT=de\nXKBVARIANT=nodeadkeys # a comment\n"
+                                  << true << std::optional(XkbLayoutName{"de", "nodeadkeys"});
+        QTest::newRow("no layout set") << "XKBMODEL=pc105\n"
+                                       << true << std::optional<XkbLayoutName>();
     }
     void layoutsAsPeopleAndFilesName() {
         QFETCH(QString, text);
         QFETCH(bool, defaultsFile);
         QFETCH(std::optional<XkbLayoutName>, name);
-        QCOMPARE(defaultsFile ? keyboardDefaultsLayout(text.toUtf8()) : parseXkbLayoutName(text), name);
+        QCOMPARE(defaultsFile ? keyboardDefaultsLayout(text.toUtf8()) : parseXkbLayoutName(text),
+                 name);
         if (name && !defaultsFile)
             QCOMPARE(xkbLayoutText(*name), text);
     }

@@ -3,6 +3,7 @@
 #include "core/keyboard/keys_on_layout.h"
 #include "core/swipe/reader_identity.h"
 
+#include "drawer_reader.h"
 #include "random_reader.h"
 
 #include <QtTest>
@@ -11,19 +12,7 @@ using namespace quorvel;
 
 namespace {
 
-const Card kCard{QStringLiteral("B4111111111111111^DOE/JOHN^2512101"),
-                 QStringLiteral("4111111111111111=2512101"), QStringLiteral("011234567890=1234")};
-
-// The done-when reader: order 2-1-3, preamble A B, postamble Z, TAB and an LRC.
-SettingsImage drawerReader() {
-    SettingsImage image = imageWith({{FieldId::TrackOrder, 2},
-                                     {FieldId::KeyboardTerminator, 5},
-                                     {FieldId::TransmitLrc, 1},
-                                     {FieldId::Postamble, 'Z'}});
-    setFieldValue(image, FieldId::Preamble, 'A', 0);
-    setFieldValue(image, FieldId::Preamble, 'B', 1);
-    return image;
-}
+const Card& kCard = kThreeTrackCard;
 
 QList<CapturedKey> typed(const SettingsImage& image, const Card& card = kCard,
                          bool capsLock = false) {
@@ -176,9 +165,7 @@ private slots:
     // For random readers and cards, what identify tells fits the reader: each field a swipe
     // shows is told as it is set or with the set value among those that also fit, or left open.
     void tellsBackWhatTheModelTyped() {
-        const quint32 seed = qEnvironmentVariableIsSet("QUORVEL_SEED")
-                                 ? qEnvironmentVariableIntValue("QUORVEL_SEED")
-                                 : 20261209u;
+        const quint32 seed = propertySeed();
         QRandomGenerator random(seed);
         constexpr int kCases = 3000;
         for (int n = 0; n < kCases; ++n) {

@@ -103,9 +103,7 @@ private slots:
     }
 
     void analysisPassesWhatTheModelTypes() {
-        const quint32 seed = qEnvironmentVariableIsSet("QUORVEL_SEED")
-                                 ? qEnvironmentVariableIntValue("QUORVEL_SEED")
-                                 : 20261209u;
+        const quint32 seed = propertySeed();
         QRandomGenerator random(seed);
         constexpr int kCases = 3000;
         for (int n = 0; n < kCases; ++n) {

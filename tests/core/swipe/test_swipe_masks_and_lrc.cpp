@@ -19,24 +19,33 @@ private slots:
     void masking_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("12 digits") << "B123456789012^" << "B123456••9012^";
-        QTest::newRow("19 digits") << ";1234567890123456789=" << ";123456•••••••••6789=";
+        QTest::newRow("12 digits") << "B123456789012^"
+                                   << "B123456••9012^";
+        QTest::newRow("19 digits") << ";1234567890123456789="
+                                   << ";123456•••••••••6789=";
         QTest::newRow("two runs") << "4111111111111111=4111111111111111"
                                   << "411111••••••1111=411111••••••1111";
-        QTest::newRow("an 11-digit account number") << "%B12345678901^DOE" << "%B•••••••8901^DOE";
-        QTest::newRow("a short track 2 account number") << ";1234567=2512?" << ";•••4567=2512?";
+        QTest::newRow("an 11-digit account number") << "%B12345678901^DOE"
+                                                    << "%B•••••••8901^DOE";
+        QTest::newRow("a short track 2 account number") << ";1234567=2512?"
+                                                        << ";•••4567=2512?";
         QTest::newRow("blanks as keys") << "x4111[Space]1111[Space]1111[Space]1111x"
                                         << "x4111[Space]11••[Space]••••[Space]1111x";
-        QTest::newRow("an account number with blanks")
-            << "%B3782 822463 10005^SMITH/J^2512?" << "%B3782 82•••• •0005^SMITH/J^2512?";
-        QTest::newRow("longer than 19 digits") << "x12345678901234567890123x" << "x123456•••••••••••••0123x";
+        QTest::newRow("an account number with blanks") << "%B3782 822463 10005^SMITH/J^2512?"
+                                                       << "%B3782 82•••• •0005^SMITH/J^2512?";
+        QTest::newRow("longer than 19 digits") << "x12345678901234567890123x"
+                                               << "x123456•••••••••••••0123x";
         QTest::newRow("the separator swallowed by a dead key")
-            << "ö411111111111111125121010000000000_" << "ö411111•••••••••••••••••••••••0000_";
-        QTest::newRow("Alt codes arriving as digits")
-            << "0037006600520049004900490049" << "003700••••••••••••••••••0049";
-        QTest::newRow("one other character between groups") << "4111-1111-1111-1111" << "4111-11••-••••-1111";
-        QTest::newRow("two other characters end a run") << "123456--789012" << "123456--789012";
-        QTest::newRow("short runs stay") << "%B^DOE/J^2512101?" << "%B^DOE/J^2512101?";
+            << "ö411111111111111125121010000000000_"
+            << "ö411111•••••••••••••••••••••••0000_";
+        QTest::newRow("Alt codes arriving as digits") << "0037006600520049004900490049"
+                                                      << "003700••••••••••••••••••0049";
+        QTest::newRow("one other character between groups") << "4111-1111-1111-1111"
+                                                            << "4111-11••-••••-1111";
+        QTest::newRow("two other characters end a run") << "123456--789012"
+                                                        << "123456--789012";
+        QTest::newRow("short runs stay") << "%B^DOE/J^2512101?"
+                                         << "%B^DOE/J^2512101?";
     }
     void masking() {
         QFETCH(QString, typed);
@@ -47,7 +56,8 @@ private slots:
             tokens << typed.mid(i, close < 0 ? 1 : close - i + 1);
             i = close < 0 ? i : close;
         }
-        QCOMPARE(swipeLine(maskCardNumbers(tokens)).replace(QStringLiteral(" "), QStringLiteral("[Space]")),
+        QCOMPARE(swipeLine(maskCardNumbers(tokens))
+                     .replace(QStringLiteral(" "), QStringLiteral("[Space]")),
                  QString(shown).replace(QStringLiteral(" "), QStringLiteral("[Space]")));
     }
 
@@ -71,28 +81,42 @@ private slots:
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("tracks");
         QTest::addColumn<QString>("lrc");
-        QTest::newRow("LRC on, both sent") << "32=80" << "%!?;;1?5[Enter]"
-                                           << "✓ Tracks: track 1 (1 character), track 2 (1 character)"
-                                           << "✓ LRC: track 1 ;, track 2 5";
+        QTest::newRow("LRC on, both sent")
+            << "32=80"
+            << "%!?;;1?5[Enter]"
+            << "✓ Tracks: track 1 (1 character), track 2 (1 character)"
+            << "✓ LRC: track 1 ;, track 2 5";
         QTest::newRow("LRC on, track 1's missing")
-            << "32=80" << "%!?;1?5[Enter]" << "✓ Tracks: track 1 (1 character), track 2 (1 character)"
-            << "✗ LRC: Transmit LRC is on, but no LRC came after the end sentinel of track 1 (key 3)";
+            << "32=80"
+            << "%!?;1?5[Enter]"
+            << "✓ Tracks: track 1 (1 character), track 2 (1 character)"
+            << "✗ LRC: Transmit LRC is on, but no LRC came after the end sentinel of track 1 (key "
+               "3)";
         QTest::newRow("LRC off, both sent")
-            << "" << "%!?;;1?5[Enter]" << "✓ Tracks: track 1 (1 character), track 2 (1 character)"
-            << "✗ LRC: unexpected LRC-like characters ; after track 1 (key 4), 5 after track 2 (key 8), "
+            << ""
+            << "%!?;;1?5[Enter]"
+            << "✓ Tracks: track 1 (1 character), track 2 (1 character)"
+            << "✗ LRC: unexpected LRC-like characters ; after track 1 (key 4), 5 after track 2 "
+               "(key 8), "
                "but Transmit LRC is off";
         QTest::newRow("a character no track 1 carries")
-            << "" << "%A£b?;1?[Enter]"
-            << "✗ Tracks: track 1 (3 characters), track 2 (1 character); then track 1 holds £ at key 3, "
+            << ""
+            << "%A£b?;1?[Enter]"
+            << "✗ Tracks: track 1 (3 characters), track 2 (1 character); then track 1 holds £ at "
+               "key 3, "
                "outside its character set (space to _)"
             << "✓ LRC: Transmit LRC is off, and none came";
-        QTest::newRow("a letter in track 2") << "" << "%A?;1A?[Enter]"
-                                             << "✗ Tracks: track 1 (1 character), track 2 (2 characters); then "
-                                                "track 2 holds A at key 6, outside its character set (0 to ?)"
-                                             << "✓ LRC: Transmit LRC is off, and none came";
-        QTest::newRow("LRC off, none sent") << "" << "%!?;1?[Enter]"
-                                            << "✓ Tracks: track 1 (1 character), track 2 (1 character)"
-                                            << "✓ LRC: Transmit LRC is off, and none came";
+        QTest::newRow("a letter in track 2")
+            << ""
+            << "%A?;1A?[Enter]"
+            << "✗ Tracks: track 1 (1 character), track 2 (2 characters); then "
+               "track 2 holds A at key 6, outside its character set (0 to ?)"
+            << "✓ LRC: Transmit LRC is off, and none came";
+        QTest::newRow("LRC off, none sent")
+            << ""
+            << "%!?;1?[Enter]"
+            << "✓ Tracks: track 1 (1 character), track 2 (1 character)"
+            << "✓ LRC: Transmit LRC is off, and none came";
     }
     void lrcOrStartSentinel() {
         QFETCH(QString, changes);

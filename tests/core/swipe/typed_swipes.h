@@ -12,12 +12,13 @@
 
 namespace quorvel::swipe_tests {
 
-inline const QString kCard = QStringLiteral("%B4111111111111111^DOE/J^2512?;4111111111111111=2512?");
+inline const QString kCard =
+    QStringLiteral("%B4111111111111111^DOE/J^2512?;4111111111111111=2512?");
 
 // A press as the window system would deliver it for a bracketed key name or a character.
 inline CapturedKey press(const QString& token, qint64 time) {
     static const QHash<QString, int> named = {
-        {QStringLiteral("Enter"), Qt::Key_Return}, {QStringLiteral("Tab"), Qt::Key_Tab},
+        {QStringLiteral("Enter"), Qt::Key_Return},  {QStringLiteral("Tab"), Qt::Key_Tab},
         {QStringLiteral("S-Tab"), Qt::Key_Backtab}, {QStringLiteral("Esc"), Qt::Key_Escape},
         {QStringLiteral("F 1"), Qt::Key_F1},        {QStringLiteral("Space"), Qt::Key_Space}};
     if (token == QLatin1String("Ctrl-C"))
