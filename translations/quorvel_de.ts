@@ -1419,6 +1419,10 @@ Von diesem Computer empfangen: %3
 
 %1</translation>
     </message>
+    <message>
+        <source>Pauses between characters: median %1 ms (%2 is %3 in these settings)</source>
+        <translation>Pausen zwischen den Zeichen: Median %1 ms (%2 ist in diesen Einstellungen %3)</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::TableView</name>

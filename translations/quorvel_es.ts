@@ -1419,6 +1419,10 @@ Este equipo recibió: %3
 
 %1</translation>
     </message>
+    <message>
+        <source>Pauses between characters: median %1 ms (%2 is %3 in these settings)</source>
+        <translation>Pausas entre caracteres: mediana %1 ms (%2 es %3 en esta configuración)</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::TableView</name>

@@ -1419,6 +1419,10 @@ Reçu par cet ordinateur : %3
 
 %1</translation>
     </message>
+    <message>
+        <source>Pauses between characters: median %1 ms (%2 is %3 in these settings)</source>
+        <translation>Pauses entre les caractères : médiane %1 ms (%2 vaut %3 dans ces réglages)</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::TableView</name>

@@ -384,7 +384,8 @@ void SwipeTestPage::showReaderSettings() {
             for (const FieldCodes& other : told.alsoFit)
                 others << toldValueWords(told.id, other);
             if (!others.isEmpty())
-                line += QStringLiteral("\n    ") + tr("also fits: %1").arg(others.join(QStringLiteral("; ")));
+                line += QStringLiteral("\n    ") +
+                        tr("also fits: %1").arg(others.join(QStringLiteral("; ")));
             m_readerSettings->addItem(line);
         }
         for (const OpenSetting& open : identity.notShown)
@@ -395,6 +396,12 @@ void SwipeTestPage::showReaderSettings() {
             cannot << toldFieldCaption(id);
         m_readerSettings->addItem(
             tr("Cannot be told from a swipe: %1").arg(cannot.join(QStringLiteral(", "))));
+        // The delay setting has no unit: the pauses are shown beside it, not converted.
+        m_readerSettings->addItem(
+            tr("Pauses between characters: median %1 ms (%2 is %3 in these settings)")
+                .arg(identity.timing.last().medianGapMs)
+                .arg(toldFieldCaption(FieldId::KeyboardDelay))
+                .arg(fieldValue(m_session.image, FieldId::KeyboardDelay)));
         break;
     }
     m_useReader->setEnabled(differs);
