@@ -41,6 +41,8 @@ bash)
     check "track-order track-selection track2-account-only transmit-lrc" get a.msr tr
     check "" get a.msr track-order ''
     check "--count" swipe --c
+    check "--count --gap --help --json --layout --timeout -o" identify -
+    check "b.json folder" identify -o ''
     check "--help --log --no-verify --once --timeout" provision --
     check "a.msr folder" hex ''
     check "b.json folder" apply ''
