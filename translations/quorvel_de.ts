@@ -563,6 +563,34 @@ zerlegt wie eine Wortliste der Shell, aber nie über eine Shell ausgeführt.
         <source>swipe %1 reads as no frame a reader types, on any layout</source>
         <translation>Durchzug %1 ergibt auf keiner Belegung einen Rahmen, den ein Leser tippt</translation>
     </message>
+    <message>
+        <source>also fits: %1</source>
+        <translation>passt auch: %1</translation>
+    </message>
+    <message>
+        <source>– %1: not shown by these swipes: %2</source>
+        <translation>– %1: von diesen Durchzügen nicht gezeigt: %2</translation>
+    </message>
+    <message>
+        <source>Cannot be told from a swipe: %1</source>
+        <translation>Aus einem Durchzug nicht zu erkennen: %1</translation>
+    </message>
+    <message>
+        <source>Pauses between characters: median %1 ms (%2 is %3 in these settings)</source>
+        <translation>Pausen zwischen den Zeichen: Median %1 ms (%2 ist in diesen Einstellungen %3)</translation>
+    </message>
+    <message>
+        <source>%1: %2 → %3</source>
+        <translation>%1: %2 → %3</translation>
+    </message>
+    <message>
+        <source>Change these settings to what the reader is set to?
+
+%1</source>
+        <translation>Diese Einstellungen auf die des Lesers ändern?
+
+%1</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::AboutPage</name>
@@ -1394,34 +1422,6 @@ Von diesem Computer empfangen: %3
     <message>
         <source>Use the reader&apos;s settings</source>
         <translation>Einstellungen des Lesers übernehmen</translation>
-    </message>
-    <message>
-        <source>also fits: %1</source>
-        <translation>passt auch: %1</translation>
-    </message>
-    <message>
-        <source>– %1: not shown by these swipes: %2</source>
-        <translation>– %1: von diesen Durchzügen nicht gezeigt: %2</translation>
-    </message>
-    <message>
-        <source>Cannot be told from a swipe: %1</source>
-        <translation>Aus einem Durchzug nicht zu erkennen: %1</translation>
-    </message>
-    <message>
-        <source>%1: %2 → %3</source>
-        <translation>%1: %2 → %3</translation>
-    </message>
-    <message>
-        <source>Change these settings to what the reader is set to?
-
-%1</source>
-        <translation>Diese Einstellungen auf die des Lesers ändern?
-
-%1</translation>
-    </message>
-    <message>
-        <source>Pauses between characters: median %1 ms (%2 is %3 in these settings)</source>
-        <translation>Pausen zwischen den Zeichen: Median %1 ms (%2 ist in diesen Einstellungen %3)</translation>
     </message>
 </context>
 <context>

@@ -563,6 +563,34 @@ dividida como una lista de palabras del shell pero nunca ejecutada a través de 
         <source>swipe %1 reads as no frame a reader types, on any layout</source>
         <translation>la pasada %1 no forma, en ninguna distribución, una trama que teclee un lector</translation>
     </message>
+    <message>
+        <source>also fits: %1</source>
+        <translation>también encaja: %1</translation>
+    </message>
+    <message>
+        <source>– %1: not shown by these swipes: %2</source>
+        <translation>– %1: estas pasadas no lo muestran: %2</translation>
+    </message>
+    <message>
+        <source>Cannot be told from a swipe: %1</source>
+        <translation>No se puede saber por una pasada: %1</translation>
+    </message>
+    <message>
+        <source>Pauses between characters: median %1 ms (%2 is %3 in these settings)</source>
+        <translation>Pausas entre caracteres: mediana %1 ms (%2 es %3 en esta configuración)</translation>
+    </message>
+    <message>
+        <source>%1: %2 → %3</source>
+        <translation>%1: %2 → %3</translation>
+    </message>
+    <message>
+        <source>Change these settings to what the reader is set to?
+
+%1</source>
+        <translation>¿Cambiar esta configuración a la del lector?
+
+%1</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::AboutPage</name>
@@ -1394,34 +1422,6 @@ Este equipo recibió: %3
     <message>
         <source>Use the reader&apos;s settings</source>
         <translation>Usar la configuración del lector</translation>
-    </message>
-    <message>
-        <source>also fits: %1</source>
-        <translation>también encaja: %1</translation>
-    </message>
-    <message>
-        <source>– %1: not shown by these swipes: %2</source>
-        <translation>– %1: estas pasadas no lo muestran: %2</translation>
-    </message>
-    <message>
-        <source>Cannot be told from a swipe: %1</source>
-        <translation>No se puede saber por una pasada: %1</translation>
-    </message>
-    <message>
-        <source>%1: %2 → %3</source>
-        <translation>%1: %2 → %3</translation>
-    </message>
-    <message>
-        <source>Change these settings to what the reader is set to?
-
-%1</source>
-        <translation>¿Cambiar esta configuración a la del lector?
-
-%1</translation>
-    </message>
-    <message>
-        <source>Pauses between characters: median %1 ms (%2 is %3 in these settings)</source>
-        <translation>Pausas entre caracteres: mediana %1 ms (%2 es %3 en esta configuración)</translation>
     </message>
 </context>
 <context>

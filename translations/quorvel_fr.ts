@@ -563,6 +563,34 @@ découpée comme une liste de mots du shell mais jamais exécutée par un shell.
         <source>swipe %1 reads as no frame a reader types, on any layout</source>
         <translation>le passage %1 ne forme, sur aucune disposition, une trame qu&apos;un lecteur tape</translation>
     </message>
+    <message>
+        <source>also fits: %1</source>
+        <translation>convient aussi : %1</translation>
+    </message>
+    <message>
+        <source>– %1: not shown by these swipes: %2</source>
+        <translation>– %1 : non montré par ces passages : %2</translation>
+    </message>
+    <message>
+        <source>Cannot be told from a swipe: %1</source>
+        <translation>Impossible à déduire d&apos;un passage : %1</translation>
+    </message>
+    <message>
+        <source>Pauses between characters: median %1 ms (%2 is %3 in these settings)</source>
+        <translation>Pauses entre les caractères : médiane %1 ms (%2 vaut %3 dans ces réglages)</translation>
+    </message>
+    <message>
+        <source>%1: %2 → %3</source>
+        <translation>%1 : %2 → %3</translation>
+    </message>
+    <message>
+        <source>Change these settings to what the reader is set to?
+
+%1</source>
+        <translation>Modifier ces réglages selon ceux du lecteur ?
+
+%1</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::AboutPage</name>
@@ -1394,34 +1422,6 @@ Reçu par cet ordinateur : %3
     <message>
         <source>Use the reader&apos;s settings</source>
         <translation>Reprendre les réglages du lecteur</translation>
-    </message>
-    <message>
-        <source>also fits: %1</source>
-        <translation>convient aussi : %1</translation>
-    </message>
-    <message>
-        <source>– %1: not shown by these swipes: %2</source>
-        <translation>– %1 : non montré par ces passages : %2</translation>
-    </message>
-    <message>
-        <source>Cannot be told from a swipe: %1</source>
-        <translation>Impossible à déduire d&apos;un passage : %1</translation>
-    </message>
-    <message>
-        <source>%1: %2 → %3</source>
-        <translation>%1 : %2 → %3</translation>
-    </message>
-    <message>
-        <source>Change these settings to what the reader is set to?
-
-%1</source>
-        <translation>Modifier ces réglages selon ceux du lecteur ?
-
-%1</translation>
-    </message>
-    <message>
-        <source>Pauses between characters: median %1 ms (%2 is %3 in these settings)</source>
-        <translation>Pauses entre les caractères : médiane %1 ms (%2 vaut %3 dans ces réglages)</translation>
     </message>
 </context>
 <context>

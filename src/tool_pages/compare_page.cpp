@@ -18,7 +18,6 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-
 namespace quorvel {
 
 ComparePage::ComparePage(const Session& session, Dialogs& dialogs, QWidget* parent)
@@ -84,7 +83,8 @@ void ComparePage::activate() {
     // be read now keeps what was read last; no box interrupts a page change.
     const bool chosen = m_otherImage.has_value();
     SettingsImage other{};
-    if (readDataFile(chosen ? m_otherPlace : m_session.factoryFile, other).result == ReadResult::Loaded) {
+    if (readDataFile(chosen ? m_otherPlace : m_session.factoryFile, other).result ==
+        ReadResult::Loaded) {
         m_otherImage = other;
         if (!chosen) {
             m_otherName = tr("Factory Settings");
@@ -129,7 +129,8 @@ void ComparePage::refresh() {
         m_table->setRowCount(0);
         return;
     }
-    m_other->setText(tr("Compared with: %1 (%2)").arg(m_otherName, QDir::toNativeSeparators(m_otherPlace)));
+    m_other->setText(
+        tr("Compared with: %1 (%2)").arg(m_otherName, QDir::toNativeSeparators(m_otherPlace)));
 
     const QList<ImageDifference> differences = summaryDifferences(m_session.image, *m_otherImage);
     m_table->setRowCount(static_cast<int>(differences.size()));

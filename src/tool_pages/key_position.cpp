@@ -11,7 +11,9 @@ namespace quorvel {
 
 namespace {
 
-bool isWindows(const QString& platform) { return platform == QLatin1String("windows"); }
+bool isWindows(const QString& platform) {
+    return platform == QLatin1String("windows");
+}
 
 // X11 and Wayland report the X key code, the evdev code + 8; offscreen and the
 // other Linux platforms carry the same, so tests can give real codes.
@@ -30,8 +32,8 @@ constexpr int kXKeycodeOffset = 8;
 // the JIS keys, and with the 0xE0 prefix (0x100 as Windows reports it) the keys
 // doubled on the keypad and the navigation block.
 constexpr std::array<std::pair<quint32, int>, 22> kWindowsOthers{{
-    {0x70, 93},  {0x73, 89},  {0x79, 92},  {0x7B, 94},  {0x7D, 124}, {0x11C, 96},
-    {0x11D, 97}, {0x135, 98}, {0x138, 100}, {0x147, 102}, {0x148, 103}, {0x149, 104},
+    {0x70, 93},   {0x73, 89},   {0x79, 92},   {0x7B, 94},   {0x7D, 124},  {0x11C, 96},
+    {0x11D, 97},  {0x135, 98},  {0x138, 100}, {0x147, 102}, {0x148, 103}, {0x149, 104},
     {0x14B, 105}, {0x14D, 106}, {0x14F, 107}, {0x150, 108}, {0x151, 109}, {0x152, 110},
     {0x153, 111}, {0x15B, 125}, {0x15C, 126}, {0x15D, 127},
 }};
@@ -92,10 +94,12 @@ KeyStates KeyPosition::state(const QString& platform, quint32 nativeModifiers,
         state.setFlag(KeyState::AltGr, nativeModifiers & kXMod5);
     }
     // Whatever the native state leaves out, Qt's own modifiers still tell.
-    state.setFlag(KeyState::Shift, state.testFlag(KeyState::Shift) || modifiers.testFlag(Qt::ShiftModifier));
+    state.setFlag(KeyState::Shift,
+                  state.testFlag(KeyState::Shift) || modifiers.testFlag(Qt::ShiftModifier));
     state.setFlag(KeyState::Control,
                   state.testFlag(KeyState::Control) || modifiers.testFlag(Qt::ControlModifier));
-    state.setFlag(KeyState::Alt, state.testFlag(KeyState::Alt) || modifiers.testFlag(Qt::AltModifier));
+    state.setFlag(KeyState::Alt,
+                  state.testFlag(KeyState::Alt) || modifiers.testFlag(Qt::AltModifier));
     state.setFlag(KeyState::AltGr,
                   state.testFlag(KeyState::AltGr) || modifiers.testFlag(Qt::GroupSwitchModifier));
     return state;

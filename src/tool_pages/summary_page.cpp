@@ -1,7 +1,7 @@
 #include "summary_page.h"
 
-#include "core/session.h"
 #include "core/image/setting_words.h"
+#include "core/session.h"
 #include "ui/page_widgets.h"
 
 #include <QClipboard>
@@ -53,12 +53,15 @@ void SummaryPage::activate() {
         }
         for (const SummaryLine& line : section.lines) {
             cursor.insertBlock(lineBlock);
-            cursor.insertText(QStringLiteral("%1: %2").arg(line.caption, line.value), QTextCharFormat());
+            cursor.insertText(QStringLiteral("%1: %2").arg(line.caption, line.value),
+                              QTextCharFormat());
         }
     }
     m_text->moveCursor(QTextCursor::Start);
 }
 
-void SummaryPage::copy() { QGuiApplication::clipboard()->setText(m_plainText); }
+void SummaryPage::copy() {
+    QGuiApplication::clipboard()->setText(m_plainText);
+}
 
 } // namespace quorvel

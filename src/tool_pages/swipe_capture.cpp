@@ -61,7 +61,8 @@ bool SwipeCapture::event(QEvent* event) {
 }
 
 void SwipeCapture::moveFocusOn(const QKeyEvent* event) {
-    const bool back = event->key() == Qt::Key_Backtab || event->modifiers().testFlag(Qt::ShiftModifier);
+    const bool back =
+        event->key() == Qt::Key_Backtab || event->modifiers().testFlag(Qt::ShiftModifier);
     QFrame::focusNextPrevChild(!back);
 }
 
@@ -94,7 +95,9 @@ void SwipeCapture::focusOutEvent(QFocusEvent* event) {
 }
 
 // Tab is a key the reader may send: it stays here.
-bool SwipeCapture::focusNextPrevChild(bool) { return false; }
+bool SwipeCapture::focusNextPrevChild(bool) {
+    return false;
+}
 
 void SwipeCapture::mousePressEvent(QMouseEvent* event) {
     setFocus(Qt::MouseFocusReason);
@@ -113,7 +116,8 @@ void SwipeCapture::paintEvent(QPaintEvent* event) {
         painter.drawRect(inner.adjusted(1, 1, -2, -2));
     }
     painter.setPen(palette().color(hasFocus() ? QPalette::Text : QPalette::PlaceholderText));
-    painter.drawText(inner, Qt::AlignCenter | Qt::TextWordWrap, tr("Click here, then swipe a card"));
+    painter.drawText(inner, Qt::AlignCenter | Qt::TextWordWrap,
+                     tr("Click here, then swipe a card"));
 }
 
 } // namespace quorvel

@@ -1,6 +1,7 @@
 #include "swipe_test_page.h"
 
 #include "active_keyboard_layout.h"
+#include "reader_settings_lines.h"
 #include "swipe_capture.h"
 #include "wrap_anywhere_delegate.h"
 
@@ -362,69 +363,20 @@ ReaderIdentity SwipeTestPage::identify() const {
 }
 
 void SwipeTestPage::showReaderSettings() {
-    m_readerSettings->clear();
     const ReaderIdentity identity = identify();
-    bool differs = false;
-    switch (identity.outcome) {
-    case ReaderIdentity::Outcome::NoSwipe:
-        break;
-    case ReaderIdentity::Outcome::Disagree:
-    case ReaderIdentity::Outcome::Unreadable:
-        m_readerSettings->addItem(identity.why);
-        break;
-    case ReaderIdentity::Outcome::Read:
-        for (const ToldSetting& told : identity.told) {
-            differs = differs || told.differs;
-            // ≠ marks what differs from this program's settings.
-            QString line = QStringLiteral("%1 %2: %3 (%4)")
-                               .arg(told.differs ? QStringLiteral("≠") : QStringLiteral("="),
-                                    toldFieldCaption(told.id), toldValueWords(told.id, told.value),
-                                    told.evidence);
-            QStringList others;
-            for (const FieldCodes& other : told.alsoFit)
-                others << toldValueWords(told.id, other);
-            if (!others.isEmpty())
-                line += QStringLiteral("\n    ") +
-                        tr("also fits: %1").arg(others.join(QStringLiteral("; ")));
-            m_readerSettings->addItem(line);
-        }
-        for (const OpenSetting& open : identity.notShown)
-            m_readerSettings->addItem(
-                tr("– %1: not shown by these swipes: %2").arg(toldFieldCaption(open.id), open.why));
-        QStringList cannot;
-        for (FieldId id : identity.cannotBeTold)
-            cannot << toldFieldCaption(id);
-        m_readerSettings->addItem(
-            tr("Cannot be told from a swipe: %1").arg(cannot.join(QStringLiteral(", "))));
-        // The delay setting has no unit: the pauses are shown beside it, not converted.
-        m_readerSettings->addItem(
-            tr("Pauses between characters: median %1 ms (%2 is %3 in these settings)")
-                .arg(identity.timing.last().medianGapMs)
-                .arg(toldFieldCaption(FieldId::KeyboardDelay))
-                .arg(fieldValue(m_session.image, FieldId::KeyboardDelay)));
-        break;
-    }
-    m_useReader->setEnabled(differs);
+    m_readerSettings->clear();
+    m_readerSettings->addItems(readerSettingsLines(identity, m_session.image));
+    m_useReader->setEnabled(std::any_of(identity.told.begin(), identity.told.end(),
+                                        [](const ToldSetting& told) { return told.differs; }));
 }
 
 void SwipeTestPage::useReaderSettings() {
     const ReaderIdentity identity = identify();
     if (identity.outcome != ReaderIdentity::Outcome::Read)
         return;
-    const QList<ImageDifference> changes = summaryDifferences(m_session.image, identity.image);
-    if (changes.isEmpty())
-        return;
-    QStringList lines;
-    for (const ImageDifference& d : changes) {
-        const QString mine = settingWords(d.key, m_session.image);
-        const QString theirs = settingWords(d.key, identity.image);
-        lines << tr("%1: %2 → %3")
-                     .arg(settingCaption(d.key), mine.isEmpty() ? d.first : mine,
-                          theirs.isEmpty() ? d.second : theirs);
-    }
-    const QString question =
-        tr("Change these settings to what the reader is set to?\n\n%1").arg(lines.join(u'\n'));
-    if (m_dialogs.ask({question, programTitle(), Icon::None, Buttons::YesNo}) != Answer::Yes)
+    const std::optional<QString> question = takeSettingsQuestion(m_session.image, identity.image);
+    if (!question ||
+        m_dialogs.ask({*question, programTitle(), Icon::None, Buttons::YesNo}) != Answer::Yes)
         return;
     m_session.image = identity.image;
     m_session.changed = true;

@@ -46,7 +46,9 @@ QSizeF layOut(QTextLayout& layout, qreal width, Qt::LayoutDirection direction) {
 }
 
 // The item's lines as one paragraph with line separators, so that QTextLayout breaks them.
-QString paragraph(QString text) { return text.replace(u'\n', QChar::LineSeparator); }
+QString paragraph(QString text) {
+    return text.replace(u'\n', QChar::LineSeparator);
+}
 
 // The width the view gives its items, without the text margins; 0 when unknown.
 qreal textWidth(const QStyleOptionViewItem& option) {
@@ -63,7 +65,8 @@ qreal textWidth(const QStyleOptionViewItem& option) {
 
 } // namespace
 
-QSize WrapAnywhereDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const {
+QSize WrapAnywhereDelegate::sizeHint(const QStyleOptionViewItem& option,
+                                     const QModelIndex& index) const {
     QStyleOptionViewItem opt = option;
     initStyleOption(&opt, index);
     QTextLayout layout(paragraph(opt.text), opt.font);

@@ -376,43 +376,6 @@ private slots:
             split << 0; // the last swipe ended with its terminator
         QCOMPARE(gathered, split);
     }
-
-    void timing() {
-        QList<CapturedKey> keys;
-        for (qint64 time : {100, 110, 130, 160})
-            keys << CapturedKey{time, Qt::Key_A, Qt::NoModifier, QStringLiteral("a")};
-        const SwipeTiming odd = analyzeSwipe(keys, shippedFactoryImage()).timing;
-        QCOMPARE(timingText(odd),
-                 QStringLiteral("4 keys in 60 ms; gaps between keys: smallest 10 ms, "
-                                "median 20 ms, largest 30 ms"));
-        keys.removeLast();
-        QCOMPARE(analyzeSwipe(keys, shippedFactoryImage()).timing.medianGapMs, 15);
-        QCOMPARE(timingText(analyzeSwipe(keys.mid(0, 1), shippedFactoryImage()).timing),
-                 QStringLiteral("1 key"));
-    }
-
-    void frames_data() {
-        QTest::addColumn<QString>("changes");
-        QTest::addColumn<QString>("frame");
-        QTest::newRow("factory") << ""
-                                 << "‹%…?› ‹;…?› ‹;…?› [Enter]";
-        QTest::newRow("preamble, two tracks") << "80=1B 81=41 63=08"
-                                              << "[Esc] A ‹%…?› ‹;…?› [Enter]";
-        QTest::newRow("order 3-1-2, LRC, postamble, TAB")
-            << "32=85 91=2A 50=05"
-            << "‹;…? LRC› ‹%…? LRC› ‹;…? LRC› * [Tab]";
-        QTest::newRow("NONE") << "50=00 63=01"
-                              << "‹%…?›";
-        QTest::newRow("unknown order code, LRC") << "32=8D"
-                                                 << "‹%…? LRC› ‹;…? LRC› ‹;…? LRC› [Enter]";
-        QTest::newRow("EXEC, sentinel without a key") << "50=08 53=1A 63=01"
-                                                      << "‹[&H1A]…?› (EXEC)";
-    }
-    void frames() {
-        QFETCH(QString, changes);
-        QFETCH(QString, frame);
-        QCOMPARE(expectedFrame(imageWith(changes)), frame);
-    }
 };
 
 QTEST_GUILESS_MAIN(SwipeAnalysisTest)
