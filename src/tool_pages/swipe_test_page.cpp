@@ -23,6 +23,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <memory>
@@ -98,6 +99,7 @@ SwipeTestPage::SwipeTestPage(Session& session, Dialogs& dialogs, Clock clock, QW
       m_readerLabel(new QLabel(tr("What this reader is set to"), this)),
       m_readerSettings(
           namedList(this, QStringLiteral("ReaderSettings"), tr("What this reader is set to"))),
+      m_readerTimer(new QTimer(this)),
       m_useReader(captionedButton(this, QStringLiteral("UseReaderSettings"),
                                   tr("Use the reader's settings"))) {
     setObjectName(QStringLiteral("frmSwipeTest"));
@@ -206,6 +208,9 @@ SwipeTestPage::SwipeTestPage(Session& session, Dialogs& dialogs, Clock clock, QW
             emit languageProposed(m_analyses.at(shown).suggestedLanguage);
     });
     connect(m_useReader, &QPushButton::clicked, this, &SwipeTestPage::useReaderSettings);
+    m_readerTimer->setSingleShot(true);
+    m_readerTimer->setInterval(kReaderSettingsDelayMs);
+    connect(m_readerTimer, &QTimer::timeout, this, &SwipeTestPage::showReaderSettings);
     connect(m_swipes, &QListWidget::currentRowChanged, this, [this](int row) {
         // The newest swipe is followed as more come; an older one stays chosen.
         const auto count = static_cast<int>(m_analyses.size());
@@ -269,7 +274,8 @@ void SwipeTestPage::record(const KeyPress& press) {
         m_swipes->setCurrentRow(0);
         showChecks();
     }
-    showReaderSettings();
+    // Read from all swipes so far, once the keys pause: not again at every key.
+    m_readerTimer->start();
 }
 
 void SwipeTestPage::clear() {
@@ -363,6 +369,7 @@ ReaderIdentity SwipeTestPage::identify() const {
 }
 
 void SwipeTestPage::showReaderSettings() {
+    m_readerTimer->stop();
     const ReaderIdentity identity = identify();
     m_readerSettings->clear();
     m_readerSettings->addItems(readerSettingsLines(identity, m_session.image));

@@ -16,6 +16,7 @@ class QLabel;
 class QListWidget;
 class QPushButton;
 class QSpinBox;
+class QTimer;
 
 namespace quorvel {
 
@@ -30,6 +31,8 @@ class SwipeCapture;
 class SwipeTestPage : public ChildWindow {
     Q_OBJECT
 public:
+    // How long after the last key what the reader is set to is read again.
+    static constexpr int kReaderSettingsDelayMs = 150;
     // Milliseconds on a monotonic clock; a test passes its own.
     using Clock = std::function<qint64()>;
 
@@ -97,6 +100,7 @@ private:
     QLabel* m_checksLabel;
     QLabel* m_readerLabel;
     QListWidget* m_readerSettings;
+    QTimer* m_readerTimer;
     QPushButton* m_useReader;
 };
 

@@ -35,6 +35,9 @@ private slots:
         QCOMPARE(use(page)->text(), QStringLiteral("Use the reader's settings"));
         QVERIFY(!use(page)->isEnabled());
         sendAsX11(page, readerKeys(drawerReader(), kThreeTrackCard).keys);
+        // Read once the keys pause.
+        QVERIFY(told(page)->count() == 0);
+        QTRY_VERIFY(told(page)->count() > 0);
 
         const QStringList lines = texts(told(page));
         const QString order = QStringLiteral(

@@ -55,7 +55,8 @@ QStringList maskCardNumbers(const QStringList& tokens) {
         if (!isSeparator(tokens.at(separator)))
             continue;
         QList<qsizetype> digits;
-        for (qsizetype k = separator - 1; k >= 0 && (isDigit(tokens.at(k)) || isBlank(tokens.at(k))); --k)
+        for (qsizetype k = separator - 1;
+             k >= 0 && (isDigit(tokens.at(k)) || isBlank(tokens.at(k))); --k)
             if (isDigit(tokens.at(k)))
                 digits.prepend(k);
         maskDigits(masked, digits);
@@ -75,7 +76,8 @@ QStringList maskCardNumbers(const QStringList& tokens) {
             qsizetype k = next;
             while (k < tokens.size() && isBlank(tokens.at(k)))
                 ++k;
-            if (k < tokens.size() && !isDigit(tokens.at(k)) && !endsRun(tokens.at(k)) && !isBlank(tokens.at(k)))
+            if (k < tokens.size() && !isDigit(tokens.at(k)) && !endsRun(tokens.at(k)) &&
+                !isBlank(tokens.at(k)))
                 ++k;
             if (k >= tokens.size() || !isDigit(tokens.at(k)))
                 break;

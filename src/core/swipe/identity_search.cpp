@@ -84,22 +84,35 @@ quint32 casesFor(bool flipped, std::optional<bool> capsLock) {
     return *capsLock ? kLower : kLower | kUniversal;
 }
 
-const std::array<QList<int>, 15>& trackChoices() {
-    static const std::array<QList<int>, 15> choices{{{1},
-                                                     {2},
-                                                     {3},
-                                                     {1, 2},
-                                                     {1, 3},
-                                                     {2, 1},
-                                                     {2, 3},
-                                                     {3, 1},
-                                                     {3, 2},
-                                                     {1, 2, 3},
-                                                     {1, 3, 2},
-                                                     {2, 1, 3},
-                                                     {2, 3, 1},
-                                                     {3, 1, 2},
-                                                     {3, 2, 1}}};
+struct TrackChoice {
+    QList<int> tracks;  // as they came
+    quint32 orders;     // the track orders that send them so
+    quint32 selections; // the selections that allow them
+};
+
+// Every way one to three tracks can come, with what it says of order and selection.
+const std::array<TrackChoice, 15>& trackChoices() {
+    static const std::array<TrackChoice, 15> choices = [] {
+        const std::array<QList<int>, 15> ways{{{1},
+                                               {2},
+                                               {3},
+                                               {1, 2},
+                                               {1, 3},
+                                               {2, 1},
+                                               {2, 3},
+                                               {3, 1},
+                                               {3, 2},
+                                               {1, 2, 3},
+                                               {1, 3, 2},
+                                               {2, 1, 3},
+                                               {2, 3, 1},
+                                               {3, 1, 2},
+                                               {3, 2, 1}}};
+        std::array<TrackChoice, 15> all;
+        for (std::size_t i = 0; i < ways.size(); ++i)
+            all[i] = {ways[i], ordersFor(ways[i]), selectionsFor(ways[i])};
+        return all;
+    }();
     return choices;
 }
 
@@ -169,6 +182,7 @@ private:
                 m_preambleAt = p;
                 m_postambleAt = end;
                 m_postambleEnd = length;
+                m_ambles = false;
                 m_count = 0;
                 tracksFrom(p);
             }
@@ -195,14 +209,15 @@ private:
 
     // Gives each track of the split a number, in every way the characters allow.
     void numbered() {
-        for (const QList<int>& tracks : trackChoices()) {
+        for (const TrackChoice& choice : trackChoices()) {
+            const QList<int>& tracks = choice.tracks;
             if (tracks.size() != m_count || m_guesses.size() >= kMostGuesses)
                 continue;
             bool fits = true;
             for (int i = 0; i < m_count && fits; ++i)
                 fits = trackFits(tracks.at(i), m_first[i], m_last[i]);
             if (fits)
-                add(tracks);
+                add(choice);
         }
     }
 
@@ -219,7 +234,14 @@ private:
         return m_codes.at(last + 1) == lrc;
     }
 
-    void add(const QList<int>& tracks) {
+    void add(const TrackChoice& choice) {
+        const QList<int>& tracks = choice.tracks;
+        // The preamble and postamble of this split, made once for all its numberings.
+        if (!m_ambles) {
+            m_preamble = m_codes.mid(0, m_preambleAt);
+            m_postamble = m_codes.mid(m_postambleAt, m_postambleEnd - m_postambleAt);
+            m_ambles = true;
+        }
         ReaderGuess guess;
         guess.m_masks[at(FieldId::KeyboardLanguage)] = m_reading.languages;
         guess.m_masks[at(FieldId::AltMode)] = m_reading.alt ? bit(1) : bit(0);
@@ -230,8 +252,8 @@ private:
             guess.m_masks[at(FieldId::Case)] = casesFor(m_flipped, m_reading.capsLock);
         guess.m_masks[at(FieldId::KeyboardTerminator)] = bit(m_terminator);
         guess.m_masks[at(FieldId::TransmitLrc)] = bit(m_lrc);
-        guess.m_masks[at(FieldId::TrackOrder)] = ordersFor(tracks);
-        guess.m_masks[at(FieldId::TrackSelection)] = selectionsFor(tracks);
+        guess.m_masks[at(FieldId::TrackOrder)] = choice.orders;
+        guess.m_masks[at(FieldId::TrackSelection)] = choice.selections;
         for (int i = 0; i < m_count; ++i) {
             const int track = tracks.at(i);
             guess.m_start[static_cast<std::size_t>(track - 1)] = m_codes.at(m_first[i]);
@@ -241,8 +263,8 @@ private:
                 guess.m_masks[at(FieldId::Track2AccountOnly)] = bit(0);
         }
         guess.m_end = m_endCode;
-        guess.m_preamble = m_codes.mid(0, m_preambleAt);
-        guess.m_postamble = m_codes.mid(m_postambleAt, m_postambleEnd - m_postambleAt);
+        guess.m_preamble = m_preamble;
+        guess.m_postamble = m_postamble;
         guess.m_tracks = tracks;
         m_guesses << guess;
     }
@@ -259,6 +281,8 @@ private:
     qsizetype m_lastEnd = 0;
     int m_endCode = 0;
     qsizetype m_preambleAt = 0, m_postambleAt = 0, m_postambleEnd = 0;
+    bool m_ambles = false;
+    FieldCodes m_preamble, m_postamble;
     std::array<qsizetype, 3> m_first{}, m_last{};
     int m_count = 0;
 };

@@ -37,6 +37,11 @@ public:
     quint32 mask(FieldId id) const { return m_masks[static_cast<std::size_t>(id)]; }
     // The values that fit, nullopt for every value.
     std::optional<QList<FieldCodes>> values(FieldId id) const;
+    // The same without building lists, for the many readings a search weighs.
+    bool isOpen(FieldId id) const;
+    bool allows(FieldId id, const FieldCodes& value) const;
+    // The one value of a field that is no choice (a sentinel, a preamble); open ones aside.
+    FieldCodes codes(FieldId id) const;
     QString evidence(FieldId id) const;
 
     // The guess both readings make, nullopt where they disagree.

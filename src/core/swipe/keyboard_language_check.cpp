@@ -1,9 +1,9 @@
 #include "core/swipe/keyboard_language_check.h"
 
-#include "core/keyboard/keyboard_layout.h"
-#include "core/keyboard/layout_match.h"
 #include "core/image/setting_choices.h"
 #include "core/image/setting_fields.h"
+#include "core/keyboard/keyboard_layout.h"
+#include "core/keyboard/layout_match.h"
 
 #include <QCoreApplication>
 
@@ -11,9 +11,13 @@ namespace quorvel {
 
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("quorvel::SwipeAnalysis", text); }
+QString tr(const char* text) {
+    return QCoreApplication::translate("quorvel::SwipeAnalysis", text);
+}
 
-bool isLanguage(int code) { return code >= 0 && code < static_cast<int>(kKeyboardLanguages.size()); }
+bool isLanguage(int code) {
+    return code >= 0 && code < static_cast<int>(kKeyboardLanguages.size());
+}
 
 QString quoted(const QString& text) {
     return text.isEmpty() ? tr("nothing") : QStringLiteral("'%1'").arg(text);
@@ -87,7 +91,8 @@ QString matchText(const QList<int>& languages, int first) {
         if (language != first)
             others << languageName(language);
     const QString last = others.takeLast();
-    const QString list = others.isEmpty() ? last : tr("%1 and %2").arg(others.join(QStringLiteral(", ")), last);
+    const QString list =
+        others.isEmpty() ? last : tr("%1 and %2").arg(others.join(QStringLiteral(", ")), last);
     return tr("%1 (%2 type these keys alike)").arg(text, list);
 }
 
@@ -123,21 +128,24 @@ QString deadKeyFindings(const SwipeFrame& frame, const LanguageCheckContext& con
     return findings;
 }
 
-SwipeCheck altModeCheck(const QList<CapturedKey>& keys, const SwipeReadings& readings, const SwipeFrame& frame,
-                        const LanguageCheckContext& context, int& suggested) {
+SwipeCheck altModeCheck(const QList<CapturedKey>& keys, const SwipeReadings& readings,
+                        const SwipeFrame& frame, const LanguageCheckContext& context,
+                        int& suggested) {
     SwipeCheck check{tr("ALT mode"), CheckState::Passed, {}};
     const int codes = readings.sent.altCodes;
     if (codes > 0 && !frame.altMode) {
         check.state = CheckState::Failed;
-        check.detail = tr("%1 characters came as Alt + keypad codes, but the settings do not put the "
-                          "reader in ALT mode")
-                           .arg(codes);
+        check.detail =
+            tr("%1 characters came as Alt + keypad codes, but the settings do not put the "
+               "reader in ALT mode")
+                .arg(codes);
         return check;
     }
     if (codes == 0) {
         check.state = CheckState::Failed;
-        check.detail = tr("the settings put the reader in ALT mode, but no character came as an Alt + "
-                          "keypad code");
+        check.detail =
+            tr("the settings put the reader in ALT mode, but no character came as an Alt + "
+               "keypad code");
         return check;
     }
     if (context.composesAltCodes) {
@@ -147,18 +155,20 @@ SwipeCheck altModeCheck(const QList<CapturedKey>& keys, const SwipeReadings& rea
     check.state = CheckState::Failed;
     const QList<int> fits = fittingLanguages(keys, -1);
     const int keysWithPositions = matchComputerLayout(keys).keysCompared;
-    QString instead = tr("choose the keyboard language of this computer's layout instead of ALT mode");
+    QString instead =
+        tr("choose the keyboard language of this computer's layout instead of ALT mode");
     if (keysWithPositions > 0 && !fits.isEmpty()) {
         suggested = offered(fits, context);
         instead =
             tr("choose %1, the keyboard language this computer's keys match, instead of ALT mode")
                 .arg(matchText(fits, suggested));
     }
-    check.detail = tr("%1 characters came as Alt + keypad codes; this computer does not turn them into "
-                      "characters, so programs here receive keypad digits with Num Lock on, and [Ins], "
-                      "[End], [Down] and the keypad's other keys with it off: %2")
-                       .arg(codes)
-                       .arg(instead);
+    check.detail =
+        tr("%1 characters came as Alt + keypad codes; this computer does not turn them into "
+           "characters, so programs here receive keypad digits with Num Lock on, and [Ins], "
+           "[End], [Down] and the keypad's other keys with it off: %2")
+            .arg(codes)
+            .arg(instead);
     return check;
 }
 
@@ -183,9 +193,10 @@ LanguageChecks checkLanguage(const QList<CapturedKey>& keys, const SwipeReadings
         return checks;
     }
     if (!readings.sent.positions) {
-        check.detail = context.withoutPositions.isEmpty()
-                           ? tr("not checked, the keys came without their positions on the keyboard")
-                           : context.withoutPositions;
+        check.detail =
+            context.withoutPositions.isEmpty()
+                ? tr("not checked, the keys came without their positions on the keyboard")
+                : context.withoutPositions;
         return checks;
     }
     if (!isLanguage(frame.language)) {
@@ -195,7 +206,8 @@ LanguageChecks checkLanguage(const QList<CapturedKey>& keys, const SwipeReadings
         return checks;
     }
     if (readings.sent.altCodes > 0) {
-        check.detail = tr("not checked, the reader typed Alt + keypad codes, which no layout changes");
+        check.detail =
+            tr("not checked, the reader typed Alt + keypad codes, which no layout changes");
         return checks;
     }
     const QString reader = languageName(frame.language);
@@ -203,7 +215,8 @@ LanguageChecks checkLanguage(const QList<CapturedKey>& keys, const SwipeReadings
     // Caps Lock alone makes the readings differ; the letter case check tells of it.
     if (!readings.differ || match.languages.contains(frame.language)) {
         check.state = CheckState::Passed;
-        check.detail = tr("the reader types for %1, and this computer received the same").arg(reader);
+        check.detail =
+            tr("the reader types for %1, and this computer received the same").arg(reader);
         return checks;
     }
     check.state = CheckState::Failed;
@@ -218,11 +231,12 @@ LanguageChecks checkLanguage(const QList<CapturedKey>& keys, const SwipeReadings
                            .arg(reader, matchText(fits, first), difference) +
                        deadKeyFindings(frame, context);
     } else {
-        check.detail = tr("the reader types for %1, and none of the reader's keyboard languages matches "
-                          "this computer's keys; %2. Set this computer's layout to %1 while the reader "
-                          "is in use, or choose the reader's language nearest to this computer's layout")
-                           .arg(reader, difference) +
-                       deadKeyFindings(frame, context);
+        check.detail =
+            tr("the reader types for %1, and none of the reader's keyboard languages matches "
+               "this computer's keys; %2. Set this computer's layout to %1 while the reader "
+               "is in use, or choose the reader's language nearest to this computer's layout")
+                .arg(reader, difference) +
+            deadKeyFindings(frame, context);
     }
     return checks;
 }

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "core/keyboard/xkb_layout_name.h"
 #include "core/swipe/swipe_check.h"
 #include "core/swipe/swipe_frame.h"
 #include "core/swipe/swipe_readings.h"
-#include "core/keyboard/xkb_layout_name.h"
 
 #include <QString>
 

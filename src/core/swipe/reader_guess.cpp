@@ -57,6 +57,42 @@ std::optional<QList<FieldCodes>> ReaderGuess::values(FieldId id) const {
     }
 }
 
+bool ReaderGuess::isOpen(FieldId id) const {
+    if (isChoiceField(id))
+        return mask(id) == allOf(id);
+    if (id >= FieldId::StartSentinel1 && id <= FieldId::StartSentinel3)
+        return m_start[at(id) - at(FieldId::StartSentinel1)] < 0;
+    return id != FieldId::EndSentinel && id != FieldId::Preamble && id != FieldId::Postamble;
+}
+
+bool ReaderGuess::allows(FieldId id, const FieldCodes& value) const {
+    if (isOpen(id))
+        return true;
+    if (!isChoiceField(id))
+        return codes(id) == value;
+    for (std::size_t i = 0; i < field(id).choices.size(); ++i)
+        if (value.size() == 1 && field(id).choices[i].code == value.first())
+            return (mask(id) & bit(static_cast<int>(i))) != 0;
+    return false;
+}
+
+FieldCodes ReaderGuess::codes(FieldId id) const {
+    switch (id) {
+    case FieldId::StartSentinel1:
+    case FieldId::StartSentinel2:
+    case FieldId::StartSentinel3:
+        return {m_start[at(id) - at(FieldId::StartSentinel1)]};
+    case FieldId::EndSentinel:
+        return {m_end};
+    case FieldId::Preamble:
+        return m_preamble;
+    case FieldId::Postamble:
+        return m_postamble;
+    default:
+        return {};
+    }
+}
+
 QString ReaderGuess::evidence(FieldId id) const {
     switch (id) {
     case FieldId::TrackOrder: {
@@ -120,6 +156,9 @@ std::optional<ReaderGuess> ReaderGuess::mergedWith(const ReaderGuess& other) con
             return std::nullopt;
         both.m_start[t] = std::max(m_start[t], other.m_start[t]);
     }
+    // The evidence tells of the swipe with the most tracks.
+    if (other.m_tracks.size() > m_tracks.size())
+        both.m_tracks = other.m_tracks;
     both.m_letters = m_letters || other.m_letters;
     if (!m_letters) {
         both.m_flipped = other.m_flipped;

@@ -120,30 +120,31 @@ struct FieldValues {
 // The values a set of readings allows for a field, besides those that allow every value.
 FieldValues unionOf(const QList<ReaderGuess>& guesses, FieldId id) {
     FieldValues all;
+    quint32 choices = 0;
     for (const ReaderGuess& guess : guesses) {
-        const std::optional<QList<FieldCodes>> some = guess.values(id);
-        all.open = all.open || !some;
-        for (const FieldCodes& value : some.value_or(QList<FieldCodes>{}))
-            if (!all.values.contains(value))
-                all.values << value;
+        if (guess.isOpen(id)) {
+            all.open = true;
+        } else if (isChoiceField(id)) {
+            choices |= guess.mask(id);
+        } else if (const FieldCodes value = guess.codes(id); !all.values.contains(value)) {
+            all.values << value;
+        }
     }
-    if (isChoiceField(id)) {
-        QList<FieldCodes> ordered;
-        for (const NamedCode& choice : field(id).choices)
-            if (all.values.contains(FieldCodes{choice.code}))
-                ordered << FieldCodes{choice.code};
-        all.values = ordered;
-    }
+    if (isChoiceField(id)) // in the page's order
+        for (std::size_t i = 0; i < field(id).choices.size(); ++i)
+            if (choices >> i & 1u)
+                all.values << FieldCodes{field(id).choices[i].code};
     return all;
 }
 
 // How well a reading agrees with the compared settings: a point for each value it keeps, one
 // off for each it contradicts; a field it leaves open does neither.
-int score(const ReaderGuess& guess, const SettingsImage& compared, int computerLanguage) {
+int score(const ReaderGuess& guess, const QList<FieldCodes>& compared, int computerLanguage) {
     int points = 0;
-    for (FieldId id : fieldsASwipeShows())
-        if (const std::optional<QList<FieldCodes>> values = guess.values(id))
-            points += values->contains(fieldCodes(compared, id)) ? 2 : -2;
+    const QList<FieldId>& fields = fieldsASwipeShows();
+    for (qsizetype i = 0; i < fields.size(); ++i)
+        if (!guess.isOpen(fields.at(i)))
+            points += guess.allows(fields.at(i), compared.at(i)) ? 2 : -2;
     if (computerLanguage >= 0 && (guess.mask(FieldId::KeyboardLanguage) >> computerLanguage & 1u))
         ++points;
     return points;
@@ -256,10 +257,13 @@ ReaderIdentity identifyReader(const QList<SwipeKeyReadings>& swipes, const Setti
     }
 
     identity.outcome = ReaderIdentity::Outcome::Read;
+    QList<FieldCodes> comparedValues;
+    for (FieldId id : fieldsASwipeShows())
+        comparedValues << fieldCodes(compared, id);
     const ReaderGuess* best = &fitting.first();
-    int bestScore = score(*best, compared, options.computerLanguage);
+    int bestScore = score(*best, comparedValues, options.computerLanguage);
     for (const ReaderGuess& guess : fitting)
-        if (const int points = score(guess, compared, options.computerLanguage);
+        if (const int points = score(guess, comparedValues, options.computerLanguage);
             points > bestScore) {
             best = &guess;
             bestScore = points;

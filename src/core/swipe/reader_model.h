@@ -36,6 +36,7 @@ struct ReaderTyping {
     QStringList untypeable;
 };
 
-ReaderTyping readerKeys(const SettingsImage& image, const Card& card, const ReaderKeyOptions& options = {});
+ReaderTyping readerKeys(const SettingsImage& image, const Card& card,
+                        const ReaderKeyOptions& options = {});
 
 } // namespace quorvel

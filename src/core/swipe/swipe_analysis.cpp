@@ -43,7 +43,8 @@ SwipeAnalysis analyzeSwipe(const QList<CapturedKey>& keys, const SettingsImage& 
         analysis.checks << language.altMode;
     analysis.checks << preamble << tail.postamble << tail.terminator << found.check
                     << checkOrder(found.tracks, frame) << checkSelection(found.tracks, frame)
-                    << checkLetterCase(swipe, readings.sent, found.tracks, frame, options.capsLockSeen)
+                    << checkLetterCase(swipe, readings.sent, found.tracks, frame,
+                                       options.capsLockSeen)
                     << checkLrc(swipe, found.tracks, frame);
     if (const SwipeCheck locks = noteLockKeys(readings.sent); !locks.name.isEmpty())
         analysis.checks << locks;

@@ -4,14 +4,14 @@
 // timing and check results out. Each concern has its own unit; this one puts
 // them together.
 
-#include "core/swipe/card_number_mask.h"
-#include "core/keyboard/reader_keys.h"
 #include "core/image/settings_image.h"
+#include "core/keyboard/reader_keys.h"
+#include "core/keyboard/xkb_layout_name.h"
+#include "core/swipe/card_number_mask.h"
 #include "core/swipe/swipe_check.h"
 #include "core/swipe/swipe_frame.h"
 #include "core/swipe/swipe_split.h"
 #include "core/swipe/swipe_timing.h"
-#include "core/keyboard/xkb_layout_name.h"
 
 #include <QList>
 #include <QStringList>

@@ -2,7 +2,9 @@
 
 namespace quorvel {
 
-QString swipeLine(const QStringList& tokens) { return tokens.join(QString()); }
+QString swipeLine(const QStringList& tokens) {
+    return tokens.join(QString());
+}
 
 QString checkLine(const SwipeCheck& check) {
     switch (check.state) {

@@ -8,7 +8,9 @@ namespace quorvel {
 
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("quorvel::SwipeAnalysis", text); }
+QString tr(const char* text) {
+    return QCoreApplication::translate("quorvel::SwipeAnalysis", text);
+}
 
 QStringList sentinelToSentinel(const SwipeKeys& keys, const TrackFound& track) {
     return keys.mid(track.firstKey, track.length + 2);
@@ -16,8 +18,9 @@ QStringList sentinelToSentinel(const SwipeKeys& keys, const TrackFound& track) {
 
 } // namespace
 
-SwipeCheck checkLetterCase(const SwipeKeys& keys, const SentReading& sent, const QList<TrackFound>& tracks,
-                           const SwipeFrame& frame, bool capsLockSeen) {
+SwipeCheck checkLetterCase(const SwipeKeys& keys, const SentReading& sent,
+                           const QList<TrackFound>& tracks, const SwipeFrame& frame,
+                           bool capsLockSeen) {
     SwipeCheck check{tr("Letter case"), CheckState::NotChecked, {}};
     const TrackFound* track1 = nullptr;
     for (const TrackFound& track : tracks)
@@ -30,7 +33,8 @@ SwipeCheck checkLetterCase(const SwipeKeys& keys, const SentReading& sent, const
     int letters = 0;
     int firstLower = -1;
     bool capsLock = false;
-    for (int k = track1->firstKey + 1; k <= track1->firstKey + track1->length && k < keys.count(); ++k) {
+    for (int k = track1->firstKey + 1; k <= track1->firstKey + track1->length && k < keys.count();
+         ++k) {
         const QString& token = keys.at(k);
         if (token.size() != 1 || !token.at(0).isLetter())
             continue;
@@ -55,16 +59,18 @@ SwipeCheck checkLetterCase(const SwipeKeys& keys, const SentReading& sent, const
     }
     check.state = CheckState::Failed;
     const QString mode = frame.caseMode.isEmpty() ? tr("none the settings name") : frame.caseMode;
-    check.detail = tr("track 1 holds upper-case letters only, but letters arrived in lower case from key %1; "
-                      "the reader's case mode is %2; %3")
-                       .arg(firstLower + 1)
-                       .arg(mode, !capsLockSeen ? tr("whether Caps Lock was on cannot be seen here")
-                                  : capsLock     ? tr("Caps Lock was on")
-                                                 : tr("Caps Lock was off"));
+    check.detail =
+        tr("track 1 holds upper-case letters only, but letters arrived in lower case from key %1; "
+           "the reader's case mode is %2; %3")
+            .arg(firstLower + 1)
+            .arg(mode, !capsLockSeen ? tr("whether Caps Lock was on cannot be seen here")
+                       : capsLock    ? tr("Caps Lock was on")
+                                     : tr("Caps Lock was off"));
     return check;
 }
 
-SwipeCheck checkLrc(const SwipeKeys& keys, const QList<TrackFound>& tracks, const SwipeFrame& frame) {
+SwipeCheck checkLrc(const SwipeKeys& keys, const QList<TrackFound>& tracks,
+                    const SwipeFrame& frame) {
     SwipeCheck check{tr("LRC"), CheckState::NotChecked, {}};
     QStringList found;
     QList<const TrackFound*> unexpected;
@@ -79,14 +85,17 @@ SwipeCheck checkLrc(const SwipeKeys& keys, const QList<TrackFound>& tracks, cons
         }
         if (track.lrcKey < 0) {
             check.state = CheckState::Failed;
-            check.detail = tr("Transmit LRC is on, but no LRC came after the end sentinel of track %1 (key %2)")
+            check.detail = tr("Transmit LRC is on, but no LRC came after the end sentinel of track "
+                              "%1 (key %2)")
                                .arg(track.track)
                                .arg(after);
             return check;
         }
-        const std::optional<QString> lrc = trackLrcToken(track.track, sentinelToSentinel(keys, track));
+        const std::optional<QString> lrc =
+            trackLrcToken(track.track, sentinelToSentinel(keys, track));
         if (!lrc) {
-            found << tr("track %1 not checked, it holds characters outside its set").arg(track.track);
+            found
+                << tr("track %1 not checked, it holds characters outside its set").arg(track.track);
             continue;
         }
         if (keys.at(track.lrcKey) != *lrc) {
@@ -103,19 +112,24 @@ SwipeCheck checkLrc(const SwipeKeys& keys, const QList<TrackFound>& tracks, cons
     if (unexpected.size() == 1) {
         const TrackFound& track = *unexpected.first();
         check.state = CheckState::Failed;
-        check.detail = tr("unexpected LRC-like character %1 after the end sentinel of track %2 (key %3), "
-                          "but Transmit LRC is off")
-                           .arg(keys.came(track.lrcKey))
-                           .arg(track.track)
-                           .arg(track.lrcKey + 1);
+        check.detail =
+            tr("unexpected LRC-like character %1 after the end sentinel of track %2 (key %3), "
+               "but Transmit LRC is off")
+                .arg(keys.came(track.lrcKey))
+                .arg(track.track)
+                .arg(track.lrcKey + 1);
         return check;
     }
     if (!unexpected.isEmpty()) {
         QStringList each;
         for (const TrackFound* track : unexpected)
-            each << tr("%1 after track %2 (key %3)").arg(keys.came(track->lrcKey)).arg(track->track).arg(track->lrcKey + 1);
+            each << tr("%1 after track %2 (key %3)")
+                        .arg(keys.came(track->lrcKey))
+                        .arg(track->track)
+                        .arg(track->lrcKey + 1);
         check.state = CheckState::Failed;
-        check.detail = tr("unexpected LRC-like characters %1, but Transmit LRC is off").arg(each.join(QStringLiteral(", ")));
+        check.detail = tr("unexpected LRC-like characters %1, but Transmit LRC is off")
+                           .arg(each.join(QStringLiteral(", ")));
         return check;
     }
     if (tracks.isEmpty()) {
@@ -127,7 +141,8 @@ SwipeCheck checkLrc(const SwipeKeys& keys, const QList<TrackFound>& tracks, cons
         return check;
     }
     check.state = CheckState::Passed;
-    check.detail = frame.lrc ? found.join(QStringLiteral(", ")) : tr("Transmit LRC is off, and none came");
+    check.detail =
+        frame.lrc ? found.join(QStringLiteral(", ")) : tr("Transmit LRC is off, and none came");
     return check;
 }
 
@@ -138,9 +153,12 @@ SwipeCheck noteLockKeys(const SentReading& sent) {
     check.name = tr("Lock keys");
     QStringList notes;
     if (sent.lockKeys > 0)
-        notes << (sent.lockKeys == 1 ? tr("1 press of Caps Lock, Num Lock or Scroll Lock left out of the card data")
-                                     : tr("%1 presses of Caps Lock, Num Lock or Scroll Lock left out of the card data")
-                                           .arg(sent.lockKeys));
+        notes
+            << (sent.lockKeys == 1
+                    ? tr("1 press of Caps Lock, Num Lock or Scroll Lock left out of the card data")
+                    : tr("%1 presses of Caps Lock, Num Lock or Scroll Lock left out of the card "
+                         "data")
+                          .arg(sent.lockKeys));
     if (sent.capsLock)
         notes << tr("Caps Lock was on during the swipe");
     check.detail = notes.join(QStringLiteral("; "));

@@ -27,7 +27,8 @@ int SwipeKeys::mismatch(int at, const QStringList& expected) const {
     return -1;
 }
 
-QString SwipeKeys::mismatchText(const QStringList& expected, int from, int at, const QString& where) const {
+QString SwipeKeys::mismatchText(const QStringList& expected, int from, int at,
+                                const QString& where) const {
     if (at >= m_count)
         return QCoreApplication::translate("quorvel::SwipeAnalysis",
                                            "expected %1%2, the swipe ended after key %3")
@@ -37,6 +38,8 @@ QString SwipeKeys::mismatchText(const QStringList& expected, int from, int at, c
         .arg(spaced(expected), where, came(at), expected.at(at - from), QString::number(at + 1));
 }
 
-QString spaced(const QStringList& tokens) { return tokens.join(u' '); }
+QString spaced(const QStringList& tokens) {
+    return tokens.join(u' ');
+}
 
 } // namespace quorvel

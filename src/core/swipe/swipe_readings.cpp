@@ -31,7 +31,8 @@ QString receivedToken(const CapturedKey& key) {
     // An accent with the next character, or a letter beyond ASCII, shows as it came.
     if (printable(key.text))
         return key.text;
-    const bool deadKey = key.key >= Qt::Key_Dead_Grave && key.key <= Qt::Key_Dead_Longsolidusoverlay;
+    const bool deadKey =
+        key.key >= Qt::Key_Dead_Grave && key.key <= Qt::Key_Dead_Longsolidusoverlay;
     if (key.text.isEmpty() && (deadKey || key.key == Qt::Key_unknown))
         return {};
     return keyToken(key);
@@ -44,7 +45,8 @@ SwipeReadings readSwipe(const QList<CapturedKey>& keys, int language, CardNumber
         readings.sentRaw << sentToken(key);
     // Every run is masked, not only those inside tracks that were recognised:
     // a swipe that fails its checks is still card data.
-    readings.sentShown = cardNumbers == CardNumbers::Shown ? readings.sentRaw : maskCardNumbers(readings.sentRaw);
+    readings.sentShown =
+        cardNumbers == CardNumbers::Shown ? readings.sentRaw : maskCardNumbers(readings.sentRaw);
 
     QList<bool> keyMasked(keys.size(), false);
     for (qsizetype i = 0; i < readings.sentRaw.size(); ++i) {

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "core/swipe/card_number_mask.h"
 #include "core/keyboard/reader_keys.h"
 #include "core/keyboard/sent_reading.h"
+#include "core/swipe/card_number_mask.h"
 
 #include <QList>
 #include <QStringList>

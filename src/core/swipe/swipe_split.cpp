@@ -12,8 +12,9 @@ bool beginsSwipe(const CapturedKey& previous, const CapturedKey& next, int gapMs
 }
 
 bool isSwipe(const QList<CapturedKey>& keys) {
-    return !std::all_of(keys.begin(), keys.end(),
-                        [](const CapturedKey& key) { return isLockKey(key.key) || isModifierKey(key.key); });
+    return !std::all_of(keys.begin(), keys.end(), [](const CapturedKey& key) {
+        return isLockKey(key.key) || isModifierKey(key.key);
+    });
 }
 
 bool pauseEnds(const QList<CapturedKey>& swipe, const CapturedKey& next, int gapMs) {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/keyboard/reader_keys.h"
 #include "core/image/settings_image.h"
+#include "core/keyboard/reader_keys.h"
 #include "core/swipe/swipe_frame.h"
 
 #include <QList>

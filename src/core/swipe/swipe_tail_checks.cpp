@@ -11,7 +11,9 @@ namespace quorvel {
 namespace {
 
 // The context lupdate gives to tr() outside a class in this namespace.
-QString tr(const char* text) { return QCoreApplication::translate("quorvel", text); }
+QString tr(const char* text) {
+    return QCoreApplication::translate("quorvel", text);
+}
 
 // The postamble check, and the first key after the postamble; -1 when that is unknown.
 std::pair<SwipeCheck, int> checkPostamble(const SwipeKeys& keys, const SwipeFrame& frame,
@@ -68,7 +70,8 @@ SwipeCheck checkTerminator(const SwipeKeys& keys, const SwipeFrame& frame, const
     if (afterPostamble < 0) {
         // Where the postamble went wrong, only the last keys can be compared.
         if (expected.isEmpty()) {
-            check.detail = tr("not checked, the postamble did not come, so the end of the card data is unknown");
+            check.detail = tr(
+                "not checked, the postamble did not come, so the end of the card data is unknown");
             return check;
         }
         afterPostamble = std::max(0, keys.count() - static_cast<int>(expected.size()));
@@ -80,7 +83,8 @@ SwipeCheck checkTerminator(const SwipeKeys& keys, const SwipeFrame& frame, const
         return check;
     }
     check.state = CheckState::Failed;
-    const QString after = frame.postamble.tokens.isEmpty() ? tr("the card data") : tr("the postamble");
+    const QString after =
+        frame.postamble.tokens.isEmpty() ? tr("the card data") : tr("the postamble");
     const QString where = QString::number(afterPostamble + 1);
     if (expected.isEmpty())
         check.detail = tr("expected nothing after %1, came %2 at key %3")
@@ -89,13 +93,15 @@ SwipeCheck checkTerminator(const SwipeKeys& keys, const SwipeFrame& frame, const
         check.detail = tr("expected %1 after %2, the swipe ended after key %3")
                            .arg(expectedText, after, QString::number(keys.count()));
     else
-        check.detail = tr("expected %1, came %2 at key %3").arg(expectedText, keys.came(afterPostamble, restSize), where);
+        check.detail = tr("expected %1, came %2 at key %3")
+                           .arg(expectedText, keys.came(afterPostamble, restSize), where);
     return check;
 }
 
 } // namespace
 
-TailChecks checkTail(const SwipeKeys& keys, const SwipeFrame& frame, const DataRegion& region, int tailStart) {
+TailChecks checkTail(const SwipeKeys& keys, const SwipeFrame& frame, const DataRegion& region,
+                     int tailStart) {
     const auto [postamble, afterPostamble] = checkPostamble(keys, frame, region, tailStart);
     return {postamble, checkTerminator(keys, frame, region, afterPostamble)};
 }

@@ -13,6 +13,7 @@ struct TailChecks {
 };
 
 // Checks what came after the card data, from tailStart on, against postamble and terminator.
-TailChecks checkTail(const SwipeKeys& keys, const SwipeFrame& frame, const DataRegion& region, int tailStart);
+TailChecks checkTail(const SwipeKeys& keys, const SwipeFrame& frame, const DataRegion& region,
+                     int tailStart);
 
 } // namespace quorvel

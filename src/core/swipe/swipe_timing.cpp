@@ -27,9 +27,10 @@ SwipeTiming swipeTiming(const QList<CapturedKey>& keys) {
 QString timingText(const SwipeTiming& timing) {
     if (timing.keys == 1)
         return QCoreApplication::translate("quorvel::SwipeAnalysis", "1 key");
-    return QCoreApplication::translate("quorvel::SwipeAnalysis",
-                                       "%1 keys in %2 ms; gaps between keys: smallest %3 ms, median %4 "
-                                       "ms, largest %5 ms")
+    return QCoreApplication::translate(
+               "quorvel::SwipeAnalysis",
+               "%1 keys in %2 ms; gaps between keys: smallest %3 ms, median %4 "
+               "ms, largest %5 ms")
         .arg(timing.keys)
         .arg(timing.durationMs)
         .arg(timing.minGapMs)

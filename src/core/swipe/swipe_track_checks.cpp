@@ -13,7 +13,9 @@ namespace quorvel {
 namespace {
 
 // The context lupdate gives to tr() outside a class in this namespace.
-QString tr(const char* text) { return QCoreApplication::translate("quorvel", text); }
+QString tr(const char* text) {
+    return QCoreApplication::translate("quorvel", text);
+}
 
 bool isStartSentinel(const SwipeFrame& frame, const QString& token) {
     return std::any_of(frame.start.begin(), frame.start.end(),
@@ -35,7 +37,8 @@ QString keylessSentinel(const SwipeFrame& frame) {
                 .arg(t + 1)
                 .arg(codeText(frame.startCodes[static_cast<std::size_t>(t)]));
     if (frame.end.isEmpty())
-        return tr("the end sentinel is the code %1, which no key types").arg(codeText(frame.endCode));
+        return tr("the end sentinel is the code %1, which no key types")
+            .arg(codeText(frame.endCode));
     return QString();
 }
 
@@ -47,8 +50,8 @@ int identifyTrack(const SwipeFrame& frame, const QString& token, const QList<Tra
     for (int track = 1; track <= 3; ++track) {
         if (frame.start[static_cast<std::size_t>(track - 1)] != token)
             continue;
-        const bool already =
-            std::any_of(seen.begin(), seen.end(), [&](const TrackFound& t) { return t.track == track; });
+        const bool already = std::any_of(seen.begin(), seen.end(),
+                                         [&](const TrackFound& t) { return t.track == track; });
         const bool forbidden = frame.selection && !frame.selection->allowed.contains(track);
         const std::tuple<bool, bool, qsizetype> rank{
             already, forbidden, frame.order ? frame.order->tracks.indexOf(track) : track};
@@ -65,16 +68,17 @@ QString tracksText(const QList<TrackFound>& tracks) {
     QStringList found;
     for (const TrackFound& track : tracks)
         if (track.ended)
-            found << (track.length == 1 ? tr("track %1 (1 character)").arg(track.track)
-                                        : tr("track %1 (%2 characters)").arg(track.track).arg(track.length));
+            found << (track.length == 1
+                          ? tr("track %1 (1 character)").arg(track.track)
+                          : tr("track %1 (%2 characters)").arg(track.track).arg(track.length));
     return found.join(QStringLiteral(", "));
 }
 
 // "the start sentinel % of track 1" for the next track the settings let come.
 QString expectedStart(const SwipeFrame& frame, const QList<TrackFound>& seen) {
     for (int track : frame.order ? frame.order->tracks : QList<int>{1, 2, 3}) {
-        const bool came =
-            std::any_of(seen.begin(), seen.end(), [&](const TrackFound& t) { return t.track == track; });
+        const bool came = std::any_of(seen.begin(), seen.end(),
+                                      [&](const TrackFound& t) { return t.track == track; });
         if (came || (frame.selection && !frame.selection->allowed.contains(track)))
             continue;
         return tr("the start sentinel %1 of track %2")
@@ -86,10 +90,12 @@ QString expectedStart(const SwipeFrame& frame, const QList<TrackFound>& seen) {
 
 // With Transmit LRC off, a lone character between an end sentinel and what
 // may follow it (the next track, the postamble, the terminator) is an LRC.
-bool looksLikeLrc(const SwipeKeys& keys, const SwipeFrame& frame, const DataRegion& region, int at) {
+bool looksLikeLrc(const SwipeKeys& keys, const SwipeFrame& frame, const DataRegion& region,
+                  int at) {
     const QString& token = keys.at(at);
     const QStringList tail = frame.postamble.tokens + frame.terminator.tokens;
-    if (token.size() != 1 || isStartSentinel(frame, token) || (!region.tailMatched && tail.value(0) == token))
+    if (token.size() != 1 || isStartSentinel(frame, token) ||
+        (!region.tailMatched && tail.value(0) == token))
         return false;
     return at + 1 >= region.end || isStartSentinel(frame, keys.at(at + 1)) ||
            (!region.tailMatched && keys.mid(at + 1) == tail);
@@ -114,12 +120,14 @@ int lrcKeyAfter(const SwipeKeys& keys, const SwipeFrame& frame, const DataRegion
             return looksLikeLrc(keys, frame, region, at) ? at : -1;
         return at;
     }
-    const std::optional<QString> lrc = trackLrcToken(track.track, keys.mid(track.firstKey, at - track.firstKey));
+    const std::optional<QString> lrc =
+        trackLrcToken(track.track, keys.mid(track.firstKey, at - track.firstKey));
     if (!lrc || *lrc != keys.at(at))
         return -1;
     const int index = choices.ambiguous++;
     // Most likely: an LRC where the settings send one, or where another sentinel follows.
-    const bool likely = frame.lrc || (at + 1 < region.end && isStartSentinel(frame, keys.at(at + 1)));
+    const bool likely =
+        frame.lrc || (at + 1 < region.end && isStartSentinel(frame, keys.at(at + 1)));
     const bool isLrc = choices.forced < 0 ? likely : (choices.forced >> index & 1) != 0;
     return isLrc ? at : -1;
 }
@@ -130,7 +138,9 @@ int outsideCharacterSet(const SwipeKeys& keys, const TrackFound& track) {
     const bool alpha = track.track == 1;
     for (int k = track.firstKey + 1; k <= track.firstKey + track.length && k < keys.count(); ++k) {
         const QString& token = keys.at(k);
-        QChar c = token == QLatin1String("[Space]") ? QChar(u' ') : token.size() == 1 ? token.at(0) : QChar();
+        QChar c = token == QLatin1String("[Space]") ? QChar(u' ')
+                  : token.size() == 1               ? token.at(0)
+                                                    : QChar();
         if (alpha && c >= u'a' && c <= u'z')
             c = c.toUpper();
         const bool carried = alpha ? c >= u' ' && c <= u'_' : c >= u'0' && c <= u'?';
@@ -180,7 +190,10 @@ QString readTracks(const SwipeKeys& keys, const SwipeFrame& frame, const DataReg
             const int from = at;
             at = region.end;
             if (problem.isEmpty())
-                problem = tr("track %1 from key %2 has no end sentinel %3").arg(track).arg(from + 1).arg(frame.end);
+                problem = tr("track %1 from key %2 has no end sentinel %3")
+                              .arg(track)
+                              .arg(from + 1)
+                              .arg(frame.end);
             break;
         }
         found.tracks << TrackFound{track, at, end - at - 1, true};
@@ -217,8 +230,9 @@ DataRegion dataRegion(const SwipeKeys& keys, const SwipeFrame& frame) {
     // Where postamble and terminator came as set, the card data ends before them.
     const QStringList tail = frame.postamble.tokens + frame.terminator.tokens;
     const int tailSize = static_cast<int>(tail.size());
-    region.tailMatched = frame.postamble.keylessCode < 0 && frame.terminator.known && tailSize > 0 &&
-                         keys.count() - region.start >= tailSize && keys.mid(keys.count() - tailSize) == tail;
+    region.tailMatched = frame.postamble.keylessCode < 0 && frame.terminator.known &&
+                         tailSize > 0 && keys.count() - region.start >= tailSize &&
+                         keys.mid(keys.count() - tailSize) == tail;
     region.end = region.tailMatched ? keys.count() - tailSize : keys.count();
     return region;
 }
@@ -248,7 +262,8 @@ TracksFound findTracks(const SwipeKeys& keys, const SwipeFrame& frame, const Dat
     if (const QString keyless = keylessSentinel(frame); !keyless.isEmpty()) {
         found.check.detail = tr("not checked, %1").arg(keyless);
         // Without sentinels the tail can only be looked for at the end.
-        const int tailSize = static_cast<int>(frame.postamble.tokens.size() + frame.terminator.tokens.size());
+        const int tailSize =
+            static_cast<int>(frame.postamble.tokens.size() + frame.terminator.tokens.size());
         found.tailStart = std::max(region.start, keys.count() - tailSize);
         return found;
     }
@@ -256,11 +271,13 @@ TracksFound findTracks(const SwipeKeys& keys, const SwipeFrame& frame, const Dat
     QString problem = readTracks(keys, frame, region, found, likely);
     // Where the likely reading fails, another choice of LRCs may let every track parse.
     constexpr int kMostChoices = 6;
-    for (int forced = 0; !problem.isEmpty() && forced < (1 << std::min(likely.ambiguous, kMostChoices)); ++forced) {
+    for (int forced = 0;
+         !problem.isEmpty() && forced < (1 << std::min(likely.ambiguous, kMostChoices)); ++forced) {
         TracksFound trial;
         trial.check = found.check;
         LrcChoices choices{forced, 0};
-        if (const QString trialProblem = readTracks(keys, frame, region, trial, choices); trialProblem.isEmpty()) {
+        if (const QString trialProblem = readTracks(keys, frame, region, trial, choices);
+            trialProblem.isEmpty()) {
             found = trial;
             problem.clear();
         }
@@ -288,13 +305,14 @@ SwipeCheck checkOrder(const QList<TrackFound>& tracks, const SwipeFrame& frame) 
         const qsizetype rank = frame.order->tracks.indexOf(track.track);
         if (rank <= lastRank) {
             check.state = CheckState::Failed;
-            check.detail = seen.contains(track.track)
-                               ? tr("track %1 came twice (key %2)").arg(track.track).arg(track.firstKey + 1)
-                               : tr("track %1 came after track %2 (key %3), the order is %4")
-                                     .arg(track.track)
-                                     .arg(seen.last())
-                                     .arg(track.firstKey + 1)
-                                     .arg(frame.order->caption);
+            check.detail =
+                seen.contains(track.track)
+                    ? tr("track %1 came twice (key %2)").arg(track.track).arg(track.firstKey + 1)
+                    : tr("track %1 came after track %2 (key %3), the order is %4")
+                          .arg(track.track)
+                          .arg(seen.last())
+                          .arg(track.firstKey + 1)
+                          .arg(frame.order->caption);
             return check;
         }
         lastRank = rank;

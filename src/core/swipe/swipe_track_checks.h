@@ -10,8 +10,8 @@ namespace quorvel {
 
 // Where the card data lies in a swipe.
 struct DataRegion {
-    int start = 0;            // the first key after the preamble, or the first start sentinel
-    int end = 0;              // the first key of postamble and terminator when they came, else the count
+    int start = 0; // the first key after the preamble, or the first start sentinel
+    int end = 0;   // the first key of postamble and terminator when they came, else the count
     bool tailMatched = false; // postamble and terminator came at the end as set
 };
 

@@ -14,6 +14,13 @@
 
 namespace quorvel {
 
+// Cases a property test runs: a tenth under the sanitizers, which make each many times slower.
+#ifdef QUORVEL_SANITIZED
+inline constexpr int kPropertyCases = 300;
+#else
+inline constexpr int kPropertyCases = 3000;
+#endif
+
 // The property tests' seed: QUORVEL_SEED where set, so that a failure can be run again.
 inline quint32 propertySeed() {
     return qEnvironmentVariableIsSet("QUORVEL_SEED")

@@ -167,8 +167,7 @@ private slots:
     void tellsBackWhatTheModelTyped() {
         const quint32 seed = propertySeed();
         QRandomGenerator random(seed);
-        constexpr int kCases = 3000;
-        for (int n = 0; n < kCases; ++n) {
+        for (int n = 0; n < kPropertyCases; ++n) {
             const RandomCase c(random);
             const QList<CapturedKey> keys = readerKeys(c.image, c.card, c.options).keys;
             const ReaderIdentity identity = identifyReader({{keys}}, shippedFactoryImage());
