@@ -1123,6 +1123,17 @@ zerlegt wie eine Wortliste der Shell, aber nie über eine Shell ausgeführt.
     </message>
 </context>
 <context>
+    <name>quorvel::ReaderSettingsSection</name>
+    <message>
+        <source>What this reader is set to</source>
+        <translation>Worauf dieser Leser eingestellt ist</translation>
+    </message>
+    <message>
+        <source>Use the reader&apos;s settings</source>
+        <translation>Einstellungen des Lesers übernehmen</translation>
+    </message>
+</context>
+<context>
     <name>quorvel::SettingFields</name>
     <message>
         <source>Track Order</source>
@@ -1414,14 +1425,6 @@ Von diesem Computer empfangen: %3
     <message>
         <source>A swipe ends at a pause longer than this, and after the reader&apos;s terminator key</source>
         <translation>Ein Durchzug endet nach einer Pause, die länger ist als diese, und nach der Abschlusstaste des Lesers</translation>
-    </message>
-    <message>
-        <source>What this reader is set to</source>
-        <translation>Worauf dieser Leser eingestellt ist</translation>
-    </message>
-    <message>
-        <source>Use the reader&apos;s settings</source>
-        <translation>Einstellungen des Lesers übernehmen</translation>
     </message>
 </context>
 <context>

@@ -1123,6 +1123,17 @@ dividida como una lista de palabras del shell pero nunca ejecutada a través de 
     </message>
 </context>
 <context>
+    <name>quorvel::ReaderSettingsSection</name>
+    <message>
+        <source>What this reader is set to</source>
+        <translation>Cómo está configurado este lector</translation>
+    </message>
+    <message>
+        <source>Use the reader&apos;s settings</source>
+        <translation>Usar la configuración del lector</translation>
+    </message>
+</context>
+<context>
     <name>quorvel::SettingFields</name>
     <message>
         <source>Track Order</source>
@@ -1414,14 +1425,6 @@ Este equipo recibió: %3
     <message>
         <source>A swipe ends at a pause longer than this, and after the reader&apos;s terminator key</source>
         <translation>Una pasada termina tras una pausa más larga que esta, y tras la tecla de fin del lector</translation>
-    </message>
-    <message>
-        <source>What this reader is set to</source>
-        <translation>Cómo está configurado este lector</translation>
-    </message>
-    <message>
-        <source>Use the reader&apos;s settings</source>
-        <translation>Usar la configuración del lector</translation>
     </message>
 </context>
 <context>

@@ -1123,6 +1123,17 @@ découpée comme une liste de mots du shell mais jamais exécutée par un shell.
     </message>
 </context>
 <context>
+    <name>quorvel::ReaderSettingsSection</name>
+    <message>
+        <source>What this reader is set to</source>
+        <translation>Ce à quoi ce lecteur est réglé</translation>
+    </message>
+    <message>
+        <source>Use the reader&apos;s settings</source>
+        <translation>Reprendre les réglages du lecteur</translation>
+    </message>
+</context>
+<context>
     <name>quorvel::SettingFields</name>
     <message>
         <source>Track Order</source>
@@ -1414,14 +1425,6 @@ Reçu par cet ordinateur : %3
     <message>
         <source>A swipe ends at a pause longer than this, and after the reader&apos;s terminator key</source>
         <translation>Un passage se termine après une pause plus longue que celle-ci, et après la touche de fin du lecteur</translation>
-    </message>
-    <message>
-        <source>What this reader is set to</source>
-        <translation>Ce à quoi ce lecteur est réglé</translation>
-    </message>
-    <message>
-        <source>Use the reader&apos;s settings</source>
-        <translation>Reprendre les réglages du lecteur</translation>
     </message>
 </context>
 <context>

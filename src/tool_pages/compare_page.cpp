@@ -135,11 +135,9 @@ void ComparePage::refresh() {
     const QList<ImageDifference> differences = summaryDifferences(m_session.image, *m_otherImage);
     m_table->setRowCount(static_cast<int>(differences.size()));
     for (int row = 0; row < differences.size(); ++row) {
-        const ImageDifference& d = differences.at(row);
-        const QString mine = settingWords(d.key, m_session.image);
-        const QString theirs = settingWords(d.key, *m_otherImage);
-        const QStringList cells{settingCaption(d.key), mine.isEmpty() ? d.first : mine,
-                                theirs.isEmpty() ? d.second : theirs};
+        const DifferenceWords words =
+            differenceWords(differences.at(row), m_session.image, *m_otherImage);
+        const QStringList cells{words.caption, words.first, words.second};
         for (int column = 0; column < cells.size(); ++column)
             m_table->setItem(row, column, new QTableWidgetItem(cells.at(column)));
     }

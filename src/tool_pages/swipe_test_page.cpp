@@ -1,7 +1,7 @@
 #include "swipe_test_page.h"
 
 #include "active_keyboard_layout.h"
-#include "reader_settings_lines.h"
+#include "reader_settings_section.h"
 #include "swipe_capture.h"
 #include "wrap_anywhere_delegate.h"
 
@@ -23,7 +23,6 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSpinBox>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include <memory>
@@ -36,19 +35,6 @@ SwipeTestPage::Clock monotonicClock() {
     auto timer = std::make_shared<QElapsedTimer>();
     timer->start();
     return [timer] { return timer->elapsed(); };
-}
-
-QListWidget* namedList(QWidget* parent, const QString& objectName, const QString& name) {
-    auto* list = new QListWidget(parent);
-    list->setObjectName(objectName);
-    list->setAccessibleName(name);
-    // A swipe in ALT mode is one long run of digits; it wraps like the rest.
-    list->setWordWrap(true);
-    list->setTextElideMode(Qt::ElideNone);
-    list->setItemDelegate(new WrapAnywhereDelegate(list));
-    // An item taller than the list scrolls into view line by line, not all or nothing.
-    list->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
-    return list;
 }
 
 // "checks: 5 ✓, 1 not checked"
@@ -82,10 +68,9 @@ QString checkSummary(const SwipeAnalysis& analysis) {
 } // namespace
 
 SwipeTestPage::SwipeTestPage(Session& session, Dialogs& dialogs, Clock clock, QWidget* parent)
-    : ChildWindow(parent), m_session(session), m_dialogs(dialogs),
-      m_clock(clock ? std::move(clock) : monotonicClock()), m_layoutReader(activeKeyboardLayout),
-      m_capture(new SwipeCapture(this)), m_gap(new QSpinBox(this)),
-      m_showNumbers(new QCheckBox(tr("Show card numbers"), this)),
+    : ChildWindow(parent), m_session(session), m_clock(clock ? std::move(clock) : monotonicClock()),
+      m_layoutReader(activeKeyboardLayout), m_capture(new SwipeCapture(this)),
+      m_gap(new QSpinBox(this)), m_showNumbers(new QCheckBox(tr("Show card numbers"), this)),
       m_clear(captionedButton(this, QStringLiteral("Clear"), tr("Clear"))),
       m_copy(captionedButton(this, QStringLiteral("Copy"), tr("Copy"))),
       m_useLanguage(captionedButton(this, QStringLiteral("UseLanguage"), QString())),
@@ -93,15 +78,11 @@ SwipeTestPage::SwipeTestPage(Session& session, Dialogs& dialogs, Clock clock, QW
       m_focusNotice(new QLabel(
           tr("Keys typed now do not reach the Swipe Test: click the box above before swiping."),
           this)),
-      m_swipes(namedList(this, QStringLiteral("Swipes"), tr("Swipes"))),
-      m_checks(namedList(this, QStringLiteral("SwipeChecks"), tr("Swipe checks"))),
+      m_swipes(wrappingList(this, QStringLiteral("Swipes"), tr("Swipes"))),
+      m_checks(wrappingList(this, QStringLiteral("SwipeChecks"), tr("Swipe checks"))),
       m_checksLabel(new QLabel(tr("Swipe checks"), this)),
-      m_readerLabel(new QLabel(tr("What this reader is set to"), this)),
-      m_readerSettings(
-          namedList(this, QStringLiteral("ReaderSettings"), tr("What this reader is set to"))),
-      m_readerTimer(new QTimer(this)),
-      m_useReader(captionedButton(this, QStringLiteral("UseReaderSettings"),
-                                  tr("Use the reader's settings"))) {
+      m_reader(new ReaderSettingsSection(
+          session, dialogs, [this] { return identify(); }, this)) {
     setObjectName(QStringLiteral("frmSwipeTest"));
     setAutoFillBackground(true);
 
@@ -172,13 +153,7 @@ SwipeTestPage::SwipeTestPage(Session& session, Dialogs& dialogs, Clock clock, QW
     fix->addStretch();
     layout->addLayout(fix);
     m_useLanguage->hide();
-    m_readerLabel->setBuddy(m_readerSettings);
-    auto* readerRow = new QHBoxLayout;
-    readerRow->addWidget(m_readerLabel);
-    readerRow->addStretch();
-    readerRow->addWidget(m_useReader);
-    layout->addLayout(readerRow);
-    layout->addWidget(m_readerSettings, 2);
+    layout->addWidget(m_reader, 2);
 
     setTabOrder(m_capture, m_gap);
     setTabOrder(m_gap, m_showNumbers);
@@ -187,8 +162,7 @@ SwipeTestPage::SwipeTestPage(Session& session, Dialogs& dialogs, Clock clock, QW
     setTabOrder(m_copy, m_swipes);
     setTabOrder(m_swipes, m_checks);
     setTabOrder(m_checks, m_useLanguage);
-    setTabOrder(m_useLanguage, m_useReader);
-    setTabOrder(m_useReader, m_readerSettings);
+    setTabOrder(m_useLanguage, m_reader->useButton());
 
     connect(m_capture, &SwipeCapture::keyPressed, this, &SwipeTestPage::record);
     connect(m_gap, &QSpinBox::valueChanged, this, &SwipeTestPage::refresh);
@@ -207,10 +181,10 @@ SwipeTestPage::SwipeTestPage(Session& session, Dialogs& dialogs, Clock clock, QW
         if (shown >= 0)
             emit languageProposed(m_analyses.at(shown).suggestedLanguage);
     });
-    connect(m_useReader, &QPushButton::clicked, this, &SwipeTestPage::useReaderSettings);
-    m_readerTimer->setSingleShot(true);
-    m_readerTimer->setInterval(kReaderSettingsDelayMs);
-    connect(m_readerTimer, &QTimer::timeout, this, &SwipeTestPage::showReaderSettings);
+    connect(m_reader, &ReaderSettingsSection::imageChanged, this, [this] {
+        refresh();
+        emit imageChanged();
+    });
     connect(m_swipes, &QListWidget::currentRowChanged, this, [this](int row) {
         // The newest swipe is followed as more come; an older one stays chosen.
         const auto count = static_cast<int>(m_analyses.size());
@@ -274,8 +248,7 @@ void SwipeTestPage::record(const KeyPress& press) {
         m_swipes->setCurrentRow(0);
         showChecks();
     }
-    // Read from all swipes so far, once the keys pause: not again at every key.
-    m_readerTimer->start();
+    m_reader->refreshSoon();
 }
 
 void SwipeTestPage::clear() {
@@ -308,7 +281,7 @@ void SwipeTestPage::refresh() {
             m_swipes->setCurrentRow(m_chosen < 0 ? 0 : count - 1 - m_chosen);
     }
     showChecks();
-    showReaderSettings();
+    m_reader->refresh();
 }
 
 CardNumbers SwipeTestPage::cardNumbers() const {
@@ -368,29 +341,6 @@ ReaderIdentity SwipeTestPage::identify() const {
     return identifyReader(swipes, m_session.image, options);
 }
 
-void SwipeTestPage::showReaderSettings() {
-    m_readerTimer->stop();
-    const ReaderIdentity identity = identify();
-    m_readerSettings->clear();
-    m_readerSettings->addItems(readerSettingsLines(identity, m_session.image));
-    m_useReader->setEnabled(std::any_of(identity.told.begin(), identity.told.end(),
-                                        [](const ToldSetting& told) { return told.differs; }));
-}
-
-void SwipeTestPage::useReaderSettings() {
-    const ReaderIdentity identity = identify();
-    if (identity.outcome != ReaderIdentity::Outcome::Read)
-        return;
-    const std::optional<QString> question = takeSettingsQuestion(m_session.image, identity.image);
-    if (!question ||
-        m_dialogs.ask({*question, programTitle(), Icon::None, Buttons::YesNo}) != Answer::Yes)
-        return;
-    m_session.image = identity.image;
-    m_session.changed = true;
-    emit imageChanged();
-    refresh();
-}
-
 QString SwipeTestPage::shownText() const {
     QStringList lines{m_expected->text(), QString(), tr("Swipes")};
     for (int row = 0; row < m_swipes->count(); ++row)
@@ -398,10 +348,8 @@ QString SwipeTestPage::shownText() const {
     lines << QString() << m_checksLabel->text();
     for (int row = 0; row < m_checks->count(); ++row)
         lines << m_checks->item(row)->text();
-    if (m_readerSettings->count() > 0)
-        lines << QString() << m_readerLabel->text();
-    for (int row = 0; row < m_readerSettings->count(); ++row)
-        lines << m_readerSettings->item(row)->text();
+    if (const QStringList reader = m_reader->shownLines(); !reader.isEmpty())
+        lines << QString() << reader;
     return lines.join(u'\n') + u'\n';
 }
 

@@ -16,12 +16,12 @@ class QLabel;
 class QListWidget;
 class QPushButton;
 class QSpinBox;
-class QTimer;
 
 namespace quorvel {
 
 class Dialogs;
 class Session;
+class ReaderSettingsSection;
 class SwipeCapture;
 
 // The Swipe Test: records what a reader types and shows it, checked against the
@@ -31,8 +31,6 @@ class SwipeCapture;
 class SwipeTestPage : public ChildWindow {
     Q_OBJECT
 public:
-    // How long after the last key what the reader is set to is read again.
-    static constexpr int kReaderSettingsDelayMs = 150;
     // Milliseconds on a monotonic clock; a test passes its own.
     using Clock = std::function<qint64()>;
 
@@ -68,12 +66,9 @@ private:
     SwipeOptions options() const;
     void showChecks();
     // What the swipes so far say the reader is set to.
-    void showReaderSettings();
     ReaderIdentity identify() const;
-    void useReaderSettings();
 
     Session& m_session;
-    Dialogs& m_dialogs;
     Clock m_clock;
     LayoutReader m_layoutReader;
     std::optional<XkbLayoutName> m_computerLayout;
@@ -98,10 +93,7 @@ private:
     QListWidget* m_swipes;
     QListWidget* m_checks;
     QLabel* m_checksLabel;
-    QLabel* m_readerLabel;
-    QListWidget* m_readerSettings;
-    QTimer* m_readerTimer;
-    QPushButton* m_useReader;
+    ReaderSettingsSection* m_reader;
 };
 
 } // namespace quorvel

@@ -1,5 +1,7 @@
 #include "wrap_anywhere_delegate.h"
 
+#include <QListWidget>
+
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QPainter>
@@ -98,6 +100,19 @@ void WrapAnywhereDelegate::paint(QPainter* painter, const QStyleOptionViewItem& 
     const qreal top = room.top() + std::max<qreal>(0, (room.height() - size.height()) / 2);
     layout.draw(painter, QPointF(room.left(), top));
     painter->restore();
+}
+
+QListWidget* wrappingList(QWidget* parent, const QString& objectName, const QString& name) {
+    auto* list = new QListWidget(parent);
+    list->setObjectName(objectName);
+    list->setAccessibleName(name);
+    // A swipe in ALT mode is one long run of digits; it wraps like the rest.
+    list->setWordWrap(true);
+    list->setTextElideMode(Qt::ElideNone);
+    list->setItemDelegate(new WrapAnywhereDelegate(list));
+    // An item taller than the list scrolls into view line by line, not all or nothing.
+    list->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    return list;
 }
 
 } // namespace quorvel

@@ -2,6 +2,8 @@
 
 #include <QStyledItemDelegate>
 
+class QListWidget;
+
 namespace quorvel {
 
 // Shows an item's text wrapped at the view's width, breaking inside a word that
@@ -16,5 +18,8 @@ public:
                const QModelIndex& index) const override;
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 };
+
+// A list whose items wrap anywhere, named for screen readers.
+QListWidget* wrappingList(QWidget* parent, const QString& objectName, const QString& name);
 
 } // namespace quorvel

@@ -17,6 +17,7 @@
 #include "core/image/setting_fields.h"
 #include "core/swipe/reader_identity.h"
 #include "core/swipe/reader_model.h"
+#include "tool_pages/reader_settings_section.h"
 
 #include <QtTest>
 
@@ -192,15 +193,15 @@ private slots:
                            << "&Yes"
                            << QStringList{"the preamble holds the code &HC8, which no key types",
                                           "byte 32 holds the track order code 6, which names no order",
-                                          "the first character of track 2"};
+                                          "the first character of track 2", "Cannot be told from a swipe: "};
         QTest::newRow("English") << "en_GB" << "Open" << "Can't open file ! " << "1 key"
                                  << "Preamble" << "&Yes"
                                  << QStringList{"the preamble holds the code &HC8, which no key types",
                                                 "byte 32 holds the track order code 6, which names no order",
-                                                "the first character of track 2"};
+                                                "the first character of track 2", "Cannot be told from a swipe: "};
         const QStringList german{"die Präambel enthält den Code &HC8, den keine Taste tippt",
                                  "Byte 32 enthält den Spurreihenfolge-Code 6, der keine Reihenfolge bezeichnet",
-                                 "das erste Zeichen von Spur 2"};
+                                 "das erste Zeichen von Spur 2", "Aus einem Durchzug nicht zu erkennen: "};
         QTest::newRow("German") << "de_DE" << "Öffnen" << "Die Datei kann nicht geöffnet werden! "
                                 << "1 Taste" << "Präambel" << "&Ja" << german;
         QTest::newRow("Austrian German") << "de_AT" << "Öffnen"
@@ -211,13 +212,15 @@ private slots:
                                 << QStringList{"le préambule contient le code &HC8, qu’aucune touche ne tape",
                                                "l'octet 32 contient le code d'ordre des pistes 6, qui ne désigne "
                                                "aucun ordre",
-                                               "le premier caractère de la piste 2"};
+                                               "le premier caractère de la piste 2",
+                                               "Impossible à déduire d'un passage : "};
         QTest::newRow("Spanish") << "es_ES" << "Abrir" << "¡No se puede abrir el archivo! "
                                  << "1 tecla" << "Preámbulo" << "&Sí"
                                  << QStringList{"el preámbulo contiene el código &HC8, que ninguna tecla escribe",
                                                 "el byte 32 contiene el código de orden de pistas 6, que no "
                                                 "corresponde a ningún orden",
-                                                "el primer carácter de la pista 2"};
+                                                "el primer carácter de la pista 2",
+                                                "No se puede saber por una pasada: "};
     }
 
     void textsFollowTheLocale() {
@@ -255,6 +258,9 @@ private slots:
         });
         QVERIFY(sentinel != identity.told.end());
         QCOMPARE(sentinel->evidence, model.at(2));
+        // The Swipe Test's section, worded outside the page's class.
+        const QStringList lines = readerSettingsLines(identity, f.session.image);
+        QVERIFY2(lines.value(lines.size() - 2).startsWith(model.at(3)), qPrintable(lines.join(u'\n')));
     }
 
     // Labels made of a field's caption and an ending read as whole translated labels did.

@@ -1,9 +1,9 @@
 #include "core/image/setting_words.h"
 
 #include "core/image/setting_catalog.h"
+#include "core/image/setting_fields.h"
 #include "core/keyboard/key_name.h"
 #include "core/menu_table.h"
-#include "core/image/setting_fields.h"
 
 #include <QCoreApplication>
 
@@ -20,7 +20,9 @@ QString translated(const char* text) {
     return QCoreApplication::translate("quorvel::SettingWords", text);
 }
 
-QString pageTitle(PageId page) { return translated(menuEntry(page).title); }
+QString pageTitle(PageId page) {
+    return translated(menuEntry(page).title);
+}
 
 // The named fields in the order the pages show them.
 const std::vector<const Field*>& placed() {
@@ -44,16 +46,19 @@ const Field* placeOf(const QString& key) {
     return nullptr;
 }
 
-std::size_t pageIndex(const Field& f) { return static_cast<std::size_t>(f.page); }
+std::size_t pageIndex(const Field& f) {
+    return static_cast<std::size_t>(f.page);
+}
 
 } // namespace
 
-QString otherBytesTitle() { return QCoreApplication::translate("quorvel::SettingWords", "Other bytes"); }
+QString otherBytesTitle() {
+    return QCoreApplication::translate("quorvel::SettingWords", "Other bytes");
+}
 
 QString settingCaption(const QString& key) {
     if (const Field* place = placeOf(key))
-        return QStringLiteral("%1: %2").arg(pageTitle(place->page),
-                                            translated(place->caption));
+        return QStringLiteral("%1: %2").arg(pageTitle(place->page), translated(place->caption));
     if (const std::optional<int> n = byteOfKey(key))
         return QCoreApplication::translate("quorvel::SettingWords", "byte %1").arg(*n);
     return key;
@@ -95,6 +100,14 @@ QList<ImageDifference> summaryDifferences(const SettingsImage& first, const Sett
     return differences;
 }
 
+DifferenceWords differenceWords(const ImageDifference& difference, const SettingsImage& first,
+                                const SettingsImage& second) {
+    const QString mine = settingWords(difference.key, first);
+    const QString theirs = settingWords(difference.key, second);
+    return {settingCaption(difference.key), mine.isEmpty() ? difference.first : mine,
+            theirs.isEmpty() ? difference.second : theirs};
+}
+
 QList<SummarySection> settingsSummary(const SettingsImage& image) {
     QList<SummarySection> sections;
     for (std::size_t page = 0; page < kSettingPageCount; ++page) {
@@ -126,7 +139,8 @@ QString summaryText(const QList<SummarySection>& sections) {
         for (const SummaryLine& line : section.lines)
             lines << QStringLiteral("    %1: %2").arg(line.caption, line.value);
         if (section.lines.isEmpty())
-            lines << QStringLiteral("    ") + QCoreApplication::translate("quorvel::SettingWords", "none");
+            lines << QStringLiteral("    ") +
+                         QCoreApplication::translate("quorvel::SettingWords", "none");
         blocks << lines.join(u'\n');
     }
     return blocks.join(QStringLiteral("\n\n")) + u'\n';

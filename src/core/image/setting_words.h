@@ -41,6 +41,14 @@ int settingRank(const QString& key);
 // The differences between two images (the command-line tool's), in page order.
 QList<ImageDifference> summaryDifferences(const SettingsImage& first, const SettingsImage& second);
 
+// A difference as the pages word it: the setting's caption, and each image's value in words
+// where the setting has them, else as the command-line tool prints it.
+struct DifferenceWords {
+    QString caption, first, second;
+};
+DifferenceWords differenceWords(const ImageDifference& difference, const SettingsImage& first,
+                                const SettingsImage& second);
+
 // The title of the section holding the bytes no page shows.
 QString otherBytesTitle();
 
