@@ -1,15 +1,15 @@
 #include "core/image/setting_catalog.h"
 
-#include "core/keyboard/key_name.h"
-#include "core/image/setting_rules.h"
 #include "core/image/setting_fields.h"
+#include "core/image/setting_rules.h"
+#include "core/keyboard/key_name.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QRegularExpression>
 
-#include <algorithm>
 #include <QJsonObject>
+#include <algorithm>
 
 namespace quorvel {
 
@@ -21,7 +21,9 @@ struct Choice {
 };
 
 // An unknown value is shown as the code its bits make in their byte.
-int codeInByte(const Field& f, int value) { return value << fieldShift(f); }
+int codeInByte(const Field& f, int value) {
+    return value << fieldShift(f);
+}
 
 // The value whose bits make that code; nullopt when the code has bits outside the field.
 std::optional<int> valueOfCodeInByte(const Field& f, int code) {
@@ -31,7 +33,9 @@ std::optional<int> valueOfCodeInByte(const Field& f, int code) {
     return value;
 }
 
-QString unknownText(int code) { return QStringLiteral("unknown (&H%1)").arg(byteHex(code)); }
+QString unknownText(int code) {
+    return QStringLiteral("unknown (&H%1)").arg(byteHex(code));
+}
 
 QString listOf(const QList<Choice>& choices) {
     QStringList names;
@@ -147,8 +151,9 @@ Setting characterSetting(const Field& f) {
             [=](SettingsImage& image, const QString& value) {
                 const std::optional<int> code = parseCharacter(value);
                 if (!code)
-                    return QStringLiteral("%1: \"%2\" is not a character code 0 to 255 (&H1B, 0x1B, "
-                                          "27) or a key name (Esc, Enter, F 1, A)")
+                    return QStringLiteral(
+                               "%1: \"%2\" is not a character code 0 to 255 (&H1B, 0x1B, "
+                               "27) or a key name (Esc, Enter, F 1, A)")
                         .arg(key, valueExcerpt(value));
                 setFieldValue(image, id, *code);
                 return QString();
@@ -166,7 +171,8 @@ Setting numberSetting(const QString& key, int byte, std::function<int(const Sett
             [=](SettingsImage& image, const QString& value) {
                 const std::optional<int> number = parseByteText(value);
                 if (!number)
-                    return QStringLiteral("%1: \"%2\" is not a number from 0 to 255").arg(key, valueExcerpt(value));
+                    return QStringLiteral("%1: \"%2\" is not a number from 0 to 255")
+                        .arg(key, valueExcerpt(value));
                 write(image, *number);
                 return QString();
             },
@@ -189,16 +195,7 @@ Setting stringSetting(const Field& f) {
     QList<int> covered;
     for (int i = 0; i < length; ++i)
         covered << f.byte + i;
-    auto codes = [=](const SettingsImage& image) {
-        QList<int> result;
-        for (int i = 0; i < length; ++i) {
-            const int code = fieldValue(image, id, i);
-            if (code == 0)
-                break;
-            result << code;
-        }
-        return result;
-    };
+    auto codes = [=](const SettingsImage& image) { return stringCodes(image, id); };
     return {key,
             covered,
             [=](const SettingsImage& image) {
@@ -224,8 +221,9 @@ Setting stringSetting(const Field& f) {
                 for (const QString& item : items) {
                     const std::optional<int> code = parseCharacter(item.trimmed());
                     if (!code)
-                        return QStringLiteral("%1: \"%2\" is not a character code 0 to 255 or a key "
-                                              "name")
+                        return QStringLiteral(
+                                   "%1: \"%2\" is not a character code 0 to 255 or a key "
+                                   "name")
                             .arg(key, valueExcerpt(item.trimmed()));
                     codes << *code;
                 }
@@ -235,8 +233,7 @@ Setting stringSetting(const Field& f) {
                     return QStringLiteral("%1: character %2 follows a 0, which ends the string")
                         .arg(key)
                         .arg(gap + 1);
-                for (int i = 0; i < length; ++i)
-                    setFieldValue(image, id, codes[i], i);
+                setStringCodes(image, id, codes);
                 return QString();
             },
             QStringLiteral("up to %1 characters separated by commas, each as for a character; "
@@ -357,7 +354,8 @@ std::optional<int> parseByteText(const QString& text) {
 std::optional<int> parseCharacter(const QString& text) {
     if (const std::optional<int> code = parseByteText(text))
         return code;
-    static const QRegularExpression shown(QStringLiteral(R"(^\s*(.+) \((&H[0-9A-Fa-f]{1,2})\)\s*$)"));
+    static const QRegularExpression shown(
+        QStringLiteral(R"(^\s*(.+) \((&H[0-9A-Fa-f]{1,2})\)\s*$)"));
     if (const QRegularExpressionMatch m = shown.match(text); m.hasMatch()) {
         const int code = *parseByteText(m.captured(2));
         const QString name = keyName(code).trimmed();

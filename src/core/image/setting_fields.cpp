@@ -6,7 +6,9 @@ namespace quorvel {
 
 namespace {
 
-std::size_t at(const Field& f, int index) { return static_cast<std::size_t>(f.byte + index); }
+std::size_t at(const Field& f, int index) {
+    return static_cast<std::size_t>(f.byte + index);
+}
 
 int bitsValue(const SettingsImage& image, const Field& f, int bits, int index) {
     return (image.at(at(f, index)) & bits) >> fieldShift(f);
@@ -27,6 +29,18 @@ void setFieldValue(SettingsImage& image, FieldId id, int value, int index) {
     const Field& f = field(id);
     auto& b = image.at(at(f, index));
     b = static_cast<std::uint8_t>((b & ~f.mask) | ((value << fieldShift(f)) & f.mask));
+}
+
+QList<int> stringCodes(const SettingsImage& image, FieldId id) {
+    QList<int> codes;
+    for (int i = 0; i < field(id).length && fieldValue(image, id, i) != 0; ++i)
+        codes << fieldValue(image, id, i);
+    return codes;
+}
+
+void setStringCodes(SettingsImage& image, FieldId id, const QList<int>& codes) {
+    for (int i = 0; i < field(id).length; ++i)
+        setFieldValue(image, id, i < codes.size() ? codes.at(i) : 0, i);
 }
 
 const NamedCode* fieldChoice(const SettingsImage& image, FieldId id) {

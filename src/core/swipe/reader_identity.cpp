@@ -93,23 +93,17 @@ QList<SentCodes> readingsOf(const SwipeKeyReadings& ways, bool capsLockSeen) {
 } // namespace
 
 FieldCodes fieldCodes(const SettingsImage& image, FieldId id) {
-    if (field(id).kind != FieldKind::String)
-        return {fieldValue(image, id)};
-    FieldCodes codes;
-    for (int i = 0; i < field(id).length && fieldValue(image, id, i) != 0; ++i)
-        codes << fieldValue(image, id, i);
-    return codes;
+    return field(id).kind == FieldKind::String ? stringCodes(image, id)
+                                               : FieldCodes{fieldValue(image, id)};
 }
 
 namespace {
 
 void setValue(SettingsImage& image, FieldId id, const FieldCodes& value) {
-    if (field(id).kind != FieldKind::String) {
+    if (field(id).kind == FieldKind::String)
+        setStringCodes(image, id, value);
+    else
         setFieldValue(image, id, value.value(0));
-        return;
-    }
-    for (int i = 0; i < field(id).length; ++i)
-        setFieldValue(image, id, static_cast<int>(i < value.size() ? value.at(i) : 0), i);
 }
 
 struct FieldValues {

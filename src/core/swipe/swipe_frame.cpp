@@ -20,10 +20,7 @@ constexpr std::array<FieldId, 3> kStartSentinels{FieldId::StartSentinel1, FieldI
 
 CodeString codeString(const SettingsImage& image, FieldId id) {
     CodeString string;
-    for (int i = 0; i < field(id).length; ++i) {
-        const int code = fieldValue(image, id, i);
-        if (code == 0)
-            break;
+    for (const int code : stringCodes(image, id)) {
         if (codeToken(code).isEmpty() && string.keylessCode < 0)
             string.keylessCode = code;
         string.tokens << shownCode(code);
