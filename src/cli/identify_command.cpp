@@ -26,13 +26,6 @@ QString keyOf(FieldId id) {
     return QLatin1String(field(id).key);
 }
 
-QString values(FieldId id, const QList<FieldCodes>& list) {
-    QStringList words;
-    for (const FieldCodes& value : list)
-        words << toldValueWords(id, value);
-    return words.join(QStringLiteral("; "));
-}
-
 void printIdentity(QTextStream& out, const ReaderIdentity& identity,
                    const SettingsImage& compared) {
     out << "What the reader is set to (* differs from the compared settings):\n";
@@ -43,7 +36,8 @@ void printIdentity(QTextStream& out, const ReaderIdentity& identity,
             out << " (compared: " << toldValueWords(told.id, fieldCodes(compared, told.id)) << ")";
         out << "\n      evidence: " << told.evidence << "\n";
         if (!told.alsoFit.isEmpty())
-            out << "      also fits: " << values(told.id, told.alsoFit) << "\n";
+            out << "      also fits: "
+                << toldValuesWords(told.id, told.alsoFit).join(QStringLiteral("; ")) << "\n";
         if (told.alsoOpen)
             out << "      or its track did not come\n";
     }
@@ -52,10 +46,8 @@ void printIdentity(QTextStream& out, const ReaderIdentity& identity,
         for (const OpenSetting& open : identity.notShown)
             out << "  " << toldFieldCaption(open.id) << ": " << open.why << "\n";
     }
-    QStringList cannot;
-    for (FieldId id : identity.cannotBeTold)
-        cannot << toldFieldCaption(id);
-    out << "Cannot be told from a swipe: " << cannot.join(QStringLiteral(", ")) << "\n";
+    out << "Cannot be told from a swipe: "
+        << toldFieldCaptions(identity.cannotBeTold).join(QStringLiteral(", ")) << "\n";
 }
 
 // The pauses as measured, beside the setting: its value has no unit, so none is converted.
@@ -74,13 +66,6 @@ QString pausesText(const ReaderIdentity& identity, const SettingsImage& compared
         .arg(medians.join(QStringLiteral(", ")), delay);
 }
 
-QJsonArray jsonValues(FieldId id, const QList<FieldCodes>& list) {
-    QJsonArray array;
-    for (const FieldCodes& value : list)
-        array.append(toldValueWords(id, value));
-    return array;
-}
-
 QJsonObject identityJson(const ReaderIdentity& identity, int swipes, bool timed) {
     QJsonArray told;
     for (const ToldSetting& setting : identity.told)
@@ -89,7 +74,8 @@ QJsonObject identityJson(const ReaderIdentity& identity, int swipes, bool timed)
                         {QStringLiteral("value"), toldValueWords(setting.id, setting.value)},
                         {QStringLiteral("differs"), setting.differs},
                         {QStringLiteral("evidence"), setting.evidence},
-                        {QStringLiteral("alsoFits"), jsonValues(setting.id, setting.alsoFit)},
+                        {QStringLiteral("alsoFits"),
+                         QJsonArray::fromStringList(toldValuesWords(setting.id, setting.alsoFit))},
                         {QStringLiteral("orTrackAbsent"), setting.alsoOpen}});
     QJsonArray open;
     for (const OpenSetting& setting : identity.notShown)

@@ -44,9 +44,7 @@ QString toldLine(const ToldSetting& told) {
         QStringLiteral("%1 %2: %3 (%4)")
             .arg(told.differs ? QStringLiteral("≠") : QStringLiteral("="),
                  toldFieldCaption(told.id), toldValueWords(told.id, told.value), told.evidence);
-    QStringList others;
-    for (const FieldCodes& other : told.alsoFit)
-        others << toldValueWords(told.id, other);
+    const QStringList others = toldValuesWords(told.id, told.alsoFit);
     if (!others.isEmpty())
         line +=
             QStringLiteral("\n    ") + tr("also fits: %1").arg(others.join(QStringLiteral("; ")));
@@ -70,9 +68,7 @@ QStringList readerSettingsLines(const ReaderIdentity& identity, const SettingsIm
         lines << toldLine(told);
     for (const OpenSetting& open : identity.notShown)
         lines << tr("– %1: not shown by these swipes: %2").arg(toldFieldCaption(open.id), open.why);
-    QStringList cannot;
-    for (FieldId id : identity.cannotBeTold)
-        cannot << toldFieldCaption(id);
+    const QStringList cannot = toldFieldCaptions(identity.cannotBeTold);
     lines << tr("Cannot be told from a swipe: %1").arg(cannot.join(QStringLiteral(", ")));
     // The delay setting has no unit: the pauses are shown beside it, not converted.
     lines << tr("Pauses between characters: median %1 ms (%2 is %3 in these settings)")

@@ -215,6 +215,20 @@ QString toldFieldCaption(FieldId id) {
     return settingCaption(QLatin1String(field(id).key));
 }
 
+QStringList toldValuesWords(FieldId id, const QList<FieldCodes>& values) {
+    QStringList words;
+    for (const FieldCodes& value : values)
+        words << toldValueWords(id, value);
+    return words;
+}
+
+QStringList toldFieldCaptions(const QList<FieldId>& ids) {
+    QStringList captions;
+    for (FieldId id : ids)
+        captions << toldFieldCaption(id);
+    return captions;
+}
+
 ReaderIdentity identifyReader(const QList<SwipeKeyReadings>& swipes, const SettingsImage& compared,
                               const IdentifyOptions& options) {
     ReaderIdentity identity;

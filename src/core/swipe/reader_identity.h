@@ -11,6 +11,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace quorvel {
 
@@ -66,7 +67,11 @@ FieldCodes fieldCodes(const SettingsImage& image, FieldId id);
 
 // A value in words, as the Summary and Compare pages word the setting.
 QString toldValueWords(FieldId id, const FieldCodes& value);
+// Each of the values in words, in their order.
+QStringList toldValuesWords(FieldId id, const QList<FieldCodes>& values);
 // "Track Order" for a field; its page's caption.
 QString toldFieldCaption(FieldId id);
+// The captions of the fields, in their order.
+QStringList toldFieldCaptions(const QList<FieldId>& ids);
 
 } // namespace quorvel
